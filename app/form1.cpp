@@ -1,0 +1,163 @@
+#include "app/form1.h"
+
+#include <algorithm>
+
+#include "app/program.h"
+
+namespace trellis {
+
+using vcl::TObject;
+
+TForm1::TForm1() : vcl::TForm("TForm1") {
+  BindControls();
+  BindHandlers();
+  LoadLayout("Form1");
+  static const char* const kPanels[] = {
+      "Form1_Bandwidth",       "Form1_ConductorImpedance", "Form1_ConductorProperties",
+      "Form1_Conversion",      "Form1_DifferentialPairs",  "Form1_EmbeddedResistors",
+      "Form1_ErEffective",     "Form1_FusingCurrent",      "Form1_Mechanical",
+      "Form1_ConductorSpacing", "Form1_OhmsLaw",           "Form1_Padstack",
+      "Form1_Pdn",             "Form1_PlanarInductors",    "Form1_PpmCalculator",
+      "Form1_Thermal",         "Form1_ViaProperties",      "Form1_Wavelength",
+      "Form1_Reactance"};
+  for (const char* panel : kPanels) LoadLayout(panel, "Panel1");
+  FinishLoading();
+}
+
+void TForm1::BindControls() {
+#define BIND(name) Bind(#name, name)
+  BIND(TabControl1);
+  BIND(Panel1);
+  BIND(GroupBox2);
+  BIND(GroupBox3);
+  BIND(Edit1);
+  BIND(UpDown1);
+  BIND(Label1);
+  BIND(Label2);
+  BIND(ProgressBar1);
+  BIND(GroupBox4);
+  BIND(Edit2);
+  BIND(UpDown2);
+  BIND(Label3);
+  BIND(Label4);
+  BIND(ProgressBar2);
+  BIND(ComboBox1);
+  BIND(Edit7);
+  BIND(Edit66);
+  BIND(RadioGroup4);
+  BIND(RadioGroup1);
+  BIND(GroupBox31);
+  BIND(GroupBox32);
+  BIND(Edit136);
+  BIND(Edit137);
+  BIND(Edit138);
+  BIND(Edit139);
+  BIND(RadioGroup5);
+  BIND(RadioGroup3);
+  BIND(RadioGroup6);
+  BIND(Button1);
+  BIND(Button2);
+  BIND(Button3);
+  BIND(Label29);
+  BIND(ProgressBar3);
+  BIND(GroupBox30);
+  BIND(Label23);
+  BIND(Label27);
+  BIND(Label55);
+  BIND(Label56);
+  BIND(Label165);
+  BIND(Label301);
+  BIND(Edit227);
+  BIND(UpDown6);
+  BIND(StatusBar1);
+  BIND(Timer1);
+  BIND(MainMenu1);
+  BIND(Exit1);
+
+  BIND(GroupBox6);
+  BIND(GroupBox15);
+  BIND(GroupBox5);
+  BIND(GroupBox7);
+  BIND(GroupBox8);
+  BIND(GroupBox34);
+  BIND(GroupBox43);
+  BIND(GroupBox33);
+  BIND(GroupBox11);
+  BIND(GroupBox13);
+  BIND(GroupBox47);
+  BIND(GroupBox10);
+  BIND(GroupBox23);
+  BIND(GroupBox20);
+  BIND(GroupBox36);
+  BIND(GroupBox27);
+  BIND(GroupBox1);
+  BIND(GroupBox22);
+  BIND(GroupBox48);
+  BIND(Edit80);
+  BIND(Edit85);
+  BIND(ComboBox3);
+  BIND(Edit146);
+  BIND(Edit147);
+  BIND(Edit148);
+  BIND(Edit107);
+  BIND(UpDown4);
+  BIND(Edit110);
+  BIND(UpDown5);
+#undef BIND
+}
+
+void TForm1::BindHandlers() {
+#define HANDLER(name) Handler(#name, this, &TForm1::name)
+  HANDLER(Button1Click);
+  HANDLER(Button3Click);
+  HANDLER(Edit1Exit);
+  HANDLER(Edit2Exit);
+  HANDLER(UpDown2Exit);
+  HANDLER(UpDown1Changing);
+  HANDLER(UpDown1Click);
+  HANDLER(UpDown2Changing);
+  HANDLER(UpDown2Click);
+  HANDLER(UpDown4Changing);
+  HANDLER(UpDown4Click);
+  HANDLER(UpDown5Changing);
+  HANDLER(UpDown5Click);
+  HANDLER(RadioGroup4Click);
+  HANDLER(RadioGroup1Click);
+  HANDLER(RadioGroup5Click);
+#undef HANDLER
+}
+
+bool TForm1::CommaFlag() const { return Label165->Caption() == "1"; }
+bool TForm1::PointFlag() const { return Label165->Caption() == "0"; }
+
+std::string TForm1::Shown(const std::string& text) const {
+  return CommaFlag() ? vcl::CommaForm(text) : text;
+}
+
+void TForm1::ResetAndResolve(const std::string& check, const std::string& message,
+                             vcl::TEdit* box, const std::string& resetText, TObject* Sender) {
+  vcl::ShowMessage(message);
+  box->SetText(resetText);
+  if (std::find(resolvedThisPass_.begin(), resolvedThisPass_.end(), check) !=
+      resolvedThisPass_.end())
+    return;
+  resolvedThisPass_.push_back(check);
+  Button1Click(Sender);
+}
+
+// The exit handlers report and reset a rejected temperature at once, without a Solve.
+void TForm1::Edit1Exit(TObject*) { ReadTempRise(); }
+void TForm1::Edit2Exit(TObject*) { ReadAmbientTemp(); }
+void TForm1::UpDown2Exit(TObject*) { ReadAmbientTemp(); }
+
+// Each spin handler only solves: one click solves before and after the step.
+void TForm1::UpDown1Changing(TObject* Sender, bool&) { Button1Click(Sender); }
+void TForm1::UpDown1Click(TObject* Sender, vcl::TUDBtnType) { Button1Click(Sender); }
+void TForm1::UpDown2Changing(TObject* Sender, bool&) { Button1Click(Sender); }
+void TForm1::UpDown2Click(TObject* Sender, vcl::TUDBtnType) { Button1Click(Sender); }
+void TForm1::UpDown4Changing(TObject* Sender, bool&) { Button1Click(Sender); }
+void TForm1::UpDown4Click(TObject* Sender, vcl::TUDBtnType) { Button1Click(Sender); }
+void TForm1::UpDown5Changing(TObject* Sender, bool&) { Button1Click(Sender); }
+void TForm1::UpDown5Click(TObject* Sender, vcl::TUDBtnType) { Button1Click(Sender); }
+
+}  // namespace trellis

@@ -1,0 +1,183 @@
+// The main window: the calculator frame and the nineteen calculators' panels.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "vcl/forms.h"
+
+namespace trellis {
+
+// The frame's controls: tab control, Options and Information panels, status bar.
+struct FrameControls {
+  vcl::TTabControl* TabControl1 = nullptr;
+  vcl::TPanel* Panel1 = nullptr;
+  vcl::TGroupBox* GroupBox2 = nullptr;
+  vcl::TGroupBox* GroupBox3 = nullptr;
+  vcl::TEdit* Edit1 = nullptr;
+  vcl::TUpDown* UpDown1 = nullptr;
+  vcl::TLabel* Label1 = nullptr;
+  vcl::TLabel* Label2 = nullptr;
+  vcl::TProgressBar* ProgressBar1 = nullptr;
+  vcl::TGroupBox* GroupBox4 = nullptr;
+  vcl::TEdit* Edit2 = nullptr;
+  vcl::TUpDown* UpDown2 = nullptr;
+  vcl::TLabel* Label3 = nullptr;
+  vcl::TLabel* Label4 = nullptr;
+  vcl::TProgressBar* ProgressBar2 = nullptr;
+  vcl::TComboBox* ComboBox1 = nullptr;
+  vcl::TEdit* Edit7 = nullptr;
+  vcl::TEdit* Edit66 = nullptr;
+  vcl::TRadioGroup* RadioGroup4 = nullptr;
+  vcl::TRadioGroup* RadioGroup1 = nullptr;
+  vcl::TGroupBox* GroupBox31 = nullptr;
+  vcl::TGroupBox* GroupBox32 = nullptr;
+  vcl::TEdit* Edit136 = nullptr;
+  vcl::TEdit* Edit137 = nullptr;
+  vcl::TEdit* Edit138 = nullptr;
+  vcl::TEdit* Edit139 = nullptr;
+  vcl::TRadioGroup* RadioGroup5 = nullptr;
+  vcl::TRadioGroup* RadioGroup3 = nullptr;
+  vcl::TRadioGroup* RadioGroup6 = nullptr;
+  vcl::TButton* Button1 = nullptr;
+  vcl::TButton* Button2 = nullptr;
+  vcl::TButton* Button3 = nullptr;
+  vcl::TLabel* Label29 = nullptr;
+  vcl::TProgressBar* ProgressBar3 = nullptr;
+  vcl::TGroupBox* GroupBox30 = nullptr;
+  vcl::TLabel* Label23 = nullptr;
+  vcl::TLabel* Label27 = nullptr;
+  vcl::TLabel* Label55 = nullptr;
+  vcl::TLabel* Label56 = nullptr;
+  vcl::TLabel* Label165 = nullptr;
+  vcl::TLabel* Label301 = nullptr;
+  vcl::TEdit* Edit227 = nullptr;
+  vcl::TUpDown* UpDown6 = nullptr;
+  vcl::TStatusBar* StatusBar1 = nullptr;
+  vcl::TTimer* Timer1 = nullptr;
+  vcl::TMainMenu* MainMenu1 = nullptr;
+  vcl::TMenuItem* Exit1 = nullptr;
+};
+
+// The calculators' panels, in tab order, and the inputs the frame itself reads.
+struct PanelControls {
+  vcl::TGroupBox* GroupBox6 = nullptr;   // 0 bandwidth
+  vcl::TGroupBox* GroupBox15 = nullptr;  // 1 conductor impedance
+  vcl::TGroupBox* GroupBox5 = nullptr;   // 2 conductor properties
+  vcl::TGroupBox* GroupBox7 = nullptr;   // 3 conversion
+  vcl::TGroupBox* GroupBox8 = nullptr;   // 4 differential pairs
+  vcl::TGroupBox* GroupBox34 = nullptr;  // 5 embedded resistors
+  vcl::TGroupBox* GroupBox43 = nullptr;  // 6 Er effective
+  vcl::TGroupBox* GroupBox33 = nullptr;  // 7 fusing current
+  vcl::TGroupBox* GroupBox11 = nullptr;  // 8 mechanical information
+  vcl::TGroupBox* GroupBox13 = nullptr;  // 9 minimum conductor spacing
+  vcl::TGroupBox* GroupBox47 = nullptr;  // 10 Ohm's law
+  vcl::TGroupBox* GroupBox10 = nullptr;  // 11 padstack
+  vcl::TGroupBox* GroupBox23 = nullptr;  // 12 PDN
+  vcl::TGroupBox* GroupBox20 = nullptr;  // 13 planar inductors
+  vcl::TGroupBox* GroupBox36 = nullptr;  // 14 PPM and crystal
+  vcl::TGroupBox* GroupBox27 = nullptr;  // 15 thermal management
+  vcl::TGroupBox* GroupBox1 = nullptr;   // 16 via properties
+  vcl::TGroupBox* GroupBox22 = nullptr;  // 17 wavelength
+  vcl::TGroupBox* GroupBox48 = nullptr;  // 18 reactance
+
+  vcl::TEdit* Edit80 = nullptr;  // conversion distance
+  vcl::TEdit* Edit85 = nullptr;  // conversion temperature
+  vcl::TComboBox* ComboBox3 = nullptr;
+  vcl::TEdit* Edit146 = nullptr;  // wire load current
+  vcl::TEdit* Edit147 = nullptr;  // wire voltage drop
+  vcl::TEdit* Edit148 = nullptr;  // wire length
+  vcl::TEdit* Edit107 = nullptr;  // PDN ripple
+  vcl::TUpDown* UpDown4 = nullptr;
+  vcl::TEdit* Edit110 = nullptr;  // PDN transient current
+  vcl::TUpDown* UpDown5 = nullptr;
+};
+
+// Values shared by Solve, the status-bar timer and the calculators.
+struct ProgramValues {
+  int CalculatorIndex = 0;
+
+  double TempRise = 0, TempRiseF = 0;
+  double AmbientTemp = 0, AmbientTempF = 0;
+  double ConductorTemp = 0, ConductorTempF = 0;
+  std::string ConductorTempTextC, ConductorTempTextF;
+
+  double WireResistance = 0;  // ohms per 1000 ft or per km, set by the mechanical calculator
+};
+
+class TForm1 : public vcl::TForm, public FrameControls, public PanelControls, public ProgramValues {
+ public:
+  TForm1();
+
+  // Solve: the "Solve!" button.
+  void Button1Click(vcl::TObject* Sender);
+  // The start-up sequence: the main window's show handler.
+  void Button3Click(vcl::TObject* Sender);
+
+  void ReadTempRise();
+  void ReadAmbientTemp();
+  void UpdateConductorTemp();
+  void WireVoltageDrop();
+
+  void Edit1Exit(vcl::TObject* Sender);
+  void Edit2Exit(vcl::TObject* Sender);
+  void UpDown2Exit(vcl::TObject* Sender);
+  void UpDown1Changing(vcl::TObject* Sender, bool& AllowChange);
+  void UpDown1Click(vcl::TObject* Sender, vcl::TUDBtnType Button);
+  void UpDown2Changing(vcl::TObject* Sender, bool& AllowChange);
+  void UpDown2Click(vcl::TObject* Sender, vcl::TUDBtnType Button);
+  void UpDown4Changing(vcl::TObject* Sender, bool& AllowChange);
+  void UpDown4Click(vcl::TObject* Sender, vcl::TUDBtnType Button);
+  void UpDown5Changing(vcl::TObject* Sender, bool& AllowChange);
+  void UpDown5Click(vcl::TObject* Sender, vcl::TUDBtnType Button);
+
+  // Handlers the later calculators fill in; each runs at its own step of the
+  // start-up and on its own controls.
+  void RadioGroup4Click(vcl::TObject* Sender);
+  void RadioGroup1Click(vcl::TObject* Sender);
+  void RadioGroup5Click(vcl::TObject* Sender);
+
+  // The solve routines, by calculator number.
+  void SolveBandwidth(vcl::TObject* Sender);
+  void SolveConductorImpedance(vcl::TObject* Sender);
+  void SolveConductorProperties(vcl::TObject* Sender);
+  void SolveConversion(vcl::TObject* Sender);
+  void SolveDifferentialPairs(vcl::TObject* Sender);
+  void SolveEmbeddedResistor(vcl::TObject* Sender);
+  void SolveErEffective(vcl::TObject* Sender);
+  void SolveFusingCurrent(vcl::TObject* Sender);
+  void SolveMechanical(vcl::TObject* Sender);
+  void SolveConductorSpacing(vcl::TObject* Sender);
+  void SolveOhmsLaw(vcl::TObject* Sender);
+  void SolvePadstack(vcl::TObject* Sender);
+  void SolvePdn(vcl::TObject* Sender);
+  void SolvePlanarInductor(vcl::TObject* Sender);
+  void SolvePpmCalculator(vcl::TObject* Sender);
+  void SolveThermal(vcl::TObject* Sender);
+  void SolveViaProperties(vcl::TObject* Sender);
+  void SolveWavelength(vcl::TObject* Sender);
+  void SolveReactance(vcl::TObject* Sender);
+
+  // The decimal-comma flag: "1" when results show a comma, "0" a point.
+  bool CommaFlag() const;
+  bool PointFlag() const;
+  // A result text in the form the flag asks for.
+  std::string Shown(const std::string& text) const;
+
+  // A range check that reports its message, resets the box and solves again.
+  // The nested Solve runs at most once per outermost Solve for the same check,
+  // so a reset that fails its own check again cannot recurse without end.
+  void ResetAndResolve(const std::string& check, const std::string& message, vcl::TEdit* box,
+                       const std::string& resetText, vcl::TObject* Sender);
+
+  // Number of Solve passes so far (for tests and the benchmark).
+  long SolveCount = 0;
+
+ private:
+  int solveDepth_ = 0;
+  std::vector<std::string> resolvedThisPass_;
+  void BindControls();
+  void BindHandlers();
+};
+
+}  // namespace trellis

@@ -1,0 +1,89 @@
+#include "app/program.h"
+
+#include "app/form1.h"
+#include "calc/diffpair/crosstalk_form.h"
+#include "reference/about_form.h"
+#include "reference/design_rules_form.h"
+#include "reference/eda_resources_form.h"
+#include "reference/references_form.h"
+#include "settings/developer_form.h"
+#include "settings/installer_form.h"
+#include "settings/options_form.h"
+#include "settings/splash_form.h"
+
+namespace trellis {
+
+TForm1* Form1 = nullptr;
+TForm2* Form2 = nullptr;
+TForm4* Form4 = nullptr;
+TForm5* Form5 = nullptr;
+TForm6* Form6 = nullptr;
+TForm8* Form8 = nullptr;
+TForm9* Form9 = nullptr;
+TForm10* Form10 = nullptr;
+TForm11* Form11 = nullptr;
+TForm12* Form12 = nullptr;
+
+namespace {
+template <class T>
+T* Create(std::unique_ptr<T>& holder, T*& variable, vcl::TApplication& app) {
+  holder = std::make_unique<T>();
+  variable = holder.get();
+  app.RegisterForm(variable);
+  if (variable->OnCreate) variable->OnCreate(variable);
+  return variable;
+}
+}  // namespace
+
+Program::Program(vcl::Platform& platform) : app_(std::make_unique<vcl::TApplication>(platform)) {
+  app_->Title = "Orvane Trellis";
+  vcl::FormatSettings.DecimalSeparator =
+      platform.UserDecimalSeparator() == "," ? ',' : '.';
+  // Windows reach one another through the variables, so each is set as it is made.
+  Create(form1_, Form1, *app_);
+  app_->MainForm = Form1;
+  Create(form2_, Form2, *app_);
+  Create(form4_, Form4, *app_);
+  Create(form5_, Form5, *app_);
+  Create(form6_, Form6, *app_);
+  Create(form8_, Form8, *app_);
+  Create(form9_, Form9, *app_);
+  Create(form10_, Form10, *app_);
+  Create(form11_, Form11, *app_);
+  Create(form12_, Form12, *app_);
+}
+
+Program::~Program() {
+  // Windows go in reverse order of creation, before the application object.
+  form12_.reset();
+  form11_.reset();
+  form10_.reset();
+  form9_.reset();
+  form8_.reset();
+  form6_.reset();
+  form5_.reset();
+  form4_.reset();
+  form2_.reset();
+  form1_.reset();
+  Form1 = nullptr;
+  Form2 = nullptr;
+  Form4 = nullptr;
+  Form5 = nullptr;
+  Form6 = nullptr;
+  Form8 = nullptr;
+  Form9 = nullptr;
+  Form10 = nullptr;
+  Form11 = nullptr;
+  Form12 = nullptr;
+}
+
+void Program::ShowMainWindow() {
+  app_->Dispatch([this] { form1_->Show(); });
+}
+
+std::vector<vcl::TForm*> Program::Windows() const {
+  return {form1_.get(), form2_.get(), form4_.get(),  form5_.get(),  form6_.get(),
+          form8_.get(), form9_.get(), form10_.get(), form11_.get(), form12_.get()};
+}
+
+}  // namespace trellis

@@ -1,0 +1,18 @@
+# Writes a C++ source that holds every layout resource as a string, keyed by
+# the file's base name, so no layout is looked up on disk at run time.
+set(out "// Generated from resources/layouts; do not edit.\n#include \"vcl/resources.h\"\n\nnamespace vcl {\nnamespace {\n")
+set(table "")
+set(i 0)
+file(GLOB INPUTS ${LAYOUT_DIR}/*.dfm)
+list(SORT INPUTS)
+foreach(path ${INPUTS})
+  get_filename_component(name ${path} NAME_WE)
+  file(READ ${path} hex HEX)
+  string(REGEX REPLACE "([0-9a-f][0-9a-f])" "0x\\1," hex "${hex}")
+  string(APPEND out "const char kLayout${i}[] = {${hex}0x00};\n")
+  string(APPEND table "    {\"${name}\", std::string_view(kLayout${i}, sizeof(kLayout${i}) - 1)},\n")
+  math(EXPR i "${i} + 1")
+endforeach()
+string(APPEND out "}  // namespace\n\nconst std::map<std::string, std::string_view>& LayoutResources() {\n  static const std::map<std::string, std::string_view> table = {\n${table}  };\n  return table;\n}\n\n}  // namespace vcl\n")
+file(WRITE ${OUTPUT}.tmp "${out}")
+file(COPY_FILE ${OUTPUT}.tmp ${OUTPUT} ONLY_IF_DIFFERENT)

@@ -1,0 +1,13 @@
+// The About window.
+#pragma once
+
+#include "vcl/forms.h"
+
+namespace trellis {
+
+class TForm2 : public vcl::TForm {
+ public:
+  TForm2();
+};
+
+}  // namespace trellis

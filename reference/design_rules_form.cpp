@@ -1,0 +1,10 @@
+#include "reference/design_rules_form.h"
+
+namespace trellis {
+
+TForm11::TForm11() : vcl::TForm("TForm11") {
+  LoadLayout("Form11");
+  FinishLoading();
+}
+
+}  // namespace trellis

@@ -1,0 +1,13 @@
+// The PCB Design Rules chart.
+#pragma once
+
+#include "vcl/forms.h"
+
+namespace trellis {
+
+class TForm11 : public vcl::TForm {
+ public:
+  TForm11();
+};
+
+}  // namespace trellis

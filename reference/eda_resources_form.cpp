@@ -1,0 +1,10 @@
+#include "reference/eda_resources_form.h"
+
+namespace trellis {
+
+TForm9::TForm9() : vcl::TForm("TForm9") {
+  LoadLayout("Form9");
+  FinishLoading();
+}
+
+}  // namespace trellis

@@ -1,0 +1,8 @@
+#include "app/form1.h"
+
+namespace trellis {
+
+// The calculator's results come with its own panel.
+void TForm1::SolveMechanical(vcl::TObject*) {}
+
+}  // namespace trellis

@@ -1,0 +1,613 @@
+object Form1: TForm1
+  Caption = 'Orvane, Inc. - Trellis V8.40 - www.trellis-pcb.example'
+  ClientWidth = 963
+  ClientHeight = 763
+  BorderStyle = bsSingle
+  Position = poScreenCenter
+  Menu = MainMenu1
+  ShowHint = True
+  OnShow = Button3Click
+  object TabControl1: TTabControl
+    Left = 0
+    Top = 0
+    Width = 963
+    Height = 48
+    MultiLine = True
+    Tabs.Strings = (
+      'Bandwidth && Max Conductor Length'
+      'Conductor Impedance'
+      'Conductor Properties'
+      'Conversion Calculator'
+      'Differential Pairs / XTALK'
+      'Embedded Resistors'
+      'Er Effective'
+      'Fusing Current'
+      'Mechanical Information'
+      'Min Conductor Spacing'
+      'Ohm'#39's Law'
+      'Padstack Calculator'
+      'PDN Calculator'
+      'Planar Inductors'
+      'PPM-XTAL Calculator'
+      'Thermal Management'
+      'Via Properties'
+      'Wavelength Calculator'
+      'XL-XC Reactance')
+    TabIndex = 16
+  end
+  object GroupBox2: TGroupBox
+    Left = 4
+    Top = 52
+    Width = 226
+    Height = 668
+    Caption = ' Options '
+    object GroupBox3: TGroupBox
+      Left = 8
+      Top = 16
+      Width = 210
+      Height = 58
+      Caption = ' Temp Rise ('#176'C) '
+      object Edit1: TEdit
+        Left = 8
+        Top = 20
+        Width = 48
+        Height = 21
+        Text = '20'
+        MaxLength = 8
+        Hint = 'Temperature rise over ambient.'
+        OnExit = Edit1Exit
+      end
+      object UpDown1: TUpDown
+        Left = 56
+        Top = 20
+        Width = 17
+        Height = 21
+        Min = 0
+        Max = 300
+        Position = 20
+        Associate = Edit1
+        OnChanging = UpDown1Changing
+        OnClick = UpDown1Click
+      end
+      object Label1: TLabel
+        Left = 84
+        Top = 16
+        Width = 78
+        Height = 13
+        Caption = 'Temp in ('#176'F) ='
+      end
+      object Label2: TLabel
+        Left = 168
+        Top = 16
+        Width = 30
+        Height = 13
+        Caption = '36.0'
+      end
+      object ProgressBar1: TProgressBar
+        Left = 84
+        Top = 36
+        Width = 116
+        Height = 10
+        Min = 0
+        Max = 200
+      end
+    end
+    object GroupBox4: TGroupBox
+      Left = 8
+      Top = 76
+      Width = 210
+      Height = 58
+      Caption = ' Ambient Temp ('#176'C) '
+      object Edit2: TEdit
+        Left = 8
+        Top = 20
+        Width = 48
+        Height = 21
+        Text = '22'
+        MaxLength = 8
+        Hint = 'Ambient temperature.'
+        OnExit = Edit2Exit
+      end
+      object UpDown2: TUpDown
+        Left = 56
+        Top = 20
+        Width = 17
+        Height = 21
+        Min = -81
+        Max = 300
+        Position = 22
+        Associate = Edit2
+        OnChanging = UpDown2Changing
+        OnClick = UpDown2Click
+        OnExit = UpDown2Exit
+      end
+      object Label3: TLabel
+        Left = 84
+        Top = 16
+        Width = 78
+        Height = 13
+        Caption = 'Temp in ('#176'F) ='
+      end
+      object Label4: TLabel
+        Left = 168
+        Top = 16
+        Width = 30
+        Height = 13
+        Caption = '71.6'
+      end
+      object ProgressBar2: TProgressBar
+        Left = 84
+        Top = 36
+        Width = 116
+        Height = 10
+        Min = -80
+        Max = 200
+        Position = -80
+      end
+    end
+    object GroupBox60: TGroupBox
+      Left = 8
+      Top = 136
+      Width = 210
+      Height = 72
+      Caption = ' Substrate Options '
+      object Label35: TLabel
+        Left = 8
+        Top = 16
+        Width = 90
+        Height = 13
+        Caption = 'Material Selection'
+      end
+      object ComboBox1: TComboBox
+        Left = 8
+        Top = 30
+        Width = 194
+        Height = 21
+        Style = csDropDownList
+        DropDownCount = 20
+        Hint = 'Select the substrate material.'
+        Items.Strings = (
+          'FR-4 STD'
+          'Custom')
+        ItemIndex = 0
+      end
+      object Label36: TLabel
+        Left = 8
+        Top = 54
+        Width = 14
+        Height = 13
+        Caption = 'Er'
+      end
+      object Edit7: TEdit
+        Left = 28
+        Top = 51
+        Width = 52
+        Height = 18
+        Text = '4.6'
+        Hint = 'Substrate dielectric constant.'
+      end
+      object Label9: TLabel
+        Left = 98
+        Top = 54
+        Width = 40
+        Height = 13
+        Caption = 'Tg ('#176'C)'
+      end
+      object Edit66: TEdit
+        Left = 146
+        Top = 51
+        Width = 56
+        Height = 18
+        Text = '130'
+        Hint = 'Glass transition temperature of the substrate.'
+      end
+    end
+    object RadioGroup4: TRadioGroup
+      Left = 8
+      Top = 210
+      Width = 210
+      Height = 62
+      Caption = ' Base Copper Weight '
+      Columns = 3
+      Hint = 'Select the base copper weight.'
+      Items.Strings = (
+        '0.25oz'
+        '0.5oz'
+        '1oz'
+        '1.5oz'
+        '2oz'
+        '2.5oz'
+        '3oz'
+        '4oz'
+        '5oz')
+      ItemIndex = 1
+      OnClick = RadioGroup4Click
+    end
+    object RadioGroup1: TRadioGroup
+      Left = 8
+      Top = 274
+      Width = 210
+      Height = 60
+      Caption = ' Plating Thickness '
+      Columns = 3
+      Hint = 'Select the plating thickness.'
+      Items.Strings = (
+        'Bare PCB'
+        '0.5oz'
+        '1oz'
+        '1.5oz'
+        '2oz'
+        '2.5oz'
+        '3oz')
+      ItemIndex = 2
+      OnClick = RadioGroup1Click
+    end
+    object GroupBox31: TGroupBox
+      Left = 8
+      Top = 210
+      Width = 210
+      Height = 62
+      Caption = ' Base Copper Weight '
+      Visible = False
+      object Edit136: TEdit
+        Left = 8
+        Top = 24
+        Width = 80
+        Height = 21
+        Text = '1'
+        Hint = 'Base copper thickness.'
+      end
+      object Edit137: TEdit
+        Left = 92
+        Top = 24
+        Width = 44
+        Height = 21
+        Text = 'mils'
+        ReadOnly = True
+        TabStop = False
+      end
+    end
+    object GroupBox32: TGroupBox
+      Left = 8
+      Top = 274
+      Width = 210
+      Height = 60
+      Caption = ' Plating Thickness '
+      Visible = False
+      object Edit138: TEdit
+        Left = 8
+        Top = 24
+        Width = 80
+        Height = 21
+        Text = '1'
+        Hint = 'Plating thickness.'
+      end
+      object Edit139: TEdit
+        Left = 92
+        Top = 24
+        Width = 44
+        Height = 21
+        Text = 'mils'
+        ReadOnly = True
+        TabStop = False
+      end
+    end
+    object RadioGroup5: TRadioGroup
+      Left = 8
+      Top = 336
+      Width = 210
+      Height = 81
+      Caption = ' Plane Thickness '
+      Hint = 'Select between a 1oz and a 2oz plane.'
+      Items.Strings = (
+        '0.5oz / 1oz'
+        '2oz')
+      ItemIndex = 0
+      OnClick = RadioGroup5Click
+    end
+    object RadioGroup3: TRadioGroup
+      Left = 8
+      Top = 424
+      Width = 210
+      Height = 81
+      Caption = ' Conductor Layer '
+      Items.Strings = (
+        'Internal Layer'
+        'External Layer')
+      ItemIndex = 1
+    end
+    object RadioGroup6: TRadioGroup
+      Left = 8
+      Top = 508
+      Width = 210
+      Height = 42
+      Caption = ' Units '
+      Columns = 2
+      Hint = 'Select imperial or metric units.'
+      Items.Strings = (
+        'Imperial'
+        'Metric')
+      ItemIndex = 0
+    end
+    object Panel2: TPanel
+      Left = 8
+      Top = 554
+      Width = 210
+      Height = 104
+      object Button1: TButton
+        Left = 8
+        Top = 8
+        Width = 94
+        Height = 30
+        Caption = 'Solve!'
+        Hint = 'Solve using the given inputs.'
+        OnClick = Button1Click
+      end
+      object Button2: TButton
+        Left = 108
+        Top = 8
+        Width = 94
+        Height = 30
+        Caption = 'Print'
+        Hint = 'Print this form.'
+      end
+      object Label29: TLabel
+        Left = 8
+        Top = 48
+        Width = 60
+        Height = 13
+        Caption = 'Printing...'
+        Visible = False
+      end
+      object ProgressBar3: TProgressBar
+        Left = 8
+        Top = 66
+        Width = 194
+        Height = 12
+        Min = 0
+        Max = 100
+        Visible = False
+      end
+      object Button3: TButton
+        Left = 8
+        Top = 80
+        Width = 60
+        Height = 20
+        Caption = 'Button3'
+        Visible = False
+        OnClick = Button3Click
+      end
+    end
+  end
+  object Panel1: TPanel
+    Left = 234
+    Top = 52
+    Width = 725
+    Height = 552
+  end
+  object GroupBox30: TGroupBox
+    Left = 234
+    Top = 606
+    Width = 725
+    Height = 134
+    Caption = ' Information '
+    object Label55: TLabel
+      Left = 10
+      Top = 19
+      Width = 120
+      Height = 13
+      Caption = 'Total Copper Thickness'
+    end
+    object Label56: TLabel
+      Left = 10
+      Top = 34
+      Width = 60
+      Height = 13
+      Caption = 'N/A'
+      Font.Color = clNavy
+      Font.Style = [fsBold]
+    end
+    object Label319: TLabel
+      Left = 10
+      Top = 56
+      Width = 60
+      Height = 13
+      Caption = ''
+      Visible = False
+    end
+    object Label397: TLabel
+      Left = 58
+      Top = 56
+      Width = 40
+      Height = 13
+      Caption = ''
+      Visible = False
+      Font.Color = clNavy
+      Font.Style = [fsBold]
+    end
+    object Label350: TLabel
+      Left = 108
+      Top = 56
+      Width = 30
+      Height = 13
+      Caption = '10:1'
+      Visible = False
+      Font.Color = clNavy
+      Font.Style = [fsBold]
+    end
+    object Label320: TLabel
+      Left = 10
+      Top = 72
+      Width = 60
+      Height = 13
+      Caption = ''
+      Visible = False
+      Font.Color = clNavy
+      Font.Style = [fsBold]
+    end
+    object Label396: TLabel
+      Left = 10
+      Top = 72
+      Width = 36
+      Height = 13
+      Caption = 'S/H = '
+      Visible = False
+    end
+    object Label398: TLabel
+      Left = 56
+      Top = 72
+      Width = 60
+      Height = 13
+      Caption = ''
+      Visible = False
+      Font.Color = clNavy
+      Font.Style = [fsBold]
+    end
+    object Label23: TLabel
+      Left = 10
+      Top = 91
+      Width = 120
+      Height = 13
+      Caption = 'Conductor Temperature'
+    end
+    object Label403: TLabel
+      Left = 60
+      Top = 92
+      Width = 60
+      Height = 13
+      Caption = ''
+      Visible = False
+      Font.Color = clNavy
+      Font.Style = [fsBold]
+    end
+    object Label27: TLabel
+      Left = 10
+      Top = 108
+      Width = 60
+      Height = 13
+      Caption = 'N/A'
+      Font.Color = clNavy
+      Font.Style = [fsBold]
+    end
+    object Label106: TLabel
+      Left = 178
+      Top = 16
+      Width = 120
+      Height = 13
+      Caption = 'Via Thermal Resistance'
+      Visible = False
+    end
+    object Label110: TLabel
+      Left = 178
+      Top = 32
+      Width = 60
+      Height = 13
+      Caption = 'N/A'
+      Visible = False
+      Font.Color = clNavy
+      Font.Style = [fsBold]
+    end
+    object Label284: TLabel
+      Left = 178
+      Top = 52
+      Width = 50
+      Height = 13
+      Caption = 'Via Count:'
+      Visible = False
+    end
+    object Edit227: TEdit
+      Left = 236
+      Top = 49
+      Width = 40
+      Height = 19
+      Text = '10'
+      Visible = False
+      Hint = 'Number of vias in parallel.'
+    end
+    object UpDown6: TUpDown
+      Left = 276
+      Top = 49
+      Width = 17
+      Height = 19
+      Min = 1
+      Max = 999
+      Position = 10
+      Associate = Edit227
+      Visible = False
+      OnChanging = UpDown1Changing
+      OnClick = UpDown1Click
+    end
+    object Label285: TLabel
+      Left = 178
+      Top = 72
+      Width = 60
+      Height = 13
+      Caption = 'N/A'
+      Visible = False
+      Font.Color = clNavy
+      Font.Style = [fsBold]
+    end
+    object Label41: TLabel
+      Left = 178
+      Top = 91
+      Width = 90
+      Height = 13
+      Caption = 'Via Voltage Drop'
+      Visible = False
+    end
+    object Label72: TLabel
+      Left = 178
+      Top = 107
+      Width = 60
+      Height = 13
+      Caption = 'N/A'
+      Visible = False
+      Font.Color = clNavy
+      Font.Style = [fsBold]
+    end
+    object Label165: TLabel
+      Left = 600
+      Top = 16
+      Width = 50
+      Height = 13
+      Caption = 'Label165'
+      Visible = False
+    end
+    object Label301: TLabel
+      Left = 420
+      Top = 16
+      Width = 200
+      Height = 13
+      Caption = 'Registry Keys Error! CLICK ME!'
+      Hint = 'Registry error detected, click to reinstall the keys.'
+      Visible = False
+      Font.Color = clRed
+      Font.Style = [fsBold]
+    end
+  end
+  object StatusBar1: TStatusBar
+    Left = 0
+    Top = 743
+    Width = 963
+    Height = 20
+    AutoHint = True
+    Panels = <
+      item
+        Width = 650
+      end
+      item
+        Width = 313
+      end>
+  end
+  object Timer1: TTimer
+    Interval = 750
+  end
+  object MainMenu1: TMainMenu
+    object F1: TMenuItem
+      Caption = '&File'
+      object Exit1: TMenuItem
+        Caption = '&Exit'
+      end
+    end
+  end
+end

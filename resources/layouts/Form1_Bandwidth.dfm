@@ -1,0 +1,7 @@
+object GroupBox6: TGroupBox
+  Left = 0
+  Top = 0
+  Width = 725
+  Height = 552
+  Caption = ' Bandwidth && Max Conductor Length '
+end

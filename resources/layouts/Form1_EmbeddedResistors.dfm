@@ -1,0 +1,7 @@
+object GroupBox34: TGroupBox
+  Left = 0
+  Top = 0
+  Width = 725
+  Height = 552
+  Caption = '  PTF Embedded Resistors  '
+end

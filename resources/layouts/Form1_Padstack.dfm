@@ -1,0 +1,7 @@
+object GroupBox10: TGroupBox
+  Left = 0
+  Top = 0
+  Width = 725
+  Height = 552
+  Caption = ' Padstack Calculator '
+end

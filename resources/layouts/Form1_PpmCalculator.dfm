@@ -1,0 +1,7 @@
+object GroupBox36: TGroupBox
+  Left = 0
+  Top = 0
+  Width = 725
+  Height = 552
+  Caption = ' PPM Calculator '
+end

@@ -1,0 +1,7 @@
+object GroupBox48: TGroupBox
+  Left = 0
+  Top = 0
+  Width = 725
+  Height = 552
+  Caption = ' XC XL Reactance '
+end

@@ -1,0 +1,7 @@
+object GroupBox22: TGroupBox
+  Left = 0
+  Top = 0
+  Width = 725
+  Height = 552
+  Caption = ' Wavelength Calculator '
+end

@@ -1,0 +1,10 @@
+#include "settings/options_form.h"
+
+namespace trellis {
+
+TForm6::TForm6() : vcl::TForm("TForm6") {
+  LoadLayout("Form6");
+  FinishLoading();
+}
+
+}  // namespace trellis

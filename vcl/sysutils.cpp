@@ -1,0 +1,444 @@
+#include "vcl/sysutils.h"
+
+#include <algorithm>
+#include <charconv>
+#include <climits>
+#include <clocale>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <limits>
+#include <string>
+#include <system_error>
+
+namespace vcl {
+
+TFormatSettings FormatSettings;
+
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+std::string_view TrimBlanks(std::string_view s) {
+  while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
+  while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
+  return s;
+}
+
+// Saturating so that absurdly long digit runs or exponents cannot overflow; anything
+// beyond this is far outside a double's range either way.
+constexpr long long kMagnitudeCap = 1'000'000'000LL;
+
+long long CapAdd(long long a, long long b) {
+  long long r = a + b;
+  if (r > kMagnitudeCap) return kMagnitudeCap;
+  if (r < -kMagnitudeCap) return -kMagnitudeCap;
+  return r;
+}
+
+// Validates the user's text and rewrites it with '.' so that the conversion itself
+// never depends on the process locale (the toolkit may change it at start-up).
+bool ParseFloat(const std::string& text, double& value) {
+  const std::string_view s = TrimBlanks(text);
+  const char sep = FormatSettings.DecimalSeparator;
+  std::string normal;
+  normal.reserve(s.size());
+
+  size_t i = 0;
+  bool negative = false;
+  if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+    negative = s[i] == '-';
+    normal += s[i++];
+  }
+
+  // Decimal order of the first non-zero mantissa digit, needed below to tell an
+  // overflow from an underflow.
+  long long int_digits = 0;     // integer digits after leading zeros
+  long long leading_zeros = 0;  // fraction zeros before the first non-zero digit
+  bool any_digit = false;
+  bool nonzero = false;
+  for (; i < s.size() && IsDigit(s[i]); ++i) {
+    any_digit = true;
+    if (s[i] != '0') nonzero = true;
+    if (nonzero) int_digits = CapAdd(int_digits, 1);
+    normal += s[i];
+  }
+  if (i < s.size() && s[i] == sep) {
+    normal += '.';
+    for (++i; i < s.size() && IsDigit(s[i]); ++i) {
+      any_digit = true;
+      if (!nonzero) {
+        if (s[i] == '0') {
+          leading_zeros = CapAdd(leading_zeros, 1);
+        } else {
+          nonzero = true;
+        }
+      }
+      normal += s[i];
+    }
+  }
+  if (!any_digit) return false;
+
+  long long exponent = 0;
+  if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+    normal += 'e';
+    ++i;
+    bool exp_negative = false;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+      exp_negative = s[i] == '-';
+      normal += s[i++];
+    }
+    if (i >= s.size() || !IsDigit(s[i])) return false;
+    for (; i < s.size() && IsDigit(s[i]); ++i) {
+      exponent = std::min(kMagnitudeCap, exponent * 10 + (s[i] - '0'));
+      normal += s[i];
+    }
+    if (exp_negative) exponent = -exponent;
+  }
+  if (i != s.size()) return false;
+
+  double result = 0.0;
+  const char* first = normal.data();
+  const char* last = first + normal.size();
+  if (*first == '+') ++first;  // from_chars takes no plus sign
+  const auto [end, ec] = std::from_chars(first, last, result, std::chars_format::general);
+  if (end != last) return false;
+  if (ec == std::errc::result_out_of_range) {
+    if (!nonzero) return false;
+    const long long order =
+        CapAdd(int_digits > 0 ? int_digits - 1 : -(leading_zeros + 1), exponent);
+    if (order > 0) return false;     // overflow
+    result = negative ? -0.0 : 0.0;  // underflow reads as zero
+  } else if (ec != std::errc() || !std::isfinite(result)) {
+    return false;
+  }
+  value = result;
+  return true;
+}
+
+bool ParseInt(const std::string& text, int& value) {
+  const std::string_view s = TrimBlanks(text);
+  size_t i = 0;
+  bool negative = false;
+  if (i < s.size() && (s[i] == '+' || s[i] == '-')) negative = s[i++] == '-';
+  if (i >= s.size()) return false;
+  const long long limit = negative ? -static_cast<long long>(INT_MIN) : INT_MAX;
+  long long magnitude = 0;
+  for (; i < s.size(); ++i) {
+    if (!IsDigit(s[i])) return false;
+    magnitude = magnitude * 10 + (s[i] - '0');
+    if (magnitude > limit) return false;
+  }
+  value = static_cast<int>(negative ? -magnitude : magnitude);
+  return true;
+}
+
+[[noreturn]] void ThrowFormatError(std::string_view format) {
+  throw Exception("Format '" + std::string(format) + "' invalid or incompatible with argument");
+}
+
+template <class T>
+std::string CFormat(const std::string& spec, T value) {
+  const int n = std::snprintf(nullptr, 0, spec.c_str(), value);
+  if (n < 0) return {};
+  std::string out(static_cast<size_t>(n) + 1, '\0');
+  std::snprintf(out.data(), out.size(), spec.c_str(), value);
+  out.resize(static_cast<size_t>(n));
+  return out;
+}
+
+std::string Pad(std::string text, int width, bool left) {
+  if (width > 0 && text.size() < static_cast<size_t>(width)) {
+    const std::string fill(static_cast<size_t>(width) - text.size(), ' ');
+    text = left ? text + fill : fill + text;
+  }
+  return text;
+}
+
+// %d of a double truncates towards zero; values beyond long long saturate and NaN
+// reads as 0, so a stray non-finite result cannot make the formatting undefined.
+long long TruncateToInteger(double v) {
+  if (std::isnan(v)) return 0;
+  if (v >= 9223372036854775807.0) return LLONG_MAX;
+  if (v <= -9223372036854775808.0) return LLONG_MIN;
+  return static_cast<long long>(v);
+}
+
+long long IntegerArg(const FormatArg& arg, std::string_view format) {
+  if (const auto* i = std::get_if<long long>(&arg)) return *i;
+  if (const auto* d = std::get_if<double>(&arg)) return TruncateToInteger(*d);
+  ThrowFormatError(format);
+}
+
+double FloatArg(const FormatArg& arg, std::string_view format) {
+  if (const auto* d = std::get_if<double>(&arg)) return *d;
+  if (const auto* i = std::get_if<long long>(&arg)) return static_cast<double>(*i);
+  ThrowFormatError(format);
+}
+
+// Result texts always use '.', whatever LC_NUMERIC the toolkit may have selected.
+void PointDecimal(std::string& text) {
+  const char* point = std::localeconv()->decimal_point;
+  if (point == nullptr || std::strcmp(point, ".") == 0 || *point == '\0') return;
+  const size_t at = text.find(point);
+  if (at != std::string::npos) text.replace(at, std::strlen(point), ".");
+}
+
+// Keeps a hostile width or precision from asking for an enormous buffer.
+constexpr int kMaxField = 10000;
+
+MathErrorHandler& Handler() {
+  static MathErrorHandler handler;
+  return handler;
+}
+
+void Report(const char* function, const char* kind) {
+  // A copy, so a handler may replace itself while it runs.
+  const MathErrorHandler handler = Handler();
+  if (handler) handler(function, kind);
+}
+
+double QuietNaN() { return std::numeric_limits<double>::quiet_NaN(); }
+
+}  // namespace
+
+double StrToFloat(const std::string& text) {
+  double value = 0.0;
+  if (!ParseFloat(text, value)) {
+    throw EConvertError("'" + text + "' is not a valid floating point value");
+  }
+  return value;
+}
+
+bool TryStrToFloat(const std::string& text, double& value) { return ParseFloat(text, value); }
+
+int StrToInt(const std::string& text) {
+  int value = 0;
+  if (!ParseInt(text, value)) throw EConvertError("'" + text + "' is not a valid integer value");
+  return value;
+}
+
+bool TryStrToInt(const std::string& text, int& value) { return ParseInt(text, value); }
+
+std::string IntToStr(long long value) { return std::to_string(value); }
+
+std::string FloatToStr(double value) {
+  if (std::isnan(value)) return "NAN";
+  if (std::isinf(value)) return value < 0 ? "-INF" : "INF";
+  if (value == 0.0) return "0";
+
+  // Correctly rounded to 15 significant digits: "d.dddddddddddddde±x".
+  char buf[64];
+  const auto res =
+      std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 14);
+  const std::string_view sci(buf, static_cast<size_t>(res.ptr - buf));
+  const size_t e_at = sci.find('e');
+  std::string digits;
+  for (char c : sci.substr(0, e_at)) {
+    if (c != '.') digits += c;
+  }
+  int exponent = 0;
+  std::from_chars(sci.data() + e_at + (sci[e_at + 1] == '+' ? 2 : 1), sci.data() + sci.size(),
+                  exponent);
+  while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+
+  const char sep = FormatSettings.DecimalSeparator;
+  std::string out = value < 0 ? "-" : "";
+  if (exponent > -5 && exponent < 15) {
+    if (exponent >= 0) {
+      const size_t int_len = static_cast<size_t>(exponent) + 1;
+      if (digits.size() <= int_len) {
+        out += digits + std::string(int_len - digits.size(), '0');
+      } else {
+        out += digits.substr(0, int_len) + sep + digits.substr(int_len);
+      }
+    } else {
+      out += std::string("0") + sep + std::string(static_cast<size_t>(-exponent - 1), '0') + digits;
+    }
+  } else {
+    out += digits.substr(0, 1);
+    if (digits.size() > 1) out += sep + digits.substr(1);
+    out += 'E' + std::to_string(exponent);
+  }
+  return out;
+}
+
+std::string FormatV(std::string_view format, std::initializer_list<FormatArg> args) {
+  std::string out;
+  auto next_arg = args.begin();
+  size_t i = 0;
+  const size_t n = format.size();
+
+  const auto read_number = [&](int& number) {
+    number = 0;
+    while (i < n && IsDigit(format[i])) {
+      number = number * 10 + (format[i++] - '0');
+      if (number > kMaxField) ThrowFormatError(format);
+    }
+  };
+
+  while (i < n) {
+    const char c = format[i++];
+    if (c != '%') {
+      out += c;
+      continue;
+    }
+    if (i < n && format[i] == '%') {
+      out += '%';
+      ++i;
+      continue;
+    }
+
+    std::string flags;
+    while (i < n && std::strchr("-+ #0", format[i]) != nullptr) flags += format[i++];
+    int width = 0;
+    read_number(width);
+    int precision = -1;
+    if (i < n && format[i] == '.') {
+      ++i;
+      read_number(precision);
+    }
+    if (i >= n) ThrowFormatError(format);
+    const char conv = format[i++];
+    if (std::strchr("diuxXcsfFeEgG", conv) == nullptr) ThrowFormatError(format);
+    if (next_arg == args.end()) ThrowFormatError(format);
+    const FormatArg& arg = *next_arg++;
+
+    const bool left = flags.find('-') != std::string::npos;
+    std::string spec = "%" + flags + (width > 0 ? std::to_string(width) : "");
+    if (precision >= 0) spec += "." + std::to_string(precision);
+
+    switch (conv) {
+      case 'd':
+      case 'i':
+        out += CFormat(spec + "lld", IntegerArg(arg, format));
+        break;
+      case 'u':
+      case 'x':
+      case 'X':
+        out +=
+            CFormat(spec + "ll" + conv, static_cast<unsigned long long>(IntegerArg(arg, format)));
+        break;
+      case 'c':
+        out += Pad(std::string(1, static_cast<char>(IntegerArg(arg, format))), width, left);
+        break;
+      case 's': {
+        const auto* text = std::get_if<std::string>(&arg);
+        if (text == nullptr) ThrowFormatError(format);
+        const size_t len =
+            precision >= 0 ? std::min(text->size(), static_cast<size_t>(precision)) : text->size();
+        out += Pad(text->substr(0, len), width, left);
+        break;
+      }
+      default: {
+        const double v = FloatArg(arg, format);
+        if (!std::isfinite(v)) {
+          const std::string word =
+              std::string(std::signbit(v) ? "-" : "+") + (std::isnan(v) ? "NAN" : "INF");
+          out += Pad(word, width, left);
+        } else {
+          std::string text = CFormat(spec + conv, v);
+          PointDecimal(text);
+          out += text;
+        }
+        break;
+      }
+    }
+  }
+  return out;
+}
+
+std::string CommaForm(std::string text) {
+  const size_t at = text.find('.');
+  if (at != std::string::npos) text[at] = ',';
+  return text;
+}
+
+double RoundHalfAwayToPowerOfTen(double value, int digit) {
+  const double f = std::pow(10.0, digit);
+  if (value >= 0) return std::trunc(value / f + 0.5) * f;
+  return std::trunc(value / f - 0.5) * f;
+}
+
+double RoundHalfEvenToPowerOfTen(double value, int digit) {
+  if (digit < -20 || digit > 20) throw EInvalidArgument("Invalid argument");
+  // Scale by an exact power of ten in both directions, so ties stay ties.
+  const long double power = std::pow(10.0L, digit < 0 ? -digit : digit);
+  const long double scaled = digit < 0 ? static_cast<long double>(value) * power
+                                       : static_cast<long double>(value) / power;
+  // Explicit tie test rather than relying on the current floating-point rounding mode.
+  long double rounded = std::floor(scaled);
+  const long double fraction = scaled - rounded;
+  if (fraction > 0.5L || (fraction == 0.5L && std::fmod(rounded, 2.0L) != 0)) rounded += 1;
+  return static_cast<double>(digit < 0 ? rounded / power : rounded * power);
+}
+
+void SetMathErrorHandler(MathErrorHandler handler) { Handler() = std::move(handler); }
+
+std::string MathErrorText(const std::string& function, const std::string& kind) {
+  return Format("%s: %s error", function, kind);
+}
+
+// Infinite and NaN arguments are never reported: their results are the natural ones.
+
+double Sqrt(double x) {
+  if (x < 0) {
+    if (std::isfinite(x)) Report("sqrt", "DOMAIN");
+    return QuietNaN();
+  }
+  return std::sqrt(x);
+}
+
+namespace {
+double CheckedLog(double x, const char* name, double (*fn)(double)) {
+  if (x == 0) {
+    Report(name, "SING");
+    return -std::numeric_limits<double>::infinity();
+  }
+  if (x < 0) {
+    if (std::isfinite(x)) Report(name, "DOMAIN");
+    return QuietNaN();
+  }
+  return fn(x);
+}
+
+double CheckedOverflow(double x, const char* name, double (*fn)(double)) {
+  const double r = fn(x);
+  if (std::isfinite(x) && std::isinf(r)) Report(name, "OVERFLOW");
+  return r;
+}
+}  // namespace
+
+double Log(double x) {
+  return CheckedLog(x, "log", [](double v) { return std::log(v); });
+}
+
+double Log10(double x) {
+  return CheckedLog(x, "log10", [](double v) { return std::log10(v); });
+}
+
+double Pow(double x, double y) {
+  const double r = std::pow(x, y);
+  if (!std::isfinite(x) || !std::isfinite(y)) return r;
+  if (x < 0 && std::trunc(y) != y) {
+    Report("pow", "DOMAIN");
+    return QuietNaN();
+  }
+  if (x == 0 && y < 0) {
+    Report("pow", "SING");
+    return r;
+  }
+  if (std::isinf(r)) Report("pow", "OVERFLOW");
+  return r;
+}
+
+double Exp(double x) {
+  return CheckedOverflow(x, "exp", [](double v) { return std::exp(v); });
+}
+
+double Cosh(double x) {
+  return CheckedOverflow(x, "cosh", [](double v) { return std::cosh(v); });
+}
+
+}  // namespace vcl

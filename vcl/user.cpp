@@ -1,0 +1,129 @@
+#include "vcl/user.h"
+
+#include "vcl/forms.h"
+
+namespace vcl::user {
+
+namespace {
+
+void Dispatch(const std::function<void()>& action) {
+  if (TApplication* app = Application())
+    app->Dispatch(action);
+  else
+    action();
+}
+
+}  // namespace
+
+bool Accepts(const TControl& control) {
+  for (const TControl* c = &control; c; c = c->Parent())
+    if (!c->Visible() || !c->Enabled()) return false;
+  return true;
+}
+
+void TypeText(TControl& control, const std::string& text) {
+  if (!Accepts(control)) return;
+  Dispatch([&] {
+    if (auto* e = dynamic_cast<TEdit*>(&control)) {
+      if (e->ReadOnly()) return;
+      std::string t = text;
+      if (e->MaxLength() > 0 && static_cast<int>(t.size()) > e->MaxLength()) t.resize(e->MaxLength());
+      e->SetText(t);
+    } else if (auto* c = dynamic_cast<TComboBox*>(&control)) {
+      if (c->Style == TComboBoxStyle::csDropDownList) return;
+      c->SetText(text);
+    } else if (auto* m = dynamic_cast<TMemo*>(&control)) {
+      if (m->ReadOnly) return;
+      m->SetText(text);
+    }
+  });
+}
+
+void Click(TControl& control) {
+  if (!Accepts(control)) return;
+  Dispatch([&] { control.Click(); });
+}
+
+void ChooseItem(TControl& control, int index) {
+  if (!Accepts(control)) return;
+  Dispatch([&] {
+    if (auto* rg = dynamic_cast<TRadioGroup*>(&control)) {
+      // A click on the selected button changes nothing, so nothing runs.
+      rg->SetItemIndex(index);
+    } else if (auto* cb = dynamic_cast<TComboBox*>(&control)) {
+      if (index < 0 || index >= cb->Items().Count()) return;
+      cb->SetItemIndex(index);
+      if (cb->OnClick) cb->OnClick(cb);
+      if (cb->OnSelect) cb->OnSelect(cb);
+      if (cb->OnChange) cb->OnChange(cb);
+    } else if (auto* bg = dynamic_cast<TButtonGroup*>(&control)) {
+      if (index < 0 || index >= bg->Items().Count()) return;
+      bg->SetItemIndex(index);
+      if (bg->OnButtonClicked) bg->OnButtonClicked(bg);
+    }
+  });
+}
+
+void PressKey(TControl& control, uint16_t key, TShiftState shift) {
+  if (!Accepts(control)) return;
+  Dispatch([&] {
+    uint16_t k = key;
+    if (control.OnKeyDown) control.OnKeyDown(&control, k, shift);
+    if (k == 0) return;
+    char ch = 0;
+    if (k == VK_RETURN) ch = '\r';
+    else if (k == VK_ESCAPE) ch = 27;
+    else if (k >= 32 && k < 127) ch = static_cast<char>(k);
+    if (ch && control.OnKeyPress) control.OnKeyPress(&control, ch);
+  });
+}
+
+void Leave(TControl& control) {
+  Dispatch([&] {
+    if (control.OnExit) control.OnExit(&control);
+  });
+}
+
+void StepUpDown(TUpDown& updown, bool up) {
+  if (!Accepts(updown)) return;
+  Dispatch([&] {
+    bool allow = true;
+    if (updown.OnChanging) updown.OnChanging(&updown, allow);
+    if (!allow) return;
+    int next = updown.Position() + (up ? updown.Increment : -updown.Increment);
+    if (next > updown.Max()) next = updown.Wrap ? updown.Min() : updown.Max();
+    if (next < updown.Min()) next = updown.Wrap ? updown.Max() : updown.Min();
+    updown.SetPosition(next);
+    if (updown.OnClick) updown.OnClick(&updown, up ? TUDBtnType::btNext : TUDBtnType::btPrev);
+  });
+}
+
+void PickTab(TTabControl& tabs, int index) {
+  if (!Accepts(tabs)) return;
+  if (index < 0 || index >= tabs.Tabs().Count() || index == tabs.TabIndex()) return;
+  Dispatch([&] {
+    bool allow = true;
+    if (tabs.OnChanging) tabs.OnChanging(&tabs, allow);
+    if (!allow) return;
+    tabs.SetTabIndex(index);
+    if (tabs.OnChange) tabs.OnChange(&tabs);
+  });
+}
+
+void PickMenuItem(TMenuItem& item) {
+  for (const TMenuItem* m = &item; m; m = m->ParentItem())
+    if (!m->Visible() || !m->Enabled()) return;
+  if (item.OwnerForm && !item.OwnerForm->Enabled()) return;
+  Dispatch([&] { item.Click(); });
+}
+
+void MoveTrackBar(TTrackBar& bar, int position) {
+  if (!Accepts(bar)) return;
+  Dispatch([&] { bar.SetPosition(position); });
+}
+
+void CloseForm(TForm& form) {
+  Dispatch([&] { form.Close(); });
+}
+
+}  // namespace vcl::user

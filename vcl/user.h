@@ -1,0 +1,37 @@
+// The user's actions. Desktop peers call these on real input and tests call
+// the same ones; each is an outermost dispatch through the Application, so an
+// exception raised by a handler is reported there and goes no further.
+// A disabled or hidden control (or one on a disabled form) ignores them.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "vcl/controls.h"
+
+namespace vcl::user {
+
+// Replaces the edit's (or editable combo's) text as typing would; cut to MaxLength.
+void TypeText(TControl& control, const std::string& text);
+// A click on a button, check box, label, image or group box.
+void Click(TControl& control);
+// Picks an item of a radio group, combo box or button group.
+void ChooseItem(TControl& control, int index);
+// A key pressed in a control: OnKeyDown, then OnKeyPress for keys that give a
+// character.
+void PressKey(TControl& control, uint16_t key, TShiftState shift = 0);
+// The focus leaves the control: OnExit.
+void Leave(TControl& control);
+// One click on an up-down arrow: OnChanging, the step, then OnClick.
+void StepUpDown(TUpDown& updown, bool up);
+// Picks a tab: OnChanging, then the new index, then OnChange.
+void PickTab(TTabControl& tabs, int index);
+void PickMenuItem(TMenuItem& item);
+// Moves a track bar's thumb.
+void MoveTrackBar(TTrackBar& bar, int position);
+// The window's close box.
+void CloseForm(TForm& form);
+// True when the control would accept input now.
+bool Accepts(const TControl& control);
+
+}  // namespace vcl::user
