@@ -12,15 +12,13 @@ TForm1::TForm1() : vcl::TForm("TForm1") {
   BindControls();
   BindHandlers();
   LoadLayout("Form1");
-  static const char* const kPanels[] = {
-      "Form1_Bandwidth",       "Form1_ConductorImpedance", "Form1_ConductorProperties",
-      "Form1_Conversion",      "Form1_DifferentialPairs",  "Form1_EmbeddedResistors",
-      "Form1_ErEffective",     "Form1_FusingCurrent",      "Form1_Mechanical",
-      "Form1_ConductorSpacing", "Form1_OhmsLaw",           "Form1_Padstack",
-      "Form1_Pdn",             "Form1_PlanarInductors",    "Form1_PpmCalculator",
-      "Form1_Thermal",         "Form1_ViaProperties",      "Form1_Wavelength",
-      "Form1_Reactance"};
-  for (const char* panel : kPanels) LoadLayout(panel, "Panel1");
+  // The nineteen panels lie on one another inside Panel1.
+  LoadImpedancePanels(*this);
+  LoadConductorPanels(*this);
+  LoadReferencePanels(*this);
+  LoadDiffPairPanels(*this);
+  LoadCircuitPanels(*this);
+  LoadViaPanels(*this);
   FinishLoading();
 }
 
@@ -74,36 +72,13 @@ void TForm1::BindControls() {
   BIND(MainMenu1);
   BIND(Exit1);
 
-  BIND(GroupBox6);
-  BIND(GroupBox15);
-  BIND(GroupBox5);
-  BIND(GroupBox7);
-  BIND(GroupBox8);
-  BIND(GroupBox34);
-  BIND(GroupBox43);
-  BIND(GroupBox33);
-  BIND(GroupBox11);
-  BIND(GroupBox13);
-  BIND(GroupBox47);
-  BIND(GroupBox10);
-  BIND(GroupBox23);
-  BIND(GroupBox20);
-  BIND(GroupBox36);
-  BIND(GroupBox27);
-  BIND(GroupBox1);
-  BIND(GroupBox22);
-  BIND(GroupBox48);
-  BIND(Edit80);
-  BIND(Edit85);
-  BIND(ComboBox3);
-  BIND(Edit146);
-  BIND(Edit147);
-  BIND(Edit148);
-  BIND(Edit107);
-  BIND(UpDown4);
-  BIND(Edit110);
-  BIND(UpDown5);
 #undef BIND
+  BindImpedancePanels(*this);
+  BindConductorPanels(*this);
+  BindReferencePanels(*this);
+  BindDiffPairPanels(*this);
+  BindCircuitPanels(*this);
+  BindViaPanels(*this);
 }
 
 void TForm1::BindHandlers() {

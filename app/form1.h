@@ -4,6 +4,12 @@
 #include <string>
 #include <vector>
 
+#include "calc/circuit/circuit_panels.h"
+#include "calc/conductor/conductor_panels.h"
+#include "calc/diffpair/diffpair_panels.h"
+#include "calc/impedance/impedance_panels.h"
+#include "calc/via/via_panels.h"
+#include "reference/reference_panels.h"
 #include "vcl/forms.h"
 
 namespace trellis {
@@ -59,40 +65,6 @@ struct FrameControls {
   vcl::TMenuItem* Exit1 = nullptr;
 };
 
-// The calculators' panels, in tab order, and the inputs the frame itself reads.
-struct PanelControls {
-  vcl::TGroupBox* GroupBox6 = nullptr;   // 0 bandwidth
-  vcl::TGroupBox* GroupBox15 = nullptr;  // 1 conductor impedance
-  vcl::TGroupBox* GroupBox5 = nullptr;   // 2 conductor properties
-  vcl::TGroupBox* GroupBox7 = nullptr;   // 3 conversion
-  vcl::TGroupBox* GroupBox8 = nullptr;   // 4 differential pairs
-  vcl::TGroupBox* GroupBox34 = nullptr;  // 5 embedded resistors
-  vcl::TGroupBox* GroupBox43 = nullptr;  // 6 Er effective
-  vcl::TGroupBox* GroupBox33 = nullptr;  // 7 fusing current
-  vcl::TGroupBox* GroupBox11 = nullptr;  // 8 mechanical information
-  vcl::TGroupBox* GroupBox13 = nullptr;  // 9 minimum conductor spacing
-  vcl::TGroupBox* GroupBox47 = nullptr;  // 10 Ohm's law
-  vcl::TGroupBox* GroupBox10 = nullptr;  // 11 padstack
-  vcl::TGroupBox* GroupBox23 = nullptr;  // 12 PDN
-  vcl::TGroupBox* GroupBox20 = nullptr;  // 13 planar inductors
-  vcl::TGroupBox* GroupBox36 = nullptr;  // 14 PPM and crystal
-  vcl::TGroupBox* GroupBox27 = nullptr;  // 15 thermal management
-  vcl::TGroupBox* GroupBox1 = nullptr;   // 16 via properties
-  vcl::TGroupBox* GroupBox22 = nullptr;  // 17 wavelength
-  vcl::TGroupBox* GroupBox48 = nullptr;  // 18 reactance
-
-  vcl::TEdit* Edit80 = nullptr;  // conversion distance
-  vcl::TEdit* Edit85 = nullptr;  // conversion temperature
-  vcl::TComboBox* ComboBox3 = nullptr;
-  vcl::TEdit* Edit146 = nullptr;  // wire load current
-  vcl::TEdit* Edit147 = nullptr;  // wire voltage drop
-  vcl::TEdit* Edit148 = nullptr;  // wire length
-  vcl::TEdit* Edit107 = nullptr;  // PDN ripple
-  vcl::TUpDown* UpDown4 = nullptr;
-  vcl::TEdit* Edit110 = nullptr;  // PDN transient current
-  vcl::TUpDown* UpDown5 = nullptr;
-};
-
 // Values shared by Solve, the status-bar timer and the calculators.
 struct ProgramValues {
   int CalculatorIndex = 0;
@@ -105,7 +77,15 @@ struct ProgramValues {
   double WireResistance = 0;  // ohms per 1000 ft or per km, set by the mechanical calculator
 };
 
-class TForm1 : public vcl::TForm, public FrameControls, public PanelControls, public ProgramValues {
+class TForm1 : public vcl::TForm,
+               public FrameControls,
+               public ImpedancePanels,
+               public ConductorPanels,
+               public ReferencePanels,
+               public DiffPairPanels,
+               public CircuitPanels,
+               public ViaPanels,
+               public ProgramValues {
  public:
   TForm1();
 

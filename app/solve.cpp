@@ -10,17 +10,20 @@ using vcl::StrToFloat;
 using vcl::TObject;
 
 namespace {
-// Keeps the nesting depth right when a handler raises.
+// Keeps the nesting depth right when a handler raises; the outermost pass
+// forgets which checks have re-solved.
 struct DepthGuard {
   int& depth;
-  explicit DepthGuard(int& d) : depth(d) { ++depth; }
-  ~DepthGuard() { --depth; }
+  std::vector<std::string>& resolved;
+  DepthGuard(int& d, std::vector<std::string>& r) : depth(d), resolved(r) { ++depth; }
+  ~DepthGuard() {
+    if (--depth == 0) resolved.clear();
+  }
 };
 }  // namespace
 
 void TForm1::Button1Click(TObject* Sender) {
-  if (solveDepth_ == 0) resolvedThisPass_.clear();
-  DepthGuard guard(solveDepth_);
+  DepthGuard guard(solveDepth_, resolvedThisPass_);
   ++SolveCount;
 
   if (Edit85->Text().empty()) Edit85->SetText("0");

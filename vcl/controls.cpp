@@ -344,6 +344,13 @@ void TUpDown::SetRange(int min, int max) {
   Notify(Prop::Range);
 }
 
+void TUpDown::SetPositionQuietly(int p) {
+  p = std::clamp(p, min_, max_);
+  if (p == position_) return;
+  position_ = p;
+  Notify(Prop::Position);
+}
+
 void TUpDown::SetPosition(int p) {
   p = std::clamp(p, min_, max_);
   bool changed = p != position_;

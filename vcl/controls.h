@@ -431,6 +431,8 @@ class TUpDown : public TControl {
   void SetRange(int min, int max);
   // Writes the new whole number into the associated edit (whose OnChange runs).
   void SetPosition(int p);
+  // Takes the position without writing the associated edit.
+  void SetPositionQuietly(int p);
   int Increment = 1;
   bool Wrap = false;
   bool Thousands = false;

@@ -87,6 +87,11 @@ void Leave(TControl& control) {
 void StepUpDown(TUpDown& updown, bool up) {
   if (!Accepts(updown)) return;
   Dispatch([&] {
+    // The arrows step from the number the edit shows, when it shows one.
+    int shown = 0;
+    if (updown.Associate && TryStrToInt(updown.Associate->Text(), shown) &&
+        shown >= updown.Min() && shown <= updown.Max() && shown != updown.Position())
+      updown.SetPositionQuietly(shown);
     bool allow = true;
     if (updown.OnChanging) updown.OnChanging(&updown, allow);
     if (!allow) return;
