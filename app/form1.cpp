@@ -39,7 +39,11 @@ void TForm1::BindControls() {
   BIND(Label3);
   BIND(Label4);
   BIND(ProgressBar2);
+  BIND(GroupBox9);
+  BIND(Label35);
   BIND(ComboBox1);
+  BIND(Label36);
+  BIND(Label9);
   BIND(Edit7);
   BIND(Edit66);
   BIND(RadioGroup4);
@@ -65,12 +69,14 @@ void TForm1::BindControls() {
   BIND(Label56);
   BIND(Label165);
   BIND(Label301);
+  BIND(Label363);
   BIND(Edit227);
   BIND(UpDown6);
   BIND(StatusBar1);
   BIND(Timer1);
   BIND(MainMenu1);
   BIND(Exit1);
+  BIND(PrinterSetupDialog1);
 
 #undef BIND
   BindImpedancePanels(*this);

@@ -31,7 +31,11 @@ struct FrameControls {
   vcl::TLabel* Label3 = nullptr;
   vcl::TLabel* Label4 = nullptr;
   vcl::TProgressBar* ProgressBar2 = nullptr;
+  vcl::TGroupBox* GroupBox9 = nullptr;
+  vcl::TLabel* Label35 = nullptr;
   vcl::TComboBox* ComboBox1 = nullptr;
+  vcl::TLabel* Label36 = nullptr;
+  vcl::TLabel* Label9 = nullptr;
   vcl::TEdit* Edit7 = nullptr;
   vcl::TEdit* Edit66 = nullptr;
   vcl::TRadioGroup* RadioGroup4 = nullptr;
@@ -57,12 +61,14 @@ struct FrameControls {
   vcl::TLabel* Label56 = nullptr;
   vcl::TLabel* Label165 = nullptr;
   vcl::TLabel* Label301 = nullptr;
+  vcl::TLabel* Label363 = nullptr;
   vcl::TEdit* Edit227 = nullptr;
   vcl::TUpDown* UpDown6 = nullptr;
   vcl::TStatusBar* StatusBar1 = nullptr;
   vcl::TTimer* Timer1 = nullptr;
   vcl::TMainMenu* MainMenu1 = nullptr;
   vcl::TMenuItem* Exit1 = nullptr;
+  vcl::TPrinterSetupDialog* PrinterSetupDialog1 = nullptr;
 };
 
 // Values shared by Solve, the status-bar timer and the calculators.

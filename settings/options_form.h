@@ -8,6 +8,22 @@ namespace trellis {
 class TForm6 : public vcl::TForm {
  public:
   TForm6();
+
+  vcl::TImage* Image1 = nullptr;
+  vcl::TPanel* Panel2 = nullptr;
+  vcl::TRadioGroup* RadioGroup1 = nullptr;
+  vcl::TRadioGroup* RadioGroup2 = nullptr;
+  vcl::TCheckBox* CheckBox1 = nullptr;
+  vcl::TEdit* Edit1 = nullptr;
+  vcl::TEdit* Edit2 = nullptr;
+  vcl::TCheckBox* CheckBox2 = nullptr;
+  vcl::TCheckBox* CheckBox3 = nullptr;
+  vcl::TComboBox* cbxVclStyles = nullptr;
+  vcl::TImage* Image3 = nullptr;
+  vcl::TImage* Image4 = nullptr;
+  vcl::TImage* Image2 = nullptr;
+  vcl::TBitBtn* BitBtn1 = nullptr;
+  vcl::TButton* Button1 = nullptr;
 };
 
 }  // namespace trellis

@@ -145,7 +145,7 @@ object Form1: TForm1
         Position = -80
       end
     end
-    object GroupBox60: TGroupBox
+    object GroupBox9: TGroupBox
       Left = 8
       Top = 136
       Width = 210
@@ -165,9 +165,55 @@ object Form1: TForm1
         Height = 21
         Style = csDropDownList
         DropDownCount = 20
-        Hint = 'Select the substrate material.'
+        Hint = 'Select the PCB substrate.'
+        Font.Color = clNavy
+        Font.Style = [fsBold]
         Items.Strings = (
           'FR-4 STD'
+          'FR-5'
+          'FR406'
+          'FR408'
+          'Getek ML200C'
+          'Getek ML200D'
+          'Getek ML200M'
+          'Getek RG200D'
+          'Isola P95'
+          'Isola P96'
+          'Isola P26N'
+          'RO2800'
+          'RO3003'
+          'RO3006'
+          'RO3010'
+          'RO4003'
+          'RO4350'
+          'RT5500'
+          'RT5870'
+          'RT5880'
+          'RT6002'
+          'RT6006'
+          'RT6010'
+          'Teflon PTFE'
+          'Arlon 25N'
+          'Arlon 33N'
+          'Arlon 85N'
+          'PCL-FR-226'
+          'PCL-FR-240'
+          'PCL-FR-370'
+          'PCL-FR-370HR'
+          'N4000-7 EF'
+          'N4000-13'
+          'N4000-13SI'
+          'N4000-13 EP'
+          'N4000-13 EPSI'
+          'N4000-29'
+          'N7000-1'
+          'Ventec VT-47'
+          'Ventec VT-901'
+          'Ventec VT-90H'
+          'Megtron6'
+          'Kappa 438'
+          'Kapton'
+          'Air'
           'Custom')
         ItemIndex = 0
       end
@@ -184,7 +230,8 @@ object Form1: TForm1
         Width = 52
         Height = 18
         Text = '4.6'
-        Hint = 'Substrate dielectric constant.'
+        MaxLength = 8
+        Hint = 'Manually enter the PCB substrate''s dielectric constant if needed.'
       end
       object Label9: TLabel
         Left = 98
@@ -199,7 +246,8 @@ object Form1: TForm1
         Width = 56
         Height = 18
         Text = '130'
-        Hint = 'Glass transition temperature of the substrate.'
+        MaxLength = 8
+        Hint = 'Manually enter the PCB substrate''s maximum glass temp if needed.'
       end
     end
     object RadioGroup4: TRadioGroup
@@ -573,6 +621,14 @@ object Form1: TForm1
       Caption = 'Label165'
       Visible = False
     end
+    object Label363: TLabel
+      Left = 600
+      Top = 32
+      Width = 50
+      Height = 13
+      Caption = 'Label363'
+      Visible = False
+    end
     object Label301: TLabel
       Left = 420
       Top = 16
@@ -605,9 +661,204 @@ object Form1: TForm1
   object MainMenu1: TMainMenu
     object F1: TMenuItem
       Caption = '&File'
+      object PrinterSetup1: TMenuItem
+        Caption = 'Printer &Setup'
+      end
+      object Print1: TMenuItem
+        Caption = '&Print Form'
+      end
+      object N2: TMenuItem
+        Caption = '-'
+      end
       object Exit1: TMenuItem
         Caption = '&Exit'
       end
+      object Export1: TMenuItem
+        Caption = '&Export'
+        Visible = False
+      end
     end
+    object Function1: TMenuItem
+      Caption = '&Program Function'
+      object SignalProperties1: TMenuItem
+        Caption = '&Bandwidth && Max Conductor Length'
+      end
+      object RFImpedances1: TMenuItem
+        Caption = 'Conductor &Impedance'
+      end
+      object ConductorProperties1: TMenuItem
+        Caption = '&Conductor Properties'
+      end
+      object ConversionData1: TMenuItem
+        Caption = 'C&onversion Calculator'
+      end
+      object DifferentialPairs1: TMenuItem
+        Caption = '&Differential Pair Calculator'
+      end
+      object EmbeddedRs1: TMenuItem
+        Caption = 'Embedded &Resistors'
+      end
+      object ErEffective1: TMenuItem
+        Caption = 'Er Effecti&ve'
+      end
+      object FuseCurrent1: TMenuItem
+        Caption = '&Fusing Current'
+      end
+      object Mechanical1: TMenuItem
+        Caption = '&Mechanical Information'
+      end
+      object ConductorSpacing1: TMenuItem
+        Caption = 'M&inimum Conductor &Spacing'
+      end
+      object OhmsLaw1: TMenuItem
+        Caption = '&Ohm''s Law'
+      end
+      object Padstacks1: TMenuItem
+        Caption = '&Padstack Calculator'
+      end
+      object PDNImpedance1: TMenuItem
+        Caption = 'P&DN Calculator'
+      end
+      object PlanarInductors1: TMenuItem
+        Caption = 'Planar I&nductors'
+      end
+      object PPMCalculator1: TMenuItem
+        Caption = 'PPM-XTAL C&alculator'
+      end
+      object ThermalManagement1: TMenuItem
+        Caption = '&Thermal Management'
+      end
+      object ViaProperties1: TMenuItem
+        Caption = '&Via Properties'
+      end
+      object WavelengthCalculator1: TMenuItem
+        Caption = 'Wavelength Calc&ulator'
+      end
+      object XlXcReactance1: TMenuItem
+        Caption = '&XC XL Reactance'
+      end
+      object N5: TMenuItem
+        Caption = '-'
+      end
+      object Unsuported1: TMenuItem
+        Caption = 'Unsupported'
+        object Crosstalk1: TMenuItem
+          Caption = 'Crosstalk Calculator'
+        end
+      end
+    end
+    object ool1: TMenuItem
+      Caption = '&Tools'
+      object Calculator1: TMenuItem
+        Caption = '&Calculator'
+      end
+      object ASCIIEditor1: TMenuItem
+        Caption = '&ASCII Editor'
+      end
+      object N8: TMenuItem
+        Caption = '-'
+      end
+      object CopperWeight1: TMenuItem
+        Caption = '&Program Options'
+      end
+    end
+    object Resources1: TMenuItem
+      Caption = '&EDA Resources'
+      Visible = False
+      object Resources2: TMenuItem
+        Caption = '&Resources'
+      end
+    end
+    object Help1: TMenuItem
+      Caption = '&Help'
+      object HelpTopics1: TMenuItem
+        Caption = '&Help Topics'
+      end
+      object N6: TMenuItem
+        Caption = '-'
+      end
+      object Disclaimer1: TMenuItem
+        Caption = '&Program Disclaimer'
+      end
+      object References1: TMenuItem
+        Caption = 'Program &References'
+      end
+      object N1: TMenuItem
+        Caption = '-'
+        Enabled = False
+      end
+      object About1: TMenuItem
+        Caption = '&About Trellis'
+      end
+      object EULA1: TMenuItem
+        Caption = '&EULA'
+      end
+      object ReinstallRegistryKeys1: TMenuItem
+        Caption = 'Re&install Registry Keys'
+      end
+    end
+    object N7: TMenuItem
+      Caption = '|'
+      Enabled = False
+    end
+    object Feedback1: TMenuItem
+      Caption = '&Contact Orvane, Inc.'
+      object SendFeedbackToOrvane1: TMenuItem
+        Caption = '&Send Program Feedback To Orvane, Inc.'
+      end
+      object N3: TMenuItem
+        Caption = '-'
+      end
+      object ContactOrvane1: TMenuItem
+        Caption = '&Contact Orvane, Inc.'
+      end
+      object N4: TMenuItem
+        Caption = '-'
+      end
+      object PCBDesignServices1: TMenuItem
+        Caption = '&PCB Design Services'
+      end
+      object ElectronicEngineeringServices1: TMenuItem
+        Caption = '&Electronic Engineering Services'
+      end
+      object SoftwareDevelopmentServices1: TMenuItem
+        Caption = 'S&oftware Development Services'
+      end
+      object ConsultingServices1: TMenuItem
+        Caption = 'Consultin&g Services'
+      end
+      object RFEngineeringServices1: TMenuItem
+        Caption = 'RF Engineer&ing Services'
+      end
+      object PCBAssemblyServices1: TMenuItem
+        Caption = 'PCB &Assembly Services'
+      end
+      object PCBManufacturingServices1: TMenuItem
+        Caption = 'PCB &Manufacturing Services'
+      end
+      object N9: TMenuItem
+        Caption = '-'
+      end
+      object FollowOrvaneonFacebook1: TMenuItem
+        Caption = 'Follow Orvane on &Facebook'
+      end
+      object FollowOrvaneonLinkedIn3: TMenuItem
+        Caption = 'Follow Orvane on &X'
+      end
+      object FollowOrvaneonLinkedIn1: TMenuItem
+        Caption = 'Follow Orvane on &LinkedIn'
+      end
+      object FollowOrvaneonLinkedIn2: TMenuItem
+        Caption = '&Follow Orvane on &YouTube'
+      end
+      object N10: TMenuItem
+        Caption = '-'
+      end
+      object About2: TMenuItem
+        Caption = 'About O&rvane, Inc.'
+      end
+    end
+  end
+  object PrinterSetupDialog1: TPrinterSetupDialog
   end
 end

@@ -1,7 +1,71 @@
 object Form10: TForm10
   Caption = 'Developer'
-  ClientWidth = 320
-  ClientHeight = 200
-  BorderStyle = bsDialog
+  ClientWidth = 626
+  ClientHeight = 445
+  BorderStyle = bsSizeable
   Position = poScreenCenter
+  object Label1: TLabel
+    Left = 16
+    Top = 56
+    Width = 200
+    Height = 15
+    Caption = 'Label1'
+  end
+  object Edit1: TEdit
+    Left = 16
+    Top = 16
+    Width = 96
+    Height = 22
+    Text = '0'
+  end
+  object Button1: TButton
+    Left = 128
+    Top = 14
+    Width = 88
+    Height = 28
+    Caption = 'Write!'
+  end
+  object Button2: TButton
+    Left = 224
+    Top = 14
+    Width = 88
+    Height = 28
+    Caption = 'Read!'
+  end
+  object Edit2: TEdit
+    Left = 16
+    Top = 96
+    Width = 160
+    Height = 22
+    Text = 'Edit2'
+  end
+  object Edit3: TEdit
+    Left = 16
+    Top = 124
+    Width = 160
+    Height = 22
+    Text = 'Edit3'
+  end
+  object Edit4: TEdit
+    Left = 16
+    Top = 152
+    Width = 160
+    Height = 22
+    Text = 'Edit4'
+  end
+  object Edit5: TEdit
+    Left = 16
+    Top = 180
+    Width = 160
+    Height = 22
+    Text = 'Edit5'
+  end
+  object ComboBox1: TComboBox
+    Left = 16
+    Top = 208
+    Width = 160
+    Height = 22
+    Style = csDropDown
+    Text = 'ComboBox1'
+  end
 end
