@@ -80,6 +80,8 @@ struct ProgramValues {
   double ConductorTemp = 0, ConductorTempF = 0;
   std::string ConductorTempTextC, ConductorTempTextF;
 
+  double MaterialModifier = 0;  // the substrate's factor in the current model
+
   double WireResistance = 0;  // ohms per 1000 ft or per km, set by the mechanical calculator
 };
 
@@ -116,6 +118,70 @@ class TForm1 : public vcl::TForm,
   void UpDown4Click(vcl::TObject* Sender, vcl::TUDBtnType Button);
   void UpDown5Changing(vcl::TObject* Sender, bool& AllowChange);
   void UpDown5Click(vcl::TObject* Sender, vcl::TUDBtnType Button);
+
+  // Menus, printing and links.
+  void PrinterSetup1Click(vcl::TObject* Sender);
+  void Print1Click(vcl::TObject* Sender);
+  void Button2Click(vcl::TObject* Sender);
+  void Exit1Click(vcl::TObject* Sender);
+  void HelpTopics1Click(vcl::TObject* Sender);
+  void Disclaimer1Click(vcl::TObject* Sender);
+  void References1Click(vcl::TObject* Sender);
+  void About1Click(vcl::TObject* Sender);
+  void EULA1Click(vcl::TObject* Sender);
+  void Calculator1Click(vcl::TObject* Sender);
+  void ASCIIEditor1Click(vcl::TObject* Sender);
+  void CopperWeight1Click(vcl::TObject* Sender);
+  void ReinstallRegistryKeys1Click(vcl::TObject* Sender);
+  void Crosstalk1Click(vcl::TObject* Sender);
+  void Resources2Click(vcl::TObject* Sender);
+  void Label301Click(vcl::TObject* Sender);
+  void Export1Click(vcl::TObject* Sender);
+  void SendFeedbackToOrvane1Click(vcl::TObject* Sender);
+  void ContactOrvane1Click(vcl::TObject* Sender);
+  void PCBDesignServices1Click(vcl::TObject* Sender);
+  void ElectronicEngineeringServices1Click(vcl::TObject* Sender);
+  void SoftwareDevelopmentServices1Click(vcl::TObject* Sender);
+  void ConsultingServices1Click(vcl::TObject* Sender);
+  void RFEngineeringServices1Click(vcl::TObject* Sender);
+  void PCBAssemblyServices1Click(vcl::TObject* Sender);
+  void PCBManufacturingServices1Click(vcl::TObject* Sender);
+  void FollowOrvaneonFacebook1Click(vcl::TObject* Sender);
+  void FollowOrvaneonLinkedIn3Click(vcl::TObject* Sender);
+  void FollowOrvaneonLinkedIn1Click(vcl::TObject* Sender);
+  void FollowOrvaneonLinkedIn2Click(vcl::TObject* Sender);
+  void About2Click(vcl::TObject* Sender);
+  void Image6Click(vcl::TObject* Sender);
+  void Image43Click(vcl::TObject* Sender);
+  void Image77Click(vcl::TObject* Sender);
+  void Image44Click(vcl::TObject* Sender);
+  void Image55Click(vcl::TObject* Sender);
+  void Image57Click(vcl::TObject* Sender);
+  void Button10Click(vcl::TObject* Sender);
+  void Button6Click(vcl::TObject* Sender);
+  void Button12Click(vcl::TObject* Sender);
+  void Button13Click(vcl::TObject* Sender);
+  void Button14Click(vcl::TObject* Sender);
+  void Button19Click(vcl::TObject* Sender);
+  void Button16Click(vcl::TObject* Sender);
+  void Button17Click(vcl::TObject* Sender);
+  void Button11Click(vcl::TObject* Sender);
+  void Button15Click(vcl::TObject* Sender);
+  void Button7Click(vcl::TObject* Sender);
+  void Button8Click(vcl::TObject* Sender);
+  void Button9Click(vcl::TObject* Sender);
+  void BitBtn5Click(vcl::TObject* Sender);
+  void BitBtn8Click(vcl::TObject* Sender);
+  void BitBtn9Click(vcl::TObject* Sender);
+  void BitBtn10Click(vcl::TObject* Sender);
+  void FormCloseQuery(vcl::TObject* Sender, bool& CanClose);
+
+  // The substrate list and its two boxes.
+  void ComboBox1Change(vcl::TObject* Sender);
+  void Edit7Click(vcl::TObject* Sender);
+  void Edit66Click(vcl::TObject* Sender);
+  void Edit7Exit(vcl::TObject* Sender);
+  void Edit66Exit(vcl::TObject* Sender);
 
   // Handlers the later calculators fill in; each runs at its own step of the
   // start-up and on its own controls.

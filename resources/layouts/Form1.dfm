@@ -7,6 +7,7 @@ object Form1: TForm1
   Menu = MainMenu1
   ShowHint = True
   OnShow = Button3Click
+  OnCloseQuery = FormCloseQuery
   object TabControl1: TTabControl
     Left = 0
     Top = 0
@@ -166,6 +167,7 @@ object Form1: TForm1
         Style = csDropDownList
         DropDownCount = 20
         Hint = 'Select the PCB substrate.'
+        OnChange = ComboBox1Change
         Font.Color = clNavy
         Font.Style = [fsBold]
         Items.Strings = (
@@ -232,6 +234,8 @@ object Form1: TForm1
         Text = '4.6'
         MaxLength = 8
         Hint = 'Manually enter the PCB substrate''s dielectric constant if needed.'
+        OnClick = Edit7Click
+        OnExit = Edit7Exit
       end
       object Label9: TLabel
         Left = 98
@@ -248,6 +252,8 @@ object Form1: TForm1
         Text = '130'
         MaxLength = 8
         Hint = 'Manually enter the PCB substrate''s maximum glass temp if needed.'
+        OnClick = Edit66Click
+        OnExit = Edit66Exit
       end
     end
     object RadioGroup4: TRadioGroup
@@ -398,6 +404,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'Print'
         Hint = 'Print this form.'
+        OnClick = Button2Click
       end
       object Label29: TLabel
         Left = 8
@@ -613,6 +620,72 @@ object Form1: TForm1
       Font.Color = clNavy
       Font.Style = [fsBold]
     end
+    object Image6: TImage
+      Left = 420
+      Top = 100
+      Width = 72
+      Height = 24
+      Picture = 'link_home'
+      Stretch = True
+      Proportional = True
+      Hint = 'Visit the Orvane, Inc. webpage.'
+      OnClick = Image6Click
+    end
+    object Image43: TImage
+      Left = 500
+      Top = 100
+      Width = 24
+      Height = 24
+      Picture = 'link_facebook'
+      Stretch = True
+      Proportional = True
+      Hint = 'Follow Orvane on Facebook'
+      OnClick = Image43Click
+    end
+    object Image77: TImage
+      Left = 532
+      Top = 100
+      Width = 24
+      Height = 24
+      Picture = 'link_instagram'
+      Stretch = True
+      Proportional = True
+      Hint = 'Follow Orvane on Instagram'
+      OnClick = Image77Click
+    end
+    object Image44: TImage
+      Left = 564
+      Top = 100
+      Width = 24
+      Height = 24
+      Picture = 'link_linkedin'
+      Stretch = True
+      Proportional = True
+      Hint = 'Follow Orvane on LinkedIn'
+      OnClick = Image44Click
+    end
+    object Image55: TImage
+      Left = 596
+      Top = 100
+      Width = 24
+      Height = 24
+      Picture = 'link_x'
+      Stretch = True
+      Proportional = True
+      Hint = 'Follow Orvane on X'
+      OnClick = Image55Click
+    end
+    object Image57: TImage
+      Left = 628
+      Top = 100
+      Width = 24
+      Height = 24
+      Picture = 'link_youtube'
+      Stretch = True
+      Proportional = True
+      Hint = 'Follow Orvane on YouTube'
+      OnClick = Image57Click
+    end
     object Label165: TLabel
       Left = 600
       Top = 16
@@ -636,6 +709,7 @@ object Form1: TForm1
       Height = 13
       Caption = 'Registry Keys Error! CLICK ME!'
       Hint = 'Registry error detected, click to reinstall the keys.'
+      OnClick = Label301Click
       Visible = False
       Font.Color = clRed
       Font.Style = [fsBold]
@@ -663,18 +737,22 @@ object Form1: TForm1
       Caption = '&File'
       object PrinterSetup1: TMenuItem
         Caption = 'Printer &Setup'
+        OnClick = PrinterSetup1Click
       end
       object Print1: TMenuItem
         Caption = '&Print Form'
+        OnClick = Print1Click
       end
       object N2: TMenuItem
         Caption = '-'
       end
       object Exit1: TMenuItem
         Caption = '&Exit'
+        OnClick = Exit1Click
       end
       object Export1: TMenuItem
         Caption = '&Export'
+        OnClick = Export1Click
         Visible = False
       end
     end
@@ -744,6 +822,7 @@ object Form1: TForm1
         Caption = 'Unsupported'
         object Crosstalk1: TMenuItem
           Caption = 'Crosstalk Calculator'
+          OnClick = Crosstalk1Click
         end
       end
     end
@@ -751,15 +830,18 @@ object Form1: TForm1
       Caption = '&Tools'
       object Calculator1: TMenuItem
         Caption = '&Calculator'
+        OnClick = Calculator1Click
       end
       object ASCIIEditor1: TMenuItem
         Caption = '&ASCII Editor'
+        OnClick = ASCIIEditor1Click
       end
       object N8: TMenuItem
         Caption = '-'
       end
       object CopperWeight1: TMenuItem
         Caption = '&Program Options'
+        OnClick = CopperWeight1Click
       end
     end
     object Resources1: TMenuItem
@@ -767,21 +849,25 @@ object Form1: TForm1
       Visible = False
       object Resources2: TMenuItem
         Caption = '&Resources'
+        OnClick = Resources2Click
       end
     end
     object Help1: TMenuItem
       Caption = '&Help'
       object HelpTopics1: TMenuItem
         Caption = '&Help Topics'
+        OnClick = HelpTopics1Click
       end
       object N6: TMenuItem
         Caption = '-'
       end
       object Disclaimer1: TMenuItem
         Caption = '&Program Disclaimer'
+        OnClick = Disclaimer1Click
       end
       object References1: TMenuItem
         Caption = 'Program &References'
+        OnClick = References1Click
       end
       object N1: TMenuItem
         Caption = '-'
@@ -789,12 +875,15 @@ object Form1: TForm1
       end
       object About1: TMenuItem
         Caption = '&About Trellis'
+        OnClick = About1Click
       end
       object EULA1: TMenuItem
         Caption = '&EULA'
+        OnClick = EULA1Click
       end
       object ReinstallRegistryKeys1: TMenuItem
         Caption = 'Re&install Registry Keys'
+        OnClick = ReinstallRegistryKeys1Click
       end
     end
     object N7: TMenuItem
@@ -805,57 +894,71 @@ object Form1: TForm1
       Caption = '&Contact Orvane, Inc.'
       object SendFeedbackToOrvane1: TMenuItem
         Caption = '&Send Program Feedback To Orvane, Inc.'
+        OnClick = SendFeedbackToOrvane1Click
       end
       object N3: TMenuItem
         Caption = '-'
       end
       object ContactOrvane1: TMenuItem
         Caption = '&Contact Orvane, Inc.'
+        OnClick = ContactOrvane1Click
       end
       object N4: TMenuItem
         Caption = '-'
       end
       object PCBDesignServices1: TMenuItem
         Caption = '&PCB Design Services'
+        OnClick = PCBDesignServices1Click
       end
       object ElectronicEngineeringServices1: TMenuItem
         Caption = '&Electronic Engineering Services'
+        OnClick = ElectronicEngineeringServices1Click
       end
       object SoftwareDevelopmentServices1: TMenuItem
         Caption = 'S&oftware Development Services'
+        OnClick = SoftwareDevelopmentServices1Click
       end
       object ConsultingServices1: TMenuItem
         Caption = 'Consultin&g Services'
+        OnClick = ConsultingServices1Click
       end
       object RFEngineeringServices1: TMenuItem
         Caption = 'RF Engineer&ing Services'
+        OnClick = RFEngineeringServices1Click
       end
       object PCBAssemblyServices1: TMenuItem
         Caption = 'PCB &Assembly Services'
+        OnClick = PCBAssemblyServices1Click
       end
       object PCBManufacturingServices1: TMenuItem
         Caption = 'PCB &Manufacturing Services'
+        OnClick = PCBManufacturingServices1Click
       end
       object N9: TMenuItem
         Caption = '-'
       end
       object FollowOrvaneonFacebook1: TMenuItem
         Caption = 'Follow Orvane on &Facebook'
+        OnClick = FollowOrvaneonFacebook1Click
       end
       object FollowOrvaneonLinkedIn3: TMenuItem
         Caption = 'Follow Orvane on &X'
+        OnClick = FollowOrvaneonLinkedIn3Click
       end
       object FollowOrvaneonLinkedIn1: TMenuItem
         Caption = 'Follow Orvane on &LinkedIn'
+        OnClick = FollowOrvaneonLinkedIn1Click
       end
       object FollowOrvaneonLinkedIn2: TMenuItem
         Caption = '&Follow Orvane on &YouTube'
+        OnClick = FollowOrvaneonLinkedIn2Click
       end
       object N10: TMenuItem
         Caption = '-'
       end
       object About2: TMenuItem
         Caption = 'About O&rvane, Inc.'
+        OnClick = About2Click
       end
     end
   end
