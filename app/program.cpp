@@ -55,26 +55,21 @@ Program::Program(vcl::Platform& platform) : app_(std::make_unique<vcl::TApplicat
 
 Program::~Program() {
   // Windows go in reverse order of creation, before the application object.
-  form12_.reset();
-  form11_.reset();
-  form10_.reset();
-  form9_.reset();
-  form8_.reset();
-  form6_.reset();
-  form5_.reset();
-  form4_.reset();
-  form2_.reset();
-  form1_.reset();
-  Form1 = nullptr;
-  Form2 = nullptr;
-  Form4 = nullptr;
-  Form5 = nullptr;
-  Form6 = nullptr;
-  Form8 = nullptr;
-  Form9 = nullptr;
-  Form10 = nullptr;
-  Form11 = nullptr;
-  Form12 = nullptr;
+  // The window variables are left alone when a newer program has taken them.
+  auto release = [](auto& holder, auto*& variable) {
+    if (variable == holder.get()) variable = nullptr;
+    holder.reset();
+  };
+  release(form12_, Form12);
+  release(form11_, Form11);
+  release(form10_, Form10);
+  release(form9_, Form9);
+  release(form8_, Form8);
+  release(form6_, Form6);
+  release(form5_, Form5);
+  release(form4_, Form4);
+  release(form2_, Form2);
+  release(form1_, Form1);
 }
 
 void Program::ShowMainWindow() {

@@ -151,6 +151,7 @@ TApplication::TApplication(Platform& platform) : platform_(platform), previous_(
 }
 
 TApplication::~TApplication() {
+  if (gApplication != this) return;
   gApplication = previous_;
   SetMathErrorHandler(nullptr);
 }

@@ -263,7 +263,7 @@ object Form1: TForm1
       Height = 62
       Caption = ' Base Copper Weight '
       Columns = 3
-      Hint = 'Select the base copper weight.'
+      Hint = 'Select the base weight of the copper clad on the PCB.'
       Items.Strings = (
         '0.25oz'
         '0.5oz'
@@ -284,7 +284,8 @@ object Form1: TForm1
       Height = 60
       Caption = ' Plating Thickness '
       Columns = 3
-      Hint = 'Select the plating thickness.'
+      Hint = 'Select the plating thickness for external layers.'
+      Enabled = False
       Items.Strings = (
         'Bare PCB'
         '0.5oz'
@@ -365,6 +366,7 @@ object Form1: TForm1
       Width = 210
       Height = 81
       Caption = ' Conductor Layer '
+      Hint = 'Layer or passive circuit selection.'
       Items.Strings = (
         'Internal Layer'
         'External Layer')
@@ -377,7 +379,7 @@ object Form1: TForm1
       Height = 42
       Caption = ' Units '
       Columns = 2
-      Hint = 'Select imperial or metric units.'
+      Hint = 'Switch between imperial units and metric units.'
       Items.Strings = (
         'Imperial'
         'Metric')

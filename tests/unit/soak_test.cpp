@@ -86,6 +86,7 @@ TEST(Soak, RandomUserActionsNeverEscapeTheApplication) {
       }
     } catch (const vcl::ProgramExit&) {
       // The user chose to leave; carry on with a new program.
+      harness.reset();
       harness = std::make_unique<Harness>();
       harness->Start();
       ++restarts;
