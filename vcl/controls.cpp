@@ -297,6 +297,13 @@ void TStatusBar::SetPanelText(int i, const std::string& text) {
   Notify(Prop::Panels);
 }
 
+void TStatusBar::SetPanelAlignment(int i, TAlignment alignment) {
+  if (i < 0 || i >= PanelCount()) throw Exception("List index out of bounds (" + std::to_string(i) + ")");
+  if (panels_[i].Alignment == alignment) return;
+  panels_[i].Alignment = alignment;
+  Notify(Prop::Panels);
+}
+
 // ---- Bars ----
 
 void TProgressBar::SetRange(int min, int max) {

@@ -374,6 +374,7 @@ class TTabControl : public TControl {
 struct TStatusPanel {
   std::string Text;
   int Width = 50;
+  TAlignment Alignment = TAlignment::taLeftJustify;
 };
 
 class TStatusBar : public TControl {
@@ -383,6 +384,7 @@ class TStatusBar : public TControl {
   const TStatusPanel& Panel(int i) const { return panels_.at(i); }
   void AddPanel(TStatusPanel p);
   void SetPanelText(int i, const std::string& text);
+  void SetPanelAlignment(int i, TAlignment alignment);
   bool SimplePanel = false;
   bool AutoHint = false;
 

@@ -20,6 +20,11 @@ Platform& CurrentPlatform() {
 
 void ShowMessage(const std::string& text) { CurrentPlatform().ShowMessage(text); }
 
+std::string Platform::ClockText() {
+  const LocalTime t = Now();
+  return Format("%d:%02d:%02d  %d/%d/%d", t.hour, t.minute, t.second, t.month, t.day, t.year);
+}
+
 // ---- TForm ----
 
 TForm::TForm(std::string className) : TControl(std::move(className)) {

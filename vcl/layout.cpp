@@ -618,6 +618,7 @@ void ApplyProperty(Context& ctx, TComponent& comp, const LayoutProperty& p) {
         for (const auto& ip : item.properties) {
           if (ip.name == "Width") panel.Width = static_cast<int>(Int(ctx, ip));
           else if (ip.name == "Text") panel.Text = Str(ctx, ip);
+          else if (ip.name == "Alignment") panel.Alignment = AlignmentOf(ctx, ip);
           else Bad(ctx, ip, "not a property of a status panel");
         }
         sb->AddPanel(panel);
@@ -709,7 +710,12 @@ void Build(Context& ctx, const LayoutObject& obj, TComponent* parent, bool isRoo
 }  // namespace
 
 void TForm::LoadLayout(const std::string& resource, const std::string& parentName) {
-  LayoutObject root = ParseLayout(LayoutResource(resource), resource);
+  LoadLayoutText(LayoutResource(resource), resource, parentName);
+}
+
+void TForm::LoadLayoutText(std::string_view text, const std::string& resource,
+                           const std::string& parentName) {
+  LayoutObject root = ParseLayout(text, resource);
   Context ctx{*this, resource, {}};
   loading_ = true;
   try {

@@ -68,6 +68,8 @@ class Platform {
   virtual void TimerChanged(TTimer& timer) = 0;
   virtual void TimerDestroyed(TTimer& timer) = 0;
   virtual LocalTime Now() = 0;
+  // The time and date as the status bar shows them: time, two spaces, date.
+  virtual std::string ClockText();
 
   virtual std::string ProgramFileName() = 0;  // e.g. "Trellis.exe"
   virtual std::string ProgramFolder() = 0;
