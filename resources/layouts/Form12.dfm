@@ -4,18 +4,395 @@ object Form12: TForm12
   ClientHeight = 579
   BorderStyle = bsDialog
   Position = poScreenCenter
-  object Label7: TLabel
-    Left = 16
-    Top = 20
-    Width = 14
-    Height = 13
-    Caption = 'Er'
-  end
-  object Edit7: TEdit
-    Left = 40
-    Top = 16
-    Width = 60
-    Height = 21
-    Text = '4.6'
+  ShowHint = True
+  object GroupBox51: TGroupBox
+    Left = 8
+    Top = 8
+    Width = 564
+    Height = 563
+    Caption = ' Crosstalk Calculator '
+    TabOrder = 0
+    TabStop = False
+    object Image70: TImage
+      Left = 16
+      Top = 24
+      Width = 532
+      Height = 112
+      Picture = 'xtalk_traces'
+      Stretch = True
+      Proportional = True
+    end
+    object GroupBox52: TGroupBox
+      Left = 16
+      Top = 148
+      Width = 304
+      Height = 88
+      Caption = ' Substrate Options '
+      TabOrder = 1
+      TabStop = False
+      object Label189: TLabel
+        Left = 16
+        Top = 28
+        Width = 112
+        Height = 15
+        Caption = 'Material Selection'
+      end
+      object ComboBox1: TComboBox
+        Left = 132
+        Top = 24
+        Width = 156
+        Height = 22
+        Style = csDropDownList
+        DropDownCount = 16
+        Hint = 'Select the PCB substrate.'
+        TabOrder = 0
+        TabStop = True
+        Items.Strings = (
+          'FR-4 STD'
+          'FR-5'
+          'FR406'
+          'FR408'
+          'Getek ML200C'
+          'Getek ML200D'
+          'Getek ML200M'
+          'Getek RG200D'
+          'Isola P95'
+          'Isola P96'
+          'Isola P26N'
+          'RO2800'
+          'RO3003'
+          'RO3006'
+          'RO3010'
+          'RO4003'
+          'RO4350'
+          'RT5500'
+          'RT5870'
+          'RT5880'
+          'RT6002'
+          'RT6006'
+          'RT6010'
+          'Teflon PTFE'
+          'Arlon 25N'
+          'Arlon 33N'
+          'Arlon 85N'
+          'PCL-FR-226'
+          'PCL-FR-240'
+          'PCL-FR-370'
+          'PCL-FR-370HR'
+          'N4000-7 EF'
+          'N4000-13'
+          'N4000-13SI'
+          'N4000-13 EP'
+          'N4000-13 EPSI'
+          'N4000-29'
+          'N7000-1'
+          'Ventec VT-47'
+          'Ventec VT-901'
+          'Ventec VT-90H'
+          'Megtron6'
+          'Kappa 438'
+          'Kapton'
+          'Air'
+          'Custom')
+        ItemIndex = 0
+      end
+      object Label190: TLabel
+        Left = 16
+        Top = 56
+        Width = 17
+        Height = 15
+        Caption = 'Er'
+      end
+      object Edit7: TEdit
+        Left = 132
+        Top = 52
+        Width = 72
+        Height = 22
+        Text = '4.6'
+        Hint = 'Manually enter the PCB substrate''s dielectric constant if needed.'
+        TabOrder = 1
+        TabStop = True
+        MaxLength = 8
+      end
+    end
+    object RadioGroup1: TRadioGroup
+      Left = 336
+      Top = 148
+      Width = 212
+      Height = 88
+      Caption = ' Conductor Type '
+      Hint = 'Passive circuit selection.'
+      TabOrder = 2
+      TabStop = True
+      Items.Strings = (
+        'Microstrip'
+        'Stripline')
+      ItemIndex = 0
+    end
+    object Label192: TLabel
+      Left = 16
+      Top = 260
+      Width = 103
+      Height = 15
+      Caption = 'Signal Rise Time'
+    end
+    object Edit146: TEdit
+      Left = 164
+      Top = 256
+      Width = 80
+      Height = 22
+      Text = '1'
+      Hint = 'Enter the signal rise time in nano seconds.'
+      TabOrder = 3
+      TabStop = True
+    end
+    object Edit147: TEdit
+      Left = 248
+      Top = 256
+      Width = 48
+      Height = 22
+      Text = 'ns'
+      ReadOnly = True
+      TabOrder = 20
+      TabStop = False
+    end
+    object Label193: TLabel
+      Left = 16
+      Top = 288
+      Width = 90
+      Height = 15
+      Caption = 'Signal Voltage'
+    end
+    object Edit148: TEdit
+      Left = 164
+      Top = 284
+      Width = 80
+      Height = 22
+      Text = '5'
+      Hint = 'Enter the signal voltage.'
+      TabOrder = 4
+      TabStop = True
+    end
+    object Edit149: TEdit
+      Left = 248
+      Top = 284
+      Width = 48
+      Height = 22
+      Text = 'Volts'
+      ReadOnly = True
+      TabOrder = 21
+      TabStop = False
+    end
+    object Label194: TLabel
+      Left = 16
+      Top = 316
+      Width = 98
+      Height = 15
+      Caption = 'Coupled Length'
+    end
+    object Edit195: TEdit
+      Left = 164
+      Top = 312
+      Width = 80
+      Height = 22
+      Text = '250'
+      Hint = 'Enter the length of coupling between the adjacent conductors.'
+      TabOrder = 5
+      TabStop = True
+    end
+    object Edit196: TEdit
+      Left = 248
+      Top = 312
+      Width = 48
+      Height = 22
+      Text = 'mils'
+      ReadOnly = True
+      TabOrder = 22
+      TabStop = False
+    end
+    object Label195: TLabel
+      Left = 16
+      Top = 344
+      Width = 138
+      Height = 15
+      Caption = 'Conductor Spacing (S)'
+    end
+    object Edit203: TEdit
+      Left = 164
+      Top = 340
+      Width = 80
+      Height = 22
+      Text = '10'
+      Hint = 'Enter the spacing between the conductors.'
+      TabOrder = 6
+      TabStop = True
+    end
+    object Edit204: TEdit
+      Left = 248
+      Top = 340
+      Width = 48
+      Height = 22
+      Text = 'mils'
+      ReadOnly = True
+      TabOrder = 23
+      TabStop = False
+    end
+    object Label196: TLabel
+      Left = 16
+      Top = 372
+      Width = 132
+      Height = 15
+      Caption = 'Conductor Height (H)'
+    end
+    object Edit197: TEdit
+      Left = 164
+      Top = 368
+      Width = 80
+      Height = 22
+      Text = '30'
+      Hint = 'Enter the conductor''s distance from the plane.'
+      TabOrder = 7
+      TabStop = True
+    end
+    object Edit198: TEdit
+      Left = 248
+      Top = 368
+      Width = 48
+      Height = 22
+      Text = 'mils'
+      ReadOnly = True
+      TabOrder = 24
+      TabStop = False
+    end
+    object Label197: TLabel
+      Left = 16
+      Top = 400
+      Width = 139
+      Height = 15
+      Caption = 'Conductor Height (H1)'
+      Visible = False
+    end
+    object Edit199: TEdit
+      Left = 164
+      Top = 396
+      Width = 80
+      Height = 22
+      Text = '20'
+      Hint = 'Enter the first conductor''s distance from the plane.'
+      TabOrder = 8
+      TabStop = True
+      Visible = False
+    end
+    object Edit200: TEdit
+      Left = 248
+      Top = 396
+      Width = 48
+      Height = 22
+      Text = 'mils'
+      ReadOnly = True
+      TabOrder = 25
+      TabStop = False
+      Visible = False
+    end
+    object Label198: TLabel
+      Left = 16
+      Top = 428
+      Width = 139
+      Height = 15
+      Caption = 'Conductor Height (H2)'
+      Visible = False
+    end
+    object Edit201: TEdit
+      Left = 164
+      Top = 424
+      Width = 80
+      Height = 22
+      Text = '10'
+      Hint = 'Enter the second conductor''s distance from the plane.'
+      TabOrder = 9
+      TabStop = True
+      Visible = False
+    end
+    object Edit202: TEdit
+      Left = 248
+      Top = 424
+      Width = 48
+      Height = 22
+      Text = 'mils'
+      ReadOnly = True
+      TabOrder = 26
+      TabStop = False
+      Visible = False
+    end
+    object Image29: TImage
+      Left = 320
+      Top = 256
+      Width = 228
+      Height = 190
+      Picture = 'xtalk_microstrip'
+      Stretch = True
+      Proportional = True
+    end
+    object Image30: TImage
+      Left = 320
+      Top = 256
+      Width = 228
+      Height = 190
+      Picture = 'xtalk_stripline'
+      Stretch = True
+      Proportional = True
+      Visible = False
+    end
+    object Label199: TLabel
+      Left = 16
+      Top = 476
+      Width = 127
+      Height = 15
+      Caption = 'Crosstalk Coefficient'
+    end
+    object Edit205: TEdit
+      Left = 164
+      Top = 472
+      Width = 150
+      Height = 22
+      Text = ''
+      Hint = 'Crosstalk coefficient per the given input data in dB.'
+      ReadOnly = True
+      TabOrder = 27
+      TabStop = False
+      Font.Color = clNavy
+      Font.Style = [fsBold]
+    end
+    object Label210: TLabel
+      Left = 16
+      Top = 504
+      Width = 102
+      Height = 15
+      Caption = 'Coupled Voltage'
+    end
+    object Edit207: TEdit
+      Left = 164
+      Top = 500
+      Width = 150
+      Height = 22
+      Text = ''
+      Hint = 'Coupled voltage per the given input data.'
+      ReadOnly = True
+      TabOrder = 28
+      TabStop = False
+      Font.Color = clNavy
+      Font.Style = [fsBold]
+    end
+    object Button1: TButton
+      Left = 460
+      Top = 496
+      Width = 88
+      Height = 28
+      Caption = 'Solve!'
+      Hint = 'Solve using the given inputs.'
+      TabOrder = 10
+      TabStop = True
+      OnClick = Button1Click
+    end
   end
 end
