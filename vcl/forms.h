@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <typeinfo>
 #include <vector>
 
@@ -59,6 +60,9 @@ class TForm : public TControl {
   // Loads the named layout resource into this form (the first calls the form
   // object itself; later ones add panels under a named parent control).
   void LoadLayout(const std::string& resource, const std::string& parentName = "");
+  // The same from layout text; errors name the text as `resource`.
+  void LoadLayoutText(std::string_view text, const std::string& resource,
+                      const std::string& parentName = "");
   // Resolves every bound member and checks each event handler exists.
   // Called by the window class once all its layouts are loaded.
   void FinishLoading();
