@@ -3,6 +3,8 @@
 namespace trellis {
 
 TForm5::TForm5() : vcl::TForm("TForm5") {
+  Bind("Panel1", Panel1);
+  Bind("Memo1", Memo1);
   LoadLayout("Form5");
   FinishLoading();
 }

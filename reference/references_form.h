@@ -8,6 +8,9 @@ namespace trellis {
 class TForm5 : public vcl::TForm {
  public:
   TForm5();
+
+  vcl::TPanel* Panel1 = nullptr;
+  vcl::TMemo* Memo1 = nullptr;  // the references, read-only
 };
 
 }  // namespace trellis

@@ -1,7 +1,79 @@
 object Form5: TForm5
   Caption = 'Program References'
   ClientWidth = 600
-  ClientHeight = 420
+  ClientHeight = 440
   BorderStyle = bsDialog
   Position = poScreenCenter
+  object Panel1: TPanel
+    Left = 8
+    Top = 8
+    Width = 584
+    Height = 424
+    TabOrder = 0
+    object Memo1: TMemo
+      Left = 4
+      Top = 4
+      Width = 576
+      Height = 416
+      Color = clWhite
+      ReadOnly = True
+      ScrollBars = ssVertical
+      Lines.Strings = (
+        'IPC - www.ipc.org'
+        'IPC-2221'
+        'IPC-2251'
+        'IPC-2152'
+        'IPC-2141'
+        ''
+        '"Analytical Calculation for DC Inductances of Rectangular Spiral Inductors'
+        'With Finite Metal Thickness in the PEEC Formulation"'
+        'Research paper on the partial element equivalent circuit method'
+        ''
+        '"DC Line Resistance and Current Carrying Capacity"'
+        'Application note of a printed circuit board manufacturer'
+        ''
+        '"Power Delivery Network (PDN) Tool for Stratix IV Devices"'
+        'Altera Corporation'
+        ''
+        'Thermal design data of a heat sink manufacturer'
+        ''
+        '"Width and Effective Dielectric Constant Equations for'
+        'Design of Microstrip Transmission Lines"'
+        'Rogers Corporation'
+        ''
+        '"Fusing Current, When Traces Melt Without a Trace"'
+        '"Embedded Microstrip, Impedance Formula"'
+        'Articles on printed circuit design'
+        ''
+        'Brian C. Wadell'
+        '"Transmission Line Design Handbook"'
+        'Artech House'
+        'Norwood, MA, 1991'
+        ''
+        'An engineer of an aerospace company'
+        ''
+        '"Simple Accurate Expressions for Planar Spiral Inductances"'
+        'S. S. Mohan, M. del Mar Hershenson, S. P. Boyd, T. H. Lee'
+        'IEEE Journal of Solid-State Circuits, 1999'
+        ''
+        '"Accurate Models for Microstrip Computer-'
+        'Aided Design"'
+        'E. Hammerstad, O. Jensen'
+        'IEEE MTT-S International Microwave Symposium Digest, 1980'
+        ''
+        '"Choosing the Right Crystal and Caps for your Design"'
+        'Web article on crystal load capacitance'
+        ''
+        'Special thanks to:'
+        ''
+        'The author of the Ohm''s law pie chart'
+        ''
+        'The authors of the papers on modelling differential vias and via stubs'
+        ''
+        '"Choosing the Right Crystal and Caps for your Design"'
+        ''
+        'Everyone who has helped via the program feedback form, thank you all :)')
+      TabOrder = 0
+    end
+  end
 end
