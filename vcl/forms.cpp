@@ -29,7 +29,8 @@ std::string Platform::ClockText() {
 
 TForm::TForm(std::string className) : TControl(std::move(className)) {
   OwnerForm = this;
-  SetVisible(false);
+  // Born hidden: the platform hears of a form only once it is built and shown.
+  TControl::SetVisible(false);
 }
 
 TForm::~TForm() {

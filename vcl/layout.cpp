@@ -3,6 +3,7 @@
 #include <cctype>
 #include <functional>
 #include <map>
+#include <stdexcept>
 
 #include "vcl/exceptions.h"
 #include "vcl/resources.h"
@@ -130,7 +131,11 @@ class Parser {
         size_t start = pos_;
         while (pos_ < s_.size() && std::isdigit(static_cast<unsigned char>(s_[pos_]))) ++pos_;
         if (start == pos_) Fail("a character code was expected");
-        int code = std::stoi(std::string(s_.substr(start, pos_ - start)));
+        int code = -1;
+        try {
+          code = std::stoi(std::string(s_.substr(start, pos_ - start)));
+        } catch (const std::out_of_range&) {
+        }
         if (code < 0 || code > 0x10FFFF) Fail("character code out of range");
         AppendUtf8(out, static_cast<unsigned>(code));
         any = true;
@@ -236,6 +241,7 @@ class Parser {
       while (pos_ < s_.size() && std::isxdigit(static_cast<unsigned char>(s_[pos_]))) ++pos_;
       if (start == pos_) Fail("hex digits were expected");
       v.kind = LayoutValue::Kind::Integer;
+      if (pos_ - start > 8) Fail("hex number out of range");
       v.integer = static_cast<long long>(std::stoull(std::string(s_.substr(start, pos_ - start)), nullptr, 16));
       if (v.integer > 0x7FFFFFFF) v.integer -= 0x100000000LL;
     } else if (c == '-' || std::isdigit(static_cast<unsigned char>(c))) {
@@ -322,8 +328,14 @@ struct Context {
   std::string menuName;
 };
 
+// An error that already names its resource and line.
+class EPlacedLayoutError : public ELayoutError {
+ public:
+  using ELayoutError::ELayoutError;
+};
+
 [[noreturn]] void Bad(const Context& ctx, const LayoutProperty& p, const std::string& what) {
-  throw ELayoutError(ctx.resource + ":" + std::to_string(p.line) + ": " + p.name + ": " + what);
+  throw EPlacedLayoutError(ctx.resource + ":" + std::to_string(p.line) + ": " + p.name + ": " + what);
 }
 
 long long Int(const Context& ctx, const LayoutProperty& p) {
@@ -700,10 +712,20 @@ void Build(Context& ctx, const LayoutObject& obj, TComponent* parent, bool isRoo
       throw ELayoutError(ctx.resource + ":" + std::to_string(obj.line) + ": only menu items lie in a menu");
     }
   }
+  auto apply = [&](const LayoutProperty& p) {
+    try {
+      ApplyProperty(ctx, *comp, p);
+    } catch (const EPlacedLayoutError&) {
+      throw;
+    } catch (const ELayoutError& e) {
+      // The form's handler look-up knows the name but not where it was written.
+      Bad(ctx, p, e.Message());
+    }
+  };
   for (const auto& p : obj.properties)
-    if (!IsDeferred(p.name)) ApplyProperty(ctx, *comp, p);
+    if (!IsDeferred(p.name)) apply(p);
   for (const auto& p : obj.properties)
-    if (IsDeferred(p.name)) ApplyProperty(ctx, *comp, p);
+    if (IsDeferred(p.name)) apply(p);
   for (const auto& child : obj.children) Build(ctx, child, comp, false);
 }
 

@@ -48,6 +48,8 @@ void ChooseItem(TControl& control, int index) {
   if (!Accepts(control)) return;
   Dispatch([&] {
     if (auto* rg = dynamic_cast<TRadioGroup*>(&control)) {
+      // The user picks a button; no click leaves the group without one.
+      if (index < 0 || index >= rg->Items().Count()) return;
       // A click on the selected button changes nothing, so nothing runs.
       rg->SetItemIndex(index);
     } else if (auto* cb = dynamic_cast<TComboBox*>(&control)) {
