@@ -1,0 +1,151 @@
+// Screenshots of the bandwidth, conductor-impedance, Er-effective and
+// wavelength panels alone in the main window, in their design state and in
+// the other arrangements their handlers make, for a look.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QImage>
+#include <QWidget>
+#include <functional>
+#include <initializer_list>
+#include <memory>
+#include <string>
+
+#include "app/form1.h"
+#include "app/program.h"
+#include "tests/qt/qt_test_support.h"
+#include "tests/support/harness.h"
+#include "ui/qt/qt_platform.h"
+#include "ui/qt/renderer.h"
+
+namespace trellis::desktop {
+namespace {
+
+QString ShotDir() {
+  const QByteArray env = qgetenv("TRELLIS_SCREENSHOT_DIR");
+  const QString dir =
+      env.isEmpty() ? QDir::temp().filePath("trellis-screenshots") : QString::fromLocal8Bit(env);
+  QDir().mkpath(dir);
+  return dir;
+}
+
+class ImpedanceScreens : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    platform.SetSleepsSkipped(true);
+    for (const auto& [name, value] : trellis::testing::Harness::DefaultSettings())
+      ASSERT_TRUE(platform.Settings().WriteString(trellis::testing::kSettingsKey, name, value));
+    program = std::make_unique<Program>(platform);
+    renderer = std::make_unique<QtRenderer>(platform);
+    renderer->Build(program->Windows());
+    for (vcl::TForm* f : program->Windows())
+      if (f->Name == "Form1") main = dynamic_cast<TForm1*>(f);
+    ASSERT_NE(main, nullptr);
+  }
+  void TearDown() override {
+    renderer.reset();
+    program.reset();
+  }
+
+  vcl::TControl& C(const char* name) { return *main->Find<vcl::TControl>(name); }
+  void Show(std::initializer_list<const char*> names, bool visible) {
+    for (const char* n : names) C(n).SetVisible(visible);
+  }
+
+  // Shows the one panel inside Panel1 and saves the main window's client area.
+  void Shoot(const std::string& panel, const std::string& file) {
+    for (vcl::TControl* c : main->Panel1->Children()) c->SetVisible(c->Name == panel);
+    QApplication::processEvents();
+    const QImage shot = renderer->ClientArea(*main)->grab().toImage();
+    const QString path = QDir(ShotDir()).filePath(QString::fromStdString(file));
+    EXPECT_TRUE(shot.save(path)) << path.toStdString();
+  }
+
+  testing::ScopedConfig config;
+  QtPlatform platform;
+  std::unique_ptr<Program> program;
+  std::unique_ptr<QtRenderer> renderer;
+  TForm1* main = nullptr;
+};
+
+TEST_F(ImpedanceScreens, BandwidthPanelInBothMethods) {
+  Shoot("GroupBox6", "panel_GroupBox6.png");
+  Show({"RadioGroup20"}, true);
+  Show({"GroupBox41"}, false);
+  main->Label30->SetCaption("Frequency");
+  main->Edit19->SetText("100");
+  main->Edit279->SetText("MHz");
+  main->Edit279->SetLeft(132);
+  main->Edit279->SetWidth(42);
+  Shoot("GroupBox6", "panel_GroupBox6_frequency.png");
+}
+
+// Each structure as the structure selector arranges the panel.
+TEST_F(ImpedanceScreens, ConductorImpedancePanelInEveryStructure) {
+  Shoot("GroupBox15", "panel_GroupBox15.png");
+  const char* pictures[] = {"Image8", "Image16", "Image22", "Image9", "Image47", "Image19"};
+  const char* heights[] = {"Conductor Height (H)", "Conductor Height (H1)",
+                           "Conductor Height (H)", "Conductor Height (H1)",
+                           "Conductor Height (H)", "Conductor Height (H)"};
+  const char* seconds[] = {"",
+                           "Conductor Height (H2)",
+                           "Conductor Height (H2)",
+                           "Conductor Height (H2)",
+                           "Conductor Spacing (C)",
+                           "Conductor Gap (G)"};
+  const int rowTops[6][3] = {{-1, -1, -1}, {196, 224, 252}, {146, 174, 202},
+                             {-1, -1, -1}, {-1, -1, -1},    {204, -1, -1}};
+  for (int s = 1; s < 6; ++s) {
+    for (int i = 0; i < 6; ++i) C(pictures[i]).SetVisible(i == s);
+    main->Label101->SetCaption(heights[s]);
+    main->Label104->SetCaption(seconds[s]);
+    const bool second = s != 2;
+    Show({"Label104", "Edit74", "Edit75"}, second);
+    Show({"Label288", "Edit226"}, false);
+    Show({"Edit73", "Edit76", "Edit77", "Label54", "Label114", "Label115"}, s != 5);
+    const char* rows[3][2] = {
+        {"Label107", "Label108"}, {"Label111", "Label112"}, {"Label260", "Label261"}};
+    for (int r = 0; r < 3; ++r)
+      for (const char* n : rows[r]) {
+        C(n).SetVisible(rowTops[s][r] >= 0);
+        if (rowTops[s][r] >= 0) C(n).SetTop(rowTops[s][r]);
+      }
+    // Sample values as the solves write them, the longest forms.
+    main->Label108->SetCaption(s == 5 ? "1.700" : "17.0 Warning!");
+    main->Label112->SetCaption("10.0 Warning!");
+    main->Label261->SetCaption("27.8862 Warning!");
+    main->Label85->SetCaption(s == 5 ? "0.1 < W/H < 2.0" : "0.127mm < (W) < 0.381mm");
+    main->Label86->SetCaption(s == 5 ? "T = 2.10mils" : "0.127mm < (H1) < 0.381mm");
+    main->Label246->SetCaption("40< Ohms < 90");
+    main->Edit70->SetText("49.7123 Ohms");
+    main->Edit77->SetText("182.4937 ps/in");
+    main->Edit76->SetText("3.0912 pF/in");
+    main->Edit73->SetText("10.2134 nH/in");
+    Show({"Label57", "Label85", "Label86"}, s == 1 || s == 2 || s == 5);
+    Show({"Label246"}, s == 1 || s == 2);
+    Show({"RadioGroup24", "Label116", "Label188", "Label191"}, s == 3);
+    Show({"BitBtn3"}, s == 5);
+    Shoot("GroupBox15", "panel_GroupBox15_s" + std::to_string(s) + ".png");
+  }
+}
+
+TEST_F(ImpedanceScreens, ErEffectivePanel) {
+  main->Edit221->SetText("3.2812");
+  Shoot("GroupBox43", "panel_GroupBox43.png");
+}
+
+TEST_F(ImpedanceScreens, WavelengthPanelInBothMethods) {
+  main->Edit104->SetText("59.01534 Inches");
+  Shoot("GroupBox22", "panel_GroupBox22.png");
+  main->Label220->SetCaption("Frequency");
+  main->RadioGroup21->Items().Assign({"GHz", "MHz", "KHz", "Hz"});
+  main->Edit280->SetText("MHz");
+  main->Edit280->SetLeft(122);
+  main->Edit280->SetWidth(42);
+  main->Label222->SetCaption("1/20 Wave Length");
+  Shoot("GroupBox22", "panel_GroupBox22_frequency.png");
+}
+
+}  // namespace
+}  // namespace trellis::desktop

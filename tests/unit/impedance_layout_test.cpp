@@ -1,0 +1,426 @@
+// Design state of the bandwidth, conductor-impedance, Er-effective and
+// wavelength panels, and whether each arrangement the panel handlers make
+// of them stays free of overlaps.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <optional>
+#include <regex>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/form1.h"
+#include "tests/support/harness.h"
+
+using trellis::testing::Harness;
+
+namespace {
+
+const char* const kPanels[] = {"GroupBox6", "GroupBox15", "GroupBox43", "GroupBox22"};
+
+struct Expect {
+  const char* name;
+  const char* cls;
+  std::optional<std::string> text;  // caption or edit text
+  std::vector<std::string> items = {};
+  int itemIndex = -1;
+  bool visible = true;
+  bool readOnly = false;  // edits only
+  bool enabled = true;
+  std::optional<std::string> hint = std::nullopt;
+};
+
+const std::string kMaxLengthHint =
+    "Maximum length a conductor can be before it is considered a transmission line. ";
+const std::string kAboveHint = "Enter the conductor's distance above its reference plane.";
+const std::string kLinkHint = "Click for internet resource.";
+
+const std::vector<Expect>& DesignStates() {
+  static const std::vector<Expect> table = {
+      // Bandwidth: the risetime method.
+      {"GroupBox6", "TGroupBox", " Bandwidth && Max Conductor Length "},
+      {"RadioGroup12",
+       "TRadioGroup",
+       " Input Method ",
+       {"Signal Risetime", "Frequency"},
+       0,
+       true,
+       false,
+       true,
+       "Select input method."},
+      {"RadioGroup20",
+       "TRadioGroup",
+       " f Units ",
+       {"GHz", "MHz", "KHz", "Hz"},
+       1,
+       false,
+       false,
+       true,
+       "Select units for frequency."},
+      {"Label30", "TLabel", "Signal Risetime"},
+      {"Edit19", "TEdit", "1", {}, -1, true, false, true, "Enter the signal risetime."},
+      {"Edit279", "TEdit", "ns", {}, -1, true, true},
+      {"GroupBox41", "TGroupBox", " IPC-2251 Method "},
+      {"Edit22", "TEdit", "", {}, -1, true, true},
+      {"Edit43", "TEdit", "", {}, -1, true, false},
+      {"Edit44", "TEdit", "0.25Sr", {}, -1, true, true, false, "Value of Sr."},
+      {"Edit24", "TEdit", "", {}, -1, true, true, true, kMaxLengthHint},
+      {"GroupBox42", "TGroupBox", " Frequency Domain Method "},
+      {"Edit23", "TEdit", "", {}, -1, true, true},
+      {"Edit47", "TEdit", "1/7", {}, -1, true, true, false, "Lambda divide by amount."},
+      {"Edit45", "TEdit", "", {}, -1, true, true, true, kMaxLengthHint},
+      {"Button10", "TButton", "Speed of Light", {}, -1, true, false, true, kLinkHint},
+
+      // Conductor impedance: the arrangement for "Microstrip".
+      {"GroupBox15", "TGroupBox", " Conductor Impedance "},
+      {"Edit67", "TEdit", "17", {}, -1, true, false, true, "Enter the width of the conductor."},
+      {"Edit71", "TEdit", "mils", {}, -1, true, true},
+      {"Label101", "TLabel", "Conductor Height (H)"},
+      {"Edit68", "TEdit", "10", {}, -1, true, false, true, kAboveHint},
+      {"Edit72", "TEdit", "mils", {}, -1, true, true},
+      {"Label104", "TLabel", std::nullopt, {}, -1, false},
+      {"Edit74", "TEdit", "8", {}, -1, false},
+      {"Edit75", "TEdit", "mils", {}, -1, false, true},
+      {"Label288", "TLabel", "Frequency (MHz)"},
+      {"Edit226", "TEdit", "500"},
+      {"Edit70", "TEdit", "", {}, -1, true, true, true, "Impedance of the conductor."},
+      {"Label115", "TLabel", "Tpd"},
+      {"Edit77", "TEdit", "", {}, -1, true, true},
+      {"Label114", "TLabel", "Co"},
+      {"Edit76", "TEdit", "", {}, -1, true, true},
+      {"Label54", "TLabel", "Lo"},
+      {"Edit73", "TEdit", "", {}, -1, true, true},
+      {"Label107", "TLabel", "(W) = ", {}, -1, false},
+      {"Label108", "TLabel", std::nullopt, {}, -1, false},
+      {"Label111", "TLabel", "(H) = ", {}, -1, false},
+      {"Label112", "TLabel", std::nullopt, {}, -1, false},
+      {"Label260", "TLabel", "Ohm = ", {}, -1, false},
+      {"Label261", "TLabel", std::nullopt, {}, -1, false},
+      {"Label116", "TLabel", std::nullopt, {}, -1, false},
+      {"Label57", "TLabel", "Formula Restrictions:", {}, -1, false},
+      {"Label85", "TLabel", "0.1 < W/H < 3.0", {}, -1, false},
+      {"Label86", "TLabel", "1 < Er < 15", {}, -1, false},
+      {"Label246", "TLabel", "0.25 < T/H", {}, -1, false},
+      {"Label188", "TLabel", "Attention!", {}, -1, false},
+      {"Label191", "TLabel", "Please use Stripline Calculator if H1 = H2", {}, -1, false},
+      {"RadioGroup24",
+       "TRadioGroup",
+       " Formula Selection ",
+       {"Default", "IPC-2141", "Wadell"},
+       0,
+       false},
+      {"BitBtn3",
+       "TBitBtn",
+       std::nullopt,
+       {},
+       -1,
+       false,
+       false,
+       true,
+       "Click for help on this topic."},
+      {"Image8", "TImage", std::nullopt},
+      {"Image16", "TImage", std::nullopt, {}, -1, false},
+      {"Image22", "TImage", std::nullopt, {}, -1, false},
+      {"Image9", "TImage", std::nullopt, {}, -1, false},
+      {"Image47", "TImage", std::nullopt, {}, -1, false},
+      {"Image19", "TImage", std::nullopt, {}, -1, false},
+
+      // Er effective.
+      {"GroupBox43", "TGroupBox", " Er Effective "},
+      {"Edit25", "TEdit", "17", {}, -1, true, false, true, "Enter the width of the conductor."},
+      {"Edit222", "TEdit", "mils", {}, -1, true, true},
+      {"Edit46", "TEdit", "10", {}, -1, true, false, true, kAboveHint},
+      {"Edit223", "TEdit", "mils", {}, -1, true, true},
+      {"Edit224", "TEdit", "500", {}, -1, true, false, true, "Enter the frequency in MHz."},
+      {"Edit221", "TEdit", "", {}, -1, true, true, true, "Er Effective based on inputs."},
+      {"Edit225", "TEdit", "", {}, -1, false, true},
+      {"Button5",
+       "TButton",
+       "Send to Wavelength Calculator",
+       {},
+       -1,
+       true,
+       false,
+       true,
+       "Send results to Wavelength Calculator."},
+      {"Button16", "TButton", "Er Effective Information", {}, -1, true, false, true, kLinkHint},
+      {"Label81", "TLabel", "Note:"},
+
+      // Wavelength: the period method.
+      {"GroupBox22", "TGroupBox", " Wavelength Calculator "},
+      {"RadioGroup22",
+       "TRadioGroup",
+       " Input Method ",
+       {"Period", "Frequency"},
+       0,
+       true,
+       false,
+       true,
+       "Select input method."},
+      {"RadioGroup21",
+       "TRadioGroup",
+       " Units ",
+       {"ns", "ps"},
+       0,
+       true,
+       false,
+       true,
+       "Select units for time."},
+      {"Label220", "TLabel", "Period"},
+      {"Edit103", "TEdit", "10", {}, -1, true, false, true, "Enter the signal period."},
+      {"Edit280", "TEdit", "ns", {}, -1, true, true},
+      {"Edit150",
+       "TEdit",
+       "4",
+       {},
+       -1,
+       true,
+       false,
+       true,
+       "Enter effective dielectric constant; this may not always be the Er of the PCB "
+       "substrate."},
+      {"Label222", "TLabel", "Full Wave Length"},
+      {"Edit104",
+       "TEdit",
+       "",
+       {},
+       -1,
+       true,
+       true,
+       true,
+       "Wavelength for given frequency in substrate."},
+      {"Button4", "TButton", "Er Eff Calculator"},
+      {"Button7", "TButton", "Wavelength Information", {}, -1, true, false, true, kLinkHint},
+      {"Button8", "TButton", "Er Effective Information", {}, -1, true, false, true, kLinkHint},
+      {"Button9", "TButton", "Speed of Light", {}, -1, true, false, true, kLinkHint},
+  };
+  return table;
+}
+
+bool InsidePanels(const vcl::TControl* c) {
+  for (const vcl::TControl* p = c; p; p = p->Parent())
+    for (const char* panel : kPanels)
+      if (p->Name == panel) return true;
+  return false;
+}
+
+std::vector<vcl::TControl*> PanelControls(vcl::TForm& f) {
+  std::vector<vcl::TControl*> out;
+  for (vcl::TComponent* comp : f.Components())
+    if (auto* c = dynamic_cast<vcl::TControl*>(comp); c && InsidePanels(c)) out.push_back(c);
+  return out;
+}
+
+bool Apart(const vcl::TControl* a, const vcl::TControl* b) {
+  return a->Left() + a->Width() <= b->Left() || b->Left() + b->Width() <= a->Left() ||
+         a->Top() + a->Height() <= b->Top() || b->Top() + b->Height() <= a->Top();
+}
+
+// Pairs of shown siblings that cover each other, inside one panel.
+std::vector<std::string> Overlaps(vcl::TForm& f, const std::string& panel) {
+  std::vector<vcl::TControl*> shown;
+  for (vcl::TControl* c : PanelControls(f)) {
+    // Visible up to the panel itself; the window is not shown in these tests.
+    bool visible = true;
+    const vcl::TControl* p = c;
+    for (; p && p->Name != panel; p = p->Parent()) visible = visible && p->Visible();
+    if (p && visible && c != p) shown.push_back(c);
+  }
+  std::vector<std::string> out;
+  for (size_t i = 0; i < shown.size(); ++i)
+    for (size_t j = i + 1; j < shown.size(); ++j)
+      if (shown[i]->Parent() == shown[j]->Parent() && !Apart(shown[i], shown[j]))
+        out.push_back(shown[i]->Name + " / " + shown[j]->Name);
+  return out;
+}
+
+class ImpedanceLayout : public ::testing::Test {
+ protected:
+  void SetUp() override { h.Create(); }
+  void Show(const char* name, bool visible) {
+    h.Main().Find<vcl::TControl>(name)->SetVisible(visible);
+  }
+  void ShowAll(std::initializer_list<const char*> names, bool visible) {
+    for (const char* n : names) Show(n, visible);
+  }
+  void Top(const char* name, int top) { h.Main().Find<vcl::TControl>(name)->SetTop(top); }
+  Harness h;
+};
+
+TEST_F(ImpedanceLayout, ControlsHaveTheirDesignState) {
+  auto& f = h.Main();
+  for (const Expect& e : DesignStates()) {
+    SCOPED_TRACE(e.name);
+    auto* c = f.Find<vcl::TControl>(e.name);
+    ASSERT_NE(c, nullptr);
+    EXPECT_EQ(c->ClassName(), e.cls);
+    EXPECT_TRUE(InsidePanels(c));
+    if (e.text) {
+      EXPECT_EQ(c->Caption(), *e.text);
+    }
+    if (e.hint) {
+      EXPECT_EQ(c->Hint(), *e.hint);
+    }
+    EXPECT_EQ(c->Visible(), e.visible);
+    EXPECT_EQ(c->Enabled(), e.enabled);
+    if (auto* rg = dynamic_cast<vcl::TRadioGroup*>(c)) {
+      EXPECT_EQ(rg->Items().Items(), e.items);
+      EXPECT_EQ(rg->ItemIndex(), e.itemIndex);
+    }
+    if (auto* ed = dynamic_cast<vcl::TEdit*>(c)) {
+      EXPECT_EQ(ed->ReadOnly(), e.readOnly);
+    }
+  }
+}
+
+TEST_F(ImpedanceLayout, SlidersResultsAndLimits) {
+  auto& f = h.Main();
+  const std::vector<std::tuple<vcl::TTrackBar*, int, int, int>> sliders = {
+      {f.TrackBar2, 0, 6, 1}, {f.TrackBar3, 0, 3, 1}, {f.TrackBar4, 0, 8, 0}};
+  for (const auto& [bar, min, max, position] : sliders) {
+    SCOPED_TRACE(bar->Name);
+    EXPECT_EQ(bar->Min(), min);
+    EXPECT_EQ(bar->Max(), max);
+    EXPECT_EQ(bar->Position(), position);
+  }
+  for (vcl::TEdit* e : {f.Edit22, f.Edit43, f.Edit23, f.Edit70, f.Edit77, f.Edit76, f.Edit73,
+                        f.Edit221, f.Edit104}) {
+    EXPECT_EQ(e->Font().Color, vcl::clNavy) << e->Name;
+    EXPECT_EQ(e->Font().Style, static_cast<unsigned>(vcl::fsBold)) << e->Name;
+  }
+  for (vcl::TEdit* e : {f.Edit24, f.Edit45}) EXPECT_EQ(e->Font().Color, vcl::clRed) << e->Name;
+  EXPECT_EQ(f.Edit19->MaxLength(), 12);
+  // The unit labels' places are moved by the unit handlers; these are the design ones.
+  EXPECT_EQ(f.Edit279->Left(), 146);
+  EXPECT_EQ(f.Edit279->Width(), 28);
+  EXPECT_EQ(f.Edit280->Left(), 138);
+  EXPECT_EQ(f.Edit280->Width(), 23);
+  for (vcl::TEdit* e : {f.Edit71, f.Edit72, f.Edit75, f.Edit222, f.Edit223, f.Edit279, f.Edit280})
+    EXPECT_FALSE(e->TabStop) << e->Name;
+  EXPECT_EQ(f.BitBtn3->Kind, "bkHelp");
+}
+
+TEST_F(ImpedanceLayout, EveryPictureExistsAtItsControlsSize) {
+  const char* root = std::getenv("TRELLIS_SOURCE_DIR");
+  if (!root) GTEST_SKIP() << "TRELLIS_SOURCE_DIR is not set";
+  const std::regex viewBox(R"re(viewBox="0 0 (\d+) (\d+)")re");
+  int pictures = 0;
+  for (vcl::TControl* c : PanelControls(h.Main())) {
+    auto* im = dynamic_cast<vcl::TImage*>(c);
+    if (!im) continue;
+    SCOPED_TRACE(im->Name);
+    ++pictures;
+    ASSERT_FALSE(im->Picture().empty());
+    EXPECT_TRUE(im->Stretch && im->Proportional);
+    std::filesystem::path file =
+        std::filesystem::path(root) / "resources" / "pictures" / (im->Picture() + ".svg");
+    std::ifstream in(file);
+    ASSERT_TRUE(in) << file;
+    std::stringstream text;
+    text << in.rdbuf();
+    std::smatch m;
+    const std::string svg = text.str();
+    ASSERT_TRUE(std::regex_search(svg, m, viewBox)) << file;
+    EXPECT_EQ(std::stoi(m[1]), im->Width()) << file;
+    EXPECT_EQ(std::stoi(m[2]), im->Height()) << file;
+  }
+  EXPECT_EQ(pictures, 9);
+}
+
+TEST_F(ImpedanceLayout, ControlsLieInsideTheirParent) {
+  for (vcl::TControl* c : PanelControls(h.Main())) {
+    const vcl::TControl* p = c->Parent();
+    if (p->Name == "Panel1") continue;
+    EXPECT_GE(c->Left(), 0) << c->Name;
+    EXPECT_GE(c->Top(), 0) << c->Name;
+    EXPECT_LE(c->Left() + c->Width(), p->Width()) << c->Name;
+    EXPECT_LE(c->Top() + c->Height(), p->Height()) << c->Name;
+  }
+}
+
+TEST_F(ImpedanceLayout, TabOrderIsUniqueWithinEachParent) {
+  std::vector<std::pair<const vcl::TControl*, int>> seen;
+  for (vcl::TControl* c : PanelControls(h.Main())) {
+    if (dynamic_cast<vcl::TLabel*>(c) || dynamic_cast<vcl::TImage*>(c)) continue;
+    if (c->Parent()->Name == "Panel1") continue;
+    for (const auto& [parent, order] : seen)
+      EXPECT_FALSE(parent == c->Parent() && order == c->TabOrder)
+          << c->Name << " repeats tab order " << order;
+    seen.emplace_back(c->Parent(), c->TabOrder);
+  }
+}
+
+// The structure selector's six arrangements of the impedance panel, applied
+// here directly: each must leave its shown controls apart.
+TEST_F(ImpedanceLayout, EveryImpedanceStructureLeavesItsControlsApart) {
+  const char* pictures[] = {"Image8", "Image16", "Image22", "Image9", "Image47", "Image19"};
+  struct Rows {
+    int ratioTop, heightTop, ohmTop;  // -1: hidden
+  };
+  const Rows rows[] = {{-1, -1, -1}, {196, 224, 252}, {146, 174, 202},
+                       {-1, -1, -1}, {-1, -1, -1},    {204, -1, -1}};
+  for (int s = 0; s < 6; ++s) {
+    SCOPED_TRACE("structure " + std::to_string(s));
+    for (int i = 0; i < 6; ++i) Show(pictures[i], i == s);
+    const bool second = s == 1 || s == 3 || s == 4 || s == 5;
+    ShowAll({"Label104", "Edit74", "Edit75"}, second);
+    if (second) {
+      Top("Label104", 136);
+      Top("Edit74", 160);
+      Top("Edit75", 164);
+    }
+    ShowAll({"Label288", "Edit226"}, s == 0);
+    ShowAll({"Edit73", "Edit76", "Edit77", "Label54", "Label114", "Label115"}, s != 5);
+    const auto row = [&](std::initializer_list<const char*> pair, int top) {
+      ShowAll(pair, top >= 0);
+      if (top >= 0)
+        for (const char* n : pair) Top(n, top);
+    };
+    row({"Label107", "Label108"}, rows[s].ratioTop);
+    row({"Label111", "Label112"}, rows[s].heightTop);
+    row({"Label260", "Label261"}, rows[s].ohmTop);
+    ShowAll({"Label57", "Label85", "Label86"}, s == 1 || s == 2 || s == 5);
+    Show("Label246", s == 1 || s == 2);
+    // The offset stripline's solve shows its warning when H1 = H2.
+    ShowAll({"RadioGroup24", "Label116", "Label188", "Label191"}, s == 3);
+    Show("BitBtn3", s == 5);
+    EXPECT_EQ(Overlaps(h.Main(), "GroupBox15"), std::vector<std::string>{});
+  }
+}
+
+TEST_F(ImpedanceLayout, BothBandwidthMethodsAndEveryUnitLabelPlaceStayApart) {
+  auto& f = h.Main();
+  EXPECT_EQ(Overlaps(f, "GroupBox6"), std::vector<std::string>{});
+  // The frequency method shows the unit group and hides the rise-distance box.
+  Show("RadioGroup20", true);
+  Show("GroupBox41", false);
+  for (auto [left, width] : {std::pair{131, 42}, {132, 42}, {134, 42}, {146, 28}}) {
+    f.Edit279->SetLeft(left);
+    f.Edit279->SetWidth(width);
+    EXPECT_EQ(Overlaps(f, "GroupBox6"), std::vector<std::string>{}) << left;
+  }
+}
+
+TEST_F(ImpedanceLayout, BothWavelengthMethodsAndEveryUnitLabelPlaceStayApart) {
+  auto& f = h.Main();
+  for (auto [left, width] : {std::pair{138, 23}, {122, 42}, {125, 42}, {137, 28}}) {
+    f.Edit280->SetLeft(left);
+    f.Edit280->SetWidth(width);
+    EXPECT_EQ(Overlaps(f, "GroupBox22"), std::vector<std::string>{}) << left;
+  }
+  // The frequency units fill the unit group with four items; it must hold them.
+  f.RadioGroup21->Items().Assign({"GHz", "MHz", "KHz", "Hz"});
+  const int rows =
+      (f.RadioGroup21->Items().Count() + f.RadioGroup21->Columns - 1) / f.RadioGroup21->Columns;
+  EXPECT_GE(f.RadioGroup21->Height(), 24 + rows * 20);
+}
+
+TEST_F(ImpedanceLayout, ErEffectivePanelStaysApart) {
+  EXPECT_EQ(Overlaps(h.Main(), "GroupBox43"), std::vector<std::string>{});
+}
+
+}  // namespace
