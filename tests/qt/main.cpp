@@ -1,0 +1,19 @@
+// One QApplication for every desktop test, prepared as the program's entry prepares it.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QStandardPaths>
+#include <cstdlib>
+
+#include "ui/qt/application.h"
+
+int main(int argc, char** argv) {
+  ::testing::InitGoogleTest(&argc, argv);
+  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  // A locale other than "C" makes Qt's adoption of it, and the reset, visible.
+  setenv("LC_ALL", "C.UTF-8", 1);
+  QStandardPaths::setTestModeEnabled(true);
+  QApplication app(argc, argv);
+  trellis::desktop::PrepareApplication(app);
+  return RUN_ALL_TESTS();
+}

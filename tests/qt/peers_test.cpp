@@ -1,0 +1,363 @@
+// The peers on a form built in code: user input reaches the model through its
+// entry points, and the widgets show what the model holds.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTest>
+#include <QToolButton>
+#include <memory>
+
+#include "tests/qt/qt_test_support.h"
+#include "ui/qt/qt_platform.h"
+#include "ui/qt/renderer.h"
+#include "ui/qt/widgets.h"
+#include "vcl/forms.h"
+
+namespace trellis::desktop {
+namespace {
+
+using testing::ScopedConfig;
+
+class CodeForm : public vcl::TForm {
+ public:
+  CodeForm() : vcl::TForm("TCodeForm") {
+    Name = "CodeForm";
+    SetClientSize(400, 300);
+  }
+  template <class T>
+  T& Add(const std::string& name, vcl::TControl& parent, int left, int top, int width, int height) {
+    auto made = std::make_unique<T>();
+    T& control = *made;
+    control.Name = name;
+    Adopt(std::move(made));
+    control.SetParent(&parent);
+    control.SetBounds(left, top, width, height);
+    return control;
+  }
+  template <class T>
+  T& AddComponent(const std::string& name) {
+    auto made = std::make_unique<T>();
+    T& component = *made;
+    component.Name = name;
+    Adopt(std::move(made));
+    return component;
+  }
+};
+
+class Peers : public ::testing::Test {
+ protected:
+  Peers() : app(platform) {}
+  // Builds the window and shows the form, as the program would.
+  void Render() {
+    renderer = std::make_unique<QtRenderer>(platform);
+    renderer->Build({&form});
+    form.Show();
+    QApplication::processEvents();
+  }
+  template <class W>
+  W* WidgetOf(const vcl::TControl& control) {
+    return dynamic_cast<W*>(renderer->WidgetOf(control));
+  }
+
+  ScopedConfig config;
+  QtPlatform platform;
+  vcl::TApplication app;
+  CodeForm form;
+  std::unique_ptr<QtRenderer> renderer;  // goes before the form it shows
+};
+
+TEST_F(Peers, TypingReachesTheEditAndCodeChangesDoNotComeBack) {
+  auto& edit = form.Add<vcl::TEdit>("Edit1", form, 10, 10, 80, 21);
+  int changes = 0;
+  edit.OnChange = [&](vcl::TObject*) { ++changes; };
+  Render();
+  auto* line = WidgetOf<QLineEdit>(edit);
+  ASSERT_NE(line, nullptr);
+
+  QTest::keyClicks(line, "12");
+  EXPECT_EQ(edit.Text(), "12");
+  EXPECT_EQ(changes, 2);
+
+  edit.SetText("7");
+  EXPECT_EQ(line->text(), "7");
+  EXPECT_EQ(changes, 3);
+
+  edit.SetReadOnly(true);
+  QTest::keyClicks(line, "9");
+  EXPECT_EQ(edit.Text(), "7");
+  EXPECT_TRUE(line->isReadOnly());
+}
+
+TEST_F(Peers, EnterInAnEditIsAReturnKeyPress) {
+  auto& edit = form.Add<vcl::TEdit>("Edit1", form, 10, 10, 80, 21);
+  edit.SetText("5");
+  std::string pressed;
+  edit.OnKeyPress = [&](vcl::TObject*, char& key) { pressed += key; };
+  Render();
+  auto* line = WidgetOf<QLineEdit>(edit);
+  QTest::keyClick(line, Qt::Key_Return);
+  QTest::keyClick(line, Qt::Key_Enter, Qt::KeypadModifier);
+  EXPECT_EQ(pressed, "\r\r");
+  EXPECT_EQ(edit.Text(), "5");
+}
+
+TEST_F(Peers, FocusMovingToAnotherControlIsTheEditsExit) {
+  auto& first = form.Add<vcl::TEdit>("Edit1", form, 10, 10, 80, 21);
+  auto& second = form.Add<vcl::TEdit>("Edit2", form, 10, 40, 80, 21);
+  int exits = 0;
+  first.OnExit = [&](vcl::TObject*) { ++exits; };
+  Render();
+  QWidget* window = renderer->Window(form);
+  window->activateWindow();
+  if (!QTest::qWaitForWindowActive(window)) GTEST_SKIP() << "no active window here";
+  WidgetOf<QLineEdit>(first)->setFocus(Qt::OtherFocusReason);
+  QTest::keyClick(WidgetOf<QLineEdit>(first), Qt::Key_Tab);
+  EXPECT_TRUE(WidgetOf<QLineEdit>(second)->hasFocus());
+  EXPECT_EQ(exits, 1);
+}
+
+TEST_F(Peers, RadioGroupShowsNoChoiceUntilOneIsClicked) {
+  auto& group = form.Add<vcl::TRadioGroup>("RadioGroup1", form, 10, 10, 200, 62);
+  group.Columns = 2;
+  group.Items().Assign({"Bare", "0.5oz", "1oz"});
+  int clicks = 0;
+  group.OnClick = [&](vcl::TObject*) { ++clicks; };
+  Render();
+  auto radios = WidgetOf<QGroupBox>(group)->findChildren<QRadioButton*>();
+  ASSERT_EQ(radios.size(), 3);
+  for (QRadioButton* r : radios) EXPECT_FALSE(r->isChecked());
+  // Down the first column, then the second.
+  EXPECT_EQ(radios[1]->x(), radios[0]->x());
+  EXPECT_GT(radios[2]->x(), radios[0]->x());
+
+  // On the button's mark: only the mark and the text take a click.
+  auto clickOn = [](QRadioButton* r) {
+    QTest::mouseClick(r, Qt::LeftButton, {}, QPoint(6, r->height() / 2));
+  };
+  clickOn(radios[2]);
+  EXPECT_EQ(group.ItemIndex(), 2);
+  EXPECT_EQ(clicks, 1);
+  EXPECT_TRUE(radios[2]->isChecked());
+
+  // Items rebuilt inside the click on one of them drop the selection.
+  group.OnClick = [&](vcl::TObject*) {
+    group.Items().Clear();
+    group.Items().Add("35um");
+    group.Items().Add("70um");
+  };
+  clickOn(radios[0]);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_EQ(group.ItemIndex(), -1);
+  auto rebuilt = WidgetOf<QGroupBox>(group)->findChildren<QRadioButton*>();
+  ASSERT_EQ(rebuilt.size(), 2);
+  EXPECT_EQ(rebuilt[0]->text(), "35um");
+  for (QRadioButton* r : rebuilt) EXPECT_FALSE(r->isChecked());
+}
+
+TEST_F(Peers, TabPicksGoThroughTheModel) {
+  auto& tabs = form.Add<vcl::TTabControl>("TabControl1", form, 0, 0, 400, 48);
+  tabs.MultiLine = true;
+  tabs.Tabs().Assign({"Bandwidth && Length", "Impedance", "Spacing"});
+  tabs.SetTabIndex(0);
+  bool allow = true;
+  int changes = 0;
+  tabs.OnChanging = [&](vcl::TObject*, bool& allowChange) { allowChange = allow; };
+  tabs.OnChange = [&](vcl::TObject*) { ++changes; };
+  Render();
+  auto* strip = WidgetOf<TabStrip>(tabs);
+  ASSERT_NE(strip, nullptr);
+
+  QTest::mouseClick(strip, Qt::LeftButton, {}, strip->TabRect(2).center());
+  EXPECT_EQ(tabs.TabIndex(), 2);
+  EXPECT_EQ(changes, 1);
+
+  allow = false;
+  QTest::mouseClick(strip, Qt::LeftButton, {}, strip->TabRect(1).center());
+  EXPECT_EQ(tabs.TabIndex(), 2);
+  EXPECT_EQ(changes, 1);
+
+  // Code moves the tab without an event.
+  tabs.SetTabIndex(1);
+  EXPECT_EQ(changes, 1);
+  EXPECT_FALSE(strip->TabRect(1).isEmpty());
+}
+
+TEST_F(Peers, TabsWrapOntoRowsThatFillTheWidth) {
+  auto& tabs = form.Add<vcl::TTabControl>("TabControl1", form, 0, 0, 400, 48);
+  tabs.MultiLine = true;
+  tabs.Tabs().Assign({"Bandwidth && Max Conductor Length", "Conductor Impedance",
+                      "Conductor Properties", "Conversion Calculator"});
+  tabs.SetTabIndex(0);
+  Render();
+  auto* strip = WidgetOf<TabStrip>(tabs);
+  ASSERT_GE(strip->RowCount(), 2);
+  // The current tab's row lies next to the body, below the others.
+  EXPECT_GT(strip->TabRect(0).top(), strip->TabRect(3).top());
+  for (int i = 0; i < 4; ++i) EXPECT_LE(strip->TabRect(i).right(), strip->width()) << i;
+}
+
+TEST_F(Peers, CheckBoxClickTogglesTheModelOnce) {
+  auto& box = form.Add<vcl::TCheckBox>("CheckBox1", form, 10, 10, 120, 17);
+  box.SetCaption("Derating");
+  int clicks = 0;
+  box.OnClick = [&](vcl::TObject*) { ++clicks; };
+  Render();
+  auto* check = WidgetOf<QCheckBox>(box);
+  QTest::mouseClick(check, Qt::LeftButton);
+  EXPECT_TRUE(box.Checked());
+  EXPECT_TRUE(check->isChecked());
+  EXPECT_EQ(clicks, 1);
+  box.SetChecked(false);
+  EXPECT_FALSE(check->isChecked());
+}
+
+TEST_F(Peers, ComboChoiceRunsItsChangeButCodeDoesNot) {
+  auto& combo = form.Add<vcl::TComboBox>("ComboBox1", form, 10, 10, 150, 21);
+  combo.Items().Assign({"FR-4 STD", "Polyimide", "Custom"});
+  combo.SetItemIndex(1);
+  int changes = 0;
+  combo.OnChange = [&](vcl::TObject*) { ++changes; };
+  Render();
+  auto* box = WidgetOf<QComboBox>(combo);
+  EXPECT_EQ(box->currentIndex(), 1);
+  QTest::keyClick(box, Qt::Key_Down);
+  EXPECT_EQ(combo.ItemIndex(), 2);
+  EXPECT_EQ(changes, 1);
+  combo.SetItemIndex(0);
+  EXPECT_EQ(box->currentIndex(), 0);
+  EXPECT_EQ(changes, 1);
+}
+
+TEST_F(Peers, UpDownArrowsStepTheirEdit) {
+  auto& edit = form.Add<vcl::TEdit>("Edit1", form, 10, 10, 48, 21);
+  auto& updown = form.Add<vcl::TUpDown>("UpDown1", form, 58, 10, 17, 21);
+  updown.SetRange(0, 300);
+  updown.Associate = &edit;
+  edit.SetText("20");
+  Render();
+  auto* arrows = WidgetOf<UpDownButtons>(updown);
+  ASSERT_NE(arrows, nullptr);
+  QTest::mouseClick(arrows->Up(), Qt::LeftButton);
+  EXPECT_EQ(edit.Text(), "21");
+  QTest::mouseClick(arrows->Down(), Qt::LeftButton);
+  QTest::mouseClick(arrows->Down(), Qt::LeftButton);
+  EXPECT_EQ(edit.Text(), "19");
+  EXPECT_EQ(WidgetOf<QLineEdit>(edit)->text(), "19");
+}
+
+TEST_F(Peers, LabelsShowAmpersandsAndTheModelsFont) {
+  auto& label = form.Add<vcl::TLabel>("Label1", form, 10, 10, 60, 13);
+  label.SetCaption("Copper && &Plating");
+  label.SetFontColor(vcl::clNavy);
+  label.SetFontStyle(vcl::fsBold);
+  int clicks = 0;
+  label.OnClick = [&](vcl::TObject*) { ++clicks; };
+  Render();
+  auto* text = WidgetOf<QLabel>(label);
+  EXPECT_EQ(text->text(), "Copper & Plating");
+  EXPECT_EQ(text->palette().color(QPalette::WindowText), QColor(0, 0, 0x80));
+  EXPECT_TRUE(text->font().bold());
+  // Auto-sized, the label is as wide as its text, not the layout's guess.
+  EXPECT_EQ(text->width(), text->sizeHint().width());
+
+  label.SetFontColor(vcl::clWindowText);
+  label.SetFontStyle(0);
+  EXPECT_EQ(text->palette().color(QPalette::WindowText),
+            QApplication::palette().color(QPalette::WindowText));
+  EXPECT_FALSE(text->font().bold());
+
+  QTest::mouseClick(text, Qt::LeftButton);
+  EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(Peers, ChildrenSitInTheirGroupAndGraphicsLieBeneath) {
+  auto& group = form.Add<vcl::TGroupBox>("GroupBox1", form, 20, 30, 200, 100);
+  group.SetCaption(" Options ");
+  auto& edit = form.Add<vcl::TEdit>("Edit1", group, 8, 20, 60, 21);
+  auto& label = form.Add<vcl::TLabel>("Label1", group, 8, 20, 60, 13);
+  label.SetCaption("under");
+  Render();
+  auto* box = WidgetOf<QGroupBox>(group);
+  EXPECT_EQ(box->title(), " Options ");
+  EXPECT_EQ(box->geometry(), QRect(20, 30, 200, 100));
+  EXPECT_EQ(renderer->WidgetOf(edit)->parentWidget(), box);
+  EXPECT_EQ(renderer->WidgetOf(edit)->geometry(), QRect(8, 20, 60, 21));
+  // The label came later but is drawn under the edit, as the toolkit draws it.
+  EXPECT_EQ(box->childAt(12, 25), renderer->WidgetOf(edit));
+}
+
+TEST_F(Peers, StatusBarShowsTheHintUnderTheMouse) {
+  auto& edit = form.Add<vcl::TEdit>("Edit1", form, 10, 10, 80, 21);
+  edit.SetHint("Width|Conductor width.");
+  auto& bar = form.Add<vcl::TStatusBar>("StatusBar1", form, 0, 280, 400, 20);
+  bar.AutoHint = true;
+  bar.AddPanel({"ready", 250});
+  bar.AddPanel({"09:30", 150});
+  Render();
+  auto* strip = WidgetOf<StatusStrip>(bar);
+  ASSERT_EQ(strip->PanelCount(), 2);
+  EXPECT_EQ(strip->PanelText(0), "ready");
+  EXPECT_EQ(renderer->WidgetOf(edit)->toolTip(), "Width");
+
+  QEvent enter(QEvent::Enter);
+  QApplication::sendEvent(renderer->WidgetOf(edit), &enter);
+  EXPECT_EQ(strip->PanelText(0), "Conductor width.");
+  EXPECT_EQ(strip->PanelText(1), "09:30");
+  bar.SetPanelText(1, "09:31");
+  EXPECT_EQ(strip->PanelText(1), "09:31");
+}
+
+TEST_F(Peers, CloseBoxAsksTheForm) {
+  bool canClose = false;
+  form.OnCloseQuery = [&](vcl::TObject*, bool& allow) { allow = canClose; };
+  Render();
+  QWidget* window = renderer->Window(form);
+  window->close();
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_TRUE(form.Visible());
+  canClose = true;
+  window->close();
+  EXPECT_FALSE(window->isVisible());
+  EXPECT_FALSE(form.Visible());
+}
+
+TEST_F(Peers, MenuItemsFollowTheModel) {
+  auto& menu = form.AddComponent<vcl::TMainMenu>("MainMenu1");
+  auto& file = form.AddComponent<vcl::TMenuItem>("File1");
+  auto& open = form.AddComponent<vcl::TMenuItem>("Open1");
+  auto& line = form.AddComponent<vcl::TMenuItem>("N1");
+  auto& exit = form.AddComponent<vcl::TMenuItem>("Exit1");
+  file.SetCaption("&File");
+  open.SetCaption("&Open");
+  line.SetCaption("-");
+  exit.SetCaption("E&xit");
+  menu.Add(&file);
+  file.Add(&open);
+  file.Add(&line);
+  file.Add(&exit);
+  form.Menu = &menu;
+  int opened = 0;
+  open.OnClick = [&](vcl::TObject*) { ++opened; };
+  Render();
+
+  EXPECT_EQ(renderer->ActionOf(file)->text(), "&File");
+  EXPECT_TRUE(renderer->ActionOf(line)->isSeparator());
+  renderer->ActionOf(open)->trigger();
+  EXPECT_EQ(opened, 1);
+
+  exit.SetVisible(false);
+  open.SetChecked(true);
+  open.SetEnabled(false);
+  EXPECT_FALSE(renderer->ActionOf(exit)->isVisible());
+  EXPECT_TRUE(renderer->ActionOf(open)->isChecked());
+  EXPECT_FALSE(renderer->ActionOf(open)->isEnabled());
+}
+
+}  // namespace
+}  // namespace trellis::desktop

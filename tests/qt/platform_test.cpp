@@ -1,0 +1,222 @@
+// The desktop platform's settings store, boxes, timers, shell and printing.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QFile>
+#include <QFileInfo>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <QTimer>
+
+#include "tests/qt/qt_test_support.h"
+#include "ui/qt/qt_platform.h"
+#include "ui/qt/renderer.h"
+#include "vcl/exceptions.h"
+#include "vcl/forms.h"
+
+namespace trellis::desktop {
+namespace {
+
+using testing::BoxAnswerer;
+using testing::ScopedConfig;
+
+constexpr const char* kKey = "Software\\Orvane, Inc.\\Trellis";
+
+QString FileText(const QString& path) {
+  QFile f(path);
+  if (!f.open(QIODevice::ReadOnly)) return {};
+  return QString::fromUtf8(f.readAll());
+}
+
+// ---- Settings ----
+
+TEST(QtSettings, ValueWrittenByOnePlatformIsReadByTheNext) {
+  ScopedConfig config;
+  {
+    QtPlatform first;
+    EXPECT_FALSE(first.Settings().KeyExists(kKey));
+    ASSERT_TRUE(first.Settings().OpenKey(kKey, true));
+    ASSERT_TRUE(first.Settings().WriteString(kKey, "Units", "1"));
+    ASSERT_TRUE(first.Settings().WriteString(kKey, "Separator", "0,7"));
+  }
+  QtPlatform second;
+  EXPECT_TRUE(second.Settings().KeyExists(kKey));
+  EXPECT_EQ(second.Settings().ReadString(kKey, "Units"), "1");
+  EXPECT_EQ(second.Settings().ReadString(kKey, "Separator"), "0,7");
+  EXPECT_EQ(second.Settings().ReadString(kKey, "Missing"), std::nullopt);
+  // Each write is on disk at once, not only in the object's cache.
+  EXPECT_TRUE(FileText(config.ConfFile()).contains("Units=1"));
+}
+
+TEST(QtSettings, ProgramKeyIsTheTopLevelAndOtherKeysAreGroups) {
+  ScopedConfig config;
+  struct Case {
+    std::string key;
+    QString path;  // where the value lands in the settings file
+  } cases[] = {
+      {kKey, "Value0"},
+      {"SOFTWARE\\orvane, inc.\\TRELLIS", "Value1"},
+      {"Software\\Orvane, Inc.\\Trellis\\Recent", "Recent/Value2"},
+      {"Software\\Elsewhere\\Tool", "Software/Elsewhere/Tool/Value3"},
+  };
+  QtPlatform platform;
+  int n = 0;
+  for (const Case& c : cases) {
+    const std::string name = "Value" + std::to_string(n++);
+    ASSERT_TRUE(platform.Settings().WriteString(c.key, name, "x")) << c.key;
+    EXPECT_EQ(platform.Settings().ReadString(c.key, name), "x") << c.key;
+  }
+  // Read back by a plain reader of the file, which knows nothing of keys.
+  QSettings file(config.ConfFile(), QSettings::IniFormat);
+  for (const Case& c : cases) EXPECT_EQ(file.value(c.path).toString(), "x") << c.key;
+  EXPECT_EQ(file.allKeys().size(), static_cast<qsizetype>(std::size(cases)));
+}
+
+enum class Unwritable { FolderIsAFile, ReadOnlyFolder };
+
+class UnwritableConfig : public ::testing::TestWithParam<Unwritable> {};
+
+TEST_P(UnwritableConfig, WritesFailAndTheRegistryRaises) {
+  QTemporaryDir dir;
+  QString path = dir.filePath("config");
+  if (GetParam() == Unwritable::FolderIsAFile) {
+    QFile blocker(path);
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+  } else {
+    if (geteuid() == 0) GTEST_SKIP() << "file modes do not stop the superuser";
+    ASSERT_TRUE(QDir().mkpath(path));
+    ASSERT_EQ(chmod(path.toLocal8Bit().constData(), 0555), 0);
+  }
+  ScopedConfig::Use(path);
+  {
+    QtPlatform platform;
+    EXPECT_FALSE(platform.Settings().OpenKey(kKey, true));
+    EXPECT_FALSE(platform.Settings().WriteString(kKey, "Units", "1"));
+    vcl::TApplication app(platform);
+    vcl::TRegistry reg;
+    reg.OpenKey(kKey, true);
+    try {
+      reg.WriteString("Units", "1");
+      ADD_FAILURE() << "no exception";
+    } catch (const vcl::ERegistryException& e) {
+      EXPECT_EQ(e.Message(), "Failed to set data for 'Units'");
+    }
+  }
+  ScopedConfig::Use(QString());
+  chmod(path.toLocal8Bit().constData(), 0755);
+}
+
+INSTANTIATE_TEST_SUITE_P(Folders, UnwritableConfig,
+                         ::testing::Values(Unwritable::FolderIsAFile, Unwritable::ReadOnlyFolder));
+
+// ---- Boxes ----
+
+TEST(QtBoxes, MessageBoxAnswersAsTheToolkitNumbersThem) {
+  ScopedConfig config;
+  QtPlatform platform;
+  vcl::TApplication app(platform);
+  app.Title = "Title Of The Program";
+  struct Case {
+    int flags;
+    QMessageBox::StandardButton press;
+    int answer;
+  } cases[] = {
+      {vcl::MB_YESNO, QMessageBox::Yes, vcl::IDYES},
+      {vcl::MB_YESNO, QMessageBox::No, vcl::IDNO},
+      {vcl::MB_YESNO | vcl::MB_ICONQUESTION, QMessageBox::Yes, vcl::IDYES},
+      {vcl::MB_OK, QMessageBox::Ok, vcl::IDOK},
+  };
+  for (const Case& c : cases) {
+    BoxAnswerer answerer(c.press);
+    EXPECT_EQ(platform.MessageBox("Print form data?", "Print...", c.flags), c.answer);
+    ASSERT_EQ(answerer.seen.size(), 1u);
+    EXPECT_EQ(answerer.seen[0].title, "Print...");
+    EXPECT_EQ(answerer.seen[0].text, "Print form data?");
+  }
+}
+
+TEST(QtBoxes, SimpleAndErrorBoxesCarryTheirCaptions) {
+  ScopedConfig config;
+  QtPlatform platform;
+  vcl::TApplication app(platform);
+  app.Title = "Title Of The Program";
+  BoxAnswerer answerer(QMessageBox::Ok);
+  platform.ShowMessage("plain");
+  platform.ShowException(app.Title, "broken");
+  platform.ShowMathError("Trellis", "sqrt: DOMAIN error");
+  ASSERT_EQ(answerer.seen.size(), 3u);
+  EXPECT_EQ(answerer.seen[0].title, "Title Of The Program");
+  EXPECT_EQ(answerer.seen[0].text, "plain");
+  EXPECT_EQ(answerer.seen[1].title, "Title Of The Program");
+  EXPECT_EQ(answerer.seen[1].text, "broken");
+  EXPECT_EQ(answerer.seen[2].title, "Trellis");
+  EXPECT_EQ(answerer.seen[2].text, "sqrt: DOMAIN error");
+}
+
+TEST(QtTimers, KeepTickingWhileABoxIsOpen) {
+  ScopedConfig config;
+  QtPlatform platform;
+  vcl::TApplication app(platform);
+  int ticks = 0;
+  vcl::TTimer timer;
+  timer.OnTimer = [&](vcl::TObject*) { ++ticks; };
+  timer.SetInterval(10);
+  BoxAnswerer answerer(QMessageBox::Ok, 150);
+  platform.ShowMessage("wait");
+  EXPECT_GE(ticks, 5);
+  timer.SetEnabled(false);
+  const int stopped = ticks;
+  QElapsedTimer clock;
+  clock.start();
+  while (clock.elapsed() < 100) platform.ProcessMessages();
+  EXPECT_EQ(ticks, stopped);
+}
+
+// ---- Shell and printing ----
+
+TEST(QtShell, RefusesWhatItCannotOpen) {
+  ScopedConfig config;
+  QtPlatform platform;
+  for (const char* target : {"/no/such/folder/manual.pdf", "settings.reg", "C:\\Keys\\Trellis.REG"})
+    EXPECT_FALSE(platform.ShellOpen(target)) << target;
+}
+
+class PrintedForm : public ::testing::Test {
+ protected:
+  PrintedForm() : app(platform), form("TPrintedForm") {
+    form.Name = "PrintedForm";
+    form.SetClientSize(200, 100);
+  }
+  ScopedConfig config;
+  QtPlatform platform;
+  vcl::TApplication app;
+  vcl::TForm form;
+};
+
+TEST_F(PrintedForm, PrintsTheClientAreaToAPdfFile) {
+  QtRenderer renderer(platform);
+  QTemporaryDir dir;
+  const QString pdf = dir.filePath("form.pdf");
+  platform.Printer().setOutputFormat(QPrinter::PdfFormat);
+  platform.Printer().setOutputFileName(pdf);
+  platform.PrintForm(form);
+  EXPECT_GT(QFileInfo(pdf).size(), 0);
+}
+
+TEST_F(PrintedForm, NoPrinterRaisesThePrinterError) {
+  if (!QPrinterInfo::availablePrinters().isEmpty()) GTEST_SKIP() << "this machine has a printer";
+  QtRenderer renderer(platform);
+  platform.Printer().setOutputFormat(QPrinter::NativeFormat);
+  try {
+    platform.PrintForm(form);
+    ADD_FAILURE() << "no exception";
+  } catch (const vcl::EPrinter& e) {
+    EXPECT_EQ(e.Message(), "There is no default printer currently selected");
+  }
+}
+
+}  // namespace
+}  // namespace trellis::desktop

@@ -1,0 +1,68 @@
+// Helpers of the offscreen desktop tests: a private settings folder and
+// automatic answers to modal boxes.
+#pragma once
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QMessageBox>
+#include <QSettings>
+#include <QString>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <string>
+#include <vector>
+
+namespace trellis::desktop::testing {
+
+// Points the program's QSettings at a fresh folder for the test's lifetime.
+class ScopedConfig {
+ public:
+  ScopedConfig() { Use(dir_.path()); }
+  ~ScopedConfig() { Use(QString()); }
+  QString Path() const { return dir_.path(); }
+  QString ConfFile() const { return dir_.path() + "/Orvane, Inc./Trellis.conf"; }
+  static void Use(const QString& path) {
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, path);
+  }
+
+ private:
+  QTemporaryDir dir_;
+};
+
+struct SeenBox {
+  std::string title;
+  std::string text;
+};
+
+// Presses `button` on each modal message box that comes up while it lives.
+class BoxAnswerer {
+ public:
+  explicit BoxAnswerer(QMessageBox::StandardButton button, int delayMs = 0) {
+    timer_.setInterval(5);
+    QObject::connect(&timer_, &QTimer::timeout, [this, button, delayMs] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (!box) return;
+      if (box != current_) {
+        current_ = box;
+        shownAt_.start();
+      }
+      if (shownAt_.elapsed() < delayMs) return;
+      seen.push_back({box->windowTitle().toStdString(), box->text().toStdString()});
+      current_ = nullptr;
+      if (QAbstractButton* b = box->button(button))
+        b->click();
+      else
+        box->reject();
+    });
+    timer_.start();
+  }
+  std::vector<SeenBox> seen;
+
+ private:
+  QTimer timer_;
+  QMessageBox* current_ = nullptr;
+  QElapsedTimer shownAt_;
+};
+
+}  // namespace trellis::desktop::testing

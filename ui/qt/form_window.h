@@ -1,0 +1,60 @@
+// One form's top-level window: its menu bar, client area and control peers.
+#pragma once
+
+#include <QObject>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ui/qt/peers.h"
+#include "vcl/forms.h"
+
+class QAction;
+class QMenuBar;
+class QWidget;
+
+namespace trellis::desktop {
+
+class FormWindow : public QObject, public PeerHost {
+ public:
+  explicit FormWindow(vcl::TForm& form);
+  ~FormWindow() override;
+
+  QWidget* Window() const { return window_.get(); }
+  QWidget* Client() const { return client_; }
+  QAction* ActionOf(const vcl::TMenuItem& item) const;
+  void Show();
+  void Hide();
+
+  bool Live() const override { return !detached_; }
+  void Watch(QObject* object, Peer* peer) override;
+  void ShowHint(const std::string& hint) override;
+  QWidget* WidgetOf(const vcl::TControl& control) const override;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  class FormPeer;
+  class MenuPeer;
+  void BuildChildren(const vcl::TControl& parent, QWidget* into);
+  void BuildMenu();
+  void AddMenuItem(vcl::TMenuItem& item, QWidget* container);
+  void Place();
+
+  vcl::TForm& form_;
+  std::unique_ptr<QWidget> window_;
+  QWidget* client_ = nullptr;
+  QMenuBar* menuBar_ = nullptr;
+  std::unique_ptr<FormPeer> formPeer_;
+  std::vector<std::unique_ptr<Peer>> peers_;
+  std::map<const vcl::TControl*, Peer*> byControl_;
+  std::vector<std::unique_ptr<MenuPeer>> menuPeers_;
+  std::map<QObject*, Peer*> watched_;
+  Peer* hintBar_ = nullptr;
+  bool placed_ = false;
+  bool detached_ = false;
+};
+
+}  // namespace trellis::desktop

@@ -1,0 +1,907 @@
+#include "ui/qt/peers.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QStringList>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <algorithm>
+#include <array>
+
+#include "ui/qt/application.h"
+#include "ui/qt/widgets.h"
+#include "vcl/user.h"
+
+namespace trellis::desktop {
+
+namespace {
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+QStringList ToList(const vcl::TStrings& strings) {
+  QStringList out;
+  for (const std::string& s : strings.Items()) out << Q(s);
+  return out;
+}
+
+Qt::Alignment HorizontalAlignment(vcl::TAlignment a) {
+  switch (a) {
+    case vcl::TAlignment::taRightJustify:
+      return Qt::AlignRight;
+    case vcl::TAlignment::taCenter:
+      return Qt::AlignHCenter;
+    case vcl::TAlignment::taLeftJustify:
+      break;
+  }
+  return Qt::AlignLeft;
+}
+
+// The width the style leaves for a check box's or radio button's text.
+int TextRoom(QAbstractButton* button) {
+  QStyleOptionButton opt;
+  opt.initFrom(button);
+  opt.rect = QRect(QPoint(0, 0), button->size());
+  const bool radio = qobject_cast<QRadioButton*>(button) != nullptr;
+  const QRect contents = button->style()->subElementRect(
+      radio ? QStyle::SE_RadioButtonContents : QStyle::SE_CheckBoxContents, &opt, button);
+  return contents.width() - 1;
+}
+
+constexpr std::array kAllProps = {vcl::Prop::Text,      vcl::Prop::Caption, vcl::Prop::Items,
+                                  vcl::Prop::ItemIndex, vcl::Prop::Checked, vcl::Prop::Visible,
+                                  vcl::Prop::Enabled,   vcl::Prop::Hint,    vcl::Prop::ReadOnly,
+                                  vcl::Prop::MaxLength, vcl::Prop::Range,   vcl::Prop::Position,
+                                  vcl::Prop::Picture,   vcl::Prop::Panels,  vcl::Prop::Color,
+                                  vcl::Prop::Font,      vcl::Prop::Other,   vcl::Prop::Geometry};
+
+}  // namespace
+
+QColor PlainColour(vcl::TColor colour) {
+  // System colours carry the high byte, the default is its own marker.
+  if (colour == vcl::clDefault || (static_cast<unsigned>(colour) & 0xFF000000u) != 0) return {};
+  return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+}
+
+// ---- Peer ----
+
+void Peer::Create(QWidget* parent) {
+  widget_ = Make(parent);
+  Block(widget_);
+  host_.Watch(widget_, this);
+  for (vcl::Prop p : kAllProps) Changed(p);
+}
+
+void Peer::Changed(vcl::Prop what) {
+  if (!widget_ || !host_.Live()) return;
+  std::vector<QSignalBlocker> blockers;
+  blockers.reserve(blocked_.size());
+  for (QObject* o : blocked_) blockers.emplace_back(o);
+  switch (what) {
+    case vcl::Prop::Geometry:
+      ApplyGeometry();
+      break;
+    case vcl::Prop::Visible:
+      widget_->setVisible(control_.Visible());
+      break;
+    case vcl::Prop::Enabled:
+      widget_->setEnabled(control_.Enabled());
+      break;
+    case vcl::Prop::Hint:
+      ApplyHint();
+      break;
+    case vcl::Prop::Font:
+    case vcl::Prop::Color:
+      ApplyLook();
+      break;
+    default:
+      break;
+  }
+  Update(what);
+}
+
+QSize Peer::ShownSize() const { return {control_.Width(), control_.Height()}; }
+
+void Peer::ApplyGeometry() {
+  const QSize size = ShownSize();
+  widget_->setGeometry(control_.Left(), control_.Top(), size.width(), size.height());
+}
+
+void Peer::ApplyHint() {
+  widget_->setToolTip(control_.ShowHint ? ShortHint(control_.Hint()) : QString());
+}
+
+QFont Peer::ModelFont() const {
+  const vcl::TFont& f = control_.Font();
+  if (f.Style == 0 && f.Size == 0)
+    return widget_->parentWidget() ? widget_->parentWidget()->font() : QApplication::font();
+  QFont font = ProgramFont();
+  font.setPixelSize(FontPixelSize(f.Size));
+  font.setBold(f.Style & vcl::fsBold);
+  font.setItalic(f.Style & vcl::fsItalic);
+  font.setUnderline(f.Style & vcl::fsUnderline);
+  font.setStrikeOut(f.Style & vcl::fsStrikeOut);
+  return font;
+}
+
+void Peer::ApplyLook() {
+  const vcl::TFont& f = control_.Font();
+  // Without a font of its own the widget inherits the window's.
+  widget_->setFont(f.Style == 0 && f.Size == 0 ? QFont() : ModelFont());
+  // An empty palette inherits every role; only the model's own colours are set.
+  QPalette palette;
+  palette.setResolveMask(0);
+  const QColor text = PlainColour(f.Color);
+  if (text.isValid())
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+      palette.setColor(role, text);
+  const QColor back = PlainColour(control_.Color());
+  bool fill = Opaque();
+  if (back.isValid()) {
+    if (BackgroundIsBase()) {
+      palette.setColor(QPalette::Base, back);
+    } else if (FillsBackground()) {
+      palette.setColor(QPalette::Window, back);
+      fill = true;
+    }
+  }
+  widget_->setPalette(palette);
+  widget_->setAutoFillBackground(fill);
+}
+
+bool Peer::Event(QObject* watched, QEvent* event) {
+  switch (event->type()) {
+    case QEvent::Enter:
+      host_.ShowHint(control_.Hint());
+      break;
+    case QEvent::FocusOut: {
+      // Only the focus moving to another control of the window is an exit,
+      // not the window losing the focus to a box or a menu.
+      const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+      if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason ||
+          reason == Qt::MenuBarFocusReason)
+        break;
+      QWidget* next = QApplication::focusWidget();
+      if (next && (next == widget_ || widget_->isAncestorOf(next))) break;
+      if (Live()) vcl::user::Leave(control_);
+      break;
+    }
+    default:
+      break;
+  }
+  (void)watched;
+  return false;
+}
+
+bool Peer::ClickEvent(QObject* watched, QEvent* event) {
+  if (watched != widget_ || event->type() != QEvent::MouseButtonRelease) return false;
+  auto* mouse = static_cast<QMouseEvent*>(event);
+  const QPoint at = mouse->position().toPoint();
+  if (mouse->button() != Qt::LeftButton || !widget_->rect().contains(at)) return false;
+  // A release passed up from a child is not a click on this control.
+  if (widget_->childAt(at)) return false;
+  if (Live()) vcl::user::Click(control_);
+  return true;
+}
+
+namespace {
+
+// ---- Edits ----
+
+class EditPeer : public Peer {
+ public:
+  EditPeer(PeerHost& host, vcl::TEdit& edit) : Peer(host, edit), edit_(edit) {}
+
+ protected:
+  QWidget* Make(QWidget* parent) override {
+    line_ = new QLineEdit(parent);
+    line_->setAlignment(HorizontalAlignment(edit_.Alignment) | Qt::AlignVCenter);
+    QObject::connect(line_, &QLineEdit::textEdited, line_, [this](const QString& text) {
+      if (!Live()) return;
+      vcl::user::TypeText(edit_, text.toStdString());
+      // The model may cut or refuse the text; the widget shows what it kept.
+      Changed(vcl::Prop::Text);
+    });
+    return line_;
+  }
+  bool BackgroundIsBase() const override { return true; }
+  void Update(vcl::Prop what) override {
+    switch (what) {
+      case vcl::Prop::Text:
+      case vcl::Prop::Caption:
+        // Unchanged text keeps the caret where the user left it.
+        if (line_->text() != Q(edit_.Text())) line_->setText(Q(edit_.Text()));
+        break;
+      case vcl::Prop::ReadOnly:
+        line_->setReadOnly(edit_.ReadOnly());
+        break;
+      case vcl::Prop::MaxLength:
+        line_->setMaxLength(edit_.MaxLength() > 0 ? edit_.MaxLength() : 32767);
+        break;
+      default:
+        break;
+    }
+  }
+  bool Event(QObject* watched, QEvent* event) override {
+    if (watched == line_ && event->type() == QEvent::KeyPress && Live()) {
+      auto* key = static_cast<QKeyEvent*>(event);
+      const bool plain = (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+      if (plain && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+        vcl::user::PressKey(edit_, vcl::VK_RETURN);
+        return true;
+      }
+      if (plain && key->key() == Qt::Key_Escape) {
+        vcl::user::PressKey(edit_, vcl::VK_ESCAPE);
+        return true;
+      }
+      // Other characters reach the handlers, then the edit as typing.
+      const QString text = key->text();
+      if ((edit_.OnKeyDown || edit_.OnKeyPress) && text.size() == 1 && text[0].unicode() >= 32 &&
+          text[0].unicode() < 127)
+        vcl::user::PressKey(edit_, text[0].unicode());
+    }
+    return Peer::Event(watched, event);
+  }
+
+ private:
+  vcl::TEdit& edit_;
+  QLineEdit* line_ = nullptr;
+};
+
+class MemoPeer : public Peer {
+ public:
+  MemoPeer(PeerHost& host, vcl::TMemo& memo) : Peer(host, memo), memo_(memo) {}
+
+ protected:
+  QWidget* Make(QWidget* parent) override {
+    text_ = new QPlainTextEdit(parent);
+    text_->setTabChangesFocus(true);
+    // Every change outside the blocker is the user's.
+    QObject::connect(text_, &QPlainTextEdit::textChanged, text_, [this] {
+      if (!Live()) return;
+      vcl::user::TypeText(memo_, text_->toPlainText().toStdString());
+      Changed(vcl::Prop::Text);
+    });
+    return text_;
+  }
+  bool BackgroundIsBase() const override { return true; }
+  void Update(vcl::Prop what) override {
+    if (what == vcl::Prop::Text) {
+      const QString shown = ToList(memo_.Lines()).join('\n');
+      if (text_->toPlainText() != shown) text_->setPlainText(shown);
+    }
+    if (what == vcl::Prop::Text || what == vcl::Prop::Other) {
+      text_->setReadOnly(memo_.ReadOnly);
+      text_->setLineWrapMode(memo_.WordWrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+      const std::string& bars = memo_.ScrollBars;
+      const bool vertical = bars == "ssVertical" || bars == "ssBoth";
+      const bool horizontal = bars == "ssHorizontal" || bars == "ssBoth";
+      text_->setVerticalScrollBarPolicy(vertical ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+      text_->setHorizontalScrollBarPolicy(horizontal ? Qt::ScrollBarAlwaysOn
+                                                     : Qt::ScrollBarAlwaysOff);
+    }
+  }
+
+ private:
+  vcl::TMemo& memo_;
+  QPlainTextEdit* text_ = nullptr;
+};
+
+// ---- Texts ----
+
+class LabelPeer : public Peer {
+ public:
+  LabelPeer(PeerHost& host, vcl::TLabel& label) : Peer(host, label), label_(label) {}
+  bool IsGraphic() const override { return true; }
+  bool Event(QObject* watched, QEvent* event) override {
+    return ClickEvent(watched, event) || Peer::Event(watched, event);
+  }
+
+ protected:
+  QWidget* Make(QWidget* parent) override {
+    text_ = new QLabel(parent);
+    text_->setTextFormat(Qt::PlainText);
+    text_->setAlignment(HorizontalAlignment(label_.Alignment) | Qt::AlignTop);
+    text_->setWordWrap(label_.WordWrap);
+    return text_;
+  }
+  bool FillsBackground() const override { return !label_.Transparent; }
+  QSize ShownSize() const override {
+    if (!label_.AutoSize) return Peer::ShownSize();
+    // Auto-sized labels take their text's extent, as the toolkit sizes them.
+    if (label_.WordWrap) return {label_.Width(), text_->heightForWidth(label_.Width())};
+    return text_->sizeHint();
+  }
+  void Update(vcl::Prop what) override {
+    if (what == vcl::Prop::Caption) text_->setText(ShownCaption(label_.Caption()));
+    if ((what == vcl::Prop::Caption || what == vcl::Prop::Font) && label_.AutoSize) ApplyGeometry();
+  }
+
+ private:
+  vcl::TLabel& label_;
+  QLabel* text_ = nullptr;
+};
+
+class StaticTextPeer : public Peer {
+ public:
+  StaticTextPeer(PeerHost& host, vcl::TStaticText& text) : Peer(host, text), static_(text) {}
+  bool Event(QObject* watched, QEvent* event) override {
+    return ClickEvent(watched, event) || Peer::Event(watched, event);
+  }
+
+ protected:
+  QWidget* Make(QWidget* parent) override {
+    text_ = new QLabel(parent);
+    text_->setTextFormat(Qt::PlainText);
+    text_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    text_->setAlignment(HorizontalAlignment(static_.Alignment) | Qt::AlignTop);
+    return text_;
+  }
+  bool FillsBackground() const override { return true; }
+  void Update(vcl::Prop what) override {
+    if (what == vcl::Prop::Caption) text_->setText(ShownCaption(static_.Caption()));
+  }
+
+ private:
+  vcl::TStaticText& static_;
+  QLabel* text_ = nullptr;
+};
+
+// ---- Containers ----
+
+class GroupBoxPeer : public Peer {
+ public:
+  using Peer::Peer;
+  bool Event(QObject* watched, QEvent* event) override {
+    return ClickEvent(watched, event) || Peer::Event(watched, event);
+  }
+
+ protected:
+  QWidget* Make(QWidget* parent) override {
+    box_ = new GroupFrame(parent);
+    return box_;
+  }
+  bool FillsBackground() const override { return true; }
+  void Update(vcl::Prop what) override {
+    // The group box shows "&&" as one ampersand itself.
+    if (what == vcl::Prop::Caption) box_->setTitle(Q(control_.Caption()));
+  }
+
+ private:
+  QGroupBox* box_ = nullptr;
+};
+
+class PanelPeer : public Peer {
+ public:
+  PanelPeer(PeerHost& host, vcl::TPanel& panel) : Peer(host, panel), panel_(panel) {}
+  bool Event(QObject* watched, QEvent* event) override {
+    return ClickEvent(watched, event) || Peer::Event(watched, event);
+  }
+
+ protected:
+  QWidget* Make(QWidget* parent) override {
+    frame_ = new PanelFrame(parent);
+    if (!panel_.Bevel) frame_->setFrameStyle(QFrame::NoFrame);
+    return frame_;
+  }
+  bool FillsBackground() const override { return true; }
+  bool Opaque() const override { return true; }
+  void Update(vcl::Prop what) override {
+    if (what == vcl::Prop::Caption) frame_->SetCaption(ShownCaption(panel_.Caption()));
+  }
+
+ private:
+  vcl::TPanel& panel_;
+  PanelFrame* frame_ = nullptr;
+};
+
+// ---- Choices ----
+
+class RadioGroupPeer : public Peer {
+ public:
+  RadioGroupPeer(PeerHost& host, vcl::TRadioGroup& group) : Peer(host, group), group_(group) {}
+
+ protected:
+  QWidget* Make(QWidget* parent) override {
+    box_ = new GroupFrame(parent);
+    buttons_ = new QButtonGroup(box_);
+    Block(buttons_);
+    QObject::connect(buttons_, &QButtonGroup::idClicked, box_, [this](int id) {
+      if (!Live()) return;
+      vcl::user::ChooseItem(group_, id);
+      Changed(vcl::Prop::ItemIndex);
+    });
+    return box_;
+  }
+  bool FillsBackground() const override { return true; }
+  void Update(vcl::Prop what) override {
+    switch (what) {
+      case vcl::Prop::Caption:
+        box_->setTitle(Q(group_.Caption()));
+        break;
+      case vcl::Prop::Items:
+        SetItems();
+        ShowIndex();
+        break;
+      case vcl::Prop::ItemIndex:
+        ShowIndex();
+        break;
+      case vcl::Prop::Geometry:
+      case vcl::Prop::Font:
+        Arrange();
+        break;
+      default:
+        break;
+    }
+  }
+
+ private:
+  void SetItems() {
+    const int count = group_.Items().Count();
+    // Buttons are reused: the items may change inside a click on one of them.
+    while (static_cast<int>(radios_.size()) > count) {
+      QRadioButton* gone = radios_.back();
+      radios_.pop_back();
+      buttons_->removeButton(gone);
+      gone->hide();
+      gone->deleteLater();
+    }
+    while (static_cast<int>(radios_.size()) < count) {
+      auto* radio = new QRadioButton(box_);
+      buttons_->addButton(radio, static_cast<int>(radios_.size()));
+      host_.Watch(radio, this);
+      radio->show();
+      radios_.push_back(radio);
+    }
+    for (int i = 0; i < count; ++i) radios_[static_cast<size_t>(i)]->setText(Q(group_.Items()[i]));
+    Arrange();
+  }
+  void ShowIndex() {
+    const int index = group_.ItemIndex();
+    if (index >= 0 && index < static_cast<int>(radios_.size())) {
+      radios_[static_cast<size_t>(index)]->setChecked(true);
+      return;
+    }
+    // An exclusive group cannot uncheck its last button.
+    buttons_->setExclusive(false);
+    for (QRadioButton* r : radios_) r->setChecked(false);
+    buttons_->setExclusive(true);
+  }
+  // Items run down the columns; the columns share the width inside the frame
+  // and the rows share the height below the caption.
+  void Arrange() {
+    const int count = static_cast<int>(radios_.size());
+    if (count == 0) return;
+    const int columns = std::max(1, group_.Columns);
+    const int perColumn = (count + columns - 1) / columns;
+    const int columnWidth = (group_.Width() - 10) / columns;
+    const int captionHeight = box_->fontMetrics().height();
+    const int rowsHeight = std::max(0, group_.Height() - captionHeight - 5);
+    const int rowHeight = rowsHeight / perColumn;
+    const int top = captionHeight + 1 + (rowsHeight % perColumn) / 2;
+    for (int i = 0; i < count; ++i) {
+      QRadioButton* radio = radios_[static_cast<size_t>(i)];
+      radio->setGeometry(8 + (i / perColumn) * columnWidth, top + (i % perColumn) * rowHeight,
+                         columnWidth, rowHeight);
+      radio->setFont(FittingFont(ModelFont(), ShownCaption(group_.Items()[i]), TextRoom(radio)));
+    }
+  }
+
+  vcl::TRadioGroup& group_;
+  QGroupBox* box_ = nullptr;
+  QButtonGroup* buttons_ = nullptr;
+  std::vector<QRadioButton*> radios_;
+};
+
+class CheckBoxPeer : public Peer {
+ public:
+  CheckBoxPeer(PeerHost& host, vcl::TCheckBox& box) : Peer(host, box), box_(box) {}
+
+ protected:
+  QWidget* Make(QWidget* parent) override {
+    check_ = new QCheckBox(parent);
+    QObject::connect(check_, &QCheckBox::clicked, check_, [this] {
+      if (!Live()) return;
+      // The model toggles; the widget then shows the model's state.
+      vcl::user::Click(box_);
+      Changed(vcl::Prop::Checked);
+    });
+    return check_;
+  }
+  void Update(vcl::Prop what) override {
+    if (what == vcl::Prop::Caption) check_->setText(Q(box_.Caption()));
+    if (what == vcl::Prop::Checked) check_->setChecked(box_.Checked());
+    if (what == vcl::Prop::Caption || what == vcl::Prop::Geometry || what == vcl::Prop::Font) {
+      check_->resize(box_.Width(), box_.Height());
+      check_->setFont(FittingFont(ModelFont(), ShownCaption(box_.Caption()), TextRoom(check_)));
+    }
+  }
+
+ private:
+  vcl::TCheckBox& box_;
+  QCheckBox* check_ = nullptr;
+};
+
+class ComboBoxPeer : public Peer {
+ public:
+  ComboBoxPeer(PeerHost& host, vcl::TComboBox& combo) : Peer(host, combo), combo_(combo) {}
+
+ protected:
+  QWidget* Make(QWidget* parent) override {
+    box_ = new QComboBox(parent);
+    box_->setEditable(combo_.Style != vcl::TComboBoxStyle::csDropDownList);
+    box_->setMaxVisibleItems(std::max(1, combo_.DropDownCount));
+    QObject::connect(box_, &QComboBox::activated, box_, [this](int index) {
+      if (!Live()) return;
+      vcl::user::ChooseItem(combo_, index);
+      Changed(vcl::Prop::ItemIndex);
+    });
+    if (QLineEdit* line = box_->lineEdit()) {
+      Block(line);
+      host_.Watch(line, this);
+      QObject::connect(line, &QLineEdit::textEdited, box_, [this](const QString& text) {
+        if (!Live()) return;
+        vcl::user::TypeText(combo_, text.toStdString());
+        Changed(vcl::Prop::Text);
+      });
+    }
+    return box_;
+  }
+  bool BackgroundIsBase() const override { return true; }
+  void Update(vcl::Prop what) override {
+    switch (what) {
+      case vcl::Prop::Items:
+        box_->clear();
+        box_->addItems(ToList(combo_.Items()));
+        ShowIndex();
+        break;
+      case vcl::Prop::ItemIndex:
+      case vcl::Prop::Text:
+        ShowIndex();
+        break;
+      default:
+        break;
+    }
+  }
+
+ private:
+  void ShowIndex() {
+    if (box_->currentIndex() != combo_.ItemIndex()) box_->setCurrentIndex(combo_.ItemIndex());
+    if (box_->isEditable() && box_->currentText() != Q(combo_.Text()))
+      box_->setEditText(Q(combo_.Text()));
+  }
+  vcl::TComboBox& combo_;
+  QComboBox* box_ = nullptr;
+};
+
+class ButtonGroupPeer : public Peer {
+ public:
+  ButtonGroupPeer(PeerHost& host, vcl::TButtonGroup& group) : Peer(host, group), group_(group) {}
+
+ protected:
+  QWidget* Make(QWidget* parent) override {
+    frame_ = new QFrame(parent);
+    frame_->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    buttons_ = new QButtonGroup(frame_);
+    Block(buttons_);
+    QObject::connect(buttons_, &QButtonGroup::idClicked, frame_, [this](int id) {
+      if (!Live()) return;
+      vcl::user::ChooseItem(group_, id);
+      Changed(vcl::Prop::ItemIndex);
+    });
+    return frame_;
+  }
+  void Update(vcl::Prop what) override {
+    if (what == vcl::Prop::Items) {
+      const int count = group_.Items().Count();
+      while (static_cast<int>(pushes_.size()) > count) {
+        QPushButton* gone = pushes_.back();
+        pushes_.pop_back();
+        buttons_->removeButton(gone);
+        gone->hide();
+        gone->deleteLater();
+      }
+      while (static_cast<int>(pushes_.size()) < count) {
+        auto* push = new QPushButton(frame_);
+        push->setCheckable(true);
+        buttons_->addButton(push, static_cast<int>(pushes_.size()));
+        host_.Watch(push, this);
+        push->show();
+        pushes_.push_back(push);
+      }
+      for (int i = 0; i < count; ++i)
+        pushes_[static_cast<size_t>(i)]->setText(Q(group_.Items()[i]));
+    }
+    if (what == vcl::Prop::Items || what == vcl::Prop::ItemIndex) {
+      buttons_->setExclusive(false);
+      for (size_t i = 0; i < pushes_.size(); ++i)
+        pushes_[i]->setChecked(static_cast<int>(i) == group_.ItemIndex());
+      buttons_->setExclusive(true);
+    }
+    if (what == vcl::Prop::Items || what == vcl::Prop::Geometry) {
+      // Full-width buttons, one under another.
+      constexpr int kButtonHeight = 24;
+      for (size_t i = 0; i < pushes_.size(); ++i)
+        pushes_[i]->setGeometry(2, 2 + static_cast<int>(i) * kButtonHeight,
+                                std::max(0, group_.Width() - 4), kButtonHeight);
+    }
+  }
+
+ private:
+  vcl::TButtonGroup& group_;
+  QFrame* frame_ = nullptr;
+  QButtonGroup* buttons_ = nullptr;
+  std::vector<QPushButton*> pushes_;
+};
+
+// ---- Buttons ----
+
+class ButtonPeer : public Peer {
+ public:
+  using Peer::Peer;
+
+ protected:
+  QWidget* Make(QWidget* parent) override {
+    button_ = new QPushButton(parent);
+    button_->setAutoDefault(false);
+    QObject::connect(button_, &QPushButton::clicked, button_, [this] {
+      if (Live()) vcl::user::Click(control_);
+    });
+    return button_;
+  }
+  void Update(vcl::Prop what) override {
+    if (what == vcl::Prop::Caption) button_->setText(Q(control_.Caption()));
+  }
+
+ private:
+  QPushButton* button_ = nullptr;
+};
+
+class UpDownPeer : public Peer {
+ public:
+  UpDownPeer(PeerHost& host, vcl::TUpDown& updown) : Peer(host, updown), updown_(updown) {}
+
+ protected:
+  QWidget* Make(QWidget* parent) override {
+    arrows_ = new UpDownButtons(parent);
+    arrows_->onStep = [this](bool up) {
+      if (!Live()) return;
+      // The arrows hand the focus to their edit, so its exit runs first.
+      if (updown_.Associate)
+        if (QWidget* edit = host_.WidgetOf(*updown_.Associate))
+          edit->setFocus(Qt::MouseFocusReason);
+      vcl::user::StepUpDown(updown_, up);
+    };
+    return arrows_;
+  }
+
+ private:
+  vcl::TUpDown& updown_;
+  UpDownButtons* arrows_ = nullptr;
+};
+
+// ---- Bars ----
+
+class ProgressBarPeer : public Peer {
+ public:
+  ProgressBarPeer(PeerHost& host, vcl::TProgressBar& bar) : Peer(host, bar), bar_(bar) {}
+
+ protected:
+  QWidget* Make(QWidget* parent) override {
+    progress_ = new QProgressBar(parent);
+    progress_->setTextVisible(false);
+    return progress_;
+  }
+  void Update(vcl::Prop what) override {
+    if (what == vcl::Prop::Range || what == vcl::Prop::Position) {
+      progress_->setRange(bar_.Min(), bar_.Max());
+      progress_->setValue(bar_.Position());
+    }
+  }
+
+ private:
+  vcl::TProgressBar& bar_;
+  QProgressBar* progress_ = nullptr;
+};
+
+class TrackBarPeer : public Peer {
+ public:
+  TrackBarPeer(PeerHost& host, vcl::TTrackBar& bar) : Peer(host, bar), bar_(bar) {}
+
+ protected:
+  QWidget* Make(QWidget* parent) override {
+    slider_ = new QSlider(Qt::Horizontal, parent);
+    slider_->setTickPosition(QSlider::TicksBelow);
+    slider_->setTickInterval(std::max(1, bar_.Frequency));
+    // Pushed values are blocked, so any change here is the user's.
+    QObject::connect(slider_, &QSlider::valueChanged, slider_, [this](int value) {
+      if (!Live()) return;
+      vcl::user::MoveTrackBar(bar_, value);
+      Changed(vcl::Prop::Position);
+    });
+    return slider_;
+  }
+  void Update(vcl::Prop what) override {
+    if (what == vcl::Prop::Range || what == vcl::Prop::Position) {
+      slider_->setRange(bar_.Min(), bar_.Max());
+      slider_->setValue(bar_.Position());
+    }
+  }
+
+ private:
+  vcl::TTrackBar& bar_;
+  QSlider* slider_ = nullptr;
+};
+
+class TabControlPeer : public Peer {
+ public:
+  TabControlPeer(PeerHost& host, vcl::TTabControl& tabs) : Peer(host, tabs), tabs_(tabs) {}
+
+ protected:
+  QWidget* Make(QWidget* parent) override {
+    strip_ = new TabStrip(parent);
+    strip_->SetMultiLine(tabs_.MultiLine);
+    strip_->onPick = [this](int index) {
+      if (!Live()) return;
+      vcl::user::PickTab(tabs_, index);
+      Changed(vcl::Prop::ItemIndex);
+    };
+    return strip_;
+  }
+  void Update(vcl::Prop what) override {
+    if (what == vcl::Prop::Items) strip_->SetTabs(ToList(tabs_.Tabs()));
+    if (what == vcl::Prop::Items || what == vcl::Prop::ItemIndex)
+      strip_->SetCurrent(tabs_.TabIndex());
+  }
+
+ private:
+  vcl::TTabControl& tabs_;
+  TabStrip* strip_ = nullptr;
+};
+
+class StatusBarPeer : public Peer {
+ public:
+  StatusBarPeer(PeerHost& host, vcl::TStatusBar& bar) : Peer(host, bar), bar_(bar) {}
+  void ShowHintText(const std::string& hint) override {
+    if (strip_) strip_->ShowInFirst(LongHint(hint));
+  }
+
+ protected:
+  QWidget* Make(QWidget* parent) override {
+    strip_ = new StatusStrip(parent);
+    return strip_;
+  }
+  void Update(vcl::Prop what) override {
+    if (what != vcl::Prop::Panels) return;
+    std::vector<std::pair<QString, int>> panels;
+    for (int i = 0; i < bar_.PanelCount(); ++i)
+      panels.emplace_back(Q(bar_.Panel(i).Text), bar_.Panel(i).Width);
+    strip_->SetPanels(panels, bar_.SimplePanel);
+  }
+
+ private:
+  vcl::TStatusBar& bar_;
+  StatusStrip* strip_ = nullptr;
+};
+
+// ---- Pictures ----
+
+class ImagePeer : public Peer {
+ public:
+  ImagePeer(PeerHost& host, vcl::TImage& image) : Peer(host, image), image_(image) {}
+  bool IsGraphic() const override { return true; }
+  bool Event(QObject* watched, QEvent* event) override {
+    return ClickEvent(watched, event) || Peer::Event(watched, event);
+  }
+
+ protected:
+  QWidget* Make(QWidget* parent) override {
+    view_ = new ImageView(parent);
+    view_->SetPlacement(image_.Stretch, image_.Proportional, image_.Center);
+    return view_;
+  }
+  void Update(vcl::Prop what) override {
+    if (what == vcl::Prop::Picture) view_->SetPicture(Q(image_.Picture()));
+  }
+
+ private:
+  vcl::TImage& image_;
+  ImageView* view_ = nullptr;
+};
+
+class ShapePeer : public Peer {
+ public:
+  ShapePeer(PeerHost& host, vcl::TShape& shape) : Peer(host, shape), shape_(shape) {}
+  bool IsGraphic() const override { return true; }
+
+ protected:
+  QWidget* Make(QWidget* parent) override {
+    view_ = new ShapeView(parent);
+    return view_;
+  }
+  void Update(vcl::Prop what) override {
+    if (what != vcl::Prop::Color && what != vcl::Prop::Other) return;
+    using K = ShapeView::Kind;
+    K kind = K::Rectangle;
+    switch (shape_.Shape) {
+      case vcl::TShapeType::stRectangle:
+        kind = K::Rectangle;
+        break;
+      case vcl::TShapeType::stSquare:
+        kind = K::Square;
+        break;
+      case vcl::TShapeType::stRoundRect:
+        kind = K::RoundRect;
+        break;
+      case vcl::TShapeType::stEllipse:
+        kind = K::Ellipse;
+        break;
+      case vcl::TShapeType::stCircle:
+        kind = K::Circle;
+        break;
+    }
+    const QColor brush = PlainColour(shape_.BrushColor);
+    const QColor pen = PlainColour(shape_.PenColor);
+    view_->SetShape(kind, brush.isValid() ? brush : QColor(Qt::white),
+                    pen.isValid() ? pen : QColor(Qt::black));
+  }
+
+ private:
+  vcl::TShape& shape_;
+  ShapeView* view_ = nullptr;
+};
+
+// A control of a kind without a widget of its own still holds its children.
+class PlainPeer : public Peer {
+ public:
+  using Peer::Peer;
+
+ protected:
+  QWidget* Make(QWidget* parent) override { return new QWidget(parent); }
+};
+
+}  // namespace
+
+std::unique_ptr<Peer> MakePeer(PeerHost& host, vcl::TControl& c) {
+  if (auto* x = dynamic_cast<vcl::TEdit*>(&c)) return std::make_unique<EditPeer>(host, *x);
+  if (auto* x = dynamic_cast<vcl::TMemo*>(&c)) return std::make_unique<MemoPeer>(host, *x);
+  if (auto* x = dynamic_cast<vcl::TLabel*>(&c)) return std::make_unique<LabelPeer>(host, *x);
+  if (auto* x = dynamic_cast<vcl::TStaticText*>(&c))
+    return std::make_unique<StaticTextPeer>(host, *x);
+  if (dynamic_cast<vcl::TGroupBox*>(&c)) return std::make_unique<GroupBoxPeer>(host, c);
+  if (auto* x = dynamic_cast<vcl::TPanel*>(&c)) return std::make_unique<PanelPeer>(host, *x);
+  if (auto* x = dynamic_cast<vcl::TRadioGroup*>(&c))
+    return std::make_unique<RadioGroupPeer>(host, *x);
+  if (auto* x = dynamic_cast<vcl::TCheckBox*>(&c)) return std::make_unique<CheckBoxPeer>(host, *x);
+  if (auto* x = dynamic_cast<vcl::TComboBox*>(&c)) return std::make_unique<ComboBoxPeer>(host, *x);
+  if (auto* x = dynamic_cast<vcl::TButtonGroup*>(&c))
+    return std::make_unique<ButtonGroupPeer>(host, *x);
+  if (dynamic_cast<vcl::TButton*>(&c)) return std::make_unique<ButtonPeer>(host, c);
+  if (auto* x = dynamic_cast<vcl::TUpDown*>(&c)) return std::make_unique<UpDownPeer>(host, *x);
+  if (auto* x = dynamic_cast<vcl::TProgressBar*>(&c))
+    return std::make_unique<ProgressBarPeer>(host, *x);
+  if (auto* x = dynamic_cast<vcl::TTrackBar*>(&c)) return std::make_unique<TrackBarPeer>(host, *x);
+  if (auto* x = dynamic_cast<vcl::TTabControl*>(&c))
+    return std::make_unique<TabControlPeer>(host, *x);
+  if (auto* x = dynamic_cast<vcl::TStatusBar*>(&c))
+    return std::make_unique<StatusBarPeer>(host, *x);
+  if (auto* x = dynamic_cast<vcl::TImage*>(&c)) return std::make_unique<ImagePeer>(host, *x);
+  if (auto* x = dynamic_cast<vcl::TShape*>(&c)) return std::make_unique<ShapePeer>(host, *x);
+  return std::make_unique<PlainPeer>(host, c);
+}
+
+}  // namespace trellis::desktop

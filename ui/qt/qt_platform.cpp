@@ -1,0 +1,302 @@
+#include "ui/qt/qt_platform.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QThread>
+#include <QTimer>
+#include <QUrl>
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+
+#include "ui/qt/renderer.h"
+#include "vcl/exceptions.h"
+#include "vcl/forms.h"
+
+namespace trellis::desktop {
+
+namespace {
+
+constexpr const char* kOrganisation = "Orvane, Inc.";
+constexpr const char* kApplication = "Trellis";
+constexpr const char* kProgramKey = "software\\orvane, inc.\\trellis";
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+std::string Lower(std::string s) {
+  std::transform(s.begin(), s.end(), s.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return s;
+}
+
+bool EndsWith(const std::string& s, const std::string& tail) {
+  return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+// Boxes belong to the window the user is working in, so they stay above it.
+QWidget* BoxParent() { return QApplication::activeWindow(); }
+
+std::string ApplicationTitle() {
+  vcl::TApplication* app = vcl::Application();
+  return app ? app->Title : std::string(kApplication);
+}
+
+int RunBox(QMessageBox::Icon icon, const std::string& caption, const std::string& text,
+           QMessageBox::StandardButtons buttons, QMessageBox::StandardButton escape) {
+  QMessageBox box(icon, Q(caption), Q(text), buttons, BoxParent());
+  box.setTextFormat(Qt::PlainText);
+  box.setEscapeButton(escape);
+  box.setWindowModality(Qt::ApplicationModal);
+  return box.exec();
+}
+
+// Launches the first of the desktop's programs that is installed.
+bool StartFirstOf(std::initializer_list<const char*> programs) {
+  for (const char* name : programs) {
+    const QString path = QStandardPaths::findExecutable(QString::fromLatin1(name));
+    if (!path.isEmpty()) return QProcess::startDetached(path, {});
+  }
+  return false;
+}
+
+}  // namespace
+
+// ---- QtSettingsStore ----
+
+QtSettingsStore::QtSettingsStore()
+    : settings_(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                            kOrganisation, kApplication)) {}
+
+QtSettingsStore::~QtSettingsStore() { Sync(); }
+
+QString QtSettingsStore::GroupOf(const std::string& key) {
+  const std::string lower = Lower(key);
+  const std::string own = kProgramKey;
+  std::string path = key;
+  if (lower == own)
+    path.clear();
+  else if (lower.size() > own.size() && lower.compare(0, own.size(), own) == 0 &&
+           lower[own.size()] == '\\')
+    path = key.substr(own.size() + 1);
+  std::replace(path.begin(), path.end(), '\\', '/');
+  return Q(path);
+}
+
+bool QtSettingsStore::KeyExists(const std::string& key) {
+  if (created_.count(Lower(key))) return true;
+  settings_->beginGroup(GroupOf(key));
+  const bool exists = !settings_->allKeys().isEmpty();
+  settings_->endGroup();
+  return exists;
+}
+
+bool QtSettingsStore::OpenKey(const std::string& key, bool canCreate) {
+  if (KeyExists(key)) return true;
+  if (!canCreate || !settings_->isWritable()) return false;
+  created_.insert(Lower(key));
+  return true;
+}
+
+std::optional<std::string> QtSettingsStore::ReadString(const std::string& key,
+                                                       const std::string& name) {
+  settings_->beginGroup(GroupOf(key));
+  std::optional<std::string> out;
+  if (settings_->contains(Q(name))) {
+    const QVariant v = settings_->value(Q(name));
+    // A hand-edited file may hold an unquoted comma, which reads as a list.
+    if (v.typeId() == QMetaType::QStringList)
+      out = v.toStringList().join(',').toStdString();
+    else
+      out = v.toString().toStdString();
+  }
+  settings_->endGroup();
+  return out;
+}
+
+bool QtSettingsStore::WriteString(const std::string& key, const std::string& name,
+                                  const std::string& value) {
+  if (!settings_->isWritable()) return false;
+  settings_->beginGroup(GroupOf(key));
+  settings_->setValue(Q(name), Q(value));
+  settings_->endGroup();
+  settings_->sync();
+  if (settings_->status() == QSettings::NoError && settings_->isWritable()) return true;
+  // QSettings keeps its first error; a fresh object lets a later write succeed
+  // once the file can be written again.
+  settings_ = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                          kOrganisation, kApplication);
+  return false;
+}
+
+void QtSettingsStore::Sync() { settings_->sync(); }
+
+// ---- QtPlatform ----
+
+QtPlatform::QtPlatform() : workingDirectory_(QDir::currentPath().toStdString()) {
+  QCoreApplication::setOrganizationName(kOrganisation);
+  QCoreApplication::setApplicationName(kApplication);
+}
+
+QtPlatform::~QtPlatform() = default;
+
+void QtPlatform::ShowMessage(const std::string& text) {
+  RunBox(QMessageBox::NoIcon, ApplicationTitle(), text, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+int QtPlatform::MessageBox(const std::string& text, const std::string& caption, int flags) {
+  const bool question = (flags & vcl::MB_YESNO) == vcl::MB_YESNO;
+  const QMessageBox::Icon icon =
+      (flags & vcl::MB_ICONQUESTION) ? QMessageBox::Question : QMessageBox::NoIcon;
+  if (!question) {
+    RunBox(icon, caption, text, QMessageBox::Ok, QMessageBox::Ok);
+    return vcl::IDOK;
+  }
+  const int answer =
+      RunBox(icon, caption, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+  return answer == QMessageBox::Yes ? vcl::IDYES : vcl::IDNO;
+}
+
+void QtPlatform::ShowException(const std::string& title, const std::string& message) {
+  RunBox(QMessageBox::Critical, title, message, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+void QtPlatform::ShowMathError(const std::string& caption, const std::string& text) {
+  RunBox(QMessageBox::Critical, caption, text, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+std::string QtPlatform::UserDecimalSeparator() {
+  return QLocale::system().decimalPoint() == QStringLiteral(",") ? "," : ".";
+}
+
+bool QtPlatform::ShellOpen(const std::string& target) {
+  const std::string lower = Lower(target);
+  if (lower == "calc.exe")
+    return StartFirstOf({"gnome-calculator", "kcalc", "galculator", "xcalc"});
+  if (lower == "notepad.exe")
+    return StartFirstOf({"gedit", "gnome-text-editor", "kate", "mousepad", "xed", "leafpad"});
+  if (EndsWith(lower, ".reg")) return false;
+
+  const bool isUrl = lower.rfind("http://", 0) == 0 || lower.rfind("https://", 0) == 0 ||
+                     lower.rfind("mailto:", 0) == 0 || lower.find("://") != std::string::npos;
+  if (isUrl) return QDesktopServices::openUrl(QUrl(Q(target)));
+  const QFileInfo document(QDir(Q(workingDirectory_)), Q(target));
+  if (!document.exists()) return false;
+  return QDesktopServices::openUrl(QUrl::fromLocalFile(document.absoluteFilePath()));
+}
+
+QPrinter& QtPlatform::Printer() {
+  if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  return *printer_;
+}
+
+bool QtPlatform::PrinterSetup() {
+  QPrintDialog dialog(&Printer(), BoxParent());
+  return dialog.exec() == QDialog::Accepted;
+}
+
+void QtPlatform::PrintForm(vcl::TForm& form) {
+  QPrinter& printer = Printer();
+  // Without a print system Qt's printer falls back to PDF with no file to write.
+  const bool toPdfFile =
+      printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty();
+  if (QPrinterInfo::availablePrinters().isEmpty() && !toPdfFile)
+    throw vcl::EPrinter("There is no default printer currently selected");
+  if (!renderer_) throw vcl::EPrinter("Printing failed");
+  QWidget* client = renderer_->ClientArea(form);
+  QPainter painter;
+  if (!painter.begin(&printer)) throw vcl::EPrinter("Printing failed");
+  const QRectF page = printer.pageRect(QPrinter::DevicePixel);
+  const qreal scale = std::min(page.width() / std::max(1, client->width()),
+                               page.height() / std::max(1, client->height()));
+  painter.scale(scale, scale);
+  client->render(&painter, QPoint(), QRegion(),
+                 QWidget::DrawWindowBackground | QWidget::DrawChildren);
+  painter.end();
+}
+
+void QtPlatform::Sleep(int milliseconds) {
+  if (!sleepsSkipped_ && milliseconds > 0)
+    QThread::msleep(static_cast<unsigned long>(milliseconds));
+}
+
+void QtPlatform::ProcessMessages() { QCoreApplication::processEvents(); }
+
+void QtPlatform::TimerChanged(vcl::TTimer& timer) {
+  std::unique_ptr<QTimer>& q = timers_[&timer];
+  if (!q) {
+    q = std::make_unique<QTimer>();
+    vcl::TTimer* t = &timer;
+    QObject::connect(q.get(), &QTimer::timeout, [t] {
+      vcl::TApplication* app = vcl::Application();
+      if (!app) return;
+      // Nothing may cross the event loop, not even the program's exit.
+      try {
+        app->Dispatch([t] {
+          if (t->OnTimer) t->OnTimer(t);
+        });
+      } catch (...) {
+      }
+    });
+  }
+  const bool run = timer.Enabled() && timer.Interval() > 0;
+  if (!run) {
+    q->stop();
+    return;
+  }
+  // Only a new interval or a fresh start restarts the count, as the toolkit does.
+  if (!q->isActive() || q->interval() != timer.Interval()) q->start(timer.Interval());
+}
+
+void QtPlatform::TimerDestroyed(vcl::TTimer& timer) {
+  auto it = timers_.find(&timer);
+  if (it == timers_.end()) return;
+  // The timer may be going away inside its own tick.
+  it->second->stop();
+  it->second.release()->deleteLater();
+  timers_.erase(it);
+}
+
+vcl::LocalTime QtPlatform::Now() {
+  const QDateTime now = QDateTime::currentDateTime();
+  const QDate d = now.date();
+  const QTime t = now.time();
+  return {d.year(), d.month(), d.day(), t.hour(), t.minute(), t.second()};
+}
+
+std::string QtPlatform::ProgramFolder() {
+  return QCoreApplication::applicationDirPath().toStdString();
+}
+
+std::string QtPlatform::DataFolder() {
+  return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString();
+}
+
+void QtPlatform::FormShown(vcl::TForm& form) {
+  if (renderer_) renderer_->Show(form);
+}
+
+void QtPlatform::FormHidden(vcl::TForm& form) {
+  if (renderer_) renderer_->Hide(form);
+  vcl::TApplication* app = vcl::Application();
+  if (app && app->MainForm == &form) QCoreApplication::quit();
+}
+
+void QtPlatform::Exit(int code) {
+  settings_.Sync();
+  std::exit(code);
+}
+
+}  // namespace trellis::desktop

@@ -1,0 +1,93 @@
+// The desktop platform: Qt message boxes, QSettings, the desktop's shell,
+// QPrinter, QTimer and the windows the renderer builds.
+#pragma once
+
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+
+#include "vcl/platform.h"
+
+class QPrinter;
+class QSettings;
+class QString;
+class QTimer;
+
+namespace trellis::desktop {
+
+class QtRenderer;
+
+// The registry-like store over the program's QSettings: the program's own key
+// is the top level, any other key a group of the same path.
+class QtSettingsStore : public vcl::SettingsStore {
+ public:
+  QtSettingsStore();
+  ~QtSettingsStore() override;
+
+  bool OpenKey(const std::string& key, bool canCreate) override;
+  bool KeyExists(const std::string& key) override;
+  std::optional<std::string> ReadString(const std::string& key, const std::string& name) override;
+  bool WriteString(const std::string& key, const std::string& name,
+                   const std::string& value) override;
+
+  void Sync();
+
+ private:
+  static QString GroupOf(const std::string& key);
+  std::unique_ptr<QSettings> settings_;
+  // Keys opened with create: they exist for this run even before a value is written.
+  std::set<std::string> created_;
+};
+
+class QtPlatform : public vcl::Platform {
+ public:
+  QtPlatform();
+  ~QtPlatform() override;
+
+  void ShowMessage(const std::string& text) override;
+  int MessageBox(const std::string& text, const std::string& caption, int flags) override;
+  void ShowException(const std::string& title, const std::string& message) override;
+  void ShowMathError(const std::string& caption, const std::string& text) override;
+
+  vcl::SettingsStore& Settings() override { return settings_; }
+  std::string UserDecimalSeparator() override;
+  bool ShellOpen(const std::string& target) override;
+
+  bool PrinterSetup() override;
+  void PrintForm(vcl::TForm& form) override;
+
+  void Sleep(int milliseconds) override;
+  void ProcessMessages() override;
+  void TimerChanged(vcl::TTimer& timer) override;
+  void TimerDestroyed(vcl::TTimer& timer) override;
+  vcl::LocalTime Now() override;
+
+  std::string ProgramFileName() override { return "Trellis"; }
+  std::string ProgramFolder() override;
+  std::string WorkingDirectory() override { return workingDirectory_; }
+  std::string DataFolder() override;
+
+  void FormShown(vcl::TForm& form) override;
+  void FormHidden(vcl::TForm& form) override;
+  [[noreturn]] void Exit(int code) override;
+
+  // Tests run the start-up without its pauses.
+  void SetSleepsSkipped(bool skipped) { sleepsSkipped_ = skipped; }
+  // The printer that set-up and printing share (created on first use).
+  QPrinter& Printer();
+
+  // The renderer registers itself while it lives.
+  void AttachRenderer(QtRenderer* renderer) { renderer_ = renderer; }
+  QtRenderer* Renderer() const { return renderer_; }
+
+ private:
+  QtSettingsStore settings_;
+  std::string workingDirectory_;
+  std::unique_ptr<QPrinter> printer_;
+  std::map<vcl::TTimer*, std::unique_ptr<QTimer>> timers_;
+  QtRenderer* renderer_ = nullptr;
+  bool sleepsSkipped_ = false;
+};
+
+}  // namespace trellis::desktop

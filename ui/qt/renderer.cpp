@@ -1,0 +1,47 @@
+#include "ui/qt/renderer.h"
+
+#include <QWidget>
+
+#include "ui/qt/form_window.h"
+#include "ui/qt/qt_platform.h"
+
+namespace trellis::desktop {
+
+QtRenderer::QtRenderer(QtPlatform& platform) : platform_(platform) {
+  platform_.AttachRenderer(this);
+}
+
+QtRenderer::~QtRenderer() {
+  if (platform_.Renderer() == this) platform_.AttachRenderer(nullptr);
+  windows_.clear();
+}
+
+void QtRenderer::Build(const std::vector<vcl::TForm*>& forms) {
+  for (vcl::TForm* form : forms) WindowFor(*form);
+}
+
+FormWindow& QtRenderer::WindowFor(vcl::TForm& form) {
+  std::unique_ptr<FormWindow>& window = windows_[&form];
+  if (!window) window = std::make_unique<FormWindow>(form);
+  return *window;
+}
+
+QWidget* QtRenderer::Window(vcl::TForm& form) { return WindowFor(form).Window(); }
+
+QWidget* QtRenderer::ClientArea(vcl::TForm& form) { return WindowFor(form).Client(); }
+
+QWidget* QtRenderer::WidgetOf(const vcl::TControl& control) const {
+  auto it = windows_.find(control.OwnerForm);
+  return it == windows_.end() ? nullptr : it->second->WidgetOf(control);
+}
+
+QAction* QtRenderer::ActionOf(const vcl::TMenuItem& item) const {
+  auto it = windows_.find(item.OwnerForm);
+  return it == windows_.end() ? nullptr : it->second->ActionOf(item);
+}
+
+void QtRenderer::Show(vcl::TForm& form) { WindowFor(form).Show(); }
+
+void QtRenderer::Hide(vcl::TForm& form) { WindowFor(form).Hide(); }
+
+}  // namespace trellis::desktop
