@@ -503,9 +503,9 @@ object GroupBox10: TGroupBox
   end
   object Memo5: TMemo
     Left = 344
-    Top = 336
+    Top = 280
     Width = 264
-    Height = 76
+    Height = 64
     Lines.Strings = (
       'Warning!'
       'Calculated maximum conductor'
