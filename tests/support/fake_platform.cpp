@@ -29,12 +29,18 @@ bool MemorySettingsStore::WriteString(const std::string& key, const std::string&
   if (failOpen || failWrites || failWritesOf.count(name)) return false;
   values_[key][name] = value;
   ++writeCount;
+  writeLog.push_back({key, name, value});
   return true;
 }
 
 void MemorySettingsStore::Set(const std::string& key, const std::string& name,
                               const std::string& value) {
   values_[key][name] = value;
+}
+
+void MemorySettingsStore::Erase(const std::string& key, const std::string& name) {
+  auto k = values_.find(key);
+  if (k != values_.end()) k->second.erase(name);
 }
 
 std::optional<std::string> MemorySettingsStore::Get(const std::string& key,
@@ -85,7 +91,10 @@ void FakePlatform::PrintForm(vcl::TForm& form) {
   printedForms.push_back(form.Name);
 }
 
-void FakePlatform::Sleep(int milliseconds) { sleptMilliseconds += milliseconds; }
+void FakePlatform::Sleep(int milliseconds) {
+  sleptMilliseconds += milliseconds;
+  sleeps.push_back(milliseconds);
+}
 
 void FakePlatform::ProcessMessages() { ++processMessagesCalls; }
 
@@ -135,6 +144,8 @@ void FakePlatform::TickTimers() {
 }
 
 std::vector<RecordedMessage> FakePlatform::TakeMessages() {
+  // A test may have cleared the record in between.
+  if (taken_ > messages.size()) taken_ = 0;
   std::vector<RecordedMessage> out(messages.begin() + static_cast<long>(taken_), messages.end());
   taken_ = messages.size();
   return out;

@@ -23,6 +23,7 @@ class MemorySettingsStore : public vcl::SettingsStore {
 
   // Direct access for tests (no failure injection).
   void Set(const std::string& key, const std::string& name, const std::string& value);
+  void Erase(const std::string& key, const std::string& name);
   std::optional<std::string> Get(const std::string& key, const std::string& name) const;
   void Clear() { values_.clear(); }
   const std::map<std::string, std::map<std::string, std::string>>& Values() const {
@@ -35,6 +36,11 @@ class MemorySettingsStore : public vcl::SettingsStore {
   // Values whose writes are refused, by name.
   std::set<std::string> failWritesOf;
   int writeCount = 0;
+  // Every stored write, in order.
+  struct Write {
+    std::string key, name, value;
+  };
+  std::vector<Write> writeLog;
 
  private:
   std::map<std::string, std::map<std::string, std::string>> values_;
@@ -93,6 +99,7 @@ class FakePlatform : public vcl::Platform {
   int printerSetupCalls = 0;
   std::vector<std::string> printedForms;
   long sleptMilliseconds = 0;
+  std::vector<int> sleeps;  // every pause, in order
   long processMessagesCalls = 0;
   vcl::LocalTime clock{2026, 12, 10, 9, 30, 0};
   std::string programFileName = "Trellis";

@@ -1,0 +1,76 @@
+// The scenario driver's own contract: what it counts, what it prints and that
+// it carries on after a failure.
+#include "tests/support/scenario.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+
+namespace {
+
+using trellis::testing::RunScenario;
+
+struct Case {
+  const char* what;
+  std::string text;
+  std::string output;
+  int passed;
+  int failed;
+};
+
+TEST(ScenarioDriver, CountsReportsAndCarriesOn) {
+  const Case cases[] = {
+      {"a failed expectation, then the run goes on",
+       "start\nexpect no messages\nexpect Edit1 text \"9\"\nexpect Label2 text \"36.0\"\n",
+       "t:3: expected Edit1 text \"9\", got \"20\"\n", 2, 1},
+      {"lines that cannot run",
+       "start\nexpect no messages\nfrobnicate\nclick Edit999\nchoose Edit1 1\n"
+       "type Edit1 \"open\nseparator \",\"\nstart\nexpect Label2 text \"36.0\"\n",
+       "t:3: unknown command frobnicate\nt:4: no control Form1.Edit999\n"
+       "t:5: Edit1 is a TEdit, which has no items\nt:6: unterminated text\n"
+       "t:7: separator must come before create or start\nt:8: the program was already started\n",
+       2, 6},
+      {"no program yet", "click Button1\n", "t:1: no program yet: create or start first\n", 0, 1},
+      {"a message block and the records since the last check",
+       "start\nexpect solves 1\ntype Edit1 \"0\"\ntype Edit2 \"-90\"\nclick Button1\n"
+       "expect messages\n  message \"Minimum temperature rise can't be less than 0C\"\n"
+       "  message \"Minimum ambient temperature can't be less than -80C\"\nend\n"
+       "expect no messages\nexpect solves 1\n",
+       "", 4, 0},
+      {"unchecked messages fail the run's end",
+       "start\ntype Edit1 \"0\"\nclick Button1\nexpect Edit1 text \"1\"\n",
+       "t:4: unchecked messages at the end: message \"Minimum temperature rise can't be less "
+       "than 0C\"\n",
+       1, 1},
+      {"a table of cases, each on a fresh program",
+       "cases\n  start\n  type Edit1 {rise}\n  click Button1\n  expect Label2 text {f}\n"
+       "  expect solves 2\n  expect no messages\nwhere\n  | rise | f |\n"
+       "  | \"20\" | \"36.0\" |\n  # a comment between rows\n  | \"10\" | \"99\" |\nend\n"
+       "expect Label2 text \"x\"\n",
+       "t:5: expected Label2 text \"99\", got \"18.0\" (case at line 12)\n"
+       "t:14: no program yet: create or start first\n",
+       5, 2},
+      {"a malformed table",
+       "cases\n  start\n  expect Edit1 text {nothere}\n  expect no messages\nwhere\n  | a | b |\n"
+       "  | 1 |\nend\n",
+       "t:7: expected 2 cells, got 1\nt:3: no column named nothere\n", 0, 2},
+      {"reset begins a fresh program",
+       "start\ntype Edit1 \"50\"\nexpect no messages\nreset\nstart\nexpect Edit1 text \"20\"\n"
+       "expect no messages\n",
+       "", 3, 0},
+      {"the program's exit",
+       "start\nexpect no messages\nmenu Exit1\nexpect exit 0\nclick Button1\n",
+       "t:5: the program has exited\n", 2, 1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::ostringstream out;
+    auto r = RunScenario(c.text, "t", out);
+    EXPECT_EQ(out.str(), c.output);
+    EXPECT_EQ(r.passed, c.passed);
+    EXPECT_EQ(r.failed, c.failed);
+  }
+}
+
+}  // namespace
