@@ -10,6 +10,7 @@
 #include "calc/impedance/impedance_panels.h"
 #include "calc/via/via_panels.h"
 #include "reference/reference_panels.h"
+#include "app/units.h"
 #include "vcl/forms.h"
 
 namespace trellis {
@@ -94,6 +95,9 @@ struct ProgramValues {
   std::string ConductorTempTextC, ConductorTempTextF;
 
   double MaterialModifier = 0;  // the substrate's factor in the current model
+  double MaterialTg = 0;        // parsed from the Tg box by the status-bar timer
+  double MaterialTgC = 0, MaterialTgF = 0;
+  double LoadedConductorTempC = 0, LoadedConductorTempF = 0;
 
   double WireResistance = 0;  // ohms per 1000 ft or per km, set by the mechanical calculator
 };
@@ -131,6 +135,40 @@ class TForm1 : public vcl::TForm,
   void UpDown4Click(vcl::TObject* Sender, vcl::TUDBtnType Button);
   void UpDown5Changing(vcl::TObject* Sender, bool& AllowChange);
   void UpDown5Click(vcl::TObject* Sender, vcl::TUDBtnType Button);
+
+  // Calculator selection, from the menu items and the tabs.
+  void SelectCalculator(int k, vcl::TObject* Sender);
+  void SignalProperties1Click(vcl::TObject* Sender);
+  void RFImpedances1Click(vcl::TObject* Sender);
+  void ConductorProperties1Click(vcl::TObject* Sender);
+  void ConversionData1Click(vcl::TObject* Sender);
+  void DifferentialPairs1Click(vcl::TObject* Sender);
+  void EmbeddedRs1Click(vcl::TObject* Sender);
+  void ErEffective1Click(vcl::TObject* Sender);
+  void FuseCurrent1Click(vcl::TObject* Sender);
+  void Mechanical1Click(vcl::TObject* Sender);
+  void ConductorSpacing1Click(vcl::TObject* Sender);
+  void OhmsLaw1Click(vcl::TObject* Sender);
+  void Padstacks1Click(vcl::TObject* Sender);
+  void PDNImpedance1Click(vcl::TObject* Sender);
+  void PlanarInductors1Click(vcl::TObject* Sender);
+  void PPMCalculator1Click(vcl::TObject* Sender);
+  void ThermalManagement1Click(vcl::TObject* Sender);
+  void ViaProperties1Click(vcl::TObject* Sender);
+  void WavelengthCalculator1Click(vcl::TObject* Sender);
+  void XlXCReactance1Click(vcl::TObject* Sender);
+  void TabControl1Change(vcl::TObject* Sender);
+
+  // The structure selector and its arrangements of the panels.
+  void RadioGroup3Click(vcl::TObject* Sender);
+
+  // The units switch.
+  void RadioGroup6Click(vcl::TObject* Sender);
+  // Arranges the conductor panel for its " Solve For " group, then solves.
+  void swap_current_width_labels();
+
+  // The status-bar clock and temperature warning.
+  void Timer1Timer(vcl::TObject* Sender);
 
   // Menus, printing and links.
   void PrinterSetup1Click(vcl::TObject* Sender);
@@ -239,6 +277,22 @@ class TForm1 : public vcl::TForm,
   long SolveCount = 0;
 
  private:
+  struct UnitField {
+    vcl::TEdit* box;
+    UnitClass unitClass;
+    bool keepsNA = false;         // "N/A" is written back unconverted
+    bool commasToPoints = false;  // read after every comma became a point
+  };
+  std::vector<UnitField> UnitFields();
+  void WriteUnitTexts(bool toMetric, bool microns);
+  void ApplyInformationState(int k);
+  void ApplyProgramOptionTexts(int k);
+  void ArrangeViaLayerSet();
+  void ArrangeConductorLayer();
+  void ArrangeImpedanceStructure();
+  void ArrangeDifferentialMode();
+  void ArrangeInductorGeometry();
+
   int solveDepth_ = 0;
   std::vector<std::string> resolvedThisPass_;
   void BindControls();

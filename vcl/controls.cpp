@@ -217,6 +217,13 @@ void TRadioGroup::SetItemIndex(int index) {
   if (OnClick && !Loading()) OnClick(this);
 }
 
+void TRadioGroup::SetItemIndexQuietly(int index) {
+  if (index < -1) index = -1;
+  if (index >= items_.Count() || index == itemIndex_) return;
+  itemIndex_ = index;
+  Notify(Prop::ItemIndex);
+}
+
 // ---- TComboBox ----
 
 TComboBox::TComboBox() : TControl("TComboBox"), items_([this] { ItemsChanged(); }) {}

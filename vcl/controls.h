@@ -258,6 +258,8 @@ class TRadioGroup : public TControl {
   // Runs OnClick when the index changes. Indexes below -1 become -1; an index
   // past the last item is refused.
   void SetItemIndex(int index);
+  // Takes the index without running OnClick (to put a refused choice back).
+  void SetItemIndexQuietly(int index);
   int Columns = 1;
 
  private:

@@ -35,6 +35,7 @@ object Form1: TForm1
       'Wavelength Calculator'
       'XL-XC Reactance')
     TabIndex = 16
+    OnChange = TabControl1Change
   end
   object GroupBox2: TGroupBox
     Left = 4
@@ -733,6 +734,7 @@ object Form1: TForm1
   end
   object Timer1: TTimer
     Interval = 750
+    OnTimer = Timer1Timer
   end
   object MainMenu1: TMainMenu
     object F1: TMenuItem
@@ -762,60 +764,79 @@ object Form1: TForm1
       Caption = '&Program Function'
       object SignalProperties1: TMenuItem
         Caption = '&Bandwidth && Max Conductor Length'
+        OnClick = SignalProperties1Click
       end
       object RFImpedances1: TMenuItem
         Caption = 'Conductor &Impedance'
+        OnClick = RFImpedances1Click
       end
       object ConductorProperties1: TMenuItem
         Caption = '&Conductor Properties'
+        OnClick = ConductorProperties1Click
       end
       object ConversionData1: TMenuItem
         Caption = 'C&onversion Calculator'
+        OnClick = ConversionData1Click
       end
       object DifferentialPairs1: TMenuItem
         Caption = '&Differential Pair Calculator'
+        OnClick = DifferentialPairs1Click
       end
       object EmbeddedRs1: TMenuItem
         Caption = 'Embedded &Resistors'
+        OnClick = EmbeddedRs1Click
       end
       object ErEffective1: TMenuItem
         Caption = 'Er Effecti&ve'
+        OnClick = ErEffective1Click
       end
       object FuseCurrent1: TMenuItem
         Caption = '&Fusing Current'
+        OnClick = FuseCurrent1Click
       end
       object Mechanical1: TMenuItem
         Caption = '&Mechanical Information'
+        OnClick = Mechanical1Click
       end
       object ConductorSpacing1: TMenuItem
         Caption = 'M&inimum Conductor &Spacing'
+        OnClick = ConductorSpacing1Click
       end
       object OhmsLaw1: TMenuItem
         Caption = '&Ohm''s Law'
+        OnClick = OhmsLaw1Click
       end
       object Padstacks1: TMenuItem
         Caption = '&Padstack Calculator'
+        OnClick = Padstacks1Click
       end
       object PDNImpedance1: TMenuItem
         Caption = 'P&DN Calculator'
+        OnClick = PDNImpedance1Click
       end
       object PlanarInductors1: TMenuItem
         Caption = 'Planar I&nductors'
+        OnClick = PlanarInductors1Click
       end
       object PPMCalculator1: TMenuItem
         Caption = 'PPM-XTAL C&alculator'
+        OnClick = PPMCalculator1Click
       end
       object ThermalManagement1: TMenuItem
         Caption = '&Thermal Management'
+        OnClick = ThermalManagement1Click
       end
       object ViaProperties1: TMenuItem
         Caption = '&Via Properties'
+        OnClick = ViaProperties1Click
       end
       object WavelengthCalculator1: TMenuItem
         Caption = 'Wavelength Calc&ulator'
+        OnClick = WavelengthCalculator1Click
       end
       object XlXcReactance1: TMenuItem
         Caption = '&XC XL Reactance'
+        OnClick = XlXCReactance1Click
       end
       object N5: TMenuItem
         Caption = '-'
