@@ -309,8 +309,12 @@ TEST_F(Peers, StatusBarShowsTheHintUnderTheMouse) {
   QApplication::sendEvent(renderer->WidgetOf(edit), &enter);
   EXPECT_EQ(strip->PanelText(0), "Conductor width.");
   EXPECT_EQ(strip->PanelText(1), "09:30");
+  // The clock ticking in the other panel leaves the hint; the program's own text replaces it.
   bar.SetPanelText(1, "09:31");
+  EXPECT_EQ(strip->PanelText(0), "Conductor width.");
   EXPECT_EQ(strip->PanelText(1), "09:31");
+  bar.SetPanelText(0, "solved");
+  EXPECT_EQ(strip->PanelText(0), "solved");
 }
 
 TEST_F(Peers, CloseBoxAsksTheForm) {

@@ -777,7 +777,10 @@ class StatusBarPeer : public Peer {
  public:
   StatusBarPeer(PeerHost& host, vcl::TStatusBar& bar) : Peer(host, bar), bar_(bar) {}
   void ShowHintText(const std::string& hint) override {
-    if (strip_) strip_->ShowInFirst(LongHint(hint));
+    if (!strip_) return;
+    hint_ = LongHint(hint);
+    showingHint_ = true;
+    strip_->ShowInFirst(hint_);
   }
 
  protected:
@@ -790,12 +793,20 @@ class StatusBarPeer : public Peer {
     std::vector<std::pair<QString, int>> panels;
     for (int i = 0; i < bar_.PanelCount(); ++i)
       panels.emplace_back(Q(bar_.Panel(i).Text), bar_.Panel(i).Width);
+    // A hint stays over the first panel while other panels change; text the
+    // program writes there itself replaces it.
+    const QString first = panels.empty() ? QString() : panels.front().first;
+    if (first != modelFirst_) showingHint_ = false;
+    modelFirst_ = first;
     strip_->SetPanels(panels, bar_.SimplePanel);
+    if (showingHint_) strip_->ShowInFirst(hint_);
   }
 
  private:
   vcl::TStatusBar& bar_;
   StatusStrip* strip_ = nullptr;
+  QString hint_, modelFirst_;
+  bool showingHint_ = false;
 };
 
 // ---- Pictures ----

@@ -192,9 +192,13 @@ bool QtPlatform::ShellOpen(const std::string& target) {
   const bool isUrl = lower.rfind("http://", 0) == 0 || lower.rfind("https://", 0) == 0 ||
                      lower.rfind("mailto:", 0) == 0 || lower.find("://") != std::string::npos;
   if (isUrl) return QDesktopServices::openUrl(QUrl(Q(target)));
-  const QFileInfo document(QDir(Q(workingDirectory_)), Q(target));
-  if (!document.exists()) return false;
-  return QDesktopServices::openUrl(QUrl::fromLocalFile(document.absoluteFilePath()));
+  // A relative document is looked for in the working folder, then beside the program.
+  for (const QString& folder : {Q(workingDirectory_), QCoreApplication::applicationDirPath()}) {
+    const QFileInfo document(QDir(folder), Q(target));
+    if (document.exists())
+      return QDesktopServices::openUrl(QUrl::fromLocalFile(document.absoluteFilePath()));
+  }
+  return false;
 }
 
 QPrinter& QtPlatform::Printer() {
