@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <cstdlib>
 
 #include "ui/qt/application.h"
@@ -12,6 +13,10 @@ int main(int argc, char** argv) {
   if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   // A locale other than "C" makes Qt's adoption of it, and the reset, visible.
   setenv("LC_ALL", "C.UTF-8", 1);
+  // Settings and data go to a scratch folder, never the user's.
+  QTemporaryDir scratch;
+  setenv("XDG_CONFIG_HOME", scratch.filePath("config").toLocal8Bit().constData(), 1);
+  setenv("XDG_DATA_HOME", scratch.filePath("data").toLocal8Bit().constData(), 1);
   QStandardPaths::setTestModeEnabled(true);
   QApplication app(argc, argv);
   trellis::desktop::PrepareApplication(app);

@@ -105,12 +105,16 @@ TEST_P(UnwritableConfig, WritesFailAndTheRegistryRaises) {
       EXPECT_EQ(e.Message(), "Failed to set data for 'Units'");
     }
   }
-  ScopedConfig::Use(QString());
+  ScopedConfig::UseDefault();
   chmod(path.toLocal8Bit().constData(), 0755);
 }
 
 INSTANTIATE_TEST_SUITE_P(Folders, UnwritableConfig,
-                         ::testing::Values(Unwritable::FolderIsAFile, Unwritable::ReadOnlyFolder));
+                         ::testing::Values(Unwritable::FolderIsAFile, Unwritable::ReadOnlyFolder),
+                         [](const ::testing::TestParamInfo<Unwritable>& info) {
+                           return info.param == Unwritable::FolderIsAFile ? "FolderIsAFile"
+                                                                          : "ReadOnlyFolder";
+                         });
 
 // ---- Boxes ----
 

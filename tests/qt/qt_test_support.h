@@ -19,12 +19,14 @@ namespace trellis::desktop::testing {
 class ScopedConfig {
  public:
   ScopedConfig() { Use(dir_.path()); }
-  ~ScopedConfig() { Use(QString()); }
+  ~ScopedConfig() { UseDefault(); }
   QString Path() const { return dir_.path(); }
   QString ConfFile() const { return dir_.path() + "/Orvane, Inc./Trellis.conf"; }
   static void Use(const QString& path) {
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, path);
   }
+  // The test executable's own scratch folder (never the user's settings).
+  static void UseDefault() { Use(QString::fromLocal8Bit(qgetenv("XDG_CONFIG_HOME"))); }
 
  private:
   QTemporaryDir dir_;
