@@ -14,7 +14,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QStringList>
@@ -163,7 +162,7 @@ void Peer::ApplyLook() {
   widget_->setAutoFillBackground(fill);
 }
 
-bool Peer::Event(QObject* watched, QEvent* event) {
+bool Peer::Event(QObject*, QEvent* event) {
   switch (event->type()) {
     case QEvent::Enter:
       host_.ShowHint(control_.Hint());
@@ -183,7 +182,6 @@ bool Peer::Event(QObject* watched, QEvent* event) {
     default:
       break;
   }
-  (void)watched;
   return false;
 }
 
