@@ -190,6 +190,8 @@ void TForm1::BindHandlers() {
   HANDLER(WavelengthCalculator1Click);
   HANDLER(XlXCReactance1Click);
   HANDLER(TabControl1Change);
+  HANDLER(RadioGroup3Click);
+  HANDLER(RadioGroup6Click);
   HANDLER(Timer1Timer);
   HANDLER(ComboBox1Change);
   HANDLER(Edit7Click);

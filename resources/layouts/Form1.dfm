@@ -372,6 +372,7 @@ object Form1: TForm1
         'Internal Layer'
         'External Layer')
       ItemIndex = 1
+      OnClick = RadioGroup3Click
     end
     object RadioGroup6: TRadioGroup
       Left = 8
@@ -385,6 +386,7 @@ object Form1: TForm1
         'Imperial'
         'Metric')
       ItemIndex = 0
+      OnClick = RadioGroup6Click
     end
     object Panel2: TPanel
       Left = 8

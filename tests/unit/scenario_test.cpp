@@ -33,7 +33,7 @@ TEST(ScenarioDriver, CountsReportsAndCarriesOn) {
        2, 6},
       {"no program yet", "click Button1\n", "t:1: no program yet: create or start first\n", 0, 1},
       {"a message block and the records since the last check",
-       "start\nexpect solves 1\ntype Edit1 \"0\"\ntype Edit2 \"-90\"\nclick Button1\n"
+       "start\nexpect solves 5\ntype Edit1 \"0\"\ntype Edit2 \"-90\"\nclick Button1\n"
        "expect messages\n  message \"Minimum temperature rise can't be less than 0C\"\n"
        "  message \"Minimum ambient temperature can't be less than -80C\"\nend\n"
        "expect no messages\nexpect solves 1\n",
@@ -45,7 +45,7 @@ TEST(ScenarioDriver, CountsReportsAndCarriesOn) {
        1, 1},
       {"a table of cases, each on a fresh program",
        "cases\n  start\n  type Edit1 {rise}\n  click Button1\n  expect Label2 text {f}\n"
-       "  expect solves 2\n  expect no messages\nwhere\n  | rise | f |\n"
+       "  expect solves 6\n  expect no messages\nwhere\n  | rise | f |\n"
        "  | \"20\" | \"36.0\" |\n  # a comment between rows\n  | \"10\" | \"99\" |\nend\n"
        "expect Label2 text \"x\"\n",
        "t:5: expected Label2 text \"99\", got \"18.0\" (case at line 12)\n"
