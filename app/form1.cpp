@@ -11,6 +11,7 @@ using vcl::TObject;
 TForm1::TForm1() : vcl::TForm("TForm1") {
   BindControls();
   BindHandlers();
+  BindEnterKeys();
   LoadLayout("Form1");
   // The nineteen panels lie on one another inside Panel1.
   LoadImpedancePanels(*this);

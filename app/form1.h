@@ -297,6 +297,7 @@ class TForm1 : public vcl::TForm,
   std::vector<std::string> resolvedThisPass_;
   void BindControls();
   void BindHandlers();
+  void BindEnterKeys();
 };
 
 }  // namespace trellis

@@ -12,6 +12,8 @@ void CircuitPanels::LoadCircuitPanels(vcl::TForm& form) {
 }
 
 void CircuitPanels::BindCircuitPanels(vcl::TForm& form) {
+  form.Bind("Button15", Button15);
+  form.Bind("BitBtn5", BitBtn5);
   // Embedded resistors (5)
   form.Bind("GroupBox34", GroupBox34);
   form.Bind("RadioGroup11", RadioGroup11);

@@ -332,6 +332,9 @@ struct CircuitPanels {
   vcl::TEdit* Edit274 = nullptr;
   vcl::TEdit* Edit275 = nullptr;
 
+  vcl::TButton* Button15 = nullptr;  // link to the planar-inductance reference
+  vcl::TBitBtn* BitBtn5 = nullptr;   // help on crystals
+
  protected:
   void LoadCircuitPanels(vcl::TForm& form);
   void BindCircuitPanels(vcl::TForm& form);

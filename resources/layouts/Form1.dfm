@@ -50,6 +50,8 @@ object Form1: TForm1
       Height = 58
       Caption = ' Temp Rise ('#176'C) '
       object Edit1: TEdit
+        OnKeyDown = Edit1KeyDown
+        OnKeyPress = Edit1KeyPress
         Left = 8
         Top = 20
         Width = 48
@@ -101,6 +103,8 @@ object Form1: TForm1
       Height = 58
       Caption = ' Ambient Temp ('#176'C) '
       object Edit2: TEdit
+        OnKeyDown = Edit2KeyDown
+        OnKeyPress = Edit2KeyPress
         Left = 8
         Top = 20
         Width = 48
@@ -161,6 +165,7 @@ object Form1: TForm1
         Caption = 'Material Selection'
       end
       object ComboBox1: TComboBox
+        OnKeyPress = ComboBox1KeyPress
         Left = 8
         Top = 30
         Width = 194
@@ -228,6 +233,8 @@ object Form1: TForm1
         Caption = 'Er'
       end
       object Edit7: TEdit
+        OnKeyDown = Edit7KeyDown
+        OnKeyPress = Edit7KeyPress
         Left = 28
         Top = 51
         Width = 52
@@ -246,6 +253,8 @@ object Form1: TForm1
         Caption = 'Tg ('#176'C)'
       end
       object Edit66: TEdit
+        OnKeyDown = Edit66KeyDown
+        OnKeyPress = Edit66KeyPress
         Left = 146
         Top = 51
         Width = 56
@@ -306,6 +315,8 @@ object Form1: TForm1
       Caption = ' Base Copper Weight '
       Visible = False
       object Edit136: TEdit
+        OnKeyDown = Edit136KeyDown
+        OnKeyPress = Edit136KeyPress
         Left = 8
         Top = 24
         Width = 80
@@ -331,6 +342,8 @@ object Form1: TForm1
       Caption = ' Plating Thickness '
       Visible = False
       object Edit138: TEdit
+        OnKeyDown = Edit138KeyDown
+        OnKeyPress = Edit138KeyPress
         Left = 8
         Top = 24
         Width = 80
@@ -576,6 +589,8 @@ object Form1: TForm1
       Visible = False
     end
     object Edit227: TEdit
+      OnKeyDown = Edit227KeyDown
+      OnKeyPress = Edit227KeyPress
       Left = 236
       Top = 49
       Width = 40

@@ -42,6 +42,8 @@ object GroupBox6: TGroupBox
     Caption = 'Signal Risetime'
   end
   object Edit19: TEdit
+    OnKeyDown = Edit19KeyDown
+    OnKeyPress = Edit19KeyPress
     Left = 16
     Top = 124
     Width = 110
@@ -76,6 +78,7 @@ object GroupBox6: TGroupBox
       Caption = 'Bandwidth'
     end
     object Edit22: TEdit
+      OnKeyPress = Edit22KeyPress
       Left = 16
       Top = 44
       Width = 160
@@ -235,6 +238,7 @@ object GroupBox6: TGroupBox
     end
   end
   object Button10: TButton
+    OnClick = Button10Click
     Left = 576
     Top = 432
     Width = 128

@@ -14,6 +14,8 @@ object GroupBox15: TGroupBox
     Caption = 'Conductor Width (W)'
   end
   object Edit67: TEdit
+    OnKeyDown = Edit67KeyDown
+    OnKeyPress = Edit67KeyPress
     Left = 16
     Top = 48
     Width = 96
@@ -40,6 +42,8 @@ object GroupBox15: TGroupBox
     Caption = 'Conductor Height (H)'
   end
   object Edit68: TEdit
+    OnKeyDown = Edit68KeyDown
+    OnKeyPress = Edit68KeyPress
     Left = 16
     Top = 104
     Width = 96
@@ -67,6 +71,8 @@ object GroupBox15: TGroupBox
     Visible = False
   end
   object Edit74: TEdit
+    OnKeyDown = Edit74KeyDown
+    OnKeyPress = Edit74KeyPress
     Left = 16
     Top = 160
     Width = 96
@@ -95,6 +101,8 @@ object GroupBox15: TGroupBox
     Caption = 'Frequency (MHz)'
   end
   object Edit226: TEdit
+    OnKeyDown = Edit67KeyDown
+    OnKeyPress = Edit226KeyPress
     Left = 16
     Top = 160
     Width = 96

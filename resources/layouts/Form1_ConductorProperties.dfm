@@ -164,6 +164,8 @@ object GroupBox5: TGroupBox
     Caption = 'Conductor Width'
   end
   object Edit15: TEdit
+    OnKeyDown = Edit15KeyDown
+    OnKeyPress = Edit15KeyPress
     Left = 416
     Top = 24
     Width = 72
@@ -191,6 +193,8 @@ object GroupBox5: TGroupBox
     Caption = 'Conductor Length'
   end
   object Edit18: TEdit
+    OnKeyDown = Edit18KeyDown
+    OnKeyPress = Edit18KeyPress
     Left = 416
     Top = 52
     Width = 88
@@ -217,6 +221,8 @@ object GroupBox5: TGroupBox
     Caption = 'PCB Thickness'
   end
   object Edit126: TEdit
+    OnKeyDown = Edit126KeyDown
+    OnKeyPress = Edit126KeyPress
     Left = 416
     Top = 80
     Width = 88
@@ -243,6 +249,8 @@ object GroupBox5: TGroupBox
     Visible = False
   end
   object Edit128: TEdit
+    OnKeyDown = Edit128KeyDown
+    OnKeyPress = Edit128KeyPress
     Left = 416
     Top = 108
     Width = 88
@@ -260,6 +268,8 @@ object GroupBox5: TGroupBox
     Visible = False
   end
   object Edit132: TEdit
+    OnKeyDown = Edit132KeyDown
+    OnKeyPress = Edit132KeyPress
     Left = 416
     Top = 136
     Width = 88
@@ -287,6 +297,8 @@ object GroupBox5: TGroupBox
     Caption = 'Frequency'
   end
   object Edit130: TEdit
+    OnKeyDown = Edit130KeyDown
+    OnKeyPress = Edit130KeyPress
     Left = 416
     Top = 164
     Width = 88
@@ -305,6 +317,7 @@ object GroupBox5: TGroupBox
     TabOrder = 14
   end
   object CheckBox1: TCheckBox
+    OnKeyPress = CheckBox1KeyPress
     Left = 568
     Top = 164
     Width = 56
@@ -321,6 +334,8 @@ object GroupBox5: TGroupBox
     Caption = 'Load Current'
   end
   object Edit69: TEdit
+    OnKeyDown = Edit69KeyDown
+    OnKeyPress = Edit69KeyPress
     Left = 416
     Top = 192
     Width = 88

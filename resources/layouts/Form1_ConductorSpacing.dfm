@@ -119,6 +119,7 @@ object GroupBox13: TGroupBox
     Enabled = False
   end
   object Edit79: TEdit
+    OnKeyDown = Edit79KeyDown
     Left = 240
     Top = 296
     Width = 88
@@ -150,6 +151,7 @@ object GroupBox13: TGroupBox
     TabOrder = 3
   end
   object Button11: TButton
+    OnClick = Button11Click
     Left = 400
     Top = 322
     Width = 136

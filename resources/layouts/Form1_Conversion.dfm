@@ -19,6 +19,8 @@ object GroupBox7: TGroupBox
       Caption = 'Input'
     end
     object Edit80: TEdit
+      OnKeyDown = Edit80KeyDown
+      OnKeyPress = Edit80KeyPress
       Left = 96
       Top = 24
       Width = 80
@@ -195,6 +197,8 @@ object GroupBox7: TGroupBox
       Caption = 'Input'
     end
     object Edit85: TEdit
+      OnKeyDown = Edit85KeyDown
+      OnKeyPress = Edit85KeyPress
       Left = 96
       Top = 24
       Width = 80
@@ -259,6 +263,8 @@ object GroupBox7: TGroupBox
       Caption = 'Gain in dB'
     end
     object Edit167: TEdit
+      OnKeyDown = Edit167KeyDown
+      OnKeyPress = Edit167KeyPress
       Left = 96
       Top = 24
       Width = 80
@@ -304,6 +310,8 @@ object GroupBox7: TGroupBox
       Caption = 'dBm In'
     end
     object Edit174: TEdit
+      OnKeyDown = Edit174KeyDown
+      OnKeyPress = Edit174KeyPress
       Left = 96
       Top = 52
       Width = 80
@@ -330,6 +338,8 @@ object GroupBox7: TGroupBox
       Caption = 'Attenuator'
     end
     object Edit402: TEdit
+      OnKeyDown = Edit402KeyDown
+      OnKeyPress = Edit402KeyPress
       Left = 96
       Top = 80
       Width = 80
@@ -385,6 +395,8 @@ object GroupBox7: TGroupBox
       Caption = 'Volts In'
     end
     object Edit176: TEdit
+      OnKeyDown = Edit174KeyDown
+      OnKeyPress = Edit176KeyPress
       Left = 96
       Top = 108
       Width = 80
@@ -448,6 +460,8 @@ object GroupBox7: TGroupBox
       Caption = 'Real Value'
     end
     object Edit215: TEdit
+      OnKeyDown = Edit215KeyDown
+      OnKeyPress = Edit215KeyPress
       Left = 16
       Top = 42
       Width = 96
@@ -484,6 +498,8 @@ object GroupBox7: TGroupBox
       Caption = 'j Value'
     end
     object Edit216: TEdit
+      OnKeyDown = Edit216KeyDown
+      OnKeyPress = Edit216KeyPress
       Left = 16
       Top = 90
       Width = 96
@@ -545,6 +561,8 @@ object GroupBox7: TGroupBox
       Caption = 'Degrees'
     end
     object Edit219: TEdit
+      OnKeyDown = Edit219KeyDown
+      OnKeyPress = Edit219KeyPress
       Left = 16
       Top = 42
       Width = 96

@@ -12,6 +12,8 @@ object GroupBox8: TGroupBox
     Caption = 'Conductor Width (W)'
   end
   object Edit21: TEdit
+    OnKeyDown = Edit21KeyDown
+    OnKeyPress = Edit21KeyPress
     Left = 16
     Top = 64
     Width = 96
@@ -39,6 +41,8 @@ object GroupBox8: TGroupBox
     Caption = 'Conductor Spacing (S)'
   end
   object Edit26: TEdit
+    OnKeyDown = Edit26KeyDown
+    OnKeyPress = Edit26KeyPress
     Left = 16
     Top = 120
     Width = 96
@@ -66,6 +70,8 @@ object GroupBox8: TGroupBox
     Caption = 'Conductor Height (H)'
   end
   object Edit27: TEdit
+    OnKeyDown = Edit27KeyDown
+    OnKeyPress = Edit27KeyPress
     Left = 16
     Top = 176
     Width = 96
@@ -94,6 +100,8 @@ object GroupBox8: TGroupBox
     Visible = False
   end
   object Edit32: TEdit
+    OnKeyDown = Edit32KeyDown
+    OnKeyPress = Edit32KeyPress
     Left = 16
     Top = 232
     Width = 96
@@ -123,6 +131,8 @@ object GroupBox8: TGroupBox
     Caption = 'Applied Voltage'
   end
   object Edit394: TEdit
+    OnKeyDown = Edit394KeyDown
+    OnKeyPress = Edit394KeyPress
     Left = 16
     Top = 232
     Width = 96
@@ -150,6 +160,8 @@ object GroupBox8: TGroupBox
     Caption = 'Coupled Length'
   end
   object Edit398: TEdit
+    OnKeyDown = Edit398KeyDown
+    OnKeyPress = Edit398KeyPress
     Left = 16
     Top = 288
     Width = 96
@@ -177,6 +189,8 @@ object GroupBox8: TGroupBox
     Caption = 'Signal Risetime'
   end
   object Edit400: TEdit
+    OnKeyDown = Edit400KeyDown
+    OnKeyPress = Edit400KeyPress
     Left = 16
     Top = 344
     Width = 96
@@ -472,6 +486,8 @@ object GroupBox8: TGroupBox
     Caption = 'Target Zdiff'
   end
   object Edit151: TEdit
+    OnKeyDown = Edit151KeyDown
+    OnKeyPress = Edit151KeyPress
     Left = 200
     Top = 400
     Width = 96
@@ -499,6 +515,7 @@ object GroupBox8: TGroupBox
     Caption = 'Differential Protocol'
   end
   object ComboBox5: TComboBox
+    OnKeyPress = ComboBox5KeyPress
     Left = 376
     Top = 400
     Width = 160

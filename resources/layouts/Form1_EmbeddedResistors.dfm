@@ -33,6 +33,8 @@ object GroupBox34: TGroupBox
     Caption = 'Resistor Area'
   end
   object Edit154: TEdit
+    OnKeyDown = Edit154KeyDown
+    OnKeyPress = Edit154KeyPress
     Left = 16
     Top = 154
     Width = 104
@@ -69,6 +71,8 @@ object GroupBox34: TGroupBox
     Visible = False
   end
   object Edit157: TEdit
+    OnKeyDown = Edit157KeyDown
+    OnKeyPress = Edit157KeyPress
     Left = 16
     Top = 210
     Width = 104
@@ -114,6 +118,8 @@ object GroupBox34: TGroupBox
     Caption = 'Ohms'
   end
   object Edit158: TEdit
+    OnKeyDown = Edit158KeyDown
+    OnKeyPress = Edit158KeyPress
     Left = 16
     Top = 266
     Width = 104

@@ -13,6 +13,8 @@ object GroupBox43: TGroupBox
     Caption = 'Conductor Width (W)'
   end
   object Edit25: TEdit
+    OnKeyDown = Edit25KeyDown
+    OnKeyPress = Edit25KeyPress
     Left = 16
     Top = 48
     Width = 96
@@ -39,6 +41,8 @@ object GroupBox43: TGroupBox
     Caption = 'Conductor Height (H)'
   end
   object Edit46: TEdit
+    OnKeyDown = Edit46KeyDown
+    OnKeyPress = Edit46KeyPress
     Left = 16
     Top = 104
     Width = 96
@@ -65,6 +69,8 @@ object GroupBox43: TGroupBox
     Caption = 'Frequency (MHz)'
   end
   object Edit224: TEdit
+    OnKeyDown = Edit224KeyDown
+    OnKeyPress = Edit224KeyPress
     Left = 16
     Top = 160
     Width = 96
@@ -150,6 +156,7 @@ object GroupBox43: TGroupBox
     Caption = 'formula of IPC-2141A.'
   end
   object Button16: TButton
+    OnClick = Button16Click
     Left = 16
     Top = 360
     Width = 200

@@ -12,6 +12,8 @@ object GroupBox33: TGroupBox
     Caption = 'Conductor Width'
   end
   object Edit140: TEdit
+    OnKeyDown = Edit140KeyDown
+    OnKeyPress = Edit140KeyPress
     Left = 240
     Top = 24
     Width = 88
@@ -38,6 +40,8 @@ object GroupBox33: TGroupBox
     Caption = 'Time'
   end
   object Edit153: TEdit
+    OnKeyDown = Edit153KeyDown
+    OnKeyPress = Edit153KeyPress
     Left = 240
     Top = 52
     Width = 88
@@ -64,6 +68,8 @@ object GroupBox33: TGroupBox
     Caption = 'Multiplier'
   end
   object Edit337: TEdit
+    OnKeyDown = Edit337KeyDown
+    OnKeyPress = Edit337KeyPress
     Left = 240
     Top = 80
     Width = 88
@@ -73,6 +79,7 @@ object GroupBox33: TGroupBox
     TabOrder = 4
   end
   object Button17: TButton
+    OnClick = Button17Click
     Left = 16
     Top = 432
     Width = 152

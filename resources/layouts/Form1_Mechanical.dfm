@@ -19,6 +19,7 @@ object GroupBox11: TGroupBox
       Caption = 'AWG'
     end
     object ComboBox3: TComboBox
+      OnKeyPress = ComboBox3KeyPress
       Left = 16
       Top = 42
       Width = 72
@@ -159,6 +160,8 @@ object GroupBox11: TGroupBox
       Caption = 'Load (Amps)'
     end
     object Edit146: TEdit
+      OnKeyDown = Edit146KeyDown
+      OnKeyPress = Edit146KeyPress
       Left = 104
       Top = 132
       Width = 80
@@ -177,6 +180,8 @@ object GroupBox11: TGroupBox
       Caption = 'Wire Length'
     end
     object Edit148: TEdit
+      OnKeyDown = Edit148KeyDown
+      OnKeyPress = Edit148KeyPress
       Left = 104
       Top = 160
       Width = 80
@@ -247,6 +252,7 @@ object GroupBox11: TGroupBox
       Caption = 'Dia(mm)'
     end
     object Memo1: TMemo
+      OnKeyPress = Memo1KeyPress
       Left = 16
       Top = 42
       Width = 253

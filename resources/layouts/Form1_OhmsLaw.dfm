@@ -42,6 +42,8 @@ object GroupBox47: TGroupBox
       Caption = 'Amps'
     end
     object Edit245: TEdit
+      OnKeyDown = Edit245KeyDown
+      OnKeyPress = Edit245KeyPress
       Left = 386
       Top = 32
       Width = 96
@@ -67,6 +69,8 @@ object GroupBox47: TGroupBox
       Caption = 'Ohms'
     end
     object Edit246: TEdit
+      OnKeyDown = Edit246KeyDown
+      OnKeyPress = Edit246KeyPress
       Left = 386
       Top = 60
       Width = 96
@@ -92,6 +96,7 @@ object GroupBox47: TGroupBox
       Caption = 'Volts'
     end
     object Edit244: TEdit
+      OnKeyDown = Edit244KeyDown
       Left = 386
       Top = 100
       Width = 96
@@ -179,6 +184,8 @@ object GroupBox47: TGroupBox
         Caption = 'Resistor Value'
       end
       object Edit236: TEdit
+        OnKeyDown = Edit236KeyDown
+        OnKeyPress = Edit236KeyPress
         Left = 8
         Top = 40
         Width = 74
@@ -232,6 +239,8 @@ object GroupBox47: TGroupBox
         Caption = 'Resistor Power Dissipation'
       end
       object Edit238: TEdit
+        OnKeyDown = Edit238KeyDown
+        OnKeyPress = Edit238KeyPress
         Left = 8
         Top = 96
         Width = 74
@@ -278,6 +287,8 @@ object GroupBox47: TGroupBox
         Caption = 'LED Current'
       end
       object Edit239: TEdit
+        OnKeyDown = Edit239KeyDown
+        OnKeyPress = Edit239KeyPress
         Left = 8
         Top = 152
         Width = 74
@@ -344,6 +355,8 @@ object GroupBox47: TGroupBox
         Caption = 'Voltage'
       end
       object Edit252: TEdit
+        OnKeyDown = Edit252KeyDown
+        OnKeyPress = Edit252KeyPress
         Left = 72
         Top = 72
         Width = 80
@@ -369,6 +382,8 @@ object GroupBox47: TGroupBox
         Caption = 'R1'
       end
       object Edit253: TEdit
+        OnKeyDown = Edit253KeyDown
+        OnKeyPress = Edit253KeyPress
         Left = 72
         Top = 112
         Width = 80
@@ -443,6 +458,8 @@ object GroupBox47: TGroupBox
         Caption = 'R2'
       end
       object Edit254: TEdit
+        OnKeyDown = Edit254KeyDown
+        OnKeyPress = Edit254KeyPress
         Left = 72
         Top = 140
         Width = 80
@@ -518,6 +535,8 @@ object GroupBox47: TGroupBox
         Visible = False
       end
       object Edit255: TEdit
+        OnKeyDown = Edit255KeyDown
+        OnKeyPress = Edit255KeyPress
         Left = 72
         Top = 168
         Width = 80
@@ -600,6 +619,8 @@ object GroupBox47: TGroupBox
         Visible = False
       end
       object Edit256: TEdit
+        OnKeyDown = Edit256KeyDown
+        OnKeyPress = Edit256KeyPress
         Left = 72
         Top = 196
         Width = 80
@@ -703,6 +724,8 @@ object GroupBox47: TGroupBox
         Caption = 'Voltage'
       end
       object Edit309: TEdit
+        OnKeyDown = Edit252KeyDown
+        OnKeyPress = Edit309KeyPress
         Left = 72
         Top = 72
         Width = 80
@@ -728,6 +751,8 @@ object GroupBox47: TGroupBox
         Caption = 'R1'
       end
       object Edit310: TEdit
+        OnKeyDown = Edit253KeyDown
+        OnKeyPress = Edit310KeyPress
         Left = 72
         Top = 112
         Width = 80
@@ -802,6 +827,8 @@ object GroupBox47: TGroupBox
         Caption = 'R2'
       end
       object Edit311: TEdit
+        OnKeyDown = Edit254KeyDown
+        OnKeyPress = Edit311KeyPress
         Left = 72
         Top = 140
         Width = 80
@@ -877,6 +904,8 @@ object GroupBox47: TGroupBox
         Visible = False
       end
       object Edit312: TEdit
+        OnKeyDown = Edit255KeyDown
+        OnKeyPress = Edit312KeyPress
         Left = 72
         Top = 168
         Width = 80
@@ -959,6 +988,8 @@ object GroupBox47: TGroupBox
         Visible = False
       end
       object Edit313: TEdit
+        OnKeyDown = Edit256KeyDown
+        OnKeyPress = Edit313KeyPress
         Left = 72
         Top = 196
         Width = 80
@@ -1055,6 +1086,8 @@ object GroupBox47: TGroupBox
         Caption = 'R1'
       end
       object Edit288: TEdit
+        OnKeyDown = Edit288KeyDown
+        OnKeyPress = Edit288KeyPress
         Left = 8
         Top = 40
         Width = 80
@@ -1099,6 +1132,8 @@ object GroupBox47: TGroupBox
         Caption = 'R2'
       end
       object Edit281: TEdit
+        OnKeyDown = Edit281KeyDown
+        OnKeyPress = Edit281KeyPress
         Left = 8
         Top = 96
         Width = 80
@@ -1143,6 +1178,8 @@ object GroupBox47: TGroupBox
         Caption = 'R3'
       end
       object Edit282: TEdit
+        OnKeyDown = Edit282KeyDown
+        OnKeyPress = Edit282KeyPress
         Left = 8
         Top = 152
         Width = 80
@@ -1204,6 +1241,8 @@ object GroupBox47: TGroupBox
         Caption = 'R1'
       end
       object Edit290: TEdit
+        OnKeyDown = Edit290KeyDown
+        OnKeyPress = Edit290KeyPress
         Left = 8
         Top = 40
         Width = 80
@@ -1248,6 +1287,8 @@ object GroupBox47: TGroupBox
         Caption = 'R2'
       end
       object Edit292: TEdit
+        OnKeyDown = Edit292KeyDown
+        OnKeyPress = Edit292KeyPress
         Left = 8
         Top = 96
         Width = 80
@@ -1292,6 +1333,8 @@ object GroupBox47: TGroupBox
         Caption = 'R3'
       end
       object Edit294: TEdit
+        OnKeyDown = Edit294KeyDown
+        OnKeyPress = Edit294KeyPress
         Left = 8
         Top = 152
         Width = 80
@@ -1376,6 +1419,8 @@ object GroupBox47: TGroupBox
         Caption = 'C1'
       end
       object Edit346: TEdit
+        OnKeyDown = Edit346KeyDown
+        OnKeyPress = Edit346KeyPress
         Left = 72
         Top = 72
         Width = 80
@@ -1420,6 +1465,8 @@ object GroupBox47: TGroupBox
         Caption = 'C2'
       end
       object Edit347: TEdit
+        OnKeyDown = Edit347KeyDown
+        OnKeyPress = Edit347KeyPress
         Left = 72
         Top = 100
         Width = 80
@@ -1446,6 +1493,8 @@ object GroupBox47: TGroupBox
         Visible = False
       end
       object Edit348: TEdit
+        OnKeyDown = Edit348KeyDown
+        OnKeyPress = Edit348KeyPress
         Left = 72
         Top = 128
         Width = 80
@@ -1474,6 +1523,8 @@ object GroupBox47: TGroupBox
         Visible = False
       end
       object Edit349: TEdit
+        OnKeyDown = Edit349KeyDown
+        OnKeyPress = Edit349KeyPress
         Left = 72
         Top = 156
         Width = 80
@@ -1539,6 +1590,8 @@ object GroupBox47: TGroupBox
         Caption = 'C1'
       end
       object Edit356: TEdit
+        OnKeyDown = Edit356KeyDown
+        OnKeyPress = Edit356KeyPress
         Left = 72
         Top = 72
         Width = 80
@@ -1583,6 +1636,8 @@ object GroupBox47: TGroupBox
         Caption = 'C2'
       end
       object Edit357: TEdit
+        OnKeyDown = Edit357KeyDown
+        OnKeyPress = Edit357KeyPress
         Left = 72
         Top = 100
         Width = 80
@@ -1609,6 +1664,8 @@ object GroupBox47: TGroupBox
         Visible = False
       end
       object Edit358: TEdit
+        OnKeyDown = Edit358KeyDown
+        OnKeyPress = Edit358KeyPress
         Left = 72
         Top = 128
         Width = 80
@@ -1637,6 +1694,8 @@ object GroupBox47: TGroupBox
         Visible = False
       end
       object Edit359: TEdit
+        OnKeyDown = Edit359KeyDown
+        OnKeyPress = Edit359KeyPress
         Left = 72
         Top = 156
         Width = 80
@@ -1702,6 +1761,8 @@ object GroupBox47: TGroupBox
         Caption = 'L1'
       end
       object Edit366: TEdit
+        OnKeyDown = Edit366KeyDown
+        OnKeyPress = Edit366KeyPress
         Left = 72
         Top = 72
         Width = 80
@@ -1746,6 +1807,8 @@ object GroupBox47: TGroupBox
         Caption = 'L2'
       end
       object Edit367: TEdit
+        OnKeyDown = Edit367KeyDown
+        OnKeyPress = Edit367KeyPress
         Left = 72
         Top = 100
         Width = 80
@@ -1772,6 +1835,8 @@ object GroupBox47: TGroupBox
         Visible = False
       end
       object Edit368: TEdit
+        OnKeyDown = Edit368KeyDown
+        OnKeyPress = Edit368KeyPress
         Left = 72
         Top = 128
         Width = 80
@@ -1800,6 +1865,8 @@ object GroupBox47: TGroupBox
         Visible = False
       end
       object Edit369: TEdit
+        OnKeyDown = Edit369KeyDown
+        OnKeyPress = Edit369KeyPress
         Left = 72
         Top = 156
         Width = 80
@@ -1865,6 +1932,8 @@ object GroupBox47: TGroupBox
         Caption = 'L1'
       end
       object Edit376: TEdit
+        OnKeyDown = Edit376KeyDown
+        OnKeyPress = Edit376KeyPress
         Left = 72
         Top = 72
         Width = 80
@@ -1909,6 +1978,8 @@ object GroupBox47: TGroupBox
         Caption = 'L2'
       end
       object Edit377: TEdit
+        OnKeyDown = Edit377KeyDown
+        OnKeyPress = Edit377KeyPress
         Left = 72
         Top = 100
         Width = 80
@@ -1935,6 +2006,8 @@ object GroupBox47: TGroupBox
         Visible = False
       end
       object Edit378: TEdit
+        OnKeyDown = Edit378KeyDown
+        OnKeyPress = Edit378KeyPress
         Left = 72
         Top = 128
         Width = 80
@@ -1963,6 +2036,8 @@ object GroupBox47: TGroupBox
         Visible = False
       end
       object Edit379: TEdit
+        OnKeyDown = Edit379KeyDown
+        OnKeyPress = Edit379KeyPress
         Left = 72
         Top = 156
         Width = 80

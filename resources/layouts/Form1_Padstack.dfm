@@ -29,6 +29,8 @@ object GroupBox10: TGroupBox
     Caption = 'Hole Diameter'
   end
   object Edit33: TEdit
+    OnKeyDown = Edit33KeyDown
+    OnKeyPress = Edit33KeyPress
     Left = 16
     Top = 248
     Width = 96
@@ -48,6 +50,7 @@ object GroupBox10: TGroupBox
     TabOrder = 2
   end
   object ComboBox4: TComboBox
+    OnKeyPress = ComboBox4KeyPress
     Left = 16
     Top = 248
     Width = 112
@@ -81,6 +84,8 @@ object GroupBox10: TGroupBox
     Caption = 'Annular Ring'
   end
   object Edit34: TEdit
+    OnKeyDown = Edit34KeyDown
+    OnKeyPress = Edit34KeyPress
     Left = 16
     Top = 304
     Width = 96
@@ -107,6 +112,8 @@ object GroupBox10: TGroupBox
     Caption = 'Isolation Width'
   end
   object Edit35: TEdit
+    OnKeyDown = Edit35KeyDown
+    OnKeyPress = Edit35KeyPress
     Left = 16
     Top = 360
     Width = 96
@@ -171,6 +178,8 @@ object GroupBox10: TGroupBox
     Visible = False
   end
   object Edit211: TEdit
+    OnKeyDown = Edit211KeyDown
+    OnKeyPress = Edit211KeyPress
     Left = 176
     Top = 248
     Width = 96
@@ -200,6 +209,8 @@ object GroupBox10: TGroupBox
     Visible = False
   end
   object Edit213: TEdit
+    OnKeyDown = Edit213KeyDown
+    OnKeyPress = Edit213KeyPress
     Left = 176
     Top = 304
     Width = 96

@@ -19,6 +19,8 @@ object GroupBox23: TGroupBox
       Caption = 'Voltage Rail'
     end
     object Edit105: TEdit
+      OnKeyDown = Edit105KeyDown
+      OnKeyPress = Edit105KeyPress
       Left = 172
       Top = 24
       Width = 80
@@ -53,6 +55,8 @@ object GroupBox23: TGroupBox
       Caption = 'Area of Plane'
     end
     object Edit228: TEdit
+      OnKeyDown = Edit228KeyDown
+      OnKeyPress = Edit228KeyPress
       Left = 184
       Top = 24
       Width = 80
@@ -79,6 +83,8 @@ object GroupBox23: TGroupBox
       Caption = 'Distance Between Planes'
     end
     object Edit229: TEdit
+      OnKeyDown = Edit229KeyDown
+      OnKeyPress = Edit229KeyPress
       Left = 184
       Top = 52
       Width = 80
@@ -105,6 +111,8 @@ object GroupBox23: TGroupBox
       Caption = 'Frequency'
     end
     object Edit234: TEdit
+      OnKeyDown = Edit234KeyDown
+      OnKeyPress = Edit234KeyPress
       Left = 184
       Top = 80
       Width = 80
@@ -124,6 +132,7 @@ object GroupBox23: TGroupBox
       TabStop = False
     end
     object CheckBox4: TCheckBox
+      OnKeyPress = CheckBox4KeyPress
       Left = 184
       Top = 108
       Width = 64
@@ -185,6 +194,8 @@ object GroupBox23: TGroupBox
       Caption = 'Maximum AC Ripple'
     end
     object Edit107: TEdit
+      OnKeyDown = Edit107KeyDown
+      OnKeyPress = Edit107KeyPress
       Left = 172
       Top = 24
       Width = 63
@@ -231,6 +242,8 @@ object GroupBox23: TGroupBox
       Caption = 'Maximum Current'
     end
     object Edit108: TEdit
+      OnKeyDown = Edit108KeyDown
+      OnKeyPress = Edit108KeyPress
       Left = 172
       Top = 24
       Width = 80
@@ -257,6 +270,8 @@ object GroupBox23: TGroupBox
       Caption = 'Transient Percentage'
     end
     object Edit110: TEdit
+      OnKeyDown = Edit110KeyDown
+      OnKeyPress = Edit110KeyPress
       Left = 172
       Top = 52
       Width = 63

@@ -12,6 +12,8 @@ object GroupBox20: TGroupBox
     Caption = 'Turns (n)'
   end
   object Edit88: TEdit
+    OnKeyDown = Edit88KeyDown
+    OnKeyPress = Edit88KeyPress
     Left = 168
     Top = 24
     Width = 96
@@ -29,6 +31,8 @@ object GroupBox20: TGroupBox
     Caption = 'Conductor Width (w)'
   end
   object Edit89: TEdit
+    OnKeyDown = Edit89KeyDown
+    OnKeyPress = Edit89KeyPress
     Left = 168
     Top = 52
     Width = 96
@@ -55,6 +59,8 @@ object GroupBox20: TGroupBox
     Caption = 'Conductor Spacing (s)'
   end
   object Edit91: TEdit
+    OnKeyDown = Edit91KeyDown
+    OnKeyPress = Edit91KeyPress
     Left = 168
     Top = 80
     Width = 96
@@ -81,6 +87,8 @@ object GroupBox20: TGroupBox
     Caption = 'Outer Diameter (dout)'
   end
   object Edit92: TEdit
+    OnKeyDown = Edit92KeyDown
+    OnKeyPress = Edit92KeyPress
     Left = 168
     Top = 108
     Width = 96
@@ -221,5 +229,15 @@ object GroupBox20: TGroupBox
     Stretch = True
     Proportional = True
     Visible = False
+  end
+  object Button15: TButton
+    Left = 584
+    Top = 508
+    Width = 125
+    Height = 28
+    Caption = 'Planar Inductances'
+    Hint = 'Click for internet resource.'
+    TabOrder = 40
+    OnClick = Button15Click
   end
 end

@@ -19,6 +19,8 @@ object GroupBox36: TGroupBox
       Caption = 'Center Frequency'
     end
     object Edit170: TEdit
+      OnKeyDown = Edit170KeyDown
+      OnKeyPress = Edit170KeyPress
       Left = 168
       Top = 24
       Width = 96
@@ -44,6 +46,8 @@ object GroupBox36: TGroupBox
       Caption = 'PPM Value'
     end
     object Edit171: TEdit
+      OnKeyDown = Edit171KeyDown
+      OnKeyPress = Edit171KeyPress
       Left = 168
       Top = 52
       Width = 96
@@ -161,6 +165,8 @@ object GroupBox36: TGroupBox
       Caption = 'Center Frequency'
     end
     object Edit181: TEdit
+      OnKeyDown = Edit181KeyDown
+      OnKeyPress = Edit181KeyPress
       Left = 168
       Top = 24
       Width = 96
@@ -186,6 +192,8 @@ object GroupBox36: TGroupBox
       Caption = 'Maximum Frequency'
     end
     object Edit182: TEdit
+      OnKeyDown = Edit182KeyDown
+      OnKeyPress = Edit182KeyPress
       Left = 168
       Top = 52
       Width = 96
@@ -275,6 +283,8 @@ object GroupBox36: TGroupBox
       Caption = 'Load Capacitance'
     end
     object Edit106: TEdit
+      OnKeyDown = Edit106KeyDown
+      OnKeyPress = Edit106KeyPress
       Left = 168
       Top = 24
       Width = 96
@@ -319,6 +329,8 @@ object GroupBox36: TGroupBox
       Caption = 'Stray Capacitance'
     end
     object Edit115: TEdit
+      OnKeyDown = Edit115KeyDown
+      OnKeyPress = Edit115KeyPress
       Left = 168
       Top = 52
       Width = 96
@@ -363,6 +375,8 @@ object GroupBox36: TGroupBox
       Caption = 'C1 Value'
     end
     object Edit339: TEdit
+      OnKeyDown = Edit339KeyDown
+      OnKeyPress = Edit339KeyPress
       Left = 168
       Top = 80
       Width = 96
@@ -388,6 +402,8 @@ object GroupBox36: TGroupBox
       Caption = 'C2 Value'
     end
     object Edit338: TEdit
+      OnKeyDown = Edit338KeyDown
+      OnKeyPress = Edit338KeyPress
       Left = 168
       Top = 108
       Width = 96
@@ -405,5 +421,16 @@ object GroupBox36: TGroupBox
       ReadOnly = True
       TabStop = False
     end
+  end
+  object BitBtn5: TBitBtn
+    Left = 621
+    Top = 508
+    Width = 88
+    Height = 28
+    Caption = '&Help'
+    Kind = bkHelp
+    Hint = 'Open help on this topic.'
+    TabOrder = 40
+    OnClick = BitBtn5Click
   end
 end

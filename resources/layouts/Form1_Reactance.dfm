@@ -12,6 +12,8 @@ object GroupBox48: TGroupBox
     Caption = 'Frequency'
   end
   object Edit270: TEdit
+    OnKeyDown = Edit270KeyDown
+    OnKeyPress = Edit270KeyPress
     Left = 16
     Top = 48
     Width = 104
@@ -53,6 +55,8 @@ object GroupBox48: TGroupBox
     Caption = 'Capacitance'
   end
   object Edit271: TEdit
+    OnKeyDown = Edit271KeyDown
+    OnKeyPress = Edit271KeyPress
     Left = 16
     Top = 120
     Width = 104
@@ -93,6 +97,8 @@ object GroupBox48: TGroupBox
     Caption = 'Inductance'
   end
   object Edit272: TEdit
+    OnKeyDown = Edit272KeyDown
+    OnKeyPress = Edit272KeyPress
     Left = 16
     Top = 192
     Width = 104

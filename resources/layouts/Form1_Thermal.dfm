@@ -19,6 +19,8 @@ object GroupBox27: TGroupBox
       Caption = 'Device Thermal Resistance'
     end
     object Edit116: TEdit
+      OnKeyDown = Edit116KeyDown
+      OnKeyPress = Edit116KeyPress
       Left = 232
       Top = 24
       Width = 88
@@ -46,6 +48,8 @@ object GroupBox27: TGroupBox
       Caption = 'Device Power Dissipation'
     end
     object Edit117: TEdit
+      OnKeyDown = Edit117KeyDown
+      OnKeyPress = Edit117KeyPress
       Left = 232
       Top = 52
       Width = 88
@@ -109,6 +113,8 @@ object GroupBox27: TGroupBox
       Caption = 'Heat Sink Thermal Resistance'
     end
     object Edit121: TEdit
+      OnKeyDown = Edit121KeyDown
+      OnKeyPress = Edit121KeyPress
       Left = 232
       Top = 24
       Width = 88
@@ -136,6 +142,8 @@ object GroupBox27: TGroupBox
       Caption = 'Device Power Dissipation'
     end
     object Edit124: TEdit
+      OnKeyDown = Edit124KeyDown
+      OnKeyPress = Edit124KeyPress
       Left = 232
       Top = 52
       Width = 88

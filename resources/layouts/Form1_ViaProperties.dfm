@@ -12,6 +12,8 @@ object GroupBox1: TGroupBox
     Caption = 'Via Hole Diameter'
   end
   object Edit3: TEdit
+    OnKeyDown = Edit3KeyDown
+    OnKeyPress = Edit3KeyPress
     Left = 16
     Top = 40
     Width = 96
@@ -41,6 +43,8 @@ object GroupBox1: TGroupBox
     Caption = 'Internal Pad Diameter'
   end
   object Edit4: TEdit
+    OnKeyDown = Edit4KeyDown
+    OnKeyPress = Edit4KeyPress
     Left = 16
     Top = 104
     Width = 96
@@ -70,6 +74,8 @@ object GroupBox1: TGroupBox
     Caption = 'Ref Plane Opening Diam'
   end
   object Edit5: TEdit
+    OnKeyDown = Edit5KeyDown
+    OnKeyPress = Edit5KeyPress
     Left = 16
     Top = 168
     Width = 96
@@ -99,6 +105,8 @@ object GroupBox1: TGroupBox
     Caption = 'Via Height'
   end
   object Edit6: TEdit
+    OnKeyDown = Edit6KeyDown
+    OnKeyPress = Edit6KeyPress
     Left = 16
     Top = 232
     Width = 96
@@ -128,6 +136,8 @@ object GroupBox1: TGroupBox
     Caption = 'Via Plating Thickness'
   end
   object Edit9: TEdit
+    OnKeyDown = Edit9KeyDown
+    OnKeyPress = Edit9KeyPress
     Left = 16
     Top = 296
     Width = 96
@@ -150,6 +160,8 @@ object GroupBox1: TGroupBox
     TabOrder = 9
   end
   object Edit335: TEdit
+    OnKeyDown = Edit335KeyDown
+    OnKeyPress = Edit335KeyPress
     Left = 16
     Top = 296
     Width = 96
@@ -200,6 +212,8 @@ object GroupBox1: TGroupBox
     Visible = False
   end
   object Edit206: TEdit
+    OnKeyDown = Edit206KeyDown
+    OnKeyPress = Edit206KeyPress
     Left = 16
     Top = 360
     Width = 96
@@ -231,6 +245,8 @@ object GroupBox1: TGroupBox
     Visible = False
   end
   object Edit209: TEdit
+    OnKeyDown = Edit209KeyDown
+    OnKeyPress = Edit209KeyPress
     Left = 16
     Top = 424
     Width = 96
@@ -262,6 +278,8 @@ object GroupBox1: TGroupBox
     Visible = False
   end
   object Edit386: TEdit
+    OnKeyDown = Edit6KeyDown
+    OnKeyPress = Edit6KeyPress
     Left = 16
     Top = 488
     Width = 96
@@ -555,6 +573,7 @@ object GroupBox1: TGroupBox
     TabOrder = 28
   end
   object BitBtn10: TBitBtn
+    OnClick = BitBtn10Click
     Left = 621
     Top = 190
     Width = 88
@@ -576,6 +595,7 @@ object GroupBox1: TGroupBox
     Visible = False
   end
   object BitBtn9: TBitBtn
+    OnClick = BitBtn9Click
     Left = 621
     Top = 472
     Width = 88

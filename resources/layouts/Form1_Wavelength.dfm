@@ -40,6 +40,8 @@ object GroupBox22: TGroupBox
     Caption = 'Period'
   end
   object Edit103: TEdit
+    OnKeyDown = Edit103KeyDown
+    OnKeyPress = Edit103KeyPress
     Left = 16
     Top = 124
     Width = 102
@@ -66,6 +68,8 @@ object GroupBox22: TGroupBox
     Caption = 'Er Eff'
   end
   object Edit150: TEdit
+    OnKeyDown = Edit150KeyDown
+    OnKeyPress = Edit150KeyPress
     Left = 16
     Top = 180
     Width = 102
@@ -162,6 +166,7 @@ object GroupBox22: TGroupBox
     Proportional = True
   end
   object Button7: TButton
+    OnClick = Button7Click
     Left = 384
     Top = 376
     Width = 200
@@ -171,6 +176,7 @@ object GroupBox22: TGroupBox
     TabOrder = 8
   end
   object Button8: TButton
+    OnClick = Button8Click
     Left = 384
     Top = 412
     Width = 200
@@ -180,6 +186,7 @@ object GroupBox22: TGroupBox
     TabOrder = 9
   end
   object Button9: TButton
+    OnClick = Button9Click
     Left = 384
     Top = 448
     Width = 200
