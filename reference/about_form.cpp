@@ -1,5 +1,9 @@
 #include "reference/about_form.h"
 
+#include "app/form1.h"
+#include "app/links.h"
+#include "app/program.h"
+
 namespace trellis {
 
 TForm2::TForm2() : vcl::TForm("TForm2") {
@@ -9,8 +13,24 @@ TForm2::TForm2() : vcl::TForm("TForm2") {
   Bind("Label3", Label3);
   Bind("Button2", Button2);
   Bind("Button1", Button1);
+  Handler("Button1Click", this, &TForm2::Button1Click);
+  Handler("Button2Click", this, &TForm2::Button2Click);
+  Handler("FormCloseQuery", this, &TForm2::FormCloseQuery);
   LoadLayout("Form2");
   FinishLoading();
+}
+
+// The main window waits, disabled, while this window is open.
+void TForm2::Button1Click(vcl::TObject*) {
+  Close();
+  Form1->SetEnabled(true);
+}
+
+void TForm2::Button2Click(vcl::TObject*) { OpenLink(Link::MakerFeedback); }
+
+void TForm2::FormCloseQuery(vcl::TObject*, bool& CanClose) {
+  Form1->SetEnabled(true);
+  CanClose = true;
 }
 
 }  // namespace trellis

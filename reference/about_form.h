@@ -15,6 +15,10 @@ class TForm2 : public vcl::TForm {
   vcl::TLabel* Label3 = nullptr;    // maker
   vcl::TButton* Button2 = nullptr;  // "Program Feedback"
   vcl::TButton* Button1 = nullptr;  // "Close"
+
+  void Button1Click(vcl::TObject* Sender);
+  void Button2Click(vcl::TObject* Sender);
+  void FormCloseQuery(vcl::TObject* Sender, bool& CanClose);
 };
 
 }  // namespace trellis

@@ -11,6 +11,9 @@ class TForm5 : public vcl::TForm {
 
   vcl::TPanel* Panel1 = nullptr;
   vcl::TMemo* Memo1 = nullptr;  // the references, read-only
+
+  void FormCloseQuery(vcl::TObject* Sender, bool& CanClose);
+  void Memo1KeyPress(vcl::TObject* Sender, char& Key);
 };
 
 }  // namespace trellis

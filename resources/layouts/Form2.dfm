@@ -4,6 +4,7 @@ object Form2: TForm2
   ClientHeight = 162
   BorderStyle = bsDialog
   Position = poScreenCenter
+  OnCloseQuery = FormCloseQuery
   ShowHint = True
   object Image1: TImage
     Left = 24
@@ -37,6 +38,7 @@ object Form2: TForm2
     Caption = 'Orvane, Inc.'
   end
   object Button2: TButton
+    OnClick = Button2Click
     Left = 176
     Top = 120
     Width = 128
@@ -46,6 +48,7 @@ object Form2: TForm2
     TabOrder = 0
   end
   object Button1: TButton
+    OnClick = Button1Click
     Left = 312
     Top = 120
     Width = 80

@@ -4,6 +4,7 @@ object Form5: TForm5
   ClientHeight = 440
   BorderStyle = bsDialog
   Position = poScreenCenter
+  OnCloseQuery = FormCloseQuery
   object Panel1: TPanel
     Left = 8
     Top = 8
@@ -11,6 +12,7 @@ object Form5: TForm5
     Height = 424
     TabOrder = 0
     object Memo1: TMemo
+      OnKeyPress = Memo1KeyPress
       Left = 4
       Top = 4
       Width = 576
