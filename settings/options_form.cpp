@@ -18,6 +18,7 @@ TForm6::TForm6() : vcl::TForm("TForm6") {
   Bind("Image2", Image2);
   Bind("BitBtn1", BitBtn1);
   Bind("Button1", Button1);
+  BindThemeHandlers();
   LoadLayout("Form6");
   FinishLoading();
 }

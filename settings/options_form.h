@@ -24,6 +24,13 @@ class TForm6 : public vcl::TForm {
   vcl::TImage* Image2 = nullptr;
   vcl::TBitBtn* BitBtn1 = nullptr;
   vcl::TButton* Button1 = nullptr;
+
+  // The colour themes.
+  void FormCreate(vcl::TObject* Sender);
+  void cbxVclStylesChange(vcl::TObject* Sender);
+
+ private:
+  void BindThemeHandlers();
 };
 
 }  // namespace trellis
