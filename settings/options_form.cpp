@@ -19,6 +19,7 @@ TForm6::TForm6() : vcl::TForm("TForm6") {
   Bind("BitBtn1", BitBtn1);
   Bind("Button1", Button1);
   BindThemeHandlers();
+  BindOptionHandlers();
   LoadLayout("Form6");
   FinishLoading();
 }

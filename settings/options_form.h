@@ -29,8 +29,23 @@ class TForm6 : public vcl::TForm {
   void FormCreate(vcl::TObject* Sender);
   void cbxVclStylesChange(vcl::TObject* Sender);
 
+  // The options; each is stored when it changes.
+  void RadioGroup1Click(vcl::TObject* Sender);
+  void RadioGroup2Click(vcl::TObject* Sender);
+  void CheckBox1Click(vcl::TObject* Sender);
+  void CheckBox2Click(vcl::TObject* Sender);
+  void CheckBox3Click(vcl::TObject* Sender);
+  void Edit1Change(vcl::TObject* Sender);
+  void Edit2Change(vcl::TObject* Sender);
+  void Button1Click(vcl::TObject* Sender);
+  void BitBtn1Click(vcl::TObject* Sender);
+  void FormShow(vcl::TObject* Sender);
+  void FormCloseQuery(vcl::TObject* Sender, bool& CanClose);
+
  private:
   void BindThemeHandlers();
+  void BindOptionHandlers();
+  void ShowEtchPicture(int e);
 };
 
 }  // namespace trellis

@@ -6,6 +6,8 @@ object Form6: TForm6
   Position = poScreenCenter
   Color = clWhite
   ShowHint = True
+  OnShow = FormShow
+  OnCloseQuery = FormCloseQuery
   object Image1: TImage
     Left = 0
     Top = 0
@@ -21,6 +23,7 @@ object Form6: TForm6
     Height = 4
   end
   object RadioGroup1: TRadioGroup
+    OnClick = RadioGroup1Click
     Left = 16
     Top = 60
     Width = 256
@@ -35,6 +38,7 @@ object Form6: TForm6
     TabOrder = 0
   end
   object RadioGroup2: TRadioGroup
+    OnClick = RadioGroup2Click
     Left = 16
     Top = 164
     Width = 256
@@ -56,6 +60,8 @@ object Form6: TForm6
     Caption = '  Copper Weight  '
     TabOrder = 2
     object CheckBox1: TCheckBox
+      OnClick = CheckBox1Click
+      OnKeyPress = CheckBox1KeyPress
       Left = 16
       Top = 22
       Width = 224
@@ -86,6 +92,8 @@ object Form6: TForm6
       Caption = 'TH'
     end
     object Edit1: TEdit
+      OnChange = Edit1Change
+      OnKeyPress = Edit1KeyPress
       Left = 48
       Top = 46
       Width = 64
@@ -102,6 +110,8 @@ object Form6: TForm6
       Caption = 'uVia'
     end
     object Edit2: TEdit
+      OnChange = Edit2Change
+      OnKeyPress = Edit2KeyPress
       Left = 168
       Top = 46
       Width = 64
@@ -111,6 +121,7 @@ object Form6: TForm6
       TabOrder = 1
     end
     object CheckBox2: TCheckBox
+      OnClick = CheckBox2Click
       Left = 16
       Top = 84
       Width = 240
@@ -127,6 +138,8 @@ object Form6: TForm6
     Caption = '  Metric Options  '
     TabOrder = 4
     object CheckBox3: TCheckBox
+      OnClick = CheckBox3Click
+      OnKeyPress = CheckBox3KeyPress
       Left = 16
       Top = 22
       Width = 200
@@ -181,6 +194,7 @@ object Form6: TForm6
     Visible = False
   end
   object BitBtn1: TBitBtn
+    OnClick = BitBtn1Click
     Left = 600
     Top = 324
     Width = 88
@@ -191,6 +205,7 @@ object Form6: TForm6
     TabOrder = 6
   end
   object Button1: TButton
+    OnClick = Button1Click
     Left = 700
     Top = 324
     Width = 88
