@@ -15,8 +15,8 @@ object Form4: TForm4
     Stretch = True
   end
   object Image2: TImage
-    Left = 520
-    Top = 530
+    Left = 488
+    Top = 556
     Width = 40
     Height = 40
     Picture = 'program_icon'
