@@ -5,6 +5,7 @@
 #include <cmath>
 #include <fstream>
 #include <functional>
+#include <iterator>
 #include <map>
 #include <memory>
 #include <optional>
@@ -306,6 +307,7 @@ class Run {
     harness_ = std::make_unique<Harness>(options_);
     for (const auto& name : erased_) harness_->platform.settings.Erase(kSettingsKey, name);
     ApplyFailures();
+    harness_->platform.printerAvailable = !printerAbsent_;
     for (int a : answers_) harness_->platform.answers.push_back(a);
     answers_.clear();
   }
@@ -434,6 +436,12 @@ class Run {
         harness_->platform.answers.push_back(answer);
       else
         answers_.push_back(answer);
+    } else if (cmd == "printer") {
+      std::string w = a.Word("present or absent");
+      if (w != "present" && w != "absent") throw ScenarioError("expected present or absent");
+      a.End();
+      printerAbsent_ = w == "absent";
+      if (harness_) harness_->platform.printerAvailable = !printerAbsent_;
     } else if (cmd == "create") {
       a.End();
       if (Created()) throw ScenarioError("the program was already created");
@@ -563,7 +571,8 @@ class Run {
       if (kind == "shell") return CheckShell({});
       if (kind == "sleeps") return CheckSleeps(0, 0);
       if (kind == "windows") return CheckWindows({});
-      throw ScenarioError("expected messages, writes, shell, sleeps or windows after no");
+      if (kind == "prints") return CheckPrints({});
+      throw ScenarioError("expected messages, writes, shell, sleeps, windows or prints after no");
     }
     if (!what.quoted && w == "messages") {
       std::vector<Message> expected;
@@ -617,6 +626,11 @@ class Run {
       }
       a.End();
       return CheckWrites(expected);
+    }
+    if (!what.quoted && w == "prints") {
+      std::vector<std::string> expected;
+      while (a.More()) expected.push_back(a.Word("a window"));
+      return CheckPrints(expected);
     }
     if (!what.quoted && w == "shell") {
       auto expected = a.Texts("a shell target");
@@ -706,6 +720,18 @@ class Run {
     Check(got == expected, "shell " + QuoteList(expected), QuoteList(got));
   }
 
+  void CheckPrints(const std::vector<std::string>& expected) {
+    const auto& printed = Platform().printedForms;
+    std::vector<std::string> got(printed.begin() + static_cast<long>(printBase_), printed.end());
+    printBase_ = printed.size();
+    auto join = [](const std::vector<std::string>& v) {
+      std::string out;
+      for (const auto& s : v) out += (out.empty() ? "" : " ") + s;
+      return v.empty() ? std::string("no prints") : "prints " + out;
+    };
+    Check(got == expected, join(expected), join(got));
+  }
+
   void CheckSleeps(long long n, long long ms) {
     const auto& sleeps = Platform().sleeps;
     std::vector<int> got(sleeps.begin() + static_cast<long>(sleepBase_), sleeps.end());
@@ -751,6 +777,8 @@ class Run {
         {"ConductorTempTextC", [&] { return f.ConductorTempTextC; }},
         {"ConductorTempTextF", [&] { return f.ConductorTempTextF; }},
         {"WireResistance", [&] { return f.WireResistance; }},
+        {"MaterialModifier", [&] { return f.MaterialModifier; }},
+        {"MaterialTg", [&] { return f.MaterialTg; }},
     };
     auto it = values.find(name);
     if (it == values.end()) throw ScenarioError("no value named " + name);
@@ -826,6 +854,50 @@ class Run {
       auto yn = [](bool b) { return std::string(b ? "yes" : "no"); };
       return Check(got == expected, ref + " " + prop + " " + yn(expected), yn(got));
     }
+    if (prop == "left" || prop == "top" || prop == "width" || prop == "height") {
+      long long expected = a.Int("the number of pixels");
+      a.End();
+      const vcl::TControl& ct = needControl();
+      const int got = prop == "left"    ? ct.Left()
+                      : prop == "top"   ? ct.Top()
+                      : prop == "width" ? ct.Width()
+                                        : ct.Height();
+      return Check(got == expected, ref + " " + prop + " " + std::to_string(expected),
+                   std::to_string(got));
+    }
+    if (prop == "hint") {
+      std::string expected = a.Text("the hint");
+      a.End();
+      const std::string& got = needControl().Hint();
+      return Check(got == expected, ref + " hint " + Quote(expected), Quote(got));
+    }
+    if (prop == "panel") {
+      auto& bar = As<vcl::TStatusBar>(c, "a status bar");
+      long long i = a.Int("the panel's number");
+      if (i < 0 || i >= bar.PanelCount())
+        throw ScenarioError(ref + " has no panel " + std::to_string(i));
+      const vcl::TStatusPanel& panel = bar.Panel(static_cast<int>(i));
+      const std::string what = a.Word("text or alignment");
+      const std::string name = ref + " panel " + std::to_string(i) + " ";
+      if (what == "text") {
+        std::string expected = a.Text("the text");
+        a.End();
+        return Check(panel.Text == expected, name + "text " + Quote(expected), Quote(panel.Text));
+      }
+      if (what != "alignment") throw ScenarioError("expected text or alignment, got " + what);
+      static const std::map<std::string, vcl::TAlignment> kAlign = {
+          {"left", vcl::TAlignment::taLeftJustify},
+          {"right", vcl::TAlignment::taRightJustify},
+          {"center", vcl::TAlignment::taCenter}};
+      std::string w = a.Word("left, right or center");
+      a.End();
+      auto it = kAlign.find(w);
+      if (it == kAlign.end()) throw ScenarioError("expected left, right or center, got " + w);
+      std::string got;
+      for (const auto& [n, v] : kAlign)
+        if (v == panel.Alignment) got = n;
+      return Check(panel.Alignment == it->second, name + "alignment " + w, got);
+    }
     if (prop == "index") {
       long long expected = a.Int("the index");
       a.End();
@@ -887,7 +959,7 @@ class Run {
   HarnessOptions options_;
   std::vector<std::string> erased_;
   std::vector<int> answers_;
-  bool failOpen_ = false, failWrites_ = false;
+  bool failOpen_ = false, failWrites_ = false, printerAbsent_ = false;
   std::set<std::string> failWritesOf_;
   // Watchers outlive the program whose controls point at them.
   std::map<vcl::TControl*, std::unique_ptr<Watcher>> watchers_;
@@ -895,7 +967,7 @@ class Run {
   bool started_ = false;
   std::optional<int> exited_;
   long solveBase_ = 0;
-  size_t writeBase_ = 0, shellBase_ = 0, sleepBase_ = 0, windowBase_ = 0;
+  size_t writeBase_ = 0, shellBase_ = 0, sleepBase_ = 0, windowBase_ = 0, printBase_ = 0;
 };
 
 // ---- Structure: statements, message blocks and cases ----

@@ -1,0 +1,341 @@
+// The Options and Information states each calculator's selection leaves,
+// walked over all nineteen calculators in both directions so that no state
+// is merely left over from the calculator before.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "app/form1.h"
+#include "settings/options_form.h"
+#include "tests/support/harness.h"
+#include "vcl/user.h"
+
+namespace {
+
+using trellis::TForm1;
+using trellis::testing::Harness;
+
+const char* const kMenuItems[19] = {
+    "SignalProperties1",  "RFImpedances1",      "ConductorProperties1",
+    "ConversionData1",    "DifferentialPairs1", "EmbeddedRs1",
+    "ErEffective1",       "FuseCurrent1",       "Mechanical1",
+    "ConductorSpacing1",  "OhmsLaw1",           "Padstacks1",
+    "PDNImpedance1",      "PlanarInductors1",   "PPMCalculator1",
+    "ThermalManagement1", "ViaProperties1",     "WavelengthCalculator1",
+    "XlXcReactance1"};
+
+void Select(Harness& h, int k) {
+  auto* item = dynamic_cast<vcl::TMenuItem*>(h.Main().FindComponent(kMenuItems[k]));
+  ASSERT_NE(item, nullptr) << kMenuItems[k];
+  vcl::user::PickMenuItem(*item);
+}
+
+// 1 on, 0 off, -1 not set by the selection. Plane: 0 hidden, 1 shown off,
+// 2 shown on, 3 shown by the conductor panel's plane group.
+struct Options {
+  int units, base, plating, structure, plane, substrate, er, tg, rise, ambient, manual;
+};
+
+constexpr Options kOptions[19] = {
+    {1, 0, 0, 1, 1, 1, 1, 0, 0, 0, 0},  {1, 1, -1, 1, 0, 1, 1, 0, 0, 0, 1},
+    {1, 1, -1, 1, 3, 1, 0, 1, 1, 1, 1}, {1, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0},
+    {1, 1, 1, 1, 0, 1, 1, 0, 0, 0, 1},  {1, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0},
+    {1, 1, 1, 0, 1, 1, 1, 0, 0, 0, 1},  {1, 1, 1, 0, 1, 0, 0, 0, 0, 1, 1},
+    {1, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0},  {1, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0},
+    {0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0},  {1, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0},
+    {1, 0, 0, 0, 1, 1, 1, 0, 0, 0, 0},  {1, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0},
+    {0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0},  {0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0},
+    {1, 0, 0, 1, 2, 1, 1, 1, 1, 1, 0},  {1, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0},
+    {0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0},
+};
+
+struct Selector {
+  std::string caption;
+  std::vector<std::string> items;
+  int index;
+};
+
+const std::vector<std::string> kLayers = {"Internal Layer", "External Layer"};
+
+Selector SelectorOf(int k) {
+  switch (k) {
+    case 0:
+      return {" Passive Circuits ", {"Microstrip", "Stripline"}, 0};
+    case 1:
+      return {" Passive Circuits ",
+              {"Microstrip", "Microstrip Embed", "Stripline", "Stripline Asym", "Dual Stripline",
+               "Coplanar Wave"},
+              0};
+    case 2:
+      return {" Conductor Layer ", kLayers, 1};
+    case 4:
+      return {" Differential Layer ",
+              {"Edge Cpld Ext", "Edge Cpld Int Sym", "Edge Cpld Int Asym", "Edge Cpld Embed",
+               "Broad Cpld Shld", "Broad Cpld NShld"},
+              0};
+    case 13:
+      return {" Inductor Geometry ", {"Square", "Hexagonal", "Octagonal", "Circular"}, 0};
+    case 16:
+      return {" Layer Set ", {"2 Layer", "Multi Layer", "Microvia"}, 1};
+    case 17:
+      return {" Conductor Layer ", {"Microstrip", "Stripline"}, 0};
+    default:
+      return {" Conductor Layer ", kLayers, -1};
+  }
+}
+
+// The Information rows each calculator shows; every other row is hidden.
+std::set<std::string> ShownRows(int k) {
+  switch (k) {
+    case 1:
+      return {"Label23", "Label27"};  // by the structure selector's Microstrip
+    case 2:
+      return {"Label23",  "Label27",  "Label319", "Label320",
+              "Label106", "Label110", "Label41",  "Label72"};
+    case 4:
+      return {"Label319", "Label397", "Label396", "Label398", "Label23", "Label403"};
+    case 10:
+      return {"Label319", "Label320"};
+    case 16:
+      return {"Label23",  "Label27",  "Label319", "Label350", "Label320", "Label398", "Label106",
+              "Label110", "Label284", "Label285", "Label41",  "Label72",  "Edit227",  "UpDown6"};
+    default:
+      return {};
+  }
+}
+
+const char* const kRows[] = {"Label319", "Label320", "Label23",  "Label27",  "Label350", "Label396",
+                             "Label397", "Label398", "Label403", "Label106", "Label110", "Label284",
+                             "Label285", "Label41",  "Label72",  "Edit227",  "UpDown6"};
+
+void CheckOptions(TForm1& f, int k) {
+  SCOPED_TRACE("calculator " + std::to_string(k));
+  const Options& o = kOptions[k];
+  auto group = [&](int state, std::initializer_list<vcl::TControl*> controls) {
+    if (state < 0) return;
+    for (vcl::TControl* c : controls) EXPECT_EQ(c->Enabled(), state == 1) << c->Name;
+  };
+  group(o.units, {f.RadioGroup6});
+  group(o.base, {f.RadioGroup4});
+  group(o.plating, {f.RadioGroup1});
+  group(o.structure, {f.RadioGroup3});
+  group(o.substrate, {f.ComboBox1, f.Label35});
+  group(o.er, {f.Edit7, f.Label36});
+  group(o.tg, {f.Edit66, f.Label9});
+  group(o.rise, {f.Edit1, f.UpDown1, f.Label1, f.Label2});
+  group(o.ambient, {f.Edit2, f.UpDown2, f.Label3, f.Label4});
+  group(o.manual, {f.Edit136, f.Edit137, f.Edit138, f.Edit139});
+  EXPECT_EQ(f.RadioGroup5->Visible(), o.plane != 0);
+  if (o.plane == 1 || o.plane == 2) {
+    EXPECT_EQ(f.RadioGroup5->Enabled(), o.plane == 2);
+  }
+  if (o.plane == 3) {
+    EXPECT_EQ(f.RadioGroup5->Enabled(), f.RadioGroup2->ItemIndex() == 1);
+  }
+
+  // A selection only ever enables the boxes around the inputs.
+  const std::set<int> rise = {2, 16}, ambient = {2, 7, 15, 16}, base = {1, 2, 4, 6, 7},
+                      plating = {6, 7};
+  if (rise.count(k)) {
+    EXPECT_TRUE(f.GroupBox3->Enabled());
+  }
+  if (ambient.count(k)) {
+    EXPECT_TRUE(f.GroupBox4->Enabled());
+  }
+  if (base.count(k)) {
+    EXPECT_TRUE(f.GroupBox31->Enabled());
+  }
+  if (plating.count(k)) {
+    EXPECT_TRUE(f.GroupBox32->Enabled());
+  }
+
+  const Selector s = SelectorOf(k);
+  EXPECT_EQ(f.RadioGroup3->Caption(), s.caption);
+  EXPECT_EQ(f.RadioGroup3->Items().Items(), s.items);
+  EXPECT_EQ(f.RadioGroup3->ItemIndex(), s.index);
+  const bool tall = k == 1 || k == 4 || k == 13;
+  EXPECT_EQ(f.RadioGroup3->Height(), tall ? 169 : 81);
+  EXPECT_EQ(f.RadioGroup3->Top(), tall ? 336 : 424);
+
+  EXPECT_EQ(f.RadioGroup5->Caption(), k == 16 ? " Property Selection " : " Plane Thickness ");
+  if (k != 11) {
+    EXPECT_TRUE(f.Button1->Enabled());
+  }
+  EXPECT_EQ(f.TabControl1->TabIndex(), k);
+  EXPECT_EQ(f.CalculatorIndex, k);
+}
+
+void CheckInformation(TForm1& f, int k) {
+  SCOPED_TRACE("calculator " + std::to_string(k));
+  const std::set<std::string> shown = ShownRows(k);
+  for (const char* row : kRows)
+    EXPECT_EQ(dynamic_cast<vcl::TControl&>(*f.FindComponent(row)).Visible(), shown.count(row) > 0)
+        << row;
+
+  if (k != 16) {
+    for (vcl::TControl* c : {f.Label55, f.Label56, f.Label319, f.Label23, f.Label27, f.Label350})
+      EXPECT_TRUE(c->Enabled()) << c->Name;
+  }
+  const std::string label55 = k == 3    ? "dBm to Watts Conversion"
+                              : k == 16 ? "Power Dissipation (dBm)"
+                                        : "Total Copper Thickness";
+  if (k != 10) {
+    EXPECT_EQ(f.Label55->Caption(), label55);
+  }
+  const std::string label23 = k == 1    ? "Er Effective"
+                              : k == 4  ? "Lsat = "
+                              : k == 16 ? "Via Temperature"
+                                        : "Conductor Temperature";
+  EXPECT_EQ(f.Label23->Caption(), label23);
+
+  const std::set<int> keeps56 = {1, 2, 3, 4, 6}, keeps110 = {1, 2, 4, 16};
+  if (!keeps56.count(k)) {
+    EXPECT_EQ(f.Label56->Caption(), "N/A");
+  }
+  if (!keeps110.count(k)) {
+    EXPECT_EQ(f.Label110->Caption(), "N/A");
+    EXPECT_EQ(f.Label285->Caption(), "N/A");
+  }
+  if (k != 2 && k != 16) {
+    EXPECT_EQ(f.Label72->Caption(), "N/A");
+  }
+  EXPECT_EQ(f.Label27->Caption(), k == 2 || k == 16 ? "107.6F" : "N/A");
+  if (k == 10 || k == 18) {
+    EXPECT_EQ(f.Label320->Caption(), "N/A");
+  }
+
+  switch (k) {
+    case 2:
+      EXPECT_EQ(f.Label319->Caption(), "Loaded Conductor Temperature");
+      EXPECT_EQ(f.Label106->Caption(), "Material Tg");
+      EXPECT_EQ(f.Label41->Caption(), "J =");
+      EXPECT_EQ(f.Label106->Left(), 248);
+      EXPECT_EQ(f.Label110->Left(), 248);
+      EXPECT_EQ(f.Label41->Left(), 206);
+      EXPECT_EQ(f.Label41->Top(), 107);
+      EXPECT_EQ(f.Label72->Left(), 228);
+      for (vcl::TControl* c : {f.Label106, f.Label110, f.Label41, f.Label72})
+        EXPECT_TRUE(c->Enabled()) << c->Name;
+      break;
+    case 4:
+      EXPECT_EQ(f.Label319->Caption(), "W/H = ");
+      EXPECT_EQ(f.Label398->Left(), 56);
+      break;
+    case 10:
+      EXPECT_EQ(f.Label319->Caption(), "Series Current");
+      break;
+    case 16:
+      EXPECT_EQ(f.Label56->Caption(), "N/A");
+      EXPECT_EQ(f.Label319->Caption(), "Aspect Ratio = ");
+      EXPECT_EQ(f.Label320->Caption(), "J = ");
+      EXPECT_EQ(f.Label106->Caption(), "Via Thermal Resistance");
+      EXPECT_EQ(f.Label284->Caption(), "Via Count:");
+      EXPECT_EQ(f.Label41->Caption(), "Via Voltage Drop");
+      EXPECT_EQ(f.Label398->Left(), 32);
+      for (vcl::TControl* c : {f.Label106, f.Label110, f.Label41, f.Label72})
+        EXPECT_EQ(c->Left(), 178) << c->Name;
+      EXPECT_EQ(f.Label41->Top(), 91);
+      EXPECT_TRUE(f.Edit227->Enabled());
+      EXPECT_TRUE(f.UpDown6->Enabled());
+      break;
+    default:
+      break;
+  }
+}
+
+TEST(SelectionStates, EveryCalculatorInBothDirections) {
+  Harness h;
+  h.Start();
+  TForm1& f = h.Main();
+  std::vector<int> walk;
+  for (int k = 0; k < 19; ++k) walk.push_back(k);
+  for (int k = 17; k >= 0; --k) walk.push_back(k);
+  for (int k : walk) {
+    Select(h, k);
+    CheckOptions(f, k);
+    CheckInformation(f, k);
+  }
+  EXPECT_TRUE(h.platform.TakeMessages().empty());
+}
+
+TEST(SelectionStates, PlaneGroupFollowsThePlaneOnConductorProperties) {
+  Harness h;
+  h.Start();
+  TForm1& f = h.Main();
+  for (int plane : {1, 0, 1}) {
+    Select(h, 0);
+    f.RadioGroup2->SetItemIndex(plane);
+    Select(h, 2);
+    EXPECT_TRUE(f.RadioGroup5->Visible());
+    EXPECT_EQ(f.RadioGroup5->Enabled(), plane == 1) << "plane " << plane;
+  }
+  EXPECT_TRUE(h.platform.TakeMessages().empty());
+}
+
+TEST(SelectionStates, PadstackSolvesOnlyForItsThruHoleTypes) {
+  Harness h;
+  h.Start();
+  TForm1& f = h.Main();
+  for (int type = 0; type < f.RadioGroup14->Items().Count(); ++type) {
+    Select(h, 0);
+    f.RadioGroup14->SetItemIndex(type);
+    Select(h, 11);
+    EXPECT_EQ(f.Button1->Enabled(), type == 0 || type == 2) << "type " << type;
+    Select(h, 17);
+    EXPECT_TRUE(f.Button1->Enabled());
+  }
+  h.platform.TakeMessages();
+}
+
+TEST(SelectionStates, ProgramOptionsTextsFollowAtTheSelection) {
+  Harness h;
+  h.Start();
+  TForm1& f = h.Main();
+  const char* const kModes[3] = {"IPC-2152 with modifiers mode", "IPC-2152 without modifiers mode",
+                                 "IPC-2221 mode"};
+  const char* const kEtch[3] = {"1:1", "2:1", "None"};
+  for (int i : {2, 0, 1}) {
+    trellis::Form6->RadioGroup1->SetItemIndex(i);
+    trellis::Form6->RadioGroup2->SetItemIndex(i);
+    Select(h, 2);
+    EXPECT_EQ(f.Label243->Caption(), kModes[i]);
+    EXPECT_EQ(f.Label126->Caption(), kEtch[i]);
+    vcl::TImage* const conductor[3] = {f.Image68, f.Image73, f.Image69};
+    for (int p = 0; p < 3; ++p) EXPECT_EQ(conductor[p]->Visible(), p == i) << "picture " << p;
+    Select(h, 7);
+    EXPECT_EQ(f.Label380->Caption(), kEtch[i]);
+    vcl::TImage* const fusing[3] = {f.Image74, f.Image76, f.Image75};
+    for (int p = 0; p < 3; ++p) EXPECT_EQ(fusing[p]->Visible(), p == i) << "picture " << p;
+    Select(h, 16);
+    EXPECT_EQ(f.Label187->Caption(), kModes[i]);
+  }
+  EXPECT_TRUE(h.platform.TakeMessages().empty());
+}
+
+// The right-hand Information column moves between the conductor calculator's
+// places and the via calculator's, and back.
+TEST(SelectionStates, RightColumnMovesBetweenViaAndConductor) {
+  Harness h;
+  h.Start();
+  TForm1& f = h.Main();
+  struct Place {
+    int label106, label110, label41, label41Top, label72;
+  };
+  const Place via{178, 178, 178, 91, 178}, conductor{248, 248, 206, 107, 228};
+  for (int k : {16, 2, 16, 2}) {
+    Select(h, k);
+    const Place& p = k == 16 ? via : conductor;
+    EXPECT_EQ(f.Label106->Left(), p.label106) << k;
+    EXPECT_EQ(f.Label110->Left(), p.label110) << k;
+    EXPECT_EQ(f.Label41->Left(), p.label41) << k;
+    EXPECT_EQ(f.Label41->Top(), p.label41Top) << k;
+    EXPECT_EQ(f.Label72->Left(), p.label72) << k;
+    EXPECT_TRUE(f.Label41->Visible());
+    EXPECT_TRUE(f.Label72->Visible());
+  }
+  EXPECT_TRUE(h.platform.TakeMessages().empty());
+}
+
+}  // namespace
