@@ -2,19 +2,15 @@
 // inductors, PPM and crystal, reactance): what their handlers and solves find at start-up.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <optional>
-#include <regex>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "app/form1.h"
 #include "tests/support/harness.h"
+#include "tests/support/layout_checks.h"
 
-using trellis::testing::Harness;
+using namespace trellis::testing;
 
 namespace {
 
@@ -239,18 +235,8 @@ const std::vector<Row>& DesignTable() {
   return rows;
 }
 
-bool InCircuitPanels(const vcl::TControl* c) {
-  for (const vcl::TControl* p = c; p; p = p->Parent())
-    for (const char* panel : kCircuitPanels)
-      if (p->Name == panel) return true;
-  return false;
-}
-
 std::vector<vcl::TControl*> CircuitControls(const vcl::TForm& f) {
-  std::vector<vcl::TControl*> out;
-  for (vcl::TComponent* comp : f.Components())
-    if (auto* c = dynamic_cast<vcl::TControl*>(comp); c && InCircuitPanels(c)) out.push_back(c);
-  return out;
+  return ControlsWithin(f, kCircuitPanels);
 }
 
 class CircuitLayout : public ::testing::Test {
@@ -265,18 +251,13 @@ TEST_F(CircuitLayout, ControlsHaveTheirDesignState) {
     SCOPED_TRACE(r.name);
     auto* c = f.Find<vcl::TControl>(r.name);
     ASSERT_NE(c, nullptr);
-    EXPECT_EQ(c->ClassName(), r.cls);
-    EXPECT_TRUE(InCircuitPanels(c));
-    if (r.text) {
-      EXPECT_EQ(c->Caption(), *r.text);
-    }
-    // Shown means its own flag and that of its parent (the tab panel it lies on).
-    const bool shown = c->Visible() && (c->Parent() == nullptr || c->Parent()->Visible());
-    EXPECT_EQ(shown, r.visible);
-    if (auto* rg = dynamic_cast<vcl::TRadioGroup*>(c)) {
-      EXPECT_EQ(rg->Items().Items(), r.items);
-      EXPECT_EQ(rg->ItemIndex(), r.itemIndex);
-    }
+    // Shown means its own flag and that of its parent (the tab panel it lies on); the kind
+    // below stands for the edits' read-only flag.
+    ExpectState(*c, {r.name, r.cls, r.text, r.items, r.itemIndex, r.visible},
+                {.visibleWithParent = true,
+                 .enabled = false,
+                 .editReadOnly = false,
+                 .within = kCircuitPanels});
     auto* ed = dynamic_cast<vcl::TEdit*>(c);
     switch (r.kind) {
       case Kind::Input:
@@ -398,29 +379,13 @@ TEST_F(CircuitLayout, InputsKeepTheirLimitsAndSpinButtons) {
 
 TEST_F(CircuitLayout, ControlsNeitherOverlapNorLeaveTheirParent) {
   const auto controls = CircuitControls(h.Main());
-  for (vcl::TControl* c : controls) {
-    const vcl::TControl* p = c->Parent();
-    if (p->Name == "Panel1") continue;
-    EXPECT_GE(c->Left(), 0) << c->Name;
-    EXPECT_GE(c->Top(), 0) << c->Name;
-    EXPECT_LE(c->Left() + c->Width(), p->Width()) << c->Name;
-    EXPECT_LE(c->Top() + c->Height(), p->Height()) << c->Name;
-  }
-  auto stacked = [](const vcl::TControl* a, const vcl::TControl* b) {
+  for (vcl::TControl* c : controls)
+    if (!OnPanelStack(*c)) ExpectInsideParent(*c);
+  ExpectApart(controls, [](const vcl::TControl& a, const vcl::TControl& b) {
     // Pictures of one place and the tab panels are shown one at a time.
-    return (dynamic_cast<const vcl::TImage*>(a) && dynamic_cast<const vcl::TImage*>(b)) ||
-           (dynamic_cast<const vcl::TPanel*>(a) && dynamic_cast<const vcl::TPanel*>(b));
-  };
-  for (size_t i = 0; i < controls.size(); ++i)
-    for (size_t j = i + 1; j < controls.size(); ++j) {
-      const vcl::TControl* a = controls[i];
-      const vcl::TControl* b = controls[j];
-      if (a->Parent() != b->Parent() || a->Parent()->Name == "Panel1" || stacked(a, b)) continue;
-      const bool apart = a->Left() + a->Width() <= b->Left() ||
-                         b->Left() + b->Width() <= a->Left() ||
-                         a->Top() + a->Height() <= b->Top() || b->Top() + b->Height() <= a->Top();
-      EXPECT_TRUE(apart) << a->Name << " overlaps " << b->Name;
-    }
+    return OnPanelStack(a) || BothImages(a, b) ||
+           (dynamic_cast<const vcl::TPanel*>(&a) && dynamic_cast<const vcl::TPanel*>(&b));
+  });
 }
 
 TEST_F(CircuitLayout, LabelsAreWideEnoughForTheirCaptions) {
@@ -442,45 +407,23 @@ TEST_F(CircuitLayout, LabelsAreWideEnoughForTheirCaptions) {
 }
 
 TEST_F(CircuitLayout, TabOrderIsUniqueWithinEachParent) {
-  std::vector<std::pair<const vcl::TControl*, int>> seen;
-  for (vcl::TControl* c : CircuitControls(h.Main())) {
-    if (!c->TabStop && dynamic_cast<vcl::TEdit*>(c)) continue;  // unit boxes
-    if (dynamic_cast<vcl::TLabel*>(c) || dynamic_cast<vcl::TImage*>(c) ||
-        dynamic_cast<vcl::TShape*>(c) || dynamic_cast<vcl::TUpDown*>(c))
-      continue;
-    if (c->Parent()->Name == "Panel1") continue;
-    for (const auto& [parent, order] : seen)
-      EXPECT_FALSE(parent == c->Parent() && order == c->TabOrder)
-          << c->Name << " repeats tab order " << order;
-    seen.emplace_back(c->Parent(), c->TabOrder);
-  }
+  ExpectUniqueTabOrder(CircuitControls(h.Main()), [](const vcl::TControl& c) {
+    if (!c.TabStop && dynamic_cast<const vcl::TEdit*>(&c)) return true;  // unit boxes
+    return dynamic_cast<const vcl::TShape*>(&c) || dynamic_cast<const vcl::TUpDown*>(&c) ||
+           OnPanelStack(c);
+  });
 }
 
 TEST_F(CircuitLayout, EveryPictureExistsAtItsControlsSize) {
-  const char* root = std::getenv("TRELLIS_SOURCE_DIR");
-  if (!root) GTEST_SKIP() << "TRELLIS_SOURCE_DIR is not set";
-  const std::regex viewBox(R"re(viewBox="0 0 (\d+) (\d+)")re");
-  int pictures = 0;
-  for (vcl::TControl* c : CircuitControls(h.Main())) {
-    auto* im = dynamic_cast<vcl::TImage*>(c);
-    if (!im) continue;
+  const auto dir = PictureDir();
+  if (!dir) GTEST_SKIP() << "TRELLIS_SOURCE_DIR is not set";
+  const auto pictures = ImagesOf(CircuitControls(h.Main()));
+  for (vcl::TImage* im : pictures) {
     SCOPED_TRACE(im->Name);
-    ++pictures;
     EXPECT_EQ(im->Picture().rfind("circ_", 0), 0u) << im->Picture();
-    EXPECT_TRUE(im->Stretch && im->Proportional);
-    const auto file =
-        std::filesystem::path(root) / "resources" / "pictures" / (im->Picture() + ".svg");
-    std::ifstream in(file);
-    ASSERT_TRUE(in) << file;
-    std::stringstream text;
-    text << in.rdbuf();
-    const std::string svg = text.str();
-    std::smatch m;
-    ASSERT_TRUE(std::regex_search(svg, m, viewBox)) << file;
-    EXPECT_EQ(std::stoi(m[1]), im->Width()) << file;
-    EXPECT_EQ(std::stoi(m[2]), im->Height()) << file;
+    ExpectPictureAtSize(*im, *dir);
   }
-  EXPECT_EQ(pictures, 11);
+  EXPECT_EQ(pictures.size(), 11u);
 }
 
 }  // namespace

@@ -2,34 +2,21 @@
 // panel handlers and solves rely on when the program starts.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <optional>
-#include <regex>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "app/form1.h"
 #include "tests/support/harness.h"
+#include "tests/support/layout_checks.h"
 
-using trellis::testing::Harness;
+using namespace trellis::testing;
 
 namespace {
 
 const char* const kPanels[] = {"GroupBox5", "GroupBox33", "GroupBox13", "GroupBox27"};
 
-struct Expect {
-  const char* name;
-  const char* cls;
-  std::optional<std::string> text;  // caption or edit text
-  std::vector<std::string> items = {};
-  int itemIndex = -1;
-  bool visible = true;
-  bool readOnly = false;  // edits only
-  bool enabled = true;
-};
+using Expect = ControlState;
 
 const std::vector<Expect>& DesignStates() {
   static const std::vector<Expect> table = {
@@ -145,19 +132,7 @@ const std::vector<Expect>& DesignStates() {
   return table;
 }
 
-bool InsidePanels(const vcl::TControl* c) {
-  for (const vcl::TControl* p = c; p; p = p->Parent())
-    for (const char* panel : kPanels)
-      if (p->Name == panel) return true;
-  return false;
-}
-
-std::vector<vcl::TControl*> PanelControls(vcl::TForm& f) {
-  std::vector<vcl::TControl*> out;
-  for (vcl::TComponent* comp : f.Components())
-    if (auto* c = dynamic_cast<vcl::TControl*>(comp); c && InsidePanels(c)) out.push_back(c);
-  return out;
-}
+std::vector<vcl::TControl*> PanelControls(vcl::TForm& f) { return ControlsWithin(f, kPanels); }
 
 class ConductorLayout : public ::testing::Test {
  protected:
@@ -167,25 +142,7 @@ class ConductorLayout : public ::testing::Test {
 
 TEST_F(ConductorLayout, ControlsHaveTheirDesignState) {
   auto& f = h.Main();
-  for (const Expect& e : DesignStates()) {
-    SCOPED_TRACE(e.name);
-    auto* c = f.Find<vcl::TControl>(e.name);
-    ASSERT_NE(c, nullptr);
-    EXPECT_EQ(c->ClassName(), e.cls);
-    EXPECT_TRUE(InsidePanels(c));
-    if (e.text) {
-      EXPECT_EQ(c->Caption(), *e.text);
-    }
-    EXPECT_EQ(c->Visible(), e.visible);
-    EXPECT_EQ(c->Enabled(), e.enabled);
-    if (auto* rg = dynamic_cast<vcl::TRadioGroup*>(c)) {
-      EXPECT_EQ(rg->Items().Items(), e.items);
-      EXPECT_EQ(rg->ItemIndex(), e.itemIndex);
-    }
-    if (auto* ed = dynamic_cast<vcl::TEdit*>(c)) {
-      EXPECT_EQ(ed->ReadOnly(), e.readOnly);
-    }
-  }
+  ExpectStates(f, DesignStates(), {.within = kPanels});
   EXPECT_FALSE(f.CheckBox1->Checked());
 }
 
@@ -209,69 +166,30 @@ TEST_F(ConductorLayout, ResultsAreBoldNavyAndInputsKeepTheirLimits) {
 }
 
 TEST_F(ConductorLayout, EveryPictureExistsAtItsControlsSize) {
-  const char* root = std::getenv("TRELLIS_SOURCE_DIR");
-  if (!root) GTEST_SKIP() << "TRELLIS_SOURCE_DIR is not set";
-  const std::regex viewBox(R"re(viewBox="0 0 (\d+) (\d+)")re");
-  int pictures = 0;
-  for (vcl::TControl* c : PanelControls(h.Main())) {
-    auto* im = dynamic_cast<vcl::TImage*>(c);
-    if (!im) continue;
+  const auto dir = PictureDir();
+  if (!dir) GTEST_SKIP() << "TRELLIS_SOURCE_DIR is not set";
+  const auto pictures = ImagesOf(PanelControls(h.Main()));
+  for (vcl::TImage* im : pictures) {
     SCOPED_TRACE(im->Name);
-    ++pictures;
     ASSERT_FALSE(im->Picture().empty());
-    EXPECT_TRUE(im->Stretch && im->Proportional);
-    std::filesystem::path file =
-        std::filesystem::path(root) / "resources" / "pictures" / (im->Picture() + ".svg");
-    std::ifstream in(file);
-    ASSERT_TRUE(in) << file;
-    std::stringstream text;
-    text << in.rdbuf();
-    const std::string svg = text.str();
-    std::smatch m;
-    ASSERT_TRUE(std::regex_search(svg, m, viewBox)) << file;
-    EXPECT_EQ(std::stoi(m[1]), im->Width()) << file;
-    EXPECT_EQ(std::stoi(m[2]), im->Height()) << file;
+    ExpectPictureAtSize(*im, *dir);
   }
-  EXPECT_EQ(pictures, 23);
+  EXPECT_EQ(pictures.size(), 23u);
 }
 
 // Siblings must not cover each other and must lie inside their parent; only
 // the alternative pictures of one place share it.
 TEST_F(ConductorLayout, ControlsNeitherOverlapNorLeaveTheirParent) {
-  auto& f = h.Main();
-  std::vector<vcl::TControl*> controls = PanelControls(f);
-  for (vcl::TControl* c : controls) {
-    const vcl::TControl* p = c->Parent();
-    if (p->Name == "Panel1") continue;
-    EXPECT_GE(c->Left(), 0) << c->Name;
-    EXPECT_GE(c->Top(), 0) << c->Name;
-    EXPECT_LE(c->Left() + c->Width(), p->Width()) << c->Name;
-    EXPECT_LE(c->Top() + c->Height(), p->Height()) << c->Name;
-  }
-  for (size_t i = 0; i < controls.size(); ++i)
-    for (size_t j = i + 1; j < controls.size(); ++j) {
-      vcl::TControl* a = controls[i];
-      vcl::TControl* b = controls[j];
-      if (a->Parent() != b->Parent() || a->Parent()->Name == "Panel1") continue;
-      if (dynamic_cast<vcl::TImage*>(a) && dynamic_cast<vcl::TImage*>(b)) continue;
-      const bool apart = a->Left() + a->Width() <= b->Left() ||
-                         b->Left() + b->Width() <= a->Left() ||
-                         a->Top() + a->Height() <= b->Top() || b->Top() + b->Height() <= a->Top();
-      EXPECT_TRUE(apart) << a->Name << " overlaps " << b->Name;
-    }
+  const std::vector<vcl::TControl*> controls = PanelControls(h.Main());
+  for (vcl::TControl* c : controls)
+    if (!OnPanelStack(*c)) ExpectInsideParent(*c);
+  ExpectApart(controls, [](const vcl::TControl& a, const vcl::TControl& b) {
+    return OnPanelStack(a) || BothImages(a, b);
+  });
 }
 
 TEST_F(ConductorLayout, TabOrderIsUniqueWithinEachParent) {
-  auto& f = h.Main();
-  std::vector<std::pair<const vcl::TControl*, int>> seen;
-  for (vcl::TControl* c : PanelControls(f)) {
-    if (dynamic_cast<vcl::TLabel*>(c) || dynamic_cast<vcl::TImage*>(c)) continue;
-    if (c->Parent()->Name == "Panel1") continue;
-    for (const auto& [parent, order] : seen)
-      EXPECT_FALSE(parent == c->Parent() && order == c->TabOrder)
-          << c->Name << " repeats tab order " << order;
-    seen.emplace_back(c->Parent(), c->TabOrder);
-  }
+  ExpectUniqueTabOrder(PanelControls(h.Main()), OnPanelStack);
 }
 
 }  // namespace

@@ -2,30 +2,21 @@
 // window: what the structure selector, the solves and the handlers rely on.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "app/form1.h"
 #include "calc/diffpair/crosstalk_form.h"
 #include "tests/support/harness.h"
+#include "tests/support/layout_checks.h"
 
-using trellis::testing::Harness;
+using namespace trellis::testing;
 
 namespace {
 
-struct Expect {
-  const char* name;
-  const char* cls;
-  std::optional<std::string> text;  // caption or edit text
-  std::vector<std::string> items = {};
-  int itemIndex = -1;
-  bool visible = true;
-  bool readOnly = false;  // edits only
-};
+using Expect = ControlState;
 
 const std::vector<std::string> kProtocols = {"DDR2 CLK/DQS",
                                              "DDR3 CLK/DQS",
@@ -153,31 +144,6 @@ const std::vector<Expect>& CrosstalkStates() {
   return table;
 }
 
-void CheckStates(vcl::TForm& form, const std::vector<Expect>& table) {
-  for (const Expect& e : table) {
-    SCOPED_TRACE(form.Name + "." + e.name);
-    auto* c = form.Find<vcl::TControl>(e.name);
-    ASSERT_NE(c, nullptr);
-    EXPECT_EQ(c->ClassName(), e.cls);
-    EXPECT_EQ(c->Visible(), e.visible);
-    EXPECT_TRUE(c->Enabled());
-    if (e.text) {
-      EXPECT_EQ(c->Caption(), *e.text);
-    }
-    if (auto* edit = dynamic_cast<vcl::TEdit*>(c)) {
-      EXPECT_EQ(edit->ReadOnly(), e.readOnly);
-    }
-    if (auto* combo = dynamic_cast<vcl::TComboBox*>(c)) {
-      EXPECT_EQ(combo->Items().Items(), e.items);
-      EXPECT_EQ(combo->ItemIndex(), e.itemIndex);
-    }
-    if (auto* group = dynamic_cast<vcl::TRadioGroup*>(c)) {
-      EXPECT_EQ(group->Items().Items(), e.items);
-      EXPECT_EQ(group->ItemIndex(), e.itemIndex);
-    }
-  }
-}
-
 // Read-only boxes that are not unit boxes carry results: navy, bold, no tab stop.
 void CheckResults(vcl::TForm& form, const std::vector<Expect>& table) {
   for (const Expect& e : table) {
@@ -192,44 +158,28 @@ void CheckResults(vcl::TForm& form, const std::vector<Expect>& table) {
   }
 }
 
-vcl::TControl& Control(vcl::TForm& form, const char* name) {
-  auto* c = form.Find<vcl::TControl>(name);
-  if (!c) throw std::runtime_error(std::string("no control ") + name);
-  return *c;
-}
-
-bool Overlap(const vcl::TControl& a, const vcl::TControl& b) {
-  return a.Left() < b.Left() + b.Width() && b.Left() < a.Left() + a.Width() &&
-         a.Top() < b.Top() + b.Height() && b.Top() < a.Top() + a.Height();
-}
-
 // Visible children lie inside their parent and clear of one another.
 void CheckPlacement(const vcl::TControl& parent) {
-  std::vector<const vcl::TControl*> shown;
-  for (const vcl::TControl* c : parent.Children()) {
-    if (!c->Visible()) continue;
-    SCOPED_TRACE(parent.Name + "/" + c->Name);
-    EXPECT_GE(c->Left(), 0);
-    EXPECT_GE(c->Top(), 0);
-    EXPECT_LE(c->Left() + c->Width(), parent.Width());
-    EXPECT_LE(c->Top() + c->Height(), parent.Height());
-    for (const vcl::TControl* other : shown)
-      EXPECT_FALSE(Overlap(*c, *other)) << c->Name << " overlaps " << other->Name;
-    shown.push_back(c);
+  SCOPED_TRACE(parent.Name);
+  std::vector<vcl::TControl*> shown;
+  for (vcl::TControl* c : parent.Children())
+    if (c->Visible()) shown.push_back(c);
+  for (const vcl::TControl* c : shown) {
+    ExpectInsideParent(*c);
     if (!c->Children().empty()) CheckPlacement(*c);
   }
+  ExpectApart(shown);
 }
 
 void CheckPictures(const vcl::TControl& parent) {
-  const char* root = std::getenv("TRELLIS_SOURCE_DIR");
+  const auto dir = PictureDir();
   for (const vcl::TControl* c : parent.Children()) {
     if (auto* image = dynamic_cast<const vcl::TImage*>(c)) {
       SCOPED_TRACE(image->Name);
       EXPECT_FALSE(image->Picture().empty());
       EXPECT_TRUE(image->Stretch && image->Proportional);
-      if (root) {
-        EXPECT_TRUE(std::filesystem::exists(std::filesystem::path(root) / "resources/pictures" /
-                                            (image->Picture() + ".svg")));
+      if (dir) {
+        EXPECT_TRUE(std::filesystem::exists(PictureFile(*dir, image->Picture())));
       }
     }
     CheckPictures(*c);
@@ -241,7 +191,7 @@ void CheckPictures(const vcl::TControl& parent) {
 TEST(DiffPairLayout, PanelStartsInTheEdgeCoupledExternalArrangement) {
   Harness h;
   h.Create();
-  CheckStates(h.Main(), PanelStates());
+  ExpectStates(h.Main(), PanelStates());
   CheckResults(h.Main(), PanelStates());
 }
 
@@ -284,10 +234,10 @@ TEST(DiffPairLayout, PanelFitsInBothRowArrangements) {
   auto& f = h.Main();
   CheckPlacement(*f.GroupBox8);
   // The two structures with a second height show it and move three rows down by one.
-  for (const char* name : {"Label58", "Edit32", "Edit65"}) Control(f, name).SetVisible(true);
+  for (const char* name : {"Label58", "Edit32", "Edit65"}) ControlNamed(f, name).SetVisible(true);
   for (const char* name : {"Label391", "Edit394", "Edit395", "Label47", "Edit398", "Edit399",
                            "Label401", "Edit400", "Edit401"}) {
-    vcl::TControl& c = Control(f, name);
+    vcl::TControl& c = ControlNamed(f, name);
     c.SetTop(c.Top() + 56);
   }
   f.Image1->SetVisible(false);
@@ -305,7 +255,7 @@ TEST(DiffPairLayout, CrosstalkWindowStartsInMicrostripMode) {
   EXPECT_EQ(w.BorderStyle, vcl::TFormBorderStyle::bsDialog);
   EXPECT_EQ(w.Position, vcl::TPosition::poScreenCenter);
   EXPECT_EQ(w.Edit7->MaxLength(), 8);
-  CheckStates(w, CrosstalkStates());
+  ExpectStates(w, CrosstalkStates());
   CheckResults(w, CrosstalkStates());
 }
 
@@ -319,7 +269,7 @@ TEST(DiffPairLayout, CrosstalkWindowFitsInBothConductorTypes) {
   EXPECT_LE(w.GroupBox51->Top() + w.GroupBox51->Height(), w.ClientHeight());
   CheckPlacement(*w.GroupBox51);
   for (const char* name : {"Label197", "Edit199", "Edit200", "Label198", "Edit201", "Edit202"})
-    Control(w, name).SetVisible(true);
+    ControlNamed(w, name).SetVisible(true);
   w.Image29->SetVisible(false);
   w.Image30->SetVisible(true);
   CheckPlacement(*w.GroupBox51);

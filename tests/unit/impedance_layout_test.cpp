@@ -3,36 +3,21 @@
 // of them stays free of overlaps.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <functional>
 #include <optional>
-#include <regex>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "app/form1.h"
 #include "tests/support/harness.h"
+#include "tests/support/layout_checks.h"
 
-using trellis::testing::Harness;
+using namespace trellis::testing;
 
 namespace {
 
 const char* const kPanels[] = {"GroupBox6", "GroupBox15", "GroupBox43", "GroupBox22"};
 
-struct Expect {
-  const char* name;
-  const char* cls;
-  std::optional<std::string> text;  // caption or edit text
-  std::vector<std::string> items = {};
-  int itemIndex = -1;
-  bool visible = true;
-  bool readOnly = false;  // edits only
-  bool enabled = true;
-  std::optional<std::string> hint = std::nullopt;
-};
+using Expect = ControlState;
 
 const std::string kMaxLengthHint =
     "Maximum length a conductor can be before it is considered a transmission line. ";
@@ -201,80 +186,29 @@ const std::vector<Expect>& DesignStates() {
   return table;
 }
 
-bool InsidePanels(const vcl::TControl* c) {
-  for (const vcl::TControl* p = c; p; p = p->Parent())
-    for (const char* panel : kPanels)
-      if (p->Name == panel) return true;
-  return false;
-}
-
-std::vector<vcl::TControl*> PanelControls(vcl::TForm& f) {
-  std::vector<vcl::TControl*> out;
-  for (vcl::TComponent* comp : f.Components())
-    if (auto* c = dynamic_cast<vcl::TControl*>(comp); c && InsidePanels(c)) out.push_back(c);
-  return out;
-}
-
-bool Apart(const vcl::TControl* a, const vcl::TControl* b) {
-  return a->Left() + a->Width() <= b->Left() || b->Left() + b->Width() <= a->Left() ||
-         a->Top() + a->Height() <= b->Top() || b->Top() + b->Height() <= a->Top();
-}
+std::vector<vcl::TControl*> PanelControls(vcl::TForm& f) { return ControlsWithin(f, kPanels); }
 
 // Pairs of shown siblings that cover each other, inside one panel.
 std::vector<std::string> Overlaps(vcl::TForm& f, const std::string& panel) {
-  std::vector<vcl::TControl*> shown;
-  for (vcl::TControl* c : PanelControls(f)) {
-    // Visible up to the panel itself; the window is not shown in these tests.
-    bool visible = true;
-    const vcl::TControl* p = c;
-    for (; p && p->Name != panel; p = p->Parent()) visible = visible && p->Visible();
-    if (p && visible && c != p) shown.push_back(c);
-  }
   std::vector<std::string> out;
-  for (size_t i = 0; i < shown.size(); ++i)
-    for (size_t j = i + 1; j < shown.size(); ++j)
-      if (shown[i]->Parent() == shown[j]->Parent() && !Apart(shown[i], shown[j]))
-        out.push_back(shown[i]->Name + " / " + shown[j]->Name);
+  for (const auto& [a, b] : OverlappingSiblings(ShownUnder(PanelControls(f), panel)))
+    out.push_back(a->Name + " / " + b->Name);
   return out;
 }
 
 class ImpedanceLayout : public ::testing::Test {
  protected:
   void SetUp() override { h.Create(); }
-  void Show(const char* name, bool visible) {
-    h.Main().Find<vcl::TControl>(name)->SetVisible(visible);
-  }
+  void Show(const char* name, bool visible) { ControlNamed(h.Main(), name).SetVisible(visible); }
   void ShowAll(std::initializer_list<const char*> names, bool visible) {
     for (const char* n : names) Show(n, visible);
   }
-  void Top(const char* name, int top) { h.Main().Find<vcl::TControl>(name)->SetTop(top); }
+  void Top(const char* name, int top) { ControlNamed(h.Main(), name).SetTop(top); }
   Harness h;
 };
 
 TEST_F(ImpedanceLayout, ControlsHaveTheirDesignState) {
-  auto& f = h.Main();
-  for (const Expect& e : DesignStates()) {
-    SCOPED_TRACE(e.name);
-    auto* c = f.Find<vcl::TControl>(e.name);
-    ASSERT_NE(c, nullptr);
-    EXPECT_EQ(c->ClassName(), e.cls);
-    EXPECT_TRUE(InsidePanels(c));
-    if (e.text) {
-      EXPECT_EQ(c->Caption(), *e.text);
-    }
-    if (e.hint) {
-      EXPECT_EQ(c->Hint(), *e.hint);
-    }
-    EXPECT_EQ(c->Visible(), e.visible);
-    EXPECT_EQ(c->Enabled(), e.enabled);
-    if (auto* rg = dynamic_cast<vcl::TRadioGroup*>(c)) {
-      EXPECT_EQ(rg->Items().Items(), e.items);
-      EXPECT_EQ(rg->ItemIndex(), e.itemIndex);
-    }
-    if (auto* ed = dynamic_cast<vcl::TEdit*>(c)) {
-      EXPECT_EQ(ed->ReadOnly(), e.readOnly);
-    }
-  }
+  ExpectStates(h.Main(), DesignStates(), {.within = kPanels});
 }
 
 TEST_F(ImpedanceLayout, SlidersResultsAndLimits) {
@@ -305,53 +239,24 @@ TEST_F(ImpedanceLayout, SlidersResultsAndLimits) {
 }
 
 TEST_F(ImpedanceLayout, EveryPictureExistsAtItsControlsSize) {
-  const char* root = std::getenv("TRELLIS_SOURCE_DIR");
-  if (!root) GTEST_SKIP() << "TRELLIS_SOURCE_DIR is not set";
-  const std::regex viewBox(R"re(viewBox="0 0 (\d+) (\d+)")re");
-  int pictures = 0;
-  for (vcl::TControl* c : PanelControls(h.Main())) {
-    auto* im = dynamic_cast<vcl::TImage*>(c);
-    if (!im) continue;
+  const auto dir = PictureDir();
+  if (!dir) GTEST_SKIP() << "TRELLIS_SOURCE_DIR is not set";
+  const auto pictures = ImagesOf(PanelControls(h.Main()));
+  for (vcl::TImage* im : pictures) {
     SCOPED_TRACE(im->Name);
-    ++pictures;
     ASSERT_FALSE(im->Picture().empty());
-    EXPECT_TRUE(im->Stretch && im->Proportional);
-    std::filesystem::path file =
-        std::filesystem::path(root) / "resources" / "pictures" / (im->Picture() + ".svg");
-    std::ifstream in(file);
-    ASSERT_TRUE(in) << file;
-    std::stringstream text;
-    text << in.rdbuf();
-    std::smatch m;
-    const std::string svg = text.str();
-    ASSERT_TRUE(std::regex_search(svg, m, viewBox)) << file;
-    EXPECT_EQ(std::stoi(m[1]), im->Width()) << file;
-    EXPECT_EQ(std::stoi(m[2]), im->Height()) << file;
+    ExpectPictureAtSize(*im, *dir);
   }
-  EXPECT_EQ(pictures, 9);
+  EXPECT_EQ(pictures.size(), 9u);
 }
 
 TEST_F(ImpedanceLayout, ControlsLieInsideTheirParent) {
-  for (vcl::TControl* c : PanelControls(h.Main())) {
-    const vcl::TControl* p = c->Parent();
-    if (p->Name == "Panel1") continue;
-    EXPECT_GE(c->Left(), 0) << c->Name;
-    EXPECT_GE(c->Top(), 0) << c->Name;
-    EXPECT_LE(c->Left() + c->Width(), p->Width()) << c->Name;
-    EXPECT_LE(c->Top() + c->Height(), p->Height()) << c->Name;
-  }
+  for (vcl::TControl* c : PanelControls(h.Main()))
+    if (!OnPanelStack(*c)) ExpectInsideParent(*c);
 }
 
 TEST_F(ImpedanceLayout, TabOrderIsUniqueWithinEachParent) {
-  std::vector<std::pair<const vcl::TControl*, int>> seen;
-  for (vcl::TControl* c : PanelControls(h.Main())) {
-    if (dynamic_cast<vcl::TLabel*>(c) || dynamic_cast<vcl::TImage*>(c)) continue;
-    if (c->Parent()->Name == "Panel1") continue;
-    for (const auto& [parent, order] : seen)
-      EXPECT_FALSE(parent == c->Parent() && order == c->TabOrder)
-          << c->Name << " repeats tab order " << order;
-    seen.emplace_back(c->Parent(), c->TabOrder);
-  }
+  ExpectUniqueTabOrder(PanelControls(h.Main()), OnPanelStack);
 }
 
 // The structure selector's six arrangements of the impedance panel, applied

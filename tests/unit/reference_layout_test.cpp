@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <filesystem>
 #include <optional>
 #include <sstream>
@@ -14,8 +13,9 @@
 #include "app/form1.h"
 #include "reference/design_rules_form.h"
 #include "tests/support/harness.h"
+#include "tests/support/layout_checks.h"
 
-using trellis::testing::Harness;
+using namespace trellis::testing;
 
 namespace {
 
@@ -174,18 +174,9 @@ const std::vector<Expect>& DesignStates() {
   return table;
 }
 
-bool InsidePanels(const vcl::TControl* c) {
-  for (const vcl::TControl* p = c; p; p = p->Parent())
-    for (const char* panel : kPanels)
-      if (p->Name == panel) return true;
-  return false;
-}
-
 // The controls of the two panels and of the four windows (the forms themselves excluded).
 std::vector<vcl::TControl*> OwnControls(Harness& h) {
-  std::vector<vcl::TControl*> out;
-  for (vcl::TComponent* comp : h.Main().Components())
-    if (auto* c = dynamic_cast<vcl::TControl*>(comp); c && InsidePanels(c)) out.push_back(c);
+  std::vector<vcl::TControl*> out = ControlsWithin(h.Main(), kPanels);
   for (const char* w : kWindows)
     for (vcl::TComponent* comp : h.Window(w).Components())
       if (auto* c = dynamic_cast<vcl::TControl*>(comp); c && comp != &h.Window(w)) out.push_back(c);
@@ -217,26 +208,10 @@ TEST_F(ReferenceLayout, ControlsHaveTheirDesignState) {
     SCOPED_TRACE(std::string(e.window) + "." + e.name);
     auto* c = dynamic_cast<vcl::TControl*>(&h.Component(e.window, e.name));
     ASSERT_NE(c, nullptr);
-    EXPECT_EQ(c->ClassName(), e.cls);
-    if (std::string(e.window) == "Form1") {
-      EXPECT_TRUE(InsidePanels(c));
-    }
-    if (e.text) {
-      EXPECT_EQ(c->Caption(), *e.text);
-    }
-    if (e.hint) {
-      EXPECT_EQ(c->Hint(), *e.hint);
-    }
-    EXPECT_EQ(c->Enabled(), e.enabled);
-    if (!dynamic_cast<vcl::TForm*>(c)) {
-      EXPECT_EQ(c->Visible(), e.visible);
-    }
-    if (auto* ed = dynamic_cast<vcl::TEdit*>(c)) {
-      EXPECT_EQ(ed->ReadOnly(), e.readOnly);
-    }
-    if (auto* me = dynamic_cast<vcl::TMemo*>(c)) {
-      EXPECT_EQ(me->ReadOnly, e.readOnly);
-    }
+    StateChecks checks{.memoReadOnly = true};
+    if (std::string(e.window) == "Form1") checks.within = kPanels;
+    ExpectState(*c, {e.name, e.cls, e.text, {}, -1, e.visible, e.readOnly, e.enabled, e.hint},
+                checks);
   }
   auto& f = h.Main();
   EXPECT_FALSE(f.CheckBox2->Checked());
@@ -476,39 +451,29 @@ TEST_F(ReferenceLayout, ControlsLieInsideTheirParentsWithoutOverlapping) {
     SCOPED_TRACE(c->Name);
     const vcl::TControl* p = c->Parent();
     ASSERT_NE(p, nullptr);
-    const auto* form = dynamic_cast<const vcl::TForm*>(p);
-    const int pw = form ? form->ClientWidth() : p->Width();
-    const int ph = form ? form->ClientHeight() : p->Height();
-    EXPECT_GE(c->Left(), 0);
-    EXPECT_GE(c->Top(), 0);
-    EXPECT_LE(c->Left() + c->Width(), pw);
-    EXPECT_LE(c->Top() + c->Height(), ph);
+    ExpectInsideParent(*c);
     EXPECT_GT(c->Width(), 0);
     EXPECT_GT(c->Height(), 0);
     // The nineteen panels lie on one another inside Panel1.
-    const bool panel = c->Parent()->Name == "Panel1";
+    const bool panel = OnPanelStack(*c);
     for (const vcl::TControl* s : p->Children()) {
       if (panel || s == c || !s->Visible()) continue;
       // The two thread charts share one place by design.
       const bool charts = (c->Name == "GroupBox19" && s->Name == "GroupBox46") ||
                           (c->Name == "GroupBox46" && s->Name == "GroupBox19");
       if (charts) continue;
-      const bool apart = c->Left() + c->Width() <= s->Left() ||
-                         s->Left() + s->Width() <= c->Left() ||
-                         c->Top() + c->Height() <= s->Top() || s->Top() + s->Height() <= c->Top();
-      EXPECT_TRUE(apart) << "overlaps " << s->Name;
+      EXPECT_TRUE(Apart(*c, *s)) << "overlaps " << s->Name;
     }
   }
 }
 
 TEST_F(ReferenceLayout, EveryPictureNamedExists) {
-  const char* root = std::getenv("TRELLIS_SOURCE_DIR");
-  if (!root) GTEST_SKIP() << "TRELLIS_SOURCE_DIR is not set";
-  for (vcl::TControl* c : OwnControls(h)) {
-    auto* im = dynamic_cast<vcl::TImage*>(c);
-    if (!im || im->Picture().empty()) continue;
-    const auto file = std::filesystem::path(root) / "resources/pictures" / (im->Picture() + ".svg");
-    EXPECT_TRUE(std::filesystem::exists(file)) << im->Name << ": " << im->Picture();
+  const auto dir = PictureDir();
+  if (!dir) GTEST_SKIP() << "TRELLIS_SOURCE_DIR is not set";
+  for (vcl::TImage* im : ImagesOf(OwnControls(h))) {
+    if (im->Picture().empty()) continue;
+    EXPECT_TRUE(std::filesystem::exists(PictureFile(*dir, im->Picture())))
+        << im->Name << ": " << im->Picture();
   }
 }
 

@@ -2,31 +2,19 @@
 // pad-type handlers and the solves rely on when the program starts.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <optional>
-#include <regex>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "app/form1.h"
 #include "tests/support/harness.h"
+#include "tests/support/layout_checks.h"
 
-using trellis::testing::Harness;
+using namespace trellis::testing;
 
 namespace {
 
-struct Expect {
-  const char* name;
-  const char* cls;
-  std::optional<std::string> text;  // caption or edit text
-  std::vector<std::string> items = {};
-  int itemIndex = -1;
-  bool visible = true;
-  bool readOnly = false;  // edits only
-};
+using Expect = ControlState;
 
 const std::vector<std::string> kPadTypes = {
     "Thru-Hole Pad",         "BGA Land Size",         "Conductor / Pad TH", "Conductor / Pad BGA",
@@ -166,45 +154,11 @@ const std::vector<Expect>& PadstackDesign() {
   return table;
 }
 
-std::vector<std::string> ItemsOf(vcl::TComponent& c) {
-  if (auto* rg = dynamic_cast<vcl::TRadioGroup*>(&c)) return rg->Items().Items();
-  if (auto* co = dynamic_cast<vcl::TComboBox*>(&c)) return co->Items().Items();
-  return {};
-}
-
-int IndexOf(vcl::TComponent& c) {
-  if (auto* rg = dynamic_cast<vcl::TRadioGroup*>(&c)) return rg->ItemIndex();
-  if (auto* co = dynamic_cast<vcl::TComboBox*>(&c)) return co->ItemIndex();
-  return -1;
-}
-
 class ViaLayout : public ::testing::Test {
  protected:
   void SetUp() override { h.Create(); }
-  vcl::TControl& Control(const std::string& name) {
-    return dynamic_cast<vcl::TControl&>(h.Component("Form1", name));
-  }
-  void CheckDesign(const std::vector<Expect>& table) {
-    for (const Expect& e : table) {
-      SCOPED_TRACE(e.name);
-      vcl::TControl& c = Control(e.name);
-      EXPECT_EQ(c.ClassName(), e.cls);
-      if (auto* co = dynamic_cast<vcl::TComboBox*>(&c)) {
-        if (e.text) {
-          EXPECT_EQ(co->Text(), *e.text);
-        }
-      } else if (e.text) {
-        EXPECT_EQ(c.Caption(), *e.text);
-      }
-      EXPECT_EQ(ItemsOf(c), e.items);
-      EXPECT_EQ(IndexOf(c), e.itemIndex);
-      EXPECT_EQ(c.Visible(), e.visible);
-      EXPECT_TRUE(c.Enabled());
-      if (auto* ed = dynamic_cast<vcl::TEdit*>(&c)) {
-        EXPECT_EQ(ed->ReadOnly(), e.readOnly);
-      }
-    }
-  }
+  vcl::TControl& Control(const std::string& name) { return ControlNamed(h.Main(), name); }
+  void CheckDesign(const std::vector<Expect>& table) { ExpectStates(h.Main(), table); }
   Harness h;
 };
 
@@ -272,52 +226,26 @@ TEST_F(ViaLayout, RowsStandWhereTheLayerSetArrangementMovesThemFrom) {
 }
 
 TEST_F(ViaLayout, EveryPictureExistsAtItsControlsSize) {
-  const char* root = std::getenv("TRELLIS_SOURCE_DIR");
-  if (!root) GTEST_SKIP() << "TRELLIS_SOURCE_DIR is not set";
-  int images = 0;
+  const auto dir = PictureDir();
+  if (!dir) GTEST_SKIP() << "TRELLIS_SOURCE_DIR is not set";
+  size_t images = 0;
   for (const char* panel : {"GroupBox1", "GroupBox10"}) {
-    for (vcl::TControl* c : Control(panel).Children()) {
-      auto* im = dynamic_cast<vcl::TImage*>(c);
-      if (!im) continue;
+    for (vcl::TImage* im : ImagesOf(Control(panel).Children())) {
       ++images;
       SCOPED_TRACE(im->Name);
-      EXPECT_TRUE(im->Stretch && im->Proportional);
-      std::filesystem::path file =
-          std::filesystem::path(root) / "resources" / "pictures" / (im->Picture() + ".svg");
-      std::ifstream in(file);
-      ASSERT_TRUE(in) << file;
-      std::stringstream text;
-      text << in.rdbuf();
-      std::smatch m;
-      const std::string svg = text.str();
-      ASSERT_TRUE(std::regex_search(svg, m, std::regex(R"re(viewBox="0 0 (\d+) (\d+)")re")));
-      EXPECT_EQ(std::stoi(m[1]), im->Width());
-      EXPECT_EQ(std::stoi(m[2]), im->Height());
+      ExpectPictureAtSize(*im, *dir);
     }
   }
-  EXPECT_EQ(images, 13);
+  EXPECT_EQ(images, 13u);
 }
 
 TEST_F(ViaLayout, VisibleControlsNeitherOverlapNorLeaveThePanel) {
   for (const char* panel : {"GroupBox1", "GroupBox10"}) {
-    vcl::TControl& box = Control(panel);
     std::vector<vcl::TControl*> shown;
-    for (vcl::TControl* c : box.Children())
+    for (vcl::TControl* c : Control(panel).Children())
       if (c->Visible()) shown.push_back(c);
-    for (size_t i = 0; i < shown.size(); ++i) {
-      const vcl::TControl& a = *shown[i];
-      SCOPED_TRACE(a.Name);
-      EXPECT_GE(a.Left(), 8);
-      EXPECT_GE(a.Top(), 16);
-      EXPECT_LE(a.Left() + a.Width(), box.Width() - 8);
-      EXPECT_LE(a.Top() + a.Height(), box.Height() - 8);
-      for (size_t j = i + 1; j < shown.size(); ++j) {
-        const vcl::TControl& b = *shown[j];
-        const bool apart = a.Left() + a.Width() <= b.Left() || b.Left() + b.Width() <= a.Left() ||
-                           a.Top() + a.Height() <= b.Top() || b.Top() + b.Height() <= a.Top();
-        EXPECT_TRUE(apart) << a.Name << " overlaps " << b.Name;
-      }
-    }
+    for (const vcl::TControl* c : shown) ExpectInsideParent(*c, {8, 16, 8, 8});
+    ExpectApart(shown);
   }
 }
 
