@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace vcl {
 
@@ -76,6 +77,13 @@ class Platform {
   virtual std::string WorkingDirectory() = 0;
   virtual std::string DataFolder() = 0;  // per-user folder for the program's files
   virtual char PathSeparator() { return '/'; }
+
+  // The colour themes, in the order the program lists and stores them, and
+  // applying one to every window (a platform without themes keeps its look).
+  virtual std::vector<std::string> ThemeNames() {
+    return {"Windows", "Charcoal Dark Slate", "Charcoal HiRes", "Slate", "Windows10"};
+  }
+  virtual void ApplyTheme(const std::string&) {}
 
   // Showing, hiding and enabling whole windows (the renderer follows).
   virtual void FormShown(TForm& form) = 0;

@@ -6,6 +6,7 @@ object Form6: TForm6
   Position = poScreenCenter
   Color = clWhite
   ShowHint = True
+  OnCreate = FormCreate
   OnShow = FormShow
   OnCloseQuery = FormCloseQuery
   object Image1: TImage
@@ -161,6 +162,7 @@ object Form6: TForm6
       Width = 232
       Height = 22
       Style = csDropDownList
+      OnChange = cbxVclStylesChange
     end
   end
   object Image3: TImage

@@ -75,6 +75,7 @@ class FakePlatform : public vcl::Platform {
   std::string ProgramFolder() override { return programFolder; }
   std::string WorkingDirectory() override { return workingDirectory; }
   std::string DataFolder() override { return dataFolder; }
+  void ApplyTheme(const std::string& name) override { appliedThemes.push_back(name); }
   void FormShown(vcl::TForm& form) override;
   void FormHidden(vcl::TForm& form) override;
   [[noreturn]] void Exit(int code) override;
@@ -106,7 +107,8 @@ class FakePlatform : public vcl::Platform {
   std::string programFolder = "/opt/trellis";
   std::string workingDirectory = "/tmp";
   std::string dataFolder = "/tmp/trellis-data";
-  std::vector<std::string> formEvents;  // "show Form4", "hide Form4"
+  std::vector<std::string> formEvents;     // "show Form4", "hide Form4"
+  std::vector<std::string> appliedThemes;  // every theme applied, in order
   int exitCode = -1;
 
  private:

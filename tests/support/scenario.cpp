@@ -296,6 +296,14 @@ class Run {
 
   // ---- The program ----
 
+  // The writes are recorded from the moment the windows exist: the theme the
+  // Options window stores while it is created is checked with `expect setting`.
+  void CreateProgram() {
+    if (Created()) return;
+    harness_->Create();
+    writeBase_ = harness_->platform.settings.writeLog.size();
+  }
+
   bool Created() const { return harness_ && harness_->program; }
 
   void BeforeCreate(const char* what) {
@@ -446,12 +454,13 @@ class Run {
       a.End();
       if (Created()) throw ScenarioError("the program was already created");
       Build();
-      harness_->Create();
+      CreateProgram();
     } else if (cmd == "start") {
       a.End();
       if (started_) throw ScenarioError("the program was already started");
       Build();
       started_ = true;
+      CreateProgram();
       harness_->Start();
     } else if (cmd == "type") {
       auto& c = As<vcl::TControl>(Component(a.Word("a control")), "a control");
@@ -572,7 +581,9 @@ class Run {
       if (kind == "sleeps") return CheckSleeps(0, 0);
       if (kind == "windows") return CheckWindows({});
       if (kind == "prints") return CheckPrints({});
-      throw ScenarioError("expected messages, writes, shell, sleeps, windows or prints after no");
+      if (kind == "themes") return CheckThemes({});
+      throw ScenarioError(
+          "expected messages, writes, shell, sleeps, windows, prints or themes after no");
     }
     if (!what.quoted && w == "messages") {
       std::vector<Message> expected;
@@ -631,6 +642,11 @@ class Run {
       std::vector<std::string> expected;
       while (a.More()) expected.push_back(a.Word("a window"));
       return CheckPrints(expected);
+    }
+    if (!what.quoted && w == "themes") {
+      auto expected = a.Texts("a theme's name");
+      a.End();
+      return CheckThemes(expected);
     }
     if (!what.quoted && w == "shell") {
       auto expected = a.Texts("a shell target");
@@ -711,6 +727,13 @@ class Run {
       return v.empty() ? std::string("no writes") : "writes " + out;
     };
     Check(got == expected, join(expected), join(got));
+  }
+
+  void CheckThemes(const std::vector<std::string>& expected) {
+    const auto& applied = Platform().appliedThemes;
+    std::vector<std::string> got(applied.begin() + static_cast<long>(themeBase_), applied.end());
+    themeBase_ = applied.size();
+    Check(got == expected, "themes " + QuoteList(expected), QuoteList(got));
   }
 
   void CheckShell(const std::vector<std::string>& expected) {
@@ -968,6 +991,7 @@ class Run {
   std::optional<int> exited_;
   long solveBase_ = 0;
   size_t writeBase_ = 0, shellBase_ = 0, sleepBase_ = 0, windowBase_ = 0, printBase_ = 0;
+  size_t themeBase_ = 0;
 };
 
 // ---- Structure: statements, message blocks and cases ----
