@@ -1,9 +1,10 @@
 object Form10: TForm10
-  Caption = 'Developer'
+  Caption = 'Form10'
   ClientWidth = 626
   ClientHeight = 445
   BorderStyle = bsSizeable
   Position = poScreenCenter
+  OnCloseQuery = FormCloseQuery
   object Label1: TLabel
     Left = 16
     Top = 56
@@ -24,6 +25,7 @@ object Form10: TForm10
     Width = 88
     Height = 28
     Caption = 'Write!'
+    OnClick = Button1Click
   end
   object Button2: TButton
     Left = 224
@@ -31,6 +33,7 @@ object Form10: TForm10
     Width = 88
     Height = 28
     Caption = 'Read!'
+    OnClick = Button2Click
   end
   object Edit2: TEdit
     Left = 16

@@ -56,6 +56,7 @@ object Form8: TForm8
       Caption = 'Run '
       Hint = 'Run'
       TabOrder = 0
+      OnClick = Button1Click
     end
     object Button2: TButton
       Left = 379
@@ -65,6 +66,7 @@ object Form8: TForm8
       Caption = 'Cancel'
       Hint = 'Cancel'
       TabOrder = 1
+      OnClick = Button2Click
     end
   end
 end

@@ -1,5 +1,9 @@
 #include "tests/support/harness.h"
 
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
 #include <stdexcept>
 
 #include "app/form1.h"
@@ -18,13 +22,31 @@ std::map<std::string, std::string> Harness::DefaultSettings() {
 }
 
 Harness::Harness(HarnessOptions options) : options_(std::move(options)) {
+  std::string pattern = (std::filesystem::temp_directory_path() / "trellis-XXXXXX").string();
+  if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot create a scratch folder");
+  scratch_ = pattern;
+  platform.workingDirectory = scratch_ + "/work";
+  platform.dataFolder = scratch_ + "/data";
+  std::filesystem::create_directory(platform.workingDirectory);
+  std::filesystem::create_directory(platform.dataFolder);
   platform.decimalSeparator = options_.decimalSeparator;
   if (options_.settingsPresent)
     for (const auto& [name, value] : DefaultSettings()) platform.settings.Set(kSettingsKey, name, value);
   for (const auto& [name, value] : options_.settings) platform.settings.Set(kSettingsKey, name, value);
 }
 
-Harness::~Harness() = default;
+Harness::~Harness() {
+  // The program goes first: nothing of it may still point into the folder.
+  program.reset();
+  std::error_code ignored;
+  std::filesystem::remove_all(scratch_, ignored);
+}
+
+std::string Harness::UnwritableFolder() {
+  const std::string blocker = scratch_ + "/blocker";
+  std::ofstream(blocker).put('x');
+  return blocker + "/folder";
+}
 
 void Harness::Create() {
   if (!program) program = std::make_unique<Program>(platform);

@@ -41,8 +41,16 @@ class Harness {
   // The installer's defaults for the fifteen values.
   static std::map<std::string, std::string> DefaultSettings();
 
+  // A fresh folder of this harness, removed with it; the platform's working
+  // and data folders are inside it.
+  const std::string& ScratchFolder() const { return scratch_; }
+  // A folder path nothing can be written to, whoever runs the tests: its
+  // parent is a file.
+  std::string UnwritableFolder();
+
  private:
   HarnessOptions options_;
+  std::string scratch_;
 };
 
 }  // namespace trellis::testing

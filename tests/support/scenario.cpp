@@ -60,6 +60,8 @@ std::vector<Token> Tokenize(const std::string& line) {
           char e = line[i++];
           if (e == 'n')
             d = '\n';
+          else if (e == 'r')
+            d = '\r';
           else if (e == 't')
             d = '\t';
           else if (e == '"' || e == '\\')
@@ -88,6 +90,8 @@ std::string Quote(const std::string& s) {
       out += std::string("\\") + c;
     else if (c == '\n')
       out += "\\n";
+    else if (c == '\r')
+      out += "\\r";
     else if (c == '\t')
       out += "\\t";
     else
@@ -260,7 +264,7 @@ class Run {
   void Execute(const Statement& s) {
     line_ = s.line;
     try {
-      Dispatch(s);
+      Dispatch(Expanded(s));
     } catch (const ScenarioError& e) {
       Fail(e.what());
     } catch (const vcl::ProgramExit& e) {
@@ -294,6 +298,27 @@ class Run {
       Fail("expected " + expected + ", got " + got);
   }
 
+  // %WORK% and %DATA% in a text stand for the platform's folders, which are
+  // fresh for every run.
+  Statement Expanded(const Statement& s) const {
+    if (!harness_) return s;
+    auto expand = [this](std::vector<Token>& tokens) {
+      for (Token& t : tokens) {
+        if (!t.quoted) continue;
+        for (const auto& [mark, folder] :
+             {std::pair<std::string, std::string>{"%WORK%", harness_->platform.workingDirectory},
+              {"%DATA%", harness_->platform.dataFolder}})
+          for (size_t p = t.text.find(mark); p != std::string::npos;
+               p = t.text.find(mark, p + folder.size()))
+            t.text.replace(p, mark.size(), folder);
+      }
+    };
+    Statement out = s;
+    expand(out.tokens);
+    for (auto& [line, tokens] : out.block) expand(tokens);
+    return out;
+  }
+
   // ---- The program ----
 
   // The writes are recorded from the moment the windows exist: the theme the
@@ -318,6 +343,13 @@ class Run {
     harness_->platform.printerAvailable = !printerAbsent_;
     for (int a : answers_) harness_->platform.answers.push_back(a);
     answers_.clear();
+    ApplyFolders();
+  }
+
+  void ApplyFolders() {
+    if (!harness_) return;
+    if (unwritableWork_) harness_->platform.workingDirectory = harness_->UnwritableFolder();
+    if (unwritableData_) harness_->platform.dataFolder = harness_->UnwritableFolder();
   }
 
   void ApplyFailures() {
@@ -436,6 +468,13 @@ class Run {
       }
       a.End();
       ApplyFailures();
+    } else if (cmd == "folder") {
+      const std::string which = a.Word("work or data");
+      if (which != "work" && which != "data") throw ScenarioError("expected work or data");
+      if (a.Word("unwritable") != "unwritable") throw ScenarioError("expected unwritable");
+      a.End();
+      (which == "work" ? unwritableWork_ : unwritableData_) = true;
+      ApplyFolders();
     } else if (cmd == "answer") {
       bool yes = a.YesNo("the answer");
       a.End();
@@ -510,6 +549,15 @@ class Run {
       a.End();
       if (ms < 0 || ms > 1'000'000'000) throw ScenarioError("milliseconds out of range");
       Act([&] { Platform().AdvanceTime(static_cast<int>(ms)); });
+    } else if (cmd == "unhide") {
+      // What a developer build shows: the way to a window no user reaches.
+      auto& c = Component(a.Word("a control or menu item"));
+      a.End();
+      Running();
+      if (auto* m = dynamic_cast<vcl::TMenuItem*>(&c))
+        m->SetVisible(true);
+      else
+        As<vcl::TControl>(c, "a control or menu item").SetVisible(true);
     } else if (cmd == "watch") {
       auto& c = As<vcl::TControl>(Component(a.Word("a control")), "a control");
       a.End();
@@ -691,6 +739,7 @@ class Run {
       a.End();
       return CheckValue(name, expected);
     }
+    if (!what.quoted && w == "file") return ExpectFile(a);
     if (!what.quoted && w == "exit") {
       long long code = a.Int("the exit code");
       a.End();
@@ -699,6 +748,50 @@ class Run {
     }
     if (what.quoted) throw ScenarioError("expected a control's name, got " + Quote(w));
     ExpectProperty(Component(w), w, a);
+  }
+
+  void ExpectFile(Args& a) {
+    const std::string path = a.Text("the file's path");
+    const std::string what = a.Word("bytes, lines, line or absent");
+    std::ifstream in(path, std::ios::binary);
+    std::optional<std::string> bytes;
+    if (in) bytes = std::string(std::istreambuf_iterator<char>(in), {});
+    const std::string name = "file " + Quote(path);
+    if (what == "absent") {
+      a.End();
+      return Check(!bytes, name + " absent",
+                   "a file of " + std::to_string(bytes ? bytes->size() : 0) + " bytes");
+    }
+    if (what != "bytes" && what != "lines" && what != "line")
+      throw ScenarioError("expected bytes, lines, line or absent, got " + what);
+    // The lines of a file are what its CR LF line ends close.
+    std::vector<std::string> lines;
+    if (bytes)
+      for (size_t at = 0, end; (end = bytes->find("\r\n", at)) != std::string::npos; at = end + 2)
+        lines.push_back(bytes->substr(at, end - at));
+    if (what == "bytes") {
+      const std::string expected = a.Text("the file's bytes");
+      a.End();
+      return Check(bytes == expected, name + " bytes " + Quote(expected),
+                   bytes ? Quote(*bytes) : "no such file");
+    }
+    if (what == "lines") {
+      const long long n = a.Int("the number of lines");
+      a.End();
+      return Check(bytes && static_cast<long long>(lines.size()) == n,
+                   name + " of " + std::to_string(n) + " lines",
+                   bytes ? std::to_string(lines.size()) + " lines" : "no such file");
+    }
+    const long long n = a.Int("the line's number");
+    const std::string expected = a.Text("the line's text");
+    a.End();
+    if (n < 1) throw ScenarioError("lines are numbered from 1");
+    const bool has = bytes && n <= static_cast<long long>(lines.size());
+    const std::string got = has ? lines[static_cast<size_t>(n - 1)] : std::string();
+    Check(has && got == expected, name + " line " + std::to_string(n) + " " + Quote(expected),
+          !bytes ? "no such file"
+          : has  ? Quote(got)
+                 : "no such line");
   }
 
   Message MessageItem(Args& a) {
@@ -983,6 +1076,7 @@ class Run {
   std::vector<std::string> erased_;
   std::vector<int> answers_;
   bool failOpen_ = false, failWrites_ = false, printerAbsent_ = false;
+  bool unwritableWork_ = false, unwritableData_ = false;
   std::set<std::string> failWritesOf_;
   // Watchers outlive the program whose controls point at them.
   std::map<vcl::TControl*, std::unique_ptr<Watcher>> watchers_;
