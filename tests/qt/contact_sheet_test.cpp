@@ -3,36 +3,21 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QDir>
 #include <QImage>
 #include <QPainter>
 #include <QWidget>
 
-#include "app/form1.h"
-#include "app/program.h"
-#include "tests/qt/qt_test_support.h"
-#include "tests/support/harness.h"
-#include "ui/qt/qt_platform.h"
-#include "ui/qt/renderer.h"
+#include "tests/qt/screens_fixture.h"
 #include "vcl/user.h"
 
 namespace trellis::desktop {
 namespace {
 
-QString ShotDir() {
-  const QByteArray env = qgetenv("TRELLIS_SCREENSHOT_DIR");
-  const QString dir =
-      env.isEmpty() ? QDir::temp().filePath("trellis-screenshots") : QString::fromLocal8Bit(env);
-  QDir().mkpath(dir);
-  return dir;
-}
-
 TEST(ContactSheet, EveryCalculatorAndWindow) {
   testing::ScopedConfig config;
   QtPlatform platform;
   platform.SetSleepsSkipped(true);
-  for (const auto& [name, value] : trellis::testing::Harness::DefaultSettings())
-    ASSERT_TRUE(platform.Settings().WriteString(trellis::testing::kSettingsKey, name, value));
+  ASSERT_NO_FATAL_FAILURE(testing::WriteInstallerSettings(platform));
   Program program(platform);
   QtRenderer renderer(platform);
   renderer.Build(program.Windows());
@@ -46,7 +31,7 @@ TEST(ContactSheet, EveryCalculatorAndWindow) {
     QApplication::processEvents();
     QImage shot = renderer.ClientArea(main)->grab().toImage();
     ASSERT_FALSE(shot.isNull());
-    shot.save(QDir(ShotDir()).filePath(QString("main_tab%1.png").arg(k, 2, 10, QChar('0'))));
+    shot.save(testing::ShotPath(QString("main_tab%1.png").arg(k, 2, 10, QChar('0'))));
     shots.emplace_back(QString::fromStdString(main.TabControl1->Tabs()[k]), shot);
   }
   for (vcl::TForm* form : program.Windows()) {
@@ -56,8 +41,8 @@ TEST(ContactSheet, EveryCalculatorAndWindow) {
     QImage shot = renderer.ClientArea(*form)->grab().toImage();
     renderer.Window(*form)->hide();
     ASSERT_FALSE(shot.isNull());
-    shots.emplace_back(QString::fromStdString(form->Caption().empty() ? form->Name : form->Caption()),
-                       shot);
+    shots.emplace_back(
+        QString::fromStdString(form->Caption().empty() ? form->Name : form->Caption()), shot);
   }
 
   const int cellW = 320, cellH = 270, thumbH = 250, columns = 5;
@@ -68,15 +53,15 @@ TEST(ContactSheet, EveryCalculatorAndWindow) {
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
   for (size_t i = 0; i < shots.size(); ++i) {
     const int x = static_cast<int>(i % columns) * cellW, y = static_cast<int>(i / columns) * cellH;
-    const QImage thumb =
-        shots[i].second.scaled(cellW - 12, thumbH - 8, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    const QImage thumb = shots[i].second.scaled(cellW - 12, thumbH - 8, Qt::KeepAspectRatio,
+                                                Qt::SmoothTransformation);
     painter.drawImage(x + (cellW - thumb.width()) / 2, y + 4, thumb);
     painter.setPen(QColor("#1f2a44"));
     painter.drawText(QRect(x, y + thumbH - 2, cellW, cellH - thumbH), Qt::AlignCenter,
                      shots[i].first.replace("&&", "&"));
   }
   painter.end();
-  const QString path = QDir(ShotDir()).filePath("contact_sheet.png");
+  const QString path = testing::ShotPath("contact_sheet.png");
   ASSERT_TRUE(sheet.save(path));
   EXPECT_GT(QImage(path).width(), 0);
 }

@@ -3,69 +3,24 @@
 // the other arrangements their handlers make, for a look.
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QDir>
-#include <QImage>
-#include <QWidget>
-#include <functional>
-#include <initializer_list>
-#include <memory>
-#include <string>
-
-#include "app/form1.h"
-#include "app/program.h"
-#include "tests/qt/qt_test_support.h"
-#include "tests/support/harness.h"
-#include "ui/qt/qt_platform.h"
-#include "ui/qt/renderer.h"
+#include "tests/qt/screens_fixture.h"
 
 namespace trellis::desktop {
 namespace {
 
-QString ShotDir() {
-  const QByteArray env = qgetenv("TRELLIS_SCREENSHOT_DIR");
-  const QString dir =
-      env.isEmpty() ? QDir::temp().filePath("trellis-screenshots") : QString::fromLocal8Bit(env);
-  QDir().mkpath(dir);
-  return dir;
-}
-
-class ImpedanceScreens : public ::testing::Test {
+class ImpedanceScreens : public testing::ScreensFixture {
  protected:
   void SetUp() override {
-    platform.SetSleepsSkipped(true);
-    for (const auto& [name, value] : trellis::testing::Harness::DefaultSettings())
-      ASSERT_TRUE(platform.Settings().WriteString(trellis::testing::kSettingsKey, name, value));
-    program = std::make_unique<Program>(platform);
-    renderer = std::make_unique<QtRenderer>(platform);
-    renderer->Build(program->Windows());
-    for (vcl::TForm* f : program->Windows())
-      if (f->Name == "Form1") main = dynamic_cast<TForm1*>(f);
-    ASSERT_NE(main, nullptr);
-  }
-  void TearDown() override {
-    renderer.reset();
-    program.reset();
-  }
-
-  vcl::TControl& C(const char* name) { return *main->Find<vcl::TControl>(name); }
-  void Show(std::initializer_list<const char*> names, bool visible) {
-    for (const char* n : names) C(n).SetVisible(visible);
+    ScreensFixture::SetUp();
+    main = &program->Main();
   }
 
   // Shows the one panel inside Panel1 and saves the main window's client area.
   void Shoot(const std::string& panel, const std::string& file) {
-    for (vcl::TControl* c : main->Panel1->Children()) c->SetVisible(c->Name == panel);
-    QApplication::processEvents();
-    const QImage shot = renderer->ClientArea(*main)->grab().toImage();
-    const QString path = QDir(ShotDir()).filePath(QString::fromStdString(file));
-    EXPECT_TRUE(shot.save(path)) << path.toStdString();
+    ShowPanel(panel);
+    SaveClientArea(QString::fromStdString(file));
   }
 
-  testing::ScopedConfig config;
-  QtPlatform platform;
-  std::unique_ptr<Program> program;
-  std::unique_ptr<QtRenderer> renderer;
   TForm1* main = nullptr;
 };
 

@@ -3,7 +3,6 @@
 // screenshots for a look.
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QFileInfo>
 #include <QImage>
 #include <QTimer>
@@ -11,26 +10,13 @@
 #include <clocale>
 #include <map>
 
-#include "app/program.h"
-#include "tests/qt/qt_test_support.h"
-#include "tests/support/harness.h"
+#include "tests/qt/screens_fixture.h"
 #include "ui/qt/application.h"
-#include "ui/qt/qt_platform.h"
-#include "ui/qt/renderer.h"
 
 namespace trellis::desktop {
 namespace {
 
 using testing::BoxAnswerer;
-using testing::ScopedConfig;
-
-QString ScreenshotDir() {
-  const QByteArray env = qgetenv("TRELLIS_SCREENSHOT_DIR");
-  const QString dir =
-      env.isEmpty() ? QDir::temp().filePath("trellis-screenshots") : QString::fromLocal8Bit(env);
-  QDir().mkpath(dir);
-  return dir;
-}
 
 vcl::TForm& WindowNamed(const Program& program, const std::string& name) {
   for (vcl::TForm* f : program.Windows())
@@ -40,33 +26,13 @@ vcl::TForm& WindowNamed(const Program& program, const std::string& name) {
 
 // Saves the image and reads the file back, so the check is on what landed on disk.
 QImage SaveAndReload(const QImage& image, const QString& name) {
-  const QString path = QDir(ScreenshotDir()).filePath(name);
+  const QString path = testing::ShotPath(name);
   EXPECT_TRUE(image.save(path)) << path.toStdString();
   EXPECT_GT(QFileInfo(path).size(), 0) << path.toStdString();
   return QImage(path);
 }
 
-class StartedProgram : public ::testing::Test {
- protected:
-  void SetUp() override {
-    platform.SetSleepsSkipped(true);
-    // The installer's values, as on a machine where it has run.
-    for (const auto& [name, value] : trellis::testing::Harness::DefaultSettings())
-      ASSERT_TRUE(platform.Settings().WriteString(trellis::testing::kSettingsKey, name, value));
-    program = std::make_unique<Program>(platform);
-    renderer = std::make_unique<QtRenderer>(platform);
-    renderer->Build(program->Windows());
-  }
-  void TearDown() override {
-    renderer.reset();
-    program.reset();
-  }
-
-  ScopedConfig config;
-  QtPlatform platform;
-  std::unique_ptr<Program> program;
-  std::unique_ptr<QtRenderer> renderer;
-};
+class StartedProgram : public testing::ScreensFixture {};
 
 TEST_F(StartedProgram, ShowsTheSplashDuringStartUpThenTheMainWindow) {
   vcl::TForm& main = WindowNamed(*program, "Form1");

@@ -3,65 +3,12 @@
 // look at how each reads.
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QDir>
-#include <QImage>
-#include <QWidget>
-#include <initializer_list>
-#include <string>
-
-#include "app/form1.h"
-#include "app/program.h"
-#include "tests/qt/qt_test_support.h"
-#include "tests/support/harness.h"
-#include "ui/qt/qt_platform.h"
-#include "ui/qt/renderer.h"
+#include "tests/qt/screens_fixture.h"
 
 namespace trellis::desktop {
 namespace {
 
-QString ShotPath(const QString& name) {
-  const QByteArray env = qgetenv("TRELLIS_SCREENSHOT_DIR");
-  const QString dir =
-      env.isEmpty() ? QDir::temp().filePath("trellis-screenshots") : QString::fromLocal8Bit(env);
-  QDir().mkpath(dir);
-  return QDir(dir).filePath(name);
-}
-
-class ViaScreens : public ::testing::Test {
- protected:
-  void SetUp() override {
-    platform.SetSleepsSkipped(true);
-    for (const auto& [name, value] : trellis::testing::Harness::DefaultSettings())
-      ASSERT_TRUE(platform.Settings().WriteString(trellis::testing::kSettingsKey, name, value));
-    program = std::make_unique<Program>(platform);
-    renderer = std::make_unique<QtRenderer>(platform);
-    renderer->Build(program->Windows());
-  }
-  void TearDown() override {
-    renderer.reset();
-    program.reset();
-  }
-
-  vcl::TControl& C(const std::string& name) { return *program->Main().Find<vcl::TControl>(name); }
-  void Show(std::initializer_list<const char*> names, bool visible) {
-    for (const char* n : names) C(n).SetVisible(visible);
-  }
-
-  void ShootPanel(const std::string& panel, const QString& file) {
-    TForm1& main = program->Main();
-    for (vcl::TControl* c : main.Panel1->Children()) c->SetVisible(c->Name == panel);
-    renderer->Window(main)->show();
-    QApplication::processEvents();
-    const QImage shot = renderer->ClientArea(main)->grab().toImage();
-    EXPECT_TRUE(shot.save(ShotPath(file)));
-  }
-
-  testing::ScopedConfig config;
-  QtPlatform platform;
-  std::unique_ptr<Program> program;
-  std::unique_ptr<QtRenderer> renderer;
-};
+class ViaScreens : public testing::ScreensFixture {};
 
 TEST_F(ViaScreens, ViaPanelInItsArrangements) {
   ShootPanel("GroupBox1", "panel_GroupBox1.png");

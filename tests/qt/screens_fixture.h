@@ -1,0 +1,84 @@
+// The program built on the desktop platform, offscreen, for the tests that save
+// screenshots of its windows and panels.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QImage>
+#include <QWidget>
+#include <initializer_list>
+#include <memory>
+#include <string>
+
+#include "app/form1.h"
+#include "app/program.h"
+#include "tests/qt/qt_test_support.h"
+#include "tests/support/harness.h"
+#include "ui/qt/qt_platform.h"
+#include "ui/qt/renderer.h"
+
+namespace trellis::desktop::testing {
+
+// TRELLIS_SCREENSHOT_DIR when set, so a run can keep its pictures; a scratch folder otherwise.
+inline QString ShotDir() {
+  const QByteArray env = qgetenv("TRELLIS_SCREENSHOT_DIR");
+  const QString dir =
+      env.isEmpty() ? QDir::temp().filePath("trellis-screenshots") : QString::fromLocal8Bit(env);
+  QDir().mkpath(dir);
+  return dir;
+}
+
+inline QString ShotPath(const QString& name) { return QDir(ShotDir()).filePath(name); }
+
+// The installer's values, as on a machine where it has run.
+inline void WriteInstallerSettings(QtPlatform& platform) {
+  for (const auto& [name, value] : trellis::testing::Harness::DefaultSettings())
+    ASSERT_TRUE(platform.Settings().WriteString(trellis::testing::kSettingsKey, name, value));
+}
+
+class ScreensFixture : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    platform.SetSleepsSkipped(true);
+    ASSERT_NO_FATAL_FAILURE(WriteInstallerSettings(platform));
+    program = std::make_unique<Program>(platform);
+    renderer = std::make_unique<QtRenderer>(platform);
+    renderer->Build(program->Windows());
+  }
+  void TearDown() override {
+    renderer.reset();
+    program.reset();
+  }
+
+  vcl::TControl& C(const std::string& name) { return *program->Main().Find<vcl::TControl>(name); }
+  void Show(std::initializer_list<const char*> names, bool visible) {
+    for (const char* n : names) C(n).SetVisible(visible);
+  }
+
+  // Shows one panel of Panel1 and hides the others.
+  void ShowPanel(const std::string& panel) {
+    for (vcl::TControl* c : program->Main().Panel1->Children()) c->SetVisible(c->Name == panel);
+  }
+  // Saves the main window's client area as it is drawn now.
+  void SaveClientArea(const QString& file) {
+    QApplication::processEvents();
+    const QImage shot = renderer->ClientArea(program->Main())->grab().toImage();
+    const QString path = ShotPath(file);
+    EXPECT_TRUE(shot.save(path)) << path.toStdString();
+  }
+  // ShowPanel, then grabs the main window on screen.
+  void ShootPanel(const std::string& panel, const QString& file) {
+    ShowPanel(panel);
+    renderer->Window(program->Main())->show();
+    SaveClientArea(file);
+  }
+
+  ScopedConfig config;
+  QtPlatform platform;
+  std::unique_ptr<Program> program;
+  std::unique_ptr<QtRenderer> renderer;
+};
+
+}  // namespace trellis::desktop::testing
