@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 #include <QMessageBox>
@@ -22,6 +23,8 @@
 #include <cctype>
 #include <cstdlib>
 
+#include "settings/registry_script.h"
+#include "settings/settings_store.h"
 #include "ui/qt/renderer.h"
 #include "vcl/exceptions.h"
 #include "vcl/forms.h"
@@ -181,13 +184,58 @@ std::string QtPlatform::UserDecimalSeparator() {
   return QLocale::system().decimalPoint() == QStringLiteral(",") ? "," : ".";
 }
 
+namespace {
+
+// What the registry editor does with the installer's script, confined to the
+// program's own key: anything else in the script refuses it whole.
+bool ImportRegistryScript(vcl::SettingsStore& store, const std::string& path) {
+  constexpr qint64 kMaxScript = 1 << 20;
+  QFile file(Q(path));
+  if (!file.open(QIODevice::ReadOnly)) return false;
+  auto refuse = [&](const std::string& why) {
+    RunBox(QMessageBox::Critical, ApplicationTitle(),
+           "The registry script " + path + " was not imported: " + why + ".", QMessageBox::Ok,
+           QMessageBox::Ok);
+    return false;
+  };
+  if (file.size() > kMaxScript) return refuse("the file is too large");
+  const QByteArray bytes = file.readAll();
+  const trellis::ParsedRegistryScript script =
+      trellis::ParseRegistryScript(std::string_view(bytes.constData(), bytes.size()));
+  if (!script.ok()) return refuse(script.error);
+  for (const trellis::RegistryValue& v : script.values)
+    if (Lower(v.key) != kProgramKey)
+      return refuse("it holds values outside the program's key, under " + v.key);
+  if (script.values.empty()) return refuse("it holds no values of the program");
+  const std::string question = "Import the program's settings from " + path + "?\n\nThis sets " +
+                               std::to_string(script.values.size()) +
+                               " values of HKEY_CURRENT_USER\\" + trellis::kSettingsKey + ".";
+  if (RunBox(QMessageBox::Question, ApplicationTitle(), question,
+             QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
+    return false;
+  for (const trellis::RegistryValue& v : script.values) {
+    if (!store.WriteString(trellis::kSettingsKey, v.name, v.value)) {
+      RunBox(QMessageBox::Critical, ApplicationTitle(),
+             "The registry script " + path + " was imported only in part: the value \"" + v.name +
+                 "\" could not be stored.",
+             QMessageBox::Ok, QMessageBox::Ok);
+      return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
 bool QtPlatform::ShellOpen(const std::string& target) {
   const std::string lower = Lower(target);
   if (lower == "calc.exe")
     return StartFirstOf({"gnome-calculator", "kcalc", "galculator", "xcalc"});
   if (lower == "notepad.exe")
     return StartFirstOf({"gedit", "gnome-text-editor", "kate", "mousepad", "xed", "leafpad"});
-  if (EndsWith(lower, ".reg")) return false;
+  if (EndsWith(lower, ".reg"))
+    return ImportRegistryScript(settings_,
+                                QDir(Q(workingDirectory_)).filePath(Q(target)).toStdString());
 
   const bool isUrl = lower.rfind("http://", 0) == 0 || lower.rfind("https://", 0) == 0 ||
                      lower.rfind("mailto:", 0) == 0 || lower.find("://") != std::string::npos;
