@@ -70,7 +70,7 @@ class FormWindow::FormPeer : public vcl::ControlPeer {
         window_.window_->setEnabled(form.Enabled());
         break;
       case vcl::Prop::Color: {
-        const QColor back = PlainColour(form.Color());
+        const QColor back = ShownColour(form.Color(), true);
         QPalette palette;
         palette.setResolveMask(0);
         if (back.isValid()) palette.setColor(QPalette::Window, back);

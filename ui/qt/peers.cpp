@@ -21,6 +21,7 @@
 #include <QStyleOptionButton>
 #include <algorithm>
 #include <array>
+#include <utility>
 
 #include "ui/qt/application.h"
 #include "ui/qt/widgets.h"
@@ -74,6 +75,20 @@ QColor PlainColour(vcl::TColor colour) {
   // System colours carry the high byte, the default is its own marker.
   if (colour == vcl::clDefault || (static_cast<unsigned>(colour) & 0xFF000000u) != 0) return {};
   return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+}
+
+namespace {
+ColourMapping& Mapping() {
+  static ColourMapping mapping;
+  return mapping;
+}
+}  // namespace
+
+void SetColourMapping(ColourMapping mapping) { Mapping() = std::move(mapping); }
+
+QColor ShownColour(vcl::TColor colour, bool background) {
+  const QColor plain = PlainColour(colour);
+  return plain.isValid() && Mapping() ? Mapping()(plain, background) : plain;
 }
 
 // ---- Peer ----
@@ -144,11 +159,11 @@ void Peer::ApplyLook() {
   // An empty palette inherits every role; only the model's own colours are set.
   QPalette palette;
   palette.setResolveMask(0);
-  const QColor text = PlainColour(f.Color);
+  const QColor text = ShownColour(f.Color, false);
   if (text.isValid())
     for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
       palette.setColor(role, text);
-  const QColor back = PlainColour(control_.Color());
+  const QColor back = ShownColour(control_.Color(), true);
   bool fill = Opaque();
   if (back.isValid()) {
     if (BackgroundIsBase()) {

@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QFont>
 #include <QSize>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -90,5 +91,13 @@ std::unique_ptr<Peer> MakePeer(PeerHost& host, vcl::TControl& control);
 
 // A TColor as a Qt colour; invalid for the system's and the default colours.
 QColor PlainColour(vcl::TColor colour);
+
+// The model picks its text and background colours for a light window; a theme
+// that is not light maps them to ones that read on its own surfaces. An
+// invalid result leaves the widget the palette's colour.
+using ColourMapping = std::function<QColor(QColor colour, bool background)>;
+void SetColourMapping(ColourMapping mapping);
+// A control's own colour as the current theme shows it (invalid: none).
+QColor ShownColour(vcl::TColor colour, bool background);
 
 }  // namespace trellis::desktop

@@ -7,6 +7,7 @@
 #include <set>
 #include <string>
 
+#include "ui/qt/themes.h"
 #include "vcl/platform.h"
 
 class QPrinter;
@@ -67,6 +68,8 @@ class QtPlatform : public vcl::Platform {
   std::string ProgramFolder() override;
   std::string WorkingDirectory() override { return workingDirectory_; }
   std::string DataFolder() override;
+
+  void ApplyTheme(const std::string& name) override { ApplyDesktopTheme(name); }
 
   void FormShown(vcl::TForm& form) override;
   void FormHidden(vcl::TForm& form) override;
