@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QImage>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
@@ -91,6 +93,14 @@ TEST(ThemeScreens, MainWindowInEveryTheme) {
     EXPECT_GE(Contrast(window->palette().color(QPalette::WindowText),
                        shot.pixelColor(window->width() - 2, window->height() / 2)),
               7.0);
+
+    // A menu as it drops down.
+    if (QMenu* menu = window->findChild<QMenuBar*>()->actions().front()->menu()) {
+      menu->popup(window->mapToGlobal(QPoint(0, 20)));
+      QApplication::processEvents();
+      EXPECT_TRUE(menu->grab().toImage().save(ShotPath(QString("theme_%1_menu.png").arg(n))));
+      menu->hide();
+    }
 
     // The Options window, whose own white gives way to the theme's surface.
     Form6->Show();
