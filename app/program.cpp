@@ -30,7 +30,9 @@ T* Create(std::unique_ptr<T>& holder, T*& variable, vcl::TApplication& app) {
   holder = std::make_unique<T>();
   variable = holder.get();
   app.RegisterForm(variable);
-  if (variable->OnCreate) variable->OnCreate(variable);
+  // A failure in a create handler (a settings write the store refuses) is
+  // reported like any handler's, and the program still comes up.
+  if (variable->OnCreate) app.Dispatch([variable] { variable->OnCreate(variable); });
   return variable;
 }
 }  // namespace
