@@ -202,6 +202,7 @@ void TForm1::BindHandlers() {
   HANDLER(RadioGroup4Click);
   HANDLER(RadioGroup1Click);
   HANDLER(RadioGroup5Click);
+  HANDLER(ComboBox4Change);
 #undef HANDLER
 }
 

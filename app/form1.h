@@ -240,6 +240,9 @@ class TForm1 : public vcl::TForm,
   void RadioGroup1Click(vcl::TObject* Sender);
   void RadioGroup5Click(vcl::TObject* Sender);
 
+  // The padstack panel: ball-size list.
+  void ComboBox4Change(vcl::TObject* Sender);
+
   // The solve routines, by calculator number.
   void SolveBandwidth(vcl::TObject* Sender);
   void SolveConductorImpedance(vcl::TObject* Sender);

@@ -51,6 +51,7 @@ object GroupBox10: TGroupBox
   end
   object ComboBox4: TComboBox
     OnKeyPress = ComboBox4KeyPress
+    OnChange = ComboBox4Change
     Left = 16
     Top = 248
     Width = 112
