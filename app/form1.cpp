@@ -162,6 +162,8 @@ void TForm1::BindHandlers() {
   HANDLER(Button16Click);
   HANDLER(Button17Click);
   HANDLER(Button11Click);
+  HANDLER(RadioGroup9Click);
+  HANDLER(RadioGroup10Click);
   HANDLER(Button15Click);
   HANDLER(Button7Click);
   HANDLER(Button8Click);

@@ -100,6 +100,22 @@ struct ProgramValues {
   double LoadedConductorTempC = 0, LoadedConductorTempF = 0;
 
   double WireResistance = 0;  // ohms per 1000 ft or per km, set by the mechanical calculator
+
+  // Conductor solves; a nested re-solve leaves its values here for the outer pass.
+  double BaseCopperThickness = 0, PlatingThickness = 0, ConductorThickness = 0;
+  double HalfThickness = 0, ConductorWidth = 0, ConductorLength = 0;
+  double CrossSection = 0, CrossSectionSqMils = 0, ConductorCurrent = 0;
+  double PcbThickness = 0, PlaneDistance = 0, ParallelCount = 0;
+  double IpcK = 0, IpcB = 0, IpcC = 0, AreaCorrection = 0;
+  double BoardThicknessModifier = 0, PlaneModifier = 0, FixedModifier = 0;
+  double BaseResistivity = 0, BaseResistivityMetric = 0, Resistivity = 0;
+  double ConductorResistance = 0, PowerDissipation = 0, PowerDbm = 0;
+  double LoadCurrent = 0, SkinDepth = 0;
+
+  double FuseTime = 0, FusingMultiplier = 0, CircularMils = 0;
+  double SpacingVoltage = 0, SpacingResult = 0;
+  double DeviceThermalResistance = 0, DevicePower = 0, DeviceJunctionTemp = 0;
+  double HeatSinkThermalResistance = 0, HeatSinkPower = 0, HeatSinkJunctionTemp = 0;
 };
 
 class TForm1 : public vcl::TForm,
@@ -242,6 +258,10 @@ class TForm1 : public vcl::TForm,
 
   // The padstack panel: ball-size list.
   void ComboBox4Change(vcl::TObject* Sender);
+
+  // The spacing panel's groups solve the spacing alone, without Solve.
+  void RadioGroup9Click(vcl::TObject* Sender);
+  void RadioGroup10Click(vcl::TObject* Sender);
 
   // The solve routines, by calculator number.
   void SolveBandwidth(vcl::TObject* Sender);

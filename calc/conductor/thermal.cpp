@@ -2,7 +2,23 @@
 
 namespace trellis {
 
-// The calculator's results come with its own panel.
-void TForm1::SolveThermal(vcl::TObject*) {}
+using vcl::Format;
+using vcl::StrToFloat;
+
+void TForm1::SolveThermal(vcl::TObject*) {
+  // Solve has read the ambient already; this second reading is the one used.
+  ReadAmbientTemp();
+  Label27->SetCaption("N/A");
+
+  DeviceThermalResistance = StrToFloat(Edit116->Text());
+  DevicePower = StrToFloat(Edit117->Text());
+  DeviceJunctionTemp = DevicePower * DeviceThermalResistance + AmbientTemp;
+  Edit119->SetText(Shown(Format("%.3f °C", DeviceJunctionTemp)));
+
+  HeatSinkThermalResistance = StrToFloat(Edit121->Text());
+  HeatSinkPower = StrToFloat(Edit124->Text());
+  HeatSinkJunctionTemp = HeatSinkPower * HeatSinkThermalResistance + AmbientTemp;
+  Edit123->SetText(Shown(Format("%.3f °C", HeatSinkJunctionTemp)));
+}
 
 }  // namespace trellis

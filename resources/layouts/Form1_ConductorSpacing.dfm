@@ -24,6 +24,7 @@ object GroupBox13: TGroupBox
       '> 500V')
     ItemIndex = 0
     TabOrder = 0
+    OnClick = RadioGroup9Click
   end
   object RadioGroup10: TRadioGroup
     Left = 240
@@ -42,6 +43,7 @@ object GroupBox13: TGroupBox
       'A7 - Assembly')
     ItemIndex = 0
     TabOrder = 1
+    OnClick = RadioGroup10Click
   end
   object Image38: TImage
     Left = 448
