@@ -205,6 +205,9 @@ void TForm1::BindHandlers() {
   HANDLER(RadioGroup1Click);
   HANDLER(RadioGroup5Click);
   HANDLER(ComboBox4Change);
+  HANDLER(RadioGroup14Click);
+  HANDLER(ComboBox2Change);
+  HANDLER(RadioGroup7Click);
 #undef HANDLER
 }
 

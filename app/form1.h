@@ -9,6 +9,7 @@
 #include "calc/diffpair/diffpair_panels.h"
 #include "calc/impedance/impedance_panels.h"
 #include "calc/via/via_panels.h"
+#include "calc/via/padstack_values.h"
 #include "reference/reference_panels.h"
 #include "app/units.h"
 #include "vcl/forms.h"
@@ -258,6 +259,9 @@ class TForm1 : public vcl::TForm,
 
   // The padstack panel: ball-size list.
   void ComboBox4Change(vcl::TObject* Sender);
+  void RadioGroup14Click(vcl::TObject* Sender);
+  void ComboBox2Change(vcl::TObject* Sender);
+  void RadioGroup7Click(vcl::TObject* Sender);
 
   // The spacing panel's groups solve the spacing alone, without Solve.
   void RadioGroup9Click(vcl::TObject* Sender);
@@ -298,6 +302,9 @@ class TForm1 : public vcl::TForm,
 
   // Number of Solve passes so far (for tests and the benchmark).
   long SolveCount = 0;
+
+  // The padstack calculator's values kept between passes and handlers.
+  PadstackValues Padstack;
 
  private:
   struct UnitField {

@@ -5,6 +5,7 @@ object GroupBox10: TGroupBox
   Height = 552
   Caption = ' Padstack Calculator '
   object RadioGroup14: TRadioGroup
+    OnClick = RadioGroup14Click
     Left = 16
     Top = 24
     Width = 304
@@ -141,6 +142,7 @@ object GroupBox10: TGroupBox
     Caption = 'Hole Type'
   end
   object ComboBox2: TComboBox
+    OnChange = ComboBox2Change
     Left = 176
     Top = 248
     Width = 144
@@ -159,6 +161,7 @@ object GroupBox10: TGroupBox
     TabOrder = 8
   end
   object RadioGroup7: TRadioGroup
+    OnClick = RadioGroup7Click
     Left = 176
     Top = 280
     Width = 144

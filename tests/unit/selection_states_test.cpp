@@ -181,7 +181,8 @@ void CheckInformation(TForm1& f, int k) {
   const std::string label55 = k == 3    ? "dBm to Watts Conversion"
                               : k == 16 ? "Power Dissipation (dBm)"
                                         : "Total Copper Thickness";
-  if (k != 10) {
+  // The ohms-law and padstack solves write the first row themselves.
+  if (k != 10 && k != 11) {
     EXPECT_EQ(f.Label55->Caption(), label55);
   }
   const std::string label23 = k == 1    ? "Er Effective"
@@ -190,7 +191,7 @@ void CheckInformation(TForm1& f, int k) {
                                         : "Conductor Temperature";
   EXPECT_EQ(f.Label23->Caption(), label23);
 
-  const std::set<int> keeps56 = {1, 2, 3, 4, 6}, keeps110 = {1, 2, 4, 16};
+  const std::set<int> keeps56 = {1, 2, 3, 4, 6, 11}, keeps110 = {1, 2, 4, 16};
   if (!keeps56.count(k)) {
     EXPECT_EQ(f.Label56->Caption(), "N/A");
   }
