@@ -267,6 +267,9 @@ class TForm1 : public vcl::TForm,
   void RadioGroup9Click(vcl::TObject* Sender);
   void RadioGroup10Click(vcl::TObject* Sender);
 
+  // Base and plating thickness from the weight groups or the manual boxes.
+  void ReadCopperWeights(bool metric);
+
   // The solve routines, by calculator number.
   void SolveBandwidth(vcl::TObject* Sender);
   void SolveConductorImpedance(vcl::TObject* Sender);

@@ -1,8 +1,79 @@
 #include "app/form1.h"
+#include "app/program.h"
+#include "calc/conductor/copper.h"
+#include "settings/options_form.h"
 
 namespace trellis {
 
-// The calculator's results come with its own panel.
-void TForm1::SolveFusingCurrent(vcl::TObject*) {}
+using vcl::Format;
+using vcl::StrToFloat;
+
+namespace {
+constexpr double kCopperMelt = 1084.62;
+constexpr double kCircularMilsPerSqMil = 1.2732;
+constexpr double kSqMilsPerSqMm = 1550.0031000062;
+
+// Onderdonk: the current that melts bare copper of this area in the time.
+double OnderdonkCurrent(double sqMils, double ambient, double seconds, double multiplier) {
+  const double melt = vcl::Log10((kCopperMelt - ambient) / (234 + ambient) + 1) / (33 * seconds);
+  return vcl::Pow(melt, 0.5) * (sqMils * kCircularMilsPerSqMil) * multiplier;
+}
+}  // namespace
+
+void TForm1::SolveFusingCurrent(vcl::TObject* Sender) {
+  const bool imperial = RadioGroup6->ItemIndex() == 0;
+  const bool metric = RadioGroup6->ItemIndex() == 1;
+  if (!imperial && !metric) return;
+  const bool microns = metric && Form6->CheckBox3->Checked();
+
+  // Bare copper: no layer, so the plating always counts.
+  ReadCopperWeights(metric);
+  Label355->SetCaption(Shown("1084.62°C"));
+  ConductorThickness = PlatingThickness + BaseCopperThickness;
+  Label56->SetCaption(metric ? Shown(Format("%4.0f um", ConductorThickness * 1000))
+                             : Shown(Format("%.2f mils", ConductorThickness)));
+
+  ConductorWidth = StrToFloat(Edit140->Text());
+  if (microns) ConductorWidth /= 1000;
+  if (ConductorWidth <= ConductorThickness) {
+    const double reset = ConductorThickness + ConductorThickness * 0.5;
+    // The nested pass stores the reset width, which this pass goes on with.
+    ResetAndResolve("fusing width",
+                    "Conductor width can't be less than or equal to conductor thickness", Edit140,
+                    vcl::FloatToStr(microns ? reset * 1000 : reset), Sender);
+  }
+
+  if (StrToFloat(Edit153->Text()) <= 0) {
+    vcl::ShowMessage("Fuse time can't be less than or equal to 0");
+    Edit153->SetText("1");
+  }
+  FuseTime = StrToFloat(Edit153->Text());
+
+  if (StrToFloat(Edit337->Text()) < 1) {
+    vcl::ShowMessage("Multiplier can't be less than 1");
+    Edit337->SetText("1");
+  }
+  FusingMultiplier = StrToFloat(Edit337->Text());
+
+  if (auto a = conductor::EtchedCrossSection(Form6->RadioGroup2->ItemIndex(), ConductorWidth,
+                                             ConductorThickness))
+    CrossSection = *a;
+
+  double sqMils = CrossSection;
+  if (imperial) {
+    Edit159->SetText(Shown(Format("%.2f Sq.mils", CrossSection)));
+  } else {
+    Edit159->SetText(microns ? Shown(Format("%.2f Sq.um", CrossSection * 1000000))
+                             : Shown(Format("%.4f Sq.mm", CrossSection)));
+    CrossSectionSqMils = CrossSection * kSqMilsPerSqMm;
+    sqMils = CrossSectionSqMils;
+  }
+  ConductorCurrent = OnderdonkCurrent(sqMils, AmbientTemp, FuseTime, FusingMultiplier);
+  Edit160->SetText(Shown(Format("%.4f Amps", ConductorCurrent)));
+
+  Label124->SetCaption("Cross section in circular mils:");
+  CircularMils = sqMils * kCircularMilsPerSqMil;
+  Label158->SetCaption(Shown(Format("%.2f mils", CircularMils)));
+}
 
 }  // namespace trellis
