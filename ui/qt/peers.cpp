@@ -709,6 +709,14 @@ class UpDownPeer : public Peer {
 
 // ---- Bars ----
 
+// A bar's range and position, pushed into its widget.
+template <class Widget, class Model>
+void PushRange(Widget* widget, const Model& model, vcl::Prop what) {
+  if (what != vcl::Prop::Range && what != vcl::Prop::Position) return;
+  widget->setRange(model.Min(), model.Max());
+  widget->setValue(model.Position());
+}
+
 class ProgressBarPeer : public Peer {
  public:
   ProgressBarPeer(PeerHost& host, vcl::TProgressBar& bar) : Peer(host, bar), bar_(bar) {}
@@ -719,12 +727,7 @@ class ProgressBarPeer : public Peer {
     progress_->setTextVisible(false);
     return progress_;
   }
-  void Update(vcl::Prop what) override {
-    if (what == vcl::Prop::Range || what == vcl::Prop::Position) {
-      progress_->setRange(bar_.Min(), bar_.Max());
-      progress_->setValue(bar_.Position());
-    }
-  }
+  void Update(vcl::Prop what) override { PushRange(progress_, bar_, what); }
 
  private:
   vcl::TProgressBar& bar_;
@@ -748,12 +751,7 @@ class TrackBarPeer : public Peer {
     });
     return slider_;
   }
-  void Update(vcl::Prop what) override {
-    if (what == vcl::Prop::Range || what == vcl::Prop::Position) {
-      slider_->setRange(bar_.Min(), bar_.Max());
-      slider_->setValue(bar_.Position());
-    }
-  }
+  void Update(vcl::Prop what) override { PushRange(slider_, bar_, what); }
 
  private:
   vcl::TTrackBar& bar_;
