@@ -3,14 +3,13 @@
 #include "app/form1.h"
 #include "app/program.h"
 #include "settings/options_form.h"
+#include "settings/settings_store.h"
 
 namespace trellis {
 
 using vcl::TObject;
 
 namespace {
-
-const char* const kSettingsKey = "Software\\Orvane, Inc.\\Trellis";
 
 struct Selector {
   const char* caption;
@@ -111,8 +110,10 @@ void TForm1::SelectCalculator(int k, TObject* Sender) {
 
   if (k == 11) {
     const int type = RadioGroup14->ItemIndex();
-    if (type == 0 || type == 2) Button1->SetEnabled(true);
-    else Button1->SetEnabled(false);
+    if (type == 0 || type == 2)
+      Button1->SetEnabled(true);
+    else
+      Button1->SetEnabled(false);
   } else {
     Button1->SetEnabled(true);
   }
@@ -123,9 +124,17 @@ void TForm1::SelectCalculator(int k, TObject* Sender) {
   Enable(o.plating, {RadioGroup1});
   Enable(o.structure, {RadioGroup3});
   switch (o.plane) {
-    case 0: RadioGroup5->SetVisible(false); break;
-    case 1: RadioGroup5->SetVisible(true); RadioGroup5->SetEnabled(false); break;
-    case 2: RadioGroup5->SetVisible(true); RadioGroup5->SetEnabled(true); break;
+    case 0:
+      RadioGroup5->SetVisible(false);
+      break;
+    case 1:
+      RadioGroup5->SetVisible(true);
+      RadioGroup5->SetEnabled(false);
+      break;
+    case 2:
+      RadioGroup5->SetVisible(true);
+      RadioGroup5->SetEnabled(true);
+      break;
     case 3:
       RadioGroup5->SetVisible(true);
       if (RadioGroup2->ItemIndex() == 1) RadioGroup5->SetEnabled(true);
@@ -180,9 +189,7 @@ void TForm1::SelectCalculator(int k, TObject* Sender) {
     if (k != 3 && k != 4 && k != 16) refillPlane(true);
   }
 
-  vcl::TRegistry reg;
-  reg.OpenKey(kSettingsKey, true);
-  reg.WriteString("Program", vcl::IntToStr(k));
+  WriteSetting("Program", vcl::IntToStr(k));
 
   Button1Click(Sender);
 }
@@ -191,9 +198,9 @@ void TForm1::ApplyInformationState(int k) {
   if (k == 16) {
     Label55->SetCaption("Power Dissipation (dBm)");
     Label56->SetCaption("N/A");
-    for (vcl::TControl* c : std::initializer_list<vcl::TControl*>{Label23, Label27, Label319, Label350,
-                             Label320, Label398, Label106, Label110, Label284, Label285, Label41,
-                             Label72, Edit227, UpDown6})
+    for (vcl::TControl* c : std::initializer_list<vcl::TControl*>{
+             Label23, Label27, Label319, Label350, Label320, Label398, Label106, Label110, Label284,
+             Label285, Label41, Label72, Edit227, UpDown6})
       c->SetVisible(true);
     Label23->SetCaption("Via Temperature");
     Label319->SetCaption("Aspect Ratio = ");
@@ -204,20 +211,25 @@ void TForm1::ApplyInformationState(int k) {
     Label41->SetCaption("Via Voltage Drop");
     Edit227->SetEnabled(true);
     UpDown6->SetEnabled(true);
-    for (vcl::TControl* c : std::initializer_list<vcl::TControl*>{Label106, Label110, Label41, Label72}) c->SetLeft(178);
+    for (vcl::TControl* c :
+         std::initializer_list<vcl::TControl*>{Label106, Label110, Label41, Label72})
+      c->SetLeft(178);
     Label41->SetTop(91);
-    for (vcl::TControl* c : std::initializer_list<vcl::TControl*>{Label396, Label397, Label403}) c->SetVisible(false);
+    for (vcl::TControl* c : std::initializer_list<vcl::TControl*>{Label396, Label397, Label403})
+      c->SetVisible(false);
     return;
   }
 
-  for (vcl::TControl* c : std::initializer_list<vcl::TControl*>{Label55, Label56, Label319, Label23, Label27, Label350})
+  for (vcl::TControl* c : std::initializer_list<vcl::TControl*>{Label55, Label56, Label319, Label23,
+                                                                Label27, Label350})
     c->SetEnabled(true);
   if (k != 1) {
-    for (vcl::TControl* c : std::initializer_list<vcl::TControl*>{Label23, Label27}) c->SetVisible(false);
+    for (vcl::TControl* c : std::initializer_list<vcl::TControl*>{Label23, Label27})
+      c->SetVisible(false);
   }
-  for (vcl::TControl* c : std::initializer_list<vcl::TControl*>{Label319, Label320, Label350, Label396, Label397, Label398,
-        Label403, Label106, Label110, Label284, Label285, Label41, Label72,
-        Edit227, UpDown6})
+  for (vcl::TControl* c : std::initializer_list<vcl::TControl*>{
+           Label319, Label320, Label350, Label396, Label397, Label398, Label403, Label106, Label110,
+           Label284, Label285, Label41, Label72, Edit227, UpDown6})
     c->SetVisible(false);
   if (k != 10) Label55->SetCaption("Total Copper Thickness");
   if (k != 1) Label23->SetCaption("Conductor Temperature");
@@ -247,7 +259,9 @@ void TForm1::ApplyInformationState(int k) {
       Label41->SetVisible(true);
       Label72->SetLeft(228);
       Label72->SetVisible(true);
-      for (vcl::TControl* c : std::initializer_list<vcl::TControl*>{Label106, Label110, Label41, Label72}) c->SetEnabled(true);
+      for (vcl::TControl* c :
+           std::initializer_list<vcl::TControl*>{Label106, Label110, Label41, Label72})
+        c->SetEnabled(true);
       break;
     case 3:
       Label55->SetCaption("dBm to Watts Conversion");
@@ -282,9 +296,15 @@ void TForm1::ApplyProgramOptionTexts(int k) {
   if (k == 2 || k == 16) {
     const char* text = nullptr;
     switch (Form6->RadioGroup1->ItemIndex()) {
-      case 0: text = "IPC-2152 with modifiers mode"; break;
-      case 1: text = "IPC-2152 without modifiers mode"; break;
-      case 2: text = "IPC-2221 mode"; break;
+      case 0:
+        text = "IPC-2152 with modifiers mode";
+        break;
+      case 1:
+        text = "IPC-2152 without modifiers mode";
+        break;
+      case 2:
+        text = "IPC-2221 mode";
+        break;
     }
     if (text) (k == 2 ? Label243 : Label187)->SetCaption(text);
   }

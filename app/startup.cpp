@@ -1,6 +1,7 @@
 // The start-up sequence behind the splash window.
 #include "app/form1.h"
 #include "app/program.h"
+#include "settings/settings_store.h"
 #include "settings/splash_form.h"
 
 namespace trellis {
@@ -49,7 +50,8 @@ void TForm1::Button3Click(TObject* Sender) {
       Edit136->SetText("0,7");
       Edit138->SetText("1,4");
       RadioGroup4->Items().Clear();
-      for (const char* item : {"0,25oz", "0,5oz", "1oz", "1,5oz", "2oz", "2,5oz", "3oz", "4oz", "5oz"})
+      for (const char* item :
+           {"0,25oz", "0,5oz", "1oz", "1,5oz", "2oz", "2,5oz", "3oz", "4oz", "5oz"})
         RadioGroup4->Items().Add(item);
       RadioGroup4->SetItemIndex(1);
       RadioGroup1->Items().Clear();
@@ -76,16 +78,12 @@ void TForm1::Button3Click(TObject* Sender) {
 
 // The copper groups store their choice and solve.
 void TForm1::RadioGroup4Click(TObject* Sender) {
-  vcl::TRegistry reg;
-  reg.OpenKey("Software\\Orvane, Inc.\\Trellis", true);
-  reg.WriteString("Base_Weight", vcl::IntToStr(RadioGroup4->ItemIndex()));
+  WriteSetting("Base_Weight", vcl::IntToStr(RadioGroup4->ItemIndex()));
   Button1Click(Sender);
 }
 
 void TForm1::RadioGroup1Click(TObject* Sender) {
-  vcl::TRegistry reg;
-  reg.OpenKey("Software\\Orvane, Inc.\\Trellis", true);
-  reg.WriteString("Plate_Weight", vcl::IntToStr(RadioGroup1->ItemIndex()));
+  WriteSetting("Plate_Weight", vcl::IntToStr(RadioGroup1->ItemIndex()));
   Button1Click(Sender);
 }
 

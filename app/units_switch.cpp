@@ -7,19 +7,13 @@
 #include "app/units.h"
 #include "calc/diffpair/crosstalk_form.h"
 #include "settings/options_form.h"
+#include "settings/settings_store.h"
 
 namespace trellis {
 
 using vcl::TObject;
 
 namespace {
-
-const char* const kSettingsKey = "Software\\Orvane, Inc.\\Trellis";
-
-int StoredIndex(vcl::TRegistry& reg, const char* name, int fallback) {
-  int value = 0;
-  return vcl::TryStrToInt(reg.ReadString(name), value) ? value : fallback;
-}
 
 void Refill(vcl::TRadioGroup* group, std::initializer_list<const char*> items) {
   group->Items().Clear();
@@ -31,23 +25,40 @@ void Refill(vcl::TRadioGroup* group, std::initializer_list<const char*> items) {
 std::vector<TForm1::UnitField> TForm1::UnitFields() {
   const bool resistorWidth = RadioGroup11->ItemIndex() == 0 || RadioGroup11->ItemIndex() == 1;
   std::vector<UnitField> f = {
-      {Edit3, UnitClass::Length},    {Edit4, UnitClass::Length},
-      {Edit5, UnitClass::Length},    {Edit6, UnitClass::Length},
-      {Edit335, UnitClass::Length},  {Edit9, UnitClass::Length},
-      {Edit18, UnitClass::Length},   {Edit126, UnitClass::Length},
-      {Edit132, UnitClass::Length},  {Edit136, UnitClass::Micrometre},
-      {Edit138, UnitClass::Micrometre}, {Edit21, UnitClass::Length},
-      {Edit26, UnitClass::Length},   {Edit27, UnitClass::Length},
-      {Edit32, UnitClass::Length},   {Edit398, UnitClass::Length},
-      {Edit33, UnitClass::Length},   {Edit34, UnitClass::Length, true},
-      {Edit35, UnitClass::Length, true}, {Edit211, UnitClass::Length},
-      {Edit213, UnitClass::Length},  {Edit67, UnitClass::Length},
-      {Edit68, UnitClass::Length},   {Edit74, UnitClass::Length},
-      {Edit80, UnitClass::Millimetre}, {Edit140, UnitClass::Length},
-      {Edit228, UnitClass::Area},    {Edit229, UnitClass::Length},
-      {Edit89, UnitClass::Micrometre, false, true}, {Edit91, UnitClass::Micrometre, false, true},
-      {Edit92, UnitClass::Micrometre, false, true}, {Edit25, UnitClass::Length},
-      {Edit46, UnitClass::Length},   {Edit157, UnitClass::Length},
+      {Edit3, UnitClass::Length},
+      {Edit4, UnitClass::Length},
+      {Edit5, UnitClass::Length},
+      {Edit6, UnitClass::Length},
+      {Edit335, UnitClass::Length},
+      {Edit9, UnitClass::Length},
+      {Edit18, UnitClass::Length},
+      {Edit126, UnitClass::Length},
+      {Edit132, UnitClass::Length},
+      {Edit136, UnitClass::Micrometre},
+      {Edit138, UnitClass::Micrometre},
+      {Edit21, UnitClass::Length},
+      {Edit26, UnitClass::Length},
+      {Edit27, UnitClass::Length},
+      {Edit32, UnitClass::Length},
+      {Edit398, UnitClass::Length},
+      {Edit33, UnitClass::Length},
+      {Edit34, UnitClass::Length, true},
+      {Edit35, UnitClass::Length, true},
+      {Edit211, UnitClass::Length},
+      {Edit213, UnitClass::Length},
+      {Edit67, UnitClass::Length},
+      {Edit68, UnitClass::Length},
+      {Edit74, UnitClass::Length},
+      {Edit80, UnitClass::Millimetre},
+      {Edit140, UnitClass::Length},
+      {Edit228, UnitClass::Area},
+      {Edit229, UnitClass::Length},
+      {Edit89, UnitClass::Micrometre, false, true},
+      {Edit91, UnitClass::Micrometre, false, true},
+      {Edit92, UnitClass::Micrometre, false, true},
+      {Edit25, UnitClass::Length},
+      {Edit46, UnitClass::Length},
+      {Edit157, UnitClass::Length},
   };
   if (resistorWidth) f.push_back({Edit158, UnitClass::Length});
   f.push_back({Edit154, UnitClass::SheetResistance});
@@ -62,10 +73,12 @@ std::vector<TForm1::UnitField> TForm1::UnitFields() {
 void TForm1::WriteUnitTexts(bool toMetric, bool microns) {
   const std::string length = toMetric ? (microns ? "um" : "mm") : "mils";
   for (vcl::TEdit* box :
-       {Edit52, Edit53, Edit54, Edit55, Edit336, Edit56, Edit58, Edit127, Edit133, Edit62, Edit63,
-        Edit64, Edit65, Edit399, Edit59, Edit60, Edit61, Edit212, Edit214, Edit71, Edit72, Edit75,
-        Edit155, Edit232, Edit222, Edit223, Edit164, Form12->Edit196, Form12->Edit204,
-        Form12->Edit198, Form12->Edit200, Form12->Edit202})
+       {Edit52,          Edit53,         Edit54,  Edit55,          Edit336,         Edit56,
+        Edit58,          Edit127,        Edit133, Edit62,          Edit63,          Edit64,
+        Edit65,          Edit399,        Edit59,  Edit60,          Edit61,          Edit212,
+        Edit214,         Edit71,         Edit72,  Edit75,          Edit155,         Edit232,
+        Edit222,         Edit223,        Edit164, Form12->Edit196, Form12->Edit204, Form12->Edit198,
+        Form12->Edit200, Form12->Edit202})
     box->SetText(length);
   Edit82->SetText(toMetric ? "mm" : "mils");
   Edit83->SetText(toMetric ? "mils" : "mm");
@@ -93,17 +106,9 @@ void TForm1::RadioGroup6Click(TObject* Sender) {
   if (RadioGroup6->ItemIndex() != 0 && !toMetric) return;
   const bool microns = Form6->CheckBox3->Checked();
 
-  int baseWeight = 1, plateWeight = 2;
-  {
-    vcl::TRegistry reg;
-    if (reg.OpenKeyReadOnly(kSettingsKey)) {
-      baseWeight = StoredIndex(reg, "Base_Weight", 1);
-      plateWeight = StoredIndex(reg, "Plate_Weight", 2);
-    }
-  }
   // A stored index the group does not have reads as its default.
-  if (baseWeight < 0 || baseWeight > 8) baseWeight = 1;
-  if (plateWeight < 0 || plateWeight > 6) plateWeight = 2;
+  const int baseWeight = vcl::StrToInt(ReadSetting("Base_Weight"));
+  const int plateWeight = vcl::StrToInt(ReadSetting("Plate_Weight"));
 
   // Every value is read before any is written, so a box that holds no number
   // leaves the whole window in the units it was in.
@@ -159,13 +164,11 @@ void TForm1::RadioGroup6Click(TObject* Sender) {
   RadioGroup1->SetItemIndex(plateWeight);
 
   if (toMetric) {
-    Refill(RadioGroup4,
-           {"9um", "18um", "35um", "53um", "70um", "88um", "106um", "142um", "178um"});
+    Refill(RadioGroup4, {"9um", "18um", "35um", "53um", "70um", "88um", "106um", "142um", "178um"});
   } else {
     Refill(RadioGroup4, {"0.25oz", "0.5oz", "1oz", "1.5oz", "2oz", "2.5oz", "3oz", "4oz", "5oz"});
     if (CommaFlag())
-      Refill(RadioGroup4,
-             {"0,25oz", "0,5oz", "1oz", "1,5oz", "2oz", "2,5oz", "3oz", "4oz", "5oz"});
+      Refill(RadioGroup4, {"0,25oz", "0,5oz", "1oz", "1,5oz", "2oz", "2,5oz", "3oz", "4oz", "5oz"});
   }
   RadioGroup4->SetItemIndex(baseWeight);
 
@@ -183,9 +186,7 @@ void TForm1::RadioGroup6Click(TObject* Sender) {
 
   swap_current_width_labels();
 
-  vcl::TRegistry reg;
-  reg.OpenKey(kSettingsKey, true);
-  reg.WriteString("Units", toMetric ? "1" : "0");
+  WriteSetting("Units", toMetric ? "1" : "0");
 
   Button1Click(Sender);
   Form12->Button1Click(Sender);
