@@ -218,8 +218,8 @@ std::string TForm1::Shown(const std::string& text) const {
   return CommaFlag() ? vcl::CommaForm(text) : text;
 }
 
-void TForm1::ResetAndResolve(const std::string& check, const std::string& message,
-                             vcl::TEdit* box, const std::string& resetText, TObject* Sender) {
+void TForm1::ResetAndResolve(const std::string& check, const std::string& message, vcl::TEdit* box,
+                             const std::string& resetText, TObject* Sender) {
   vcl::ShowMessage(message);
   box->SetText(resetText);
   if (std::find(resolvedThisPass_.begin(), resolvedThisPass_.end(), check) !=

@@ -4,14 +4,14 @@
 #include <string>
 #include <vector>
 
+#include "app/units.h"
 #include "calc/circuit/circuit_panels.h"
 #include "calc/conductor/conductor_panels.h"
 #include "calc/diffpair/diffpair_panels.h"
 #include "calc/impedance/impedance_panels.h"
-#include "calc/via/via_panels.h"
 #include "calc/via/padstack_values.h"
+#include "calc/via/via_panels.h"
 #include "reference/reference_panels.h"
-#include "app/units.h"
 #include "vcl/forms.h"
 
 namespace trellis {

@@ -12,7 +12,7 @@ struct Material {
   double modifier;
 };
 
-inline constexpr int kMaterialCount = 45;   // items 0..44; item 45 is "Custom"
+inline constexpr int kMaterialCount = 45;  // items 0..44; item 45 is "Custom"
 inline constexpr int kMaterialAir = 44;
 inline constexpr int kMaterialCustom = 45;
 

@@ -58,7 +58,8 @@ void TForm1::About1Click(TObject*) {
 void TForm1::EULA1Click(TObject*) {
   vcl::Platform& platform = vcl::CurrentPlatform();
   std::string folder = platform.ProgramFolder();
-  if (!folder.empty() && folder.back() != platform.PathSeparator()) folder += platform.PathSeparator();
+  if (!folder.empty() && folder.back() != platform.PathSeparator())
+    folder += platform.PathSeparator();
   platform.ShellOpen(folder + "EULA.pdf");
 }
 

@@ -39,8 +39,7 @@ T* Create(std::unique_ptr<T>& holder, T*& variable, vcl::TApplication& app) {
 
 Program::Program(vcl::Platform& platform) : app_(std::make_unique<vcl::TApplication>(platform)) {
   app_->Title = "Orvane Trellis";
-  vcl::FormatSettings.DecimalSeparator =
-      platform.UserDecimalSeparator() == "," ? ',' : '.';
+  vcl::FormatSettings.DecimalSeparator = platform.UserDecimalSeparator() == "," ? ',' : '.';
   // Windows reach one another through the variables, so each is set as it is made.
   Create(form1_, Form1, *app_);
   app_->MainForm = Form1;

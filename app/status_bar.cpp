@@ -26,8 +26,8 @@ void TForm1::Timer1Timer(vcl::TObject*) {
     return;
   }
   MaterialTg = parsed;
-  const bool warning = TempRise + AmbientTemp > MaterialTg ||
-                       LoadedConductorTempC > MaterialTgC || LoadedConductorTempF > MaterialTgF;
+  const bool warning = TempRise + AmbientTemp > MaterialTg || LoadedConductorTempC > MaterialTgC ||
+                       LoadedConductorTempF > MaterialTgF;
   if (warning) {
     StatusBar1->SetPanelAlignment(1, vcl::TAlignment::taLeftJustify);
     StatusBar1->SetPanelText(1, "WARNING! Material temperature exceeded!");

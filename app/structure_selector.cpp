@@ -77,7 +77,8 @@ void TForm1::ArrangeViaLayerSet() {
     if (!metric)
       defaults("62", "10", "1");
     else if (point || comma)
-      defaults(microns ? "1575" : (comma ? "1,575" : "1.575"), microns ? "254" : (comma ? "0,254" : "0.254"),
+      defaults(microns ? "1575" : (comma ? "1,575" : "1.575"),
+               microns ? "254" : (comma ? "0,254" : "0.254"),
                microns ? (comma ? "25,4" : "25.4") : (comma ? "0,0254" : "0.0254"));
   } else if (point || comma) {
     if (!metric)
@@ -107,9 +108,9 @@ void TForm1::ArrangeImpedanceStructure() {
   if (s < 0 || s > 5) return;
   vcl::TImage* const pictures[6] = {Image8, Image16, Image22, Image9, Image47, Image19};
   for (int i = 0; i < 6; ++i) pictures[i]->SetVisible(i == s);
-  static const char* const kHeight[6] = {"Conductor Height (H)",  "Conductor Height (H1)",
-                                         "Conductor Height (H)",  "Conductor Height (H1)",
-                                         "Conductor Height (H)",  "Conductor Height (H)"};
+  static const char* const kHeight[6] = {"Conductor Height (H)", "Conductor Height (H1)",
+                                         "Conductor Height (H)", "Conductor Height (H1)",
+                                         "Conductor Height (H)", "Conductor Height (H)"};
   static const char* const kHeightHint[6] = {
       "Enter the conductor's distance above its reference plane.",
       "Enter the thickness of the substrate.",
@@ -128,7 +129,8 @@ void TForm1::ArrangeImpedanceStructure() {
   if (kSecond[s]) Label104->SetCaption(kSecond[s]);
   const bool second = s == 1 || s == 3 || s == 4 || s == 5;
   ShowAll(second, {Label104, Edit74, Edit75});
-  if (s == 1 || s == 3) Edit74->SetHint("Enter the conductor's distance above its reference plane.");
+  if (s == 1 || s == 3)
+    Edit74->SetHint("Enter the conductor's distance above its reference plane.");
   if (s == 4 || s == 5) Edit74->SetHint("Enter the conductor to conductor distance.");
   if (s >= 1) Tops({{Edit74, 160}, {Edit75, 164}, {Label104, 136}});
   ShowAll(s == 0, {Label288, Edit226});
@@ -164,13 +166,12 @@ void TForm1::ArrangeDifferentialMode() {
   vcl::TImage* const pictures[6] = {Image1, Image4, Image23, Image21, Image17, Image18};
   for (int i = 0; i < 6; ++i) pictures[i]->SetVisible(i == m);
   Label40->SetCaption(m == 2 || m == 3 ? "Conductor Height (H1)" : "Conductor Height (H)");
-  static const char* const kHint[6] = {
-      "Enter the conductor's distance above its reference plane.",
-      "Enter the distance between the two reference planes.",
-      "Enter the conductor's distance above its reference plane.",
-      "Enter the conductor's distance above its reference plane.",
-      "Enter the distance between the two reference planes.",
-      "Enter the thickness of the substrate."};
+  static const char* const kHint[6] = {"Enter the conductor's distance above its reference plane.",
+                                       "Enter the distance between the two reference planes.",
+                                       "Enter the conductor's distance above its reference plane.",
+                                       "Enter the conductor's distance above its reference plane.",
+                                       "Enter the distance between the two reference planes.",
+                                       "Enter the thickness of the substrate."};
   Edit27->SetHint(kHint[m]);
   const bool second = m == 2 || m == 3;
   ShowAll(second, {Label58, Edit32, Edit65});
@@ -180,9 +181,15 @@ void TForm1::ArrangeDifferentialMode() {
   ShowAll(false, {Label106, Label110, Label284});
   EnableAll(m == 0, {RadioGroup1, GroupBox32, Edit138, Edit139});
   const int shift = second ? 56 : 0;
-  Tops({{Label391, 208 + shift}, {Edit394, 232 + shift}, {Edit395, 236 + shift},
-        {Label47, 264 + shift},  {Edit398, 288 + shift}, {Edit399, 292 + shift},
-        {Label401, 320 + shift}, {Edit400, 344 + shift}, {Edit401, 348 + shift}});
+  Tops({{Label391, 208 + shift},
+        {Edit394, 232 + shift},
+        {Edit395, 236 + shift},
+        {Label47, 264 + shift},
+        {Edit398, 288 + shift},
+        {Edit399, 292 + shift},
+        {Label401, 320 + shift},
+        {Edit400, 344 + shift},
+        {Edit401, 348 + shift}});
 }
 
 void TForm1::ArrangeInductorGeometry() {

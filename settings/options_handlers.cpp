@@ -28,7 +28,8 @@ void TForm6::BindOptionHandlers() {
   Handler("FormShow", this, &TForm6::FormShow);
   Handler("FormCloseQuery", this, &TForm6::FormCloseQuery);
   // Enter in this window's boxes is dropped; nothing here solves on a key.
-  for (const char* name : {"Edit1KeyPress", "Edit2KeyPress", "CheckBox1KeyPress", "CheckBox3KeyPress"})
+  for (const char* name :
+       {"Edit1KeyPress", "Edit2KeyPress", "CheckBox1KeyPress", "CheckBox3KeyPress"})
     Handler(name, vcl::TKeyPressEvent([](TObject*, char& key) {
               if (key == '\r') key = 0;
             }));
@@ -61,9 +62,9 @@ void TForm6::RadioGroup1Click(TObject*) {
   } else {
     f.RadioGroup8->SetEnabled(true);
   }
-  for (TControl* c : std::initializer_list<TControl*>{f.Label235, f.Label37, f.Label236, f.Edit126,
-                                                      f.Edit127, f.Edit132, f.Edit133, f.Edit128,
-                                                      f.RadioGroup2})
+  for (TControl* c :
+       std::initializer_list<TControl*>{f.Label235, f.Label37, f.Label236, f.Edit126, f.Edit127,
+                                        f.Edit132, f.Edit133, f.Edit128, f.RadioGroup2})
     c->SetEnabled(m == 0);
   if (m == 0) {
     f.RadioGroup15->SetEnabled(true);
@@ -155,12 +156,24 @@ void TForm6::CheckBox1Click(TObject*) {
   const int structure = f.RadioGroup3->ItemIndex();
   bool base = false, plating = false;
   switch (tab) {
-    case 1: base = true; plating = structure == 0; break;
-    case 2: base = true; plating = structure == 1; break;
-    case 4: base = true; plating = structure == 0; break;
+    case 1:
+      base = true;
+      plating = structure == 0;
+      break;
+    case 2:
+      base = true;
+      plating = structure == 1;
+      break;
+    case 4:
+      base = true;
+      plating = structure == 0;
+      break;
     case 6:
-    case 7: base = plating = true; break;
-    default: break;
+    case 7:
+      base = plating = true;
+      break;
+    default:
+      break;
   }
   f.RadioGroup1->SetVisible(false);
   f.RadioGroup4->SetVisible(false);
@@ -199,24 +212,40 @@ void TForm6::CheckBox3Click(TObject* Sender) {
       bool area = false;
     };
     const std::vector<Box> boxes = {
-        {f.Edit3, f.Edit52, true},      {f.Edit4, f.Edit53, true},
-        {f.Edit5, f.Edit54, true},      {f.Edit6, f.Edit55, true},
-        {f.Edit335, f.Edit336, true},   {f.Edit9, f.Edit56, true},
+        {f.Edit3, f.Edit52, true},
+        {f.Edit4, f.Edit53, true},
+        {f.Edit5, f.Edit54, true},
+        {f.Edit6, f.Edit55, true},
+        {f.Edit335, f.Edit336, true},
+        {f.Edit9, f.Edit56, true},
         {f.Edit15, widthIsLength ? f.Edit57 : nullptr, widthIsLength},
-        {f.Edit18, f.Edit58, true},     {f.Edit21, f.Edit62, true},
-        {f.Edit26, f.Edit63, true},     {f.Edit27, f.Edit64, true},
-        {f.Edit32, f.Edit65, true},     {f.Edit398, f.Edit399, true},
-        {f.Edit33, f.Edit59, true},     {f.Edit34, f.Edit60, plated},
-        {f.Edit35, f.Edit61, plated},   {f.Edit211, f.Edit212, true},
-        {f.Edit213, f.Edit214, true},   {f.Edit67, f.Edit71, true},
-        {f.Edit68, f.Edit72, true},     {f.Edit74, f.Edit75, true},
-        {f.Edit126, f.Edit127, true},   {f.Edit132, f.Edit133, true},
-        {f.Edit140, f.Edit155, true},   {f.Edit228, nullptr, true, true},
-        {f.Edit229, f.Edit232, true},   {f.Edit25, f.Edit222, true},
-        {f.Edit46, f.Edit223, true},    {f.Edit157, f.Edit164, true},
+        {f.Edit18, f.Edit58, true},
+        {f.Edit21, f.Edit62, true},
+        {f.Edit26, f.Edit63, true},
+        {f.Edit27, f.Edit64, true},
+        {f.Edit32, f.Edit65, true},
+        {f.Edit398, f.Edit399, true},
+        {f.Edit33, f.Edit59, true},
+        {f.Edit34, f.Edit60, plated},
+        {f.Edit35, f.Edit61, plated},
+        {f.Edit211, f.Edit212, true},
+        {f.Edit213, f.Edit214, true},
+        {f.Edit67, f.Edit71, true},
+        {f.Edit68, f.Edit72, true},
+        {f.Edit74, f.Edit75, true},
+        {f.Edit126, f.Edit127, true},
+        {f.Edit132, f.Edit133, true},
+        {f.Edit140, f.Edit155, true},
+        {f.Edit228, nullptr, true, true},
+        {f.Edit229, f.Edit232, true},
+        {f.Edit25, f.Edit222, true},
+        {f.Edit46, f.Edit223, true},
+        {f.Edit157, f.Edit164, true},
         {f.Edit158, resistorWidth ? f.Edit165 : nullptr, resistorWidth},
-        {Form12->Edit195, Form12->Edit196, true}, {Form12->Edit203, Form12->Edit204, true},
-        {Form12->Edit197, Form12->Edit198, true}, {Form12->Edit199, Form12->Edit200, true},
+        {Form12->Edit195, Form12->Edit196, true},
+        {Form12->Edit203, Form12->Edit204, true},
+        {Form12->Edit197, Form12->Edit198, true},
+        {Form12->Edit199, Form12->Edit200, true},
         {Form12->Edit201, Form12->Edit202, true},
     };
     // Every box is read first, so one that holds no number leaves all as they were.

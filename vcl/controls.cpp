@@ -26,19 +26,22 @@ void TStrings::Assign(const std::vector<std::string>& items) {
 }
 
 void TStrings::Delete(int index) {
-  if (index < 0 || index >= Count()) throw Exception("List index out of bounds (" + std::to_string(index) + ")");
+  if (index < 0 || index >= Count())
+    throw Exception("List index out of bounds (" + std::to_string(index) + ")");
   items_.erase(items_.begin() + index);
   Changed();
 }
 
 void TStrings::SetString(int index, const std::string& s) {
-  if (index < 0 || index >= Count()) throw Exception("List index out of bounds (" + std::to_string(index) + ")");
+  if (index < 0 || index >= Count())
+    throw Exception("List index out of bounds (" + std::to_string(index) + ")");
   items_[index] = s;
   Changed();
 }
 
 const std::string& TStrings::operator[](int index) const {
-  if (index < 0 || index >= Count()) throw Exception("List index out of bounds (" + std::to_string(index) + ")");
+  if (index < 0 || index >= Count())
+    throw Exception("List index out of bounds (" + std::to_string(index) + ")");
   return items_[index];
 }
 
@@ -277,10 +280,11 @@ void TMemo::LinesChanged() {
 
 // ---- TTabControl ----
 
-TTabControl::TTabControl() : TControl("TTabControl"), tabs_([this] {
-  if (tabIndex_ >= tabs_.Count()) tabIndex_ = tabs_.Count() - 1;
-  Notify(Prop::Items);
-}) {}
+TTabControl::TTabControl()
+    : TControl("TTabControl"), tabs_([this] {
+        if (tabIndex_ >= tabs_.Count()) tabIndex_ = tabs_.Count() - 1;
+        Notify(Prop::Items);
+      }) {}
 
 void TTabControl::SetTabIndex(int index) {
   if (index < -1) index = -1;
@@ -298,14 +302,16 @@ void TStatusBar::AddPanel(TStatusPanel p) {
 }
 
 void TStatusBar::SetPanelText(int i, const std::string& text) {
-  if (i < 0 || i >= PanelCount()) throw Exception("List index out of bounds (" + std::to_string(i) + ")");
+  if (i < 0 || i >= PanelCount())
+    throw Exception("List index out of bounds (" + std::to_string(i) + ")");
   if (panels_[i].Text == text) return;
   panels_[i].Text = text;
   Notify(Prop::Panels);
 }
 
 void TStatusBar::SetPanelAlignment(int i, TAlignment alignment) {
-  if (i < 0 || i >= PanelCount()) throw Exception("List index out of bounds (" + std::to_string(i) + ")");
+  if (i < 0 || i >= PanelCount())
+    throw Exception("List index out of bounds (" + std::to_string(i) + ")");
   if (panels_[i].Alignment == alignment) return;
   panels_[i].Alignment = alignment;
   Notify(Prop::Panels);
@@ -332,7 +338,8 @@ void TProgressBar::SetPositionFrom(double value) {
     SetPosition(min_);
     return;
   }
-  double clamped = std::clamp(std::trunc(value), static_cast<double>(min_), static_cast<double>(max_));
+  double clamped =
+      std::clamp(std::trunc(value), static_cast<double>(min_), static_cast<double>(max_));
   SetPosition(static_cast<int>(clamped));
 }
 

@@ -126,8 +126,7 @@ namespace {
 template <class Map>
 auto LookUp(const Map& map, const std::string& name, const std::string& form) {
   auto it = map.find(name);
-  if (it == map.end())
-    throw ELayoutError(form + ": no handler " + name + " of the event's kind");
+  if (it == map.end()) throw ELayoutError(form + ": no handler " + name + " of the event's kind");
   return it->second;
 }
 }  // namespace

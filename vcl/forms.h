@@ -73,7 +73,8 @@ class TForm : public TControl {
   // Binding of members and handlers by name, as the window designer does.
   template <class T>
   void Bind(const std::string& name, T*& member) {
-    bindings_.push_back({name, [this, name, &member]() {
+    bindings_.push_back({name,
+                         [this, name, &member]() {
                            TComponent* c = FindComponent(name);
                            if (!c) BindError(name, "is missing from the layout");
                            T* typed = dynamic_cast<T*>(c);
@@ -96,7 +97,8 @@ class TForm : public TControl {
   // OnCloseQuery and OnChanging share one shape: (sender, bool& allow).
   void Handler(const std::string& name, TCloseQueryEvent fn) { closeQuery_[name] = std::move(fn); }
   void Handler(const std::string& name, TUDClickEvent fn) { udClick_[name] = std::move(fn); }
-  // A method of the window class as a handler: Handler("Button1Click", this, &TForm1::Button1Click).
+  // A method of the window class as a handler: Handler("Button1Click", this,
+  // &TForm1::Button1Click).
   template <class Self, class... A>
   void Handler(const std::string& name, Self* self, void (Self::*method)(A...)) {
     Handler(name, std::function<void(A...)>([self, method](A... a) { (self->*method)(a...); }));

@@ -242,14 +242,15 @@ class Parser {
       if (start == pos_) Fail("hex digits were expected");
       v.kind = LayoutValue::Kind::Integer;
       if (pos_ - start > 8) Fail("hex number out of range");
-      v.integer = static_cast<long long>(std::stoull(std::string(s_.substr(start, pos_ - start)), nullptr, 16));
+      v.integer = static_cast<long long>(
+          std::stoull(std::string(s_.substr(start, pos_ - start)), nullptr, 16));
       if (v.integer > 0x7FFFFFFF) v.integer -= 0x100000000LL;
     } else if (c == '-' || std::isdigit(static_cast<unsigned char>(c))) {
       size_t start = pos_;
       if (c == '-') ++pos_;
       bool isFloat = false;
-      while (pos_ < s_.size() && (std::isdigit(static_cast<unsigned char>(s_[pos_])) || s_[pos_] == '.' ||
-                                  s_[pos_] == 'e' || s_[pos_] == 'E')) {
+      while (pos_ < s_.size() && (std::isdigit(static_cast<unsigned char>(s_[pos_])) ||
+                                  s_[pos_] == '.' || s_[pos_] == 'e' || s_[pos_] == 'E')) {
         if (!std::isdigit(static_cast<unsigned char>(s_[pos_]))) isFloat = true;
         ++pos_;
       }
@@ -335,7 +336,8 @@ class EPlacedLayoutError : public ELayoutError {
 };
 
 [[noreturn]] void Bad(const Context& ctx, const LayoutProperty& p, const std::string& what) {
-  throw EPlacedLayoutError(ctx.resource + ":" + std::to_string(p.line) + ": " + p.name + ": " + what);
+  throw EPlacedLayoutError(ctx.resource + ":" + std::to_string(p.line) + ": " + p.name + ": " +
+                           what);
 }
 
 long long Int(const Context& ctx, const LayoutProperty& p) {
@@ -373,10 +375,12 @@ std::vector<std::string> Strings(const Context& ctx, const LayoutProperty& p) {
 TColor Colour(const Context& ctx, const LayoutProperty& p) {
   if (p.value.kind == LayoutValue::Kind::Integer) return static_cast<TColor>(p.value.integer);
   static const std::map<std::string, TColor> names = {
-      {"clBlack", clBlack},   {"clRed", clRed},         {"clNavy", clNavy},
-      {"clLime", clLime},     {"clWhite", clWhite},     {"clMaroon", clMaroon},
-      {"clGreen", clGreen},   {"clBlue", clBlue},       {"clGray", clGray},
-      {"clWindowText", clWindowText}, {"clBtnFace", clBtnFace}, {"clWindow", clWindow},
+      {"clBlack", clBlack},     {"clRed", clRed},
+      {"clNavy", clNavy},       {"clLime", clLime},
+      {"clWhite", clWhite},     {"clMaroon", clMaroon},
+      {"clGreen", clGreen},     {"clBlue", clBlue},
+      {"clGray", clGray},       {"clWindowText", clWindowText},
+      {"clBtnFace", clBtnFace}, {"clWindow", clWindow},
       {"clDefault", clDefault}};
   auto it = names.find(IdentOf(ctx, p));
   if (it == names.end()) Bad(ctx, p, "unknown colour " + p.value.text);
@@ -414,20 +418,34 @@ bool IsEvent(const std::string& name) { return name.size() > 2 && name.compare(0
 // Properties every control understands. Returns false when not one of them.
 bool ApplyControlProperty(Context& ctx, TControl& c, const LayoutProperty& p) {
   const std::string& n = p.name;
-  if (n == "Left") c.SetLeft(static_cast<int>(Int(ctx, p)));
-  else if (n == "Top") c.SetTop(static_cast<int>(Int(ctx, p)));
-  else if (n == "Width") c.SetWidth(static_cast<int>(Int(ctx, p)));
-  else if (n == "Height") c.SetHeight(static_cast<int>(Int(ctx, p)));
-  else if (n == "Visible") c.SetVisible(Bool(ctx, p));
-  else if (n == "Enabled") c.SetEnabled(Bool(ctx, p));
-  else if (n == "Hint") c.SetHint(Str(ctx, p));
-  else if (n == "ShowHint") c.ShowHint = Bool(ctx, p);
-  else if (n == "TabOrder") c.TabOrder = static_cast<int>(Int(ctx, p));
-  else if (n == "TabStop") c.TabStop = Bool(ctx, p);
-  else if (n == "Tag") c.Tag = static_cast<int>(Int(ctx, p));
-  else if (n == "Color") c.SetColor(Colour(ctx, p));
-  else if (n == "Font.Color") c.SetFontColor(Colour(ctx, p));
-  else if (n == "Font.Style") c.SetFontStyle(FontStyleOf(ctx, p));
+  if (n == "Left")
+    c.SetLeft(static_cast<int>(Int(ctx, p)));
+  else if (n == "Top")
+    c.SetTop(static_cast<int>(Int(ctx, p)));
+  else if (n == "Width")
+    c.SetWidth(static_cast<int>(Int(ctx, p)));
+  else if (n == "Height")
+    c.SetHeight(static_cast<int>(Int(ctx, p)));
+  else if (n == "Visible")
+    c.SetVisible(Bool(ctx, p));
+  else if (n == "Enabled")
+    c.SetEnabled(Bool(ctx, p));
+  else if (n == "Hint")
+    c.SetHint(Str(ctx, p));
+  else if (n == "ShowHint")
+    c.ShowHint = Bool(ctx, p);
+  else if (n == "TabOrder")
+    c.TabOrder = static_cast<int>(Int(ctx, p));
+  else if (n == "TabStop")
+    c.TabStop = Bool(ctx, p);
+  else if (n == "Tag")
+    c.Tag = static_cast<int>(Int(ctx, p));
+  else if (n == "Color")
+    c.SetColor(Colour(ctx, p));
+  else if (n == "Font.Color")
+    c.SetFontColor(Colour(ctx, p));
+  else if (n == "Font.Style")
+    c.SetFontStyle(FontStyleOf(ctx, p));
   else if (n == "Font.Size") {
     TFont f = c.Font();
     f.Size = static_cast<int>(Int(ctx, p));
@@ -436,12 +454,18 @@ bool ApplyControlProperty(Context& ctx, TControl& c, const LayoutProperty& p) {
     TFont f = c.Font();
     f.Name = Str(ctx, p);
     c.SetFont(f);
-  } else if (n == "OnClick") c.OnClick = ctx.form.NotifyHandler(IdentOf(ctx, p));
-  else if (n == "OnExit") c.OnExit = ctx.form.NotifyHandler(IdentOf(ctx, p));
-  else if (n == "OnEnter") c.OnEnter = ctx.form.NotifyHandler(IdentOf(ctx, p));
-  else if (n == "OnKeyDown") c.OnKeyDown = ctx.form.KeyHandler(IdentOf(ctx, p));
-  else if (n == "OnKeyPress") c.OnKeyPress = ctx.form.KeyPressHandler(IdentOf(ctx, p));
-  else return false;
+  } else if (n == "OnClick")
+    c.OnClick = ctx.form.NotifyHandler(IdentOf(ctx, p));
+  else if (n == "OnExit")
+    c.OnExit = ctx.form.NotifyHandler(IdentOf(ctx, p));
+  else if (n == "OnEnter")
+    c.OnEnter = ctx.form.NotifyHandler(IdentOf(ctx, p));
+  else if (n == "OnKeyDown")
+    c.OnKeyDown = ctx.form.KeyHandler(IdentOf(ctx, p));
+  else if (n == "OnKeyPress")
+    c.OnKeyPress = ctx.form.KeyPressHandler(IdentOf(ctx, p));
+  else
+    return false;
   return true;
 }
 
@@ -461,24 +485,39 @@ void ApplyProperty(Context& ctx, TComponent& comp, const LayoutProperty& p) {
   const std::string& n = p.name;
 
   if (auto* mi = dynamic_cast<TMenuItem*>(&comp)) {
-    if (n == "Caption") mi->SetCaption(Str(ctx, p));
-    else if (n == "Visible") mi->SetVisible(Bool(ctx, p));
-    else if (n == "Enabled") mi->SetEnabled(Bool(ctx, p));
-    else if (n == "Checked") mi->SetChecked(Bool(ctx, p));
-    else if (n == "RadioItem") mi->RadioItem = Bool(ctx, p);
-    else if (n == "GroupIndex") mi->GroupIndex = static_cast<int>(Int(ctx, p));
-    else if (n == "ShortCut") mi->ShortCut = Str(ctx, p);
-    else if (n == "Hint") mi->Hint = Str(ctx, p);
-    else if (n == "Tag") mi->Tag = static_cast<int>(Int(ctx, p));
-    else if (n == "OnClick") mi->OnClick = ctx.form.NotifyHandler(IdentOf(ctx, p));
-    else Bad(ctx, p, "not a property of TMenuItem");
+    if (n == "Caption")
+      mi->SetCaption(Str(ctx, p));
+    else if (n == "Visible")
+      mi->SetVisible(Bool(ctx, p));
+    else if (n == "Enabled")
+      mi->SetEnabled(Bool(ctx, p));
+    else if (n == "Checked")
+      mi->SetChecked(Bool(ctx, p));
+    else if (n == "RadioItem")
+      mi->RadioItem = Bool(ctx, p);
+    else if (n == "GroupIndex")
+      mi->GroupIndex = static_cast<int>(Int(ctx, p));
+    else if (n == "ShortCut")
+      mi->ShortCut = Str(ctx, p);
+    else if (n == "Hint")
+      mi->Hint = Str(ctx, p);
+    else if (n == "Tag")
+      mi->Tag = static_cast<int>(Int(ctx, p));
+    else if (n == "OnClick")
+      mi->OnClick = ctx.form.NotifyHandler(IdentOf(ctx, p));
+    else
+      Bad(ctx, p, "not a property of TMenuItem");
     return;
   }
   if (auto* t = dynamic_cast<TTimer*>(&comp)) {
-    if (n == "Enabled") t->SetEnabled(Bool(ctx, p));
-    else if (n == "Interval") t->SetInterval(static_cast<int>(Int(ctx, p)));
-    else if (n == "OnTimer") t->OnTimer = ctx.form.NotifyHandler(IdentOf(ctx, p));
-    else Bad(ctx, p, "not a property of TTimer");
+    if (n == "Enabled")
+      t->SetEnabled(Bool(ctx, p));
+    else if (n == "Interval")
+      t->SetInterval(static_cast<int>(Int(ctx, p)));
+    else if (n == "OnTimer")
+      t->OnTimer = ctx.form.NotifyHandler(IdentOf(ctx, p));
+    else
+      Bad(ctx, p, "not a property of TTimer");
     return;
   }
   if (dynamic_cast<TMainMenu*>(&comp) || dynamic_cast<TPrinterSetupDialog*>(&comp)) {
@@ -489,8 +528,10 @@ void ApplyProperty(Context& ctx, TComponent& comp, const LayoutProperty& p) {
 
   // Class-specific properties first, so a class can take over a common name.
   if (auto* f = dynamic_cast<TForm*>(&c)) {
-    if (n == "ClientWidth") return f->SetClientSize(static_cast<int>(Int(ctx, p)), f->ClientHeight());
-    if (n == "ClientHeight") return f->SetClientSize(f->ClientWidth(), static_cast<int>(Int(ctx, p)));
+    if (n == "ClientWidth")
+      return f->SetClientSize(static_cast<int>(Int(ctx, p)), f->ClientHeight());
+    if (n == "ClientHeight")
+      return f->SetClientSize(f->ClientWidth(), static_cast<int>(Int(ctx, p)));
     if (n == "Caption") return f->SetCaption(Str(ctx, p));
     if (n == "Menu") {
       ctx.menuName = IdentOf(ctx, p);
@@ -498,8 +539,10 @@ void ApplyProperty(Context& ctx, TComponent& comp, const LayoutProperty& p) {
     }
     if (n == "BorderStyle") {
       static const std::map<std::string, TFormBorderStyle> m = {
-          {"bsNone", TFormBorderStyle::bsNone},         {"bsSingle", TFormBorderStyle::bsSingle},
-          {"bsSizeable", TFormBorderStyle::bsSizeable}, {"bsDialog", TFormBorderStyle::bsDialog},
+          {"bsNone", TFormBorderStyle::bsNone},
+          {"bsSingle", TFormBorderStyle::bsSingle},
+          {"bsSizeable", TFormBorderStyle::bsSizeable},
+          {"bsDialog", TFormBorderStyle::bsDialog},
           {"bsToolWindow", TFormBorderStyle::bsToolWindow}};
       auto it = m.find(IdentOf(ctx, p));
       if (it == m.end()) Bad(ctx, p, "unknown border style");
@@ -518,26 +561,59 @@ void ApplyProperty(Context& ctx, TComponent& comp, const LayoutProperty& p) {
       return;
     }
     if (n == "Visible") Bad(ctx, p, "forms are shown by code");
-    if (n == "OnShow") { f->OnShow = ctx.form.NotifyHandler(IdentOf(ctx, p)); return; }
-    if (n == "OnCreate") { f->OnCreate = ctx.form.NotifyHandler(IdentOf(ctx, p)); return; }
-    if (n == "OnDestroy") { f->OnDestroy = ctx.form.NotifyHandler(IdentOf(ctx, p)); return; }
-    if (n == "OnCloseQuery") { f->OnCloseQuery = ctx.form.CloseQueryHandler(IdentOf(ctx, p)); return; }
+    if (n == "OnShow") {
+      f->OnShow = ctx.form.NotifyHandler(IdentOf(ctx, p));
+      return;
+    }
+    if (n == "OnCreate") {
+      f->OnCreate = ctx.form.NotifyHandler(IdentOf(ctx, p));
+      return;
+    }
+    if (n == "OnDestroy") {
+      f->OnDestroy = ctx.form.NotifyHandler(IdentOf(ctx, p));
+      return;
+    }
+    if (n == "OnCloseQuery") {
+      f->OnCloseQuery = ctx.form.CloseQueryHandler(IdentOf(ctx, p));
+      return;
+    }
   }
   if (auto* e = dynamic_cast<TEdit*>(&c)) {
     if (n == "Text") return e->SetText(Str(ctx, p));
     if (n == "ReadOnly") return e->SetReadOnly(Bool(ctx, p));
     if (n == "MaxLength") return e->SetMaxLength(static_cast<int>(Int(ctx, p)));
-    if (n == "Alignment") { e->Alignment = AlignmentOf(ctx, p); return; }
-    if (n == "OnChange") { e->OnChange = ctx.form.NotifyHandler(IdentOf(ctx, p)); return; }
+    if (n == "Alignment") {
+      e->Alignment = AlignmentOf(ctx, p);
+      return;
+    }
+    if (n == "OnChange") {
+      e->OnChange = ctx.form.NotifyHandler(IdentOf(ctx, p));
+      return;
+    }
   }
   if (auto* l = dynamic_cast<TLabel*>(&c)) {
-    if (n == "AutoSize") { l->AutoSize = Bool(ctx, p); return; }
-    if (n == "WordWrap") { l->WordWrap = Bool(ctx, p); return; }
-    if (n == "Transparent") { l->Transparent = Bool(ctx, p); return; }
-    if (n == "Alignment") { l->Alignment = AlignmentOf(ctx, p); return; }
+    if (n == "AutoSize") {
+      l->AutoSize = Bool(ctx, p);
+      return;
+    }
+    if (n == "WordWrap") {
+      l->WordWrap = Bool(ctx, p);
+      return;
+    }
+    if (n == "Transparent") {
+      l->Transparent = Bool(ctx, p);
+      return;
+    }
+    if (n == "Alignment") {
+      l->Alignment = AlignmentOf(ctx, p);
+      return;
+    }
   }
   if (auto* st = dynamic_cast<TStaticText*>(&c)) {
-    if (n == "Alignment") { st->Alignment = AlignmentOf(ctx, p); return; }
+    if (n == "Alignment") {
+      st->Alignment = AlignmentOf(ctx, p);
+      return;
+    }
   }
   if (auto* cb = dynamic_cast<TCheckBox*>(&c)) {
     if (n == "Checked") return cb->SetChecked(Bool(ctx, p));
@@ -549,7 +625,10 @@ void ApplyProperty(Context& ctx, TComponent& comp, const LayoutProperty& p) {
       if (i >= rg->Items().Count()) Bad(ctx, p, "index past the last item");
       return rg->SetItemIndex(static_cast<int>(i));
     }
-    if (n == "Columns") { rg->Columns = static_cast<int>(Int(ctx, p)); return; }
+    if (n == "Columns") {
+      rg->Columns = static_cast<int>(Int(ctx, p));
+      return;
+    }
   }
   if (auto* co = dynamic_cast<TComboBox*>(&c)) {
     if (n == "Items.Strings") return co->Items().Assign(Strings(ctx, p));
@@ -558,44 +637,94 @@ void ApplyProperty(Context& ctx, TComponent& comp, const LayoutProperty& p) {
       if (i >= co->Items().Count()) Bad(ctx, p, "index past the last item");
       return co->SetItemIndex(static_cast<int>(i));
     }
-    if (n == "Text") { co->SetText(Str(ctx, p)); return; }
-    if (n == "DropDownCount") { co->DropDownCount = static_cast<int>(Int(ctx, p)); return; }
-    if (n == "Style") {
-      std::string s = IdentOf(ctx, p);
-      if (s == "csDropDown") co->Style = TComboBoxStyle::csDropDown;
-      else if (s == "csDropDownList") co->Style = TComboBoxStyle::csDropDownList;
-      else if (s == "csSimple") co->Style = TComboBoxStyle::csSimple;
-      else Bad(ctx, p, "unknown combo style");
+    if (n == "Text") {
+      co->SetText(Str(ctx, p));
       return;
     }
-    if (n == "OnChange") { co->OnChange = ctx.form.NotifyHandler(IdentOf(ctx, p)); return; }
-    if (n == "OnSelect") { co->OnSelect = ctx.form.NotifyHandler(IdentOf(ctx, p)); return; }
+    if (n == "DropDownCount") {
+      co->DropDownCount = static_cast<int>(Int(ctx, p));
+      return;
+    }
+    if (n == "Style") {
+      std::string s = IdentOf(ctx, p);
+      if (s == "csDropDown")
+        co->Style = TComboBoxStyle::csDropDown;
+      else if (s == "csDropDownList")
+        co->Style = TComboBoxStyle::csDropDownList;
+      else if (s == "csSimple")
+        co->Style = TComboBoxStyle::csSimple;
+      else
+        Bad(ctx, p, "unknown combo style");
+      return;
+    }
+    if (n == "OnChange") {
+      co->OnChange = ctx.form.NotifyHandler(IdentOf(ctx, p));
+      return;
+    }
+    if (n == "OnSelect") {
+      co->OnSelect = ctx.form.NotifyHandler(IdentOf(ctx, p));
+      return;
+    }
   }
   if (auto* b = dynamic_cast<TButton*>(&c)) {
-    if (n == "Default") { b->Default = Bool(ctx, p); return; }
-    if (n == "Cancel") { b->Cancel = Bool(ctx, p); return; }
-    if (n == "ModalResult") { b->ModalResult = static_cast<int>(Int(ctx, p)); return; }
+    if (n == "Default") {
+      b->Default = Bool(ctx, p);
+      return;
+    }
+    if (n == "Cancel") {
+      b->Cancel = Bool(ctx, p);
+      return;
+    }
+    if (n == "ModalResult") {
+      b->ModalResult = static_cast<int>(Int(ctx, p));
+      return;
+    }
     if (auto* bb = dynamic_cast<TBitBtn*>(&c)) {
-      if (n == "Kind") { bb->Kind = IdentOf(ctx, p); return; }
-      if (n == "Glyph") { bb->Glyph = Str(ctx, p); return; }
+      if (n == "Kind") {
+        bb->Kind = IdentOf(ctx, p);
+        return;
+      }
+      if (n == "Glyph") {
+        bb->Glyph = Str(ctx, p);
+        return;
+      }
     }
   }
   if (auto* im = dynamic_cast<TImage*>(&c)) {
     if (n == "Picture") return im->SetPicture(Str(ctx, p));
-    if (n == "Stretch") { im->Stretch = Bool(ctx, p); return; }
-    if (n == "Proportional") { im->Proportional = Bool(ctx, p); return; }
-    if (n == "Center") { im->Center = Bool(ctx, p); return; }
-    if (n == "Transparent") { im->Transparent = Bool(ctx, p); return; }
+    if (n == "Stretch") {
+      im->Stretch = Bool(ctx, p);
+      return;
+    }
+    if (n == "Proportional") {
+      im->Proportional = Bool(ctx, p);
+      return;
+    }
+    if (n == "Center") {
+      im->Center = Bool(ctx, p);
+      return;
+    }
+    if (n == "Transparent") {
+      im->Transparent = Bool(ctx, p);
+      return;
+    }
   }
   if (auto* sh = dynamic_cast<TShape*>(&c)) {
-    if (n == "Brush.Color") { sh->BrushColor = Colour(ctx, p); return; }
-    if (n == "Pen.Color") { sh->PenColor = Colour(ctx, p); return; }
+    if (n == "Brush.Color") {
+      sh->BrushColor = Colour(ctx, p);
+      return;
+    }
+    if (n == "Pen.Color") {
+      sh->PenColor = Colour(ctx, p);
+      return;
+    }
     if (n == "Shape") {
       std::string s = IdentOf(ctx, p);
-      static const std::map<std::string, TShapeType> m = {
-          {"stRectangle", TShapeType::stRectangle}, {"stSquare", TShapeType::stSquare},
-          {"stRoundRect", TShapeType::stRoundRect}, {"stEllipse", TShapeType::stEllipse},
-          {"stCircle", TShapeType::stCircle}};
+      static const std::map<std::string, TShapeType> m = {{"stRectangle", TShapeType::stRectangle},
+                                                          {"stSquare", TShapeType::stSquare},
+                                                          {"stRoundRect", TShapeType::stRoundRect},
+                                                          {"stEllipse", TShapeType::stEllipse},
+                                                          {"stCircle", TShapeType::stCircle}};
       auto it = m.find(s);
       if (it == m.end()) Bad(ctx, p, "unknown shape");
       sh->Shape = it->second;
@@ -604,10 +733,22 @@ void ApplyProperty(Context& ctx, TComponent& comp, const LayoutProperty& p) {
   }
   if (auto* me = dynamic_cast<TMemo*>(&c)) {
     if (n == "Lines.Strings") return me->Lines().Assign(Strings(ctx, p));
-    if (n == "ReadOnly") { me->ReadOnly = Bool(ctx, p); return; }
-    if (n == "WordWrap") { me->WordWrap = Bool(ctx, p); return; }
-    if (n == "ScrollBars") { me->ScrollBars = IdentOf(ctx, p); return; }
-    if (n == "OnChange") { me->OnChange = ctx.form.NotifyHandler(IdentOf(ctx, p)); return; }
+    if (n == "ReadOnly") {
+      me->ReadOnly = Bool(ctx, p);
+      return;
+    }
+    if (n == "WordWrap") {
+      me->WordWrap = Bool(ctx, p);
+      return;
+    }
+    if (n == "ScrollBars") {
+      me->ScrollBars = IdentOf(ctx, p);
+      return;
+    }
+    if (n == "OnChange") {
+      me->OnChange = ctx.form.NotifyHandler(IdentOf(ctx, p));
+      return;
+    }
   }
   if (auto* tc = dynamic_cast<TTabControl*>(&c)) {
     if (n == "Tabs.Strings") return tc->Tabs().Assign(Strings(ctx, p));
@@ -616,22 +757,41 @@ void ApplyProperty(Context& ctx, TComponent& comp, const LayoutProperty& p) {
       if (i >= tc->Tabs().Count()) Bad(ctx, p, "index past the last tab");
       return tc->SetTabIndex(static_cast<int>(i));
     }
-    if (n == "MultiLine") { tc->MultiLine = Bool(ctx, p); return; }
-    if (n == "OnChange") { tc->OnChange = ctx.form.NotifyHandler(IdentOf(ctx, p)); return; }
-    if (n == "OnChanging") { tc->OnChanging = ctx.form.ChangingHandler(IdentOf(ctx, p)); return; }
+    if (n == "MultiLine") {
+      tc->MultiLine = Bool(ctx, p);
+      return;
+    }
+    if (n == "OnChange") {
+      tc->OnChange = ctx.form.NotifyHandler(IdentOf(ctx, p));
+      return;
+    }
+    if (n == "OnChanging") {
+      tc->OnChanging = ctx.form.ChangingHandler(IdentOf(ctx, p));
+      return;
+    }
   }
   if (auto* sb = dynamic_cast<TStatusBar*>(&c)) {
-    if (n == "SimplePanel") { sb->SimplePanel = Bool(ctx, p); return; }
-    if (n == "AutoHint") { sb->AutoHint = Bool(ctx, p); return; }
+    if (n == "SimplePanel") {
+      sb->SimplePanel = Bool(ctx, p);
+      return;
+    }
+    if (n == "AutoHint") {
+      sb->AutoHint = Bool(ctx, p);
+      return;
+    }
     if (n == "Panels") {
       if (p.value.kind != LayoutValue::Kind::Collection) Bad(ctx, p, "a collection was expected");
       for (const auto& item : p.value.items) {
         TStatusPanel panel;
         for (const auto& ip : item.properties) {
-          if (ip.name == "Width") panel.Width = static_cast<int>(Int(ctx, ip));
-          else if (ip.name == "Text") panel.Text = Str(ctx, ip);
-          else if (ip.name == "Alignment") panel.Alignment = AlignmentOf(ctx, ip);
-          else Bad(ctx, ip, "not a property of a status panel");
+          if (ip.name == "Width")
+            panel.Width = static_cast<int>(Int(ctx, ip));
+          else if (ip.name == "Text")
+            panel.Text = Str(ctx, ip);
+          else if (ip.name == "Alignment")
+            panel.Alignment = AlignmentOf(ctx, ip);
+          else
+            Bad(ctx, ip, "not a property of a status panel");
         }
         sb->AddPanel(panel);
       }
@@ -639,39 +799,73 @@ void ApplyProperty(Context& ctx, TComponent& comp, const LayoutProperty& p) {
     }
   }
   if (auto* pb = dynamic_cast<TProgressBar*>(&c)) {
-    if (n == "Min") return pb->SetRange(static_cast<int>(Int(ctx, p)), std::max(pb->Max(), static_cast<int>(Int(ctx, p))));
+    if (n == "Min")
+      return pb->SetRange(static_cast<int>(Int(ctx, p)),
+                          std::max(pb->Max(), static_cast<int>(Int(ctx, p))));
     if (n == "Max") return pb->SetRange(pb->Min(), static_cast<int>(Int(ctx, p)));
     if (n == "Position") return pb->SetPosition(static_cast<int>(Int(ctx, p)));
   }
   if (auto* tb = dynamic_cast<TTrackBar*>(&c)) {
-    if (n == "Min") return tb->SetRange(static_cast<int>(Int(ctx, p)), std::max(tb->Max(), static_cast<int>(Int(ctx, p))));
+    if (n == "Min")
+      return tb->SetRange(static_cast<int>(Int(ctx, p)),
+                          std::max(tb->Max(), static_cast<int>(Int(ctx, p))));
     if (n == "Max") return tb->SetRange(tb->Min(), static_cast<int>(Int(ctx, p)));
     if (n == "Position") return tb->SetPosition(static_cast<int>(Int(ctx, p)));
-    if (n == "Frequency") { tb->Frequency = static_cast<int>(Int(ctx, p)); return; }
-    if (n == "OnChange") { tb->OnChange = ctx.form.NotifyHandler(IdentOf(ctx, p)); return; }
+    if (n == "Frequency") {
+      tb->Frequency = static_cast<int>(Int(ctx, p));
+      return;
+    }
+    if (n == "OnChange") {
+      tb->OnChange = ctx.form.NotifyHandler(IdentOf(ctx, p));
+      return;
+    }
   }
   if (auto* ud = dynamic_cast<TUpDown*>(&c)) {
-    if (n == "Min") return ud->SetRange(static_cast<int>(Int(ctx, p)), std::max(ud->Max(), static_cast<int>(Int(ctx, p))));
+    if (n == "Min")
+      return ud->SetRange(static_cast<int>(Int(ctx, p)),
+                          std::max(ud->Max(), static_cast<int>(Int(ctx, p))));
     if (n == "Max") return ud->SetRange(ud->Min(), static_cast<int>(Int(ctx, p)));
     if (n == "Position") return ud->SetPosition(static_cast<int>(Int(ctx, p)));
-    if (n == "Increment") { ud->Increment = static_cast<int>(Int(ctx, p)); return; }
-    if (n == "Wrap") { ud->Wrap = Bool(ctx, p); return; }
-    if (n == "Thousands") { ud->Thousands = Bool(ctx, p); return; }
-    if (n == "Associate") { ud->AssociateName = IdentOf(ctx, p); return; }
-    if (n == "OnChanging") { ud->OnChanging = ctx.form.ChangingHandler(IdentOf(ctx, p)); return; }
-    if (n == "OnClick") { ud->OnClick = ctx.form.UDClickHandler(IdentOf(ctx, p)); return; }
+    if (n == "Increment") {
+      ud->Increment = static_cast<int>(Int(ctx, p));
+      return;
+    }
+    if (n == "Wrap") {
+      ud->Wrap = Bool(ctx, p);
+      return;
+    }
+    if (n == "Thousands") {
+      ud->Thousands = Bool(ctx, p);
+      return;
+    }
+    if (n == "Associate") {
+      ud->AssociateName = IdentOf(ctx, p);
+      return;
+    }
+    if (n == "OnChanging") {
+      ud->OnChanging = ctx.form.ChangingHandler(IdentOf(ctx, p));
+      return;
+    }
+    if (n == "OnClick") {
+      ud->OnClick = ctx.form.UDClickHandler(IdentOf(ctx, p));
+      return;
+    }
   }
   if (auto* bg = dynamic_cast<TButtonGroup*>(&c)) {
     if (n == "Items.Strings") return bg->Items().Assign(Strings(ctx, p));
     if (n == "ItemIndex") return bg->SetItemIndex(static_cast<int>(Int(ctx, p)));
-    if (n == "OnButtonClicked") { bg->OnButtonClicked = ctx.form.NotifyHandler(IdentOf(ctx, p)); return; }
+    if (n == "OnButtonClicked") {
+      bg->OnButtonClicked = ctx.form.NotifyHandler(IdentOf(ctx, p));
+      return;
+    }
   }
   if (n == "Caption") {
     if (!IsCaptioned(c)) Bad(ctx, p, "not a property of " + c.ClassName());
     return c.SetCaption(Str(ctx, p));
   }
   if (ApplyControlProperty(ctx, c, p)) return;
-  Bad(ctx, p, IsEvent(n) ? "not an event of " + c.ClassName() : "not a property of " + c.ClassName());
+  Bad(ctx, p,
+      IsEvent(n) ? "not an event of " + c.ClassName() : "not a property of " + c.ClassName());
 }
 
 void Build(Context& ctx, const LayoutObject& obj, TComponent* parent, bool isRoot) {
@@ -685,7 +879,8 @@ void Build(Context& ctx, const LayoutObject& obj, TComponent* parent, bool isRoo
   } else {
     auto made = CreateComponent(obj.className);
     if (!made)
-      throw ELayoutError(ctx.resource + ":" + std::to_string(obj.line) + ": unknown class " + obj.className);
+      throw ELayoutError(ctx.resource + ":" + std::to_string(obj.line) + ": unknown class " +
+                         obj.className);
     made->Name = obj.name;
     try {
       comp = ctx.form.Adopt(std::move(made));
@@ -709,7 +904,8 @@ void Build(Context& ctx, const LayoutObject& obj, TComponent* parent, bool isRoo
         throw ELayoutError(ctx.resource + ":" + std::to_string(obj.line) + ": " + obj.name +
                            " must lie inside a menu");
     } else if (dynamic_cast<TMainMenu*>(parent) || dynamic_cast<TMenuItem*>(parent)) {
-      throw ELayoutError(ctx.resource + ":" + std::to_string(obj.line) + ": only menu items lie in a menu");
+      throw ELayoutError(ctx.resource + ":" + std::to_string(obj.line) +
+                         ": only menu items lie in a menu");
     }
   }
   auto apply = [&](const LayoutProperty& p) {
@@ -742,11 +938,13 @@ void TForm::LoadLayoutText(std::string_view text, const std::string& resource,
   loading_ = true;
   try {
     if (parentName.empty()) {
-      if (!layouts_.empty()) throw ELayoutError(resource + ": the form's own layout must come first");
+      if (!layouts_.empty())
+        throw ELayoutError(resource + ": the form's own layout must come first");
       Build(ctx, root, nullptr, true);
     } else {
       auto* parent = Find<TControl>(parentName);
-      if (!parent) throw ELayoutError(resource + ": no control named " + parentName + " in " + Name);
+      if (!parent)
+        throw ELayoutError(resource + ": no control named " + parentName + " in " + Name);
       Build(ctx, root, parent, false);
     }
     if (!ctx.menuName.empty()) {

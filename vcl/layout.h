@@ -27,10 +27,10 @@ struct LayoutValue {
   Kind kind = Kind::Integer;
   long long integer = 0;
   double number = 0;
-  std::string text;                 // String, Identifier
-  std::vector<std::string> names;   // Set
-  std::vector<LayoutValue> list;    // List
-  std::vector<LayoutItem> items;    // Collection
+  std::string text;                // String, Identifier
+  std::vector<std::string> names;  // Set
+  std::vector<LayoutValue> list;   // List
+  std::vector<LayoutItem> items;   // Collection
   int line = 0;
 };
 

@@ -365,8 +365,8 @@ double RoundHalfEvenToPowerOfTen(double value, int digit) {
   if (digit < -20 || digit > 20) throw EInvalidArgument("Invalid argument");
   // Scale by an exact power of ten in both directions, so ties stay ties.
   const long double power = std::pow(10.0L, digit < 0 ? -digit : digit);
-  const long double scaled = digit < 0 ? static_cast<long double>(value) * power
-                                       : static_cast<long double>(value) / power;
+  const long double scaled =
+      digit < 0 ? static_cast<long double>(value) * power : static_cast<long double>(value) / power;
   // Explicit tie test rather than relying on the current floating-point rounding mode.
   long double rounded = std::floor(scaled);
   const long double fraction = scaled - rounded;

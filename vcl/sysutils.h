@@ -72,8 +72,7 @@ double RoundHalfEvenToPowerOfTen(double value, int digit);
 // Checked math: on a domain, singularity or overflow error the handler is told
 // the function's name and "DOMAIN", "SING" or "OVERFLOW"; the function then
 // returns its natural value (NaN, -inf, +inf). Underflow gives 0 silently.
-using MathErrorHandler =
-    std::function<void(const std::string& function, const std::string& kind)>;
+using MathErrorHandler = std::function<void(const std::string& function, const std::string& kind)>;
 void SetMathErrorHandler(MathErrorHandler handler);
 std::string MathErrorText(const std::string& function, const std::string& kind);
 

@@ -27,7 +27,8 @@ void TypeText(TControl& control, const std::string& text) {
     if (auto* e = dynamic_cast<TEdit*>(&control)) {
       if (e->ReadOnly()) return;
       std::string t = text;
-      if (e->MaxLength() > 0 && static_cast<int>(t.size()) > e->MaxLength()) t.resize(e->MaxLength());
+      if (e->MaxLength() > 0 && static_cast<int>(t.size()) > e->MaxLength())
+        t.resize(e->MaxLength());
       e->SetText(t);
     } else if (auto* c = dynamic_cast<TComboBox*>(&control)) {
       if (c->Style == TComboBoxStyle::csDropDownList) return;
@@ -73,9 +74,12 @@ void PressKey(TControl& control, uint16_t key, TShiftState shift) {
     if (control.OnKeyDown) control.OnKeyDown(&control, k, shift);
     if (k == 0) return;
     char ch = 0;
-    if (k == VK_RETURN) ch = '\r';
-    else if (k == VK_ESCAPE) ch = 27;
-    else if (k >= 32 && k < 127) ch = static_cast<char>(k);
+    if (k == VK_RETURN)
+      ch = '\r';
+    else if (k == VK_ESCAPE)
+      ch = 27;
+    else if (k >= 32 && k < 127)
+      ch = static_cast<char>(k);
     if (ch && control.OnKeyPress) control.OnKeyPress(&control, ch);
   });
 }
@@ -91,8 +95,8 @@ void StepUpDown(TUpDown& updown, bool up) {
   Dispatch([&] {
     // The arrows step from the number the edit shows, when it shows one.
     int shown = 0;
-    if (updown.Associate && TryStrToInt(updown.Associate->Text(), shown) &&
-        shown >= updown.Min() && shown <= updown.Max() && shown != updown.Position())
+    if (updown.Associate && TryStrToInt(updown.Associate->Text(), shown) && shown >= updown.Min() &&
+        shown <= updown.Max() && shown != updown.Position())
       updown.SetPositionQuietly(shown);
     bool allow = true;
     if (updown.OnChanging) updown.OnChanging(&updown, allow);

@@ -11,13 +11,20 @@
 namespace trellis::testing {
 
 std::map<std::string, std::string> Harness::DefaultSettings() {
-  return {{"Registry_Status", "0"},   {"Units", "0"},
-          {"Program", "16"},          {"Manual_Copper_Weight", "0"},
-          {"IPC_Version", "0"},       {"Conductor_Reduction", "100"},
-          {"Derating", "1"},          {"Via_Height_Enable", "1"},
-          {"TH_Via_AR_Setting", "10"}, {"UVia_AR_Setting", "1"},
-          {"Trellis_Theme", "2"},     {"File_Index", "1"},
-          {"Microns", "0"},           {"Base_Weight", "1"},
+  return {{"Registry_Status", "0"},
+          {"Units", "0"},
+          {"Program", "16"},
+          {"Manual_Copper_Weight", "0"},
+          {"IPC_Version", "0"},
+          {"Conductor_Reduction", "100"},
+          {"Derating", "1"},
+          {"Via_Height_Enable", "1"},
+          {"TH_Via_AR_Setting", "10"},
+          {"UVia_AR_Setting", "1"},
+          {"Trellis_Theme", "2"},
+          {"File_Index", "1"},
+          {"Microns", "0"},
+          {"Base_Weight", "1"},
           {"Plate_Weight", "2"}};
 }
 
@@ -31,8 +38,10 @@ Harness::Harness(HarnessOptions options) : options_(std::move(options)) {
   std::filesystem::create_directory(platform.dataFolder);
   platform.decimalSeparator = options_.decimalSeparator;
   if (options_.settingsPresent)
-    for (const auto& [name, value] : DefaultSettings()) platform.settings.Set(kSettingsKey, name, value);
-  for (const auto& [name, value] : options_.settings) platform.settings.Set(kSettingsKey, name, value);
+    for (const auto& [name, value] : DefaultSettings())
+      platform.settings.Set(kSettingsKey, name, value);
+  for (const auto& [name, value] : options_.settings)
+    platform.settings.Set(kSettingsKey, name, value);
 }
 
 Harness::~Harness() {

@@ -14,11 +14,17 @@ namespace {
 using trellis::testing::Harness;
 
 std::string RandomText(std::mt19937& rng) {
-  static const char* const kTexts[] = {
-      "",     "0",     "-0",    "1",      "20",        "-80.5",  "200.5", "1e308", "1e309",
-      "-1e309", "NaN", "nan",   "INF",    "-INF",      "abc",    "1,5",   "1.5",   " 7 ",
-      "0x10", "1e-320", "999999999999999999999999", "-", ".", "5.", ".5", "12abc", "\t",
-      "2,5,6", "1.2.3", "+3",   "%s%n%d", "'", "\xC3\xA9\xC2\xB0"};
+  static const char* const kTexts[] = {"",       "0",      "-0",
+                                       "1",      "20",     "-80.5",
+                                       "200.5",  "1e308",  "1e309",
+                                       "-1e309", "NaN",    "nan",
+                                       "INF",    "-INF",   "abc",
+                                       "1,5",    "1.5",    " 7 ",
+                                       "0x10",   "1e-320", "999999999999999999999999",
+                                       "-",      ".",      "5.",
+                                       ".5",     "12abc",  "\t",
+                                       "2,5,6",  "1.2.3",  "+3",
+                                       "%s%n%d", "'",      "\xC3\xA9\xC2\xB0"};
   std::uniform_int_distribution<int> pick(0, static_cast<int>(std::size(kTexts)));
   int i = pick(rng);
   if (i < static_cast<int>(std::size(kTexts))) return kTexts[i];

@@ -18,10 +18,14 @@ TEST(Units, RoundTripsShowTheTypedValuesAgain) {
     const char* metricText;
   };
   const Case cases[] = {
-      {UnitClass::Length, false, 62, "1.5748"},      {UnitClass::Length, true, 62, "1574.8"},
-      {UnitClass::Length, false, 10, "0.254"},       {UnitClass::Length, true, 10, "254"},
-      {UnitClass::Length, false, 0.7, "0.0178"},     {UnitClass::Millimetre, false, 62, "1.5748"},
-      {UnitClass::Micrometre, false, 0.71, "18.034"}, {UnitClass::Area, false, 5, "3225.8065"},
+      {UnitClass::Length, false, 62, "1.5748"},
+      {UnitClass::Length, true, 62, "1574.8"},
+      {UnitClass::Length, false, 10, "0.254"},
+      {UnitClass::Length, true, 10, "254"},
+      {UnitClass::Length, false, 0.7, "0.0178"},
+      {UnitClass::Millimetre, false, 62, "1.5748"},
+      {UnitClass::Micrometre, false, 0.71, "18.034"},
+      {UnitClass::Area, false, 5, "3225.8065"},
       {UnitClass::SheetResistance, false, 25, "0.03875"},
   };
   for (const Case& c : cases) {
