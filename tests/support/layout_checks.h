@@ -92,6 +92,9 @@ std::optional<std::filesystem::path> PictureDir();
 std::filesystem::path PictureFile(const std::filesystem::path& dir, const std::string& picture);
 // The picture scales with its control and its drawing's viewBox is the control's size.
 void ExpectPictureAtSize(const vcl::TImage& im, const std::filesystem::path& dir);
+// Every image names a picture that exists at its size; `count` images in all.
+void ExpectPicturesAtSize(const std::vector<vcl::TImage*>& images, const std::filesystem::path& dir,
+                          size_t count);
 
 inline void ExpectState(const vcl::TControl& c, const ControlState& e, const StateChecks& checks) {
   EXPECT_EQ(c.ClassName(), e.cls);
@@ -261,6 +264,16 @@ inline void ExpectPictureAtSize(const vcl::TImage& im, const std::filesystem::pa
   ASSERT_TRUE(std::regex_search(svg, m, viewBox)) << file;
   EXPECT_EQ(std::stoi(m[1]), im.Width()) << file;
   EXPECT_EQ(std::stoi(m[2]), im.Height()) << file;
+}
+
+inline void ExpectPicturesAtSize(const std::vector<vcl::TImage*>& images,
+                                 const std::filesystem::path& dir, size_t count) {
+  for (vcl::TImage* im : images) {
+    SCOPED_TRACE(im->Name);
+    ASSERT_FALSE(im->Picture().empty());
+    ExpectPictureAtSize(*im, dir);
+  }
+  EXPECT_EQ(images.size(), count);
 }
 
 }  // namespace trellis::testing

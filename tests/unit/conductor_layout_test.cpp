@@ -168,13 +168,7 @@ TEST_F(ConductorLayout, ResultsAreBoldNavyAndInputsKeepTheirLimits) {
 TEST_F(ConductorLayout, EveryPictureExistsAtItsControlsSize) {
   const auto dir = PictureDir();
   if (!dir) GTEST_SKIP() << "TRELLIS_SOURCE_DIR is not set";
-  const auto pictures = ImagesOf(PanelControls(h.Main()));
-  for (vcl::TImage* im : pictures) {
-    SCOPED_TRACE(im->Name);
-    ASSERT_FALSE(im->Picture().empty());
-    ExpectPictureAtSize(*im, *dir);
-  }
-  EXPECT_EQ(pictures.size(), 23u);
+  ExpectPicturesAtSize(ImagesOf(PanelControls(h.Main())), *dir, 23u);
 }
 
 // Siblings must not cover each other and must lie inside their parent; only
