@@ -82,6 +82,7 @@ void TForm1::BindControls() {
   BIND(Label41);
   BIND(Label72);
   BIND(Label165);
+  BIND(Label33);
   BIND(Label301);
   BIND(Label363);
   BIND(Edit227);
@@ -208,6 +209,13 @@ void TForm1::BindHandlers() {
   HANDLER(RadioGroup14Click);
   HANDLER(ComboBox2Change);
   HANDLER(RadioGroup7Click);
+  HANDLER(RadioGroup8Click);
+  HANDLER(RadioGroup15Click);
+  HANDLER(RadioGroup2Click);
+  HANDLER(CheckBox1Click);
+  HANDLER(BitBtn1Click);
+  HANDLER(CheckBox5Click);
+  HANDLER(BitBtn7Click);
 #undef HANDLER
 }
 

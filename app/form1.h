@@ -11,6 +11,7 @@
 #include "calc/impedance/impedance_panels.h"
 #include "calc/via/padstack_values.h"
 #include "calc/via/via_panels.h"
+#include "calc/via/via_values.h"
 #include "reference/reference_panels.h"
 #include "vcl/forms.h"
 
@@ -75,6 +76,7 @@ struct FrameControls {
   vcl::TLabel* Label41 = nullptr;
   vcl::TLabel* Label72 = nullptr;
   vcl::TLabel* Label165 = nullptr;
+  vcl::TLabel* Label33 = nullptr;  // hidden: the last cross-section of the area correction
   vcl::TLabel* Label301 = nullptr;
   vcl::TLabel* Label363 = nullptr;
   vcl::TEdit* Edit227 = nullptr;
@@ -112,6 +114,7 @@ struct ProgramValues {
   double BaseResistivity = 0, BaseResistivityMetric = 0, Resistivity = 0;
   double ConductorResistance = 0, PowerDissipation = 0, PowerDbm = 0;
   double LoadCurrent = 0, SkinDepth = 0;
+  double SubstrateEr = 0;
 
   double FuseTime = 0, FusingMultiplier = 0, CircularMils = 0;
   double SpacingVoltage = 0, SpacingResult = 0;
@@ -127,6 +130,7 @@ class TForm1 : public vcl::TForm,
                public DiffPairPanels,
                public CircuitPanels,
                public ViaPanels,
+               public ViaValues,
                public ProgramValues {
  public:
   TForm1();
@@ -262,6 +266,24 @@ class TForm1 : public vcl::TForm,
   void RadioGroup14Click(vcl::TObject* Sender);
   void ComboBox2Change(vcl::TObject* Sender);
   void RadioGroup7Click(vcl::TObject* Sender);
+
+  // The conductor panel: solve mode, parallel conductors, plane, DC and help.
+  void RadioGroup8Click(vcl::TObject* Sender);
+  void RadioGroup15Click(vcl::TObject* Sender);
+  void RadioGroup2Click(vcl::TObject* Sender);
+  void CheckBox1Click(vcl::TObject* Sender);
+  void BitBtn1Click(vcl::TObject* Sender);
+
+  // The current model's area correction on CrossSection (square mils, or square
+  // millimetres in metric), and the loaded conductor temperature of each unit system.
+  void ComputeAreaCorrection();
+  void ComputeAreaCorrectionMetric();
+  void ComputeLoadedTemp();
+  void ComputeLoadedTempMetric();
+
+  // The via panel's differential layout: pair picture and insertion-loss note.
+  void CheckBox5Click(vcl::TObject* Sender);
+  void BitBtn7Click(vcl::TObject* Sender);
 
   // The spacing panel's groups solve the spacing alone, without Solve.
   void RadioGroup9Click(vcl::TObject* Sender);

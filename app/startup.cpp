@@ -87,6 +87,4 @@ void TForm1::RadioGroup1Click(TObject* Sender) {
   Button1Click(Sender);
 }
 
-void TForm1::RadioGroup5Click(TObject* Sender) { Button1Click(Sender); }
-
 }  // namespace trellis

@@ -714,6 +714,14 @@ object Form1: TForm1
       Caption = 'Label165'
       Visible = False
     end
+    object Label33: TLabel
+      Left = 660
+      Top = 16
+      Width = 50
+      Height = 13
+      Caption = 'Label33'
+      Visible = False
+    end
     object Label363: TLabel
       Left = 600
       Top = 32
