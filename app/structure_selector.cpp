@@ -4,6 +4,7 @@
 
 #include "app/form1.h"
 #include "app/program.h"
+#include "calc/conductor/conductor_arrangement.h"
 #include "settings/options_form.h"
 
 namespace trellis {
@@ -92,14 +93,8 @@ void TForm1::ArrangeViaLayerSet() {
 
 void TForm1::ArrangeConductorLayer() {
   const int layer = RadioGroup3->ItemIndex();
-  const int parallel = RadioGroup15->ItemIndex();
-  const int plane = RadioGroup2->ItemIndex();
-  if (layer < 0 || parallel < 0 || plane < 0) return;
-  vcl::TImage* const pictures[2][2][2] = {{{Image51, Image52}, {Image54, Image53}},
-                                          {{Image49, Image15}, {Image50, Image3}}};
-  for (vcl::TImage* p : {Image51, Image52, Image54, Image53, Image49, Image15, Image50, Image3})
-    p->SetVisible(false);
-  pictures[layer ? 1 : 0][parallel ? 1 : 0][plane ? 1 : 0]->SetVisible(true);
+  if (layer < 0 || RadioGroup15->ItemIndex() < 0 || RadioGroup2->ItemIndex() < 0) return;
+  ShowConductorDrawing(*this);
   EnableAll(layer == 1, {RadioGroup1, GroupBox32, Edit138, Edit139});
 }
 

@@ -65,6 +65,7 @@ void ConductorPanels::BindConductorPanels(vcl::TForm& form) {
   form.Bind("Image73", Image73);
   form.Bind("Image69", Image69);
   form.Bind("Button20", Button20);
+  form.Bind("Label351", Label351);
 
   // fusing current (7)
   form.Bind("GroupBox33", GroupBox33);

@@ -61,6 +61,7 @@ struct ConductorPanels {
   vcl::TImage* Image73 = nullptr;
   vcl::TImage* Image69 = nullptr;
   vcl::TButton* Button20 = nullptr;
+  vcl::TLabel* Label351 = nullptr;  // hidden: the last resistivity band value
 
   // fusing current (7)
   vcl::TGroupBox* GroupBox33 = nullptr;

@@ -1,10 +1,251 @@
 #include "app/form1.h"
+#include "app/program.h"
+#include "calc/conductor/copper.h"
 #include "calc/conductor/ipc_current.h"
+#include "settings/options_form.h"
 
 namespace trellis {
 
-// The calculator's results come with its own panel.
-void TForm1::SolveConductorProperties(vcl::TObject*) {}
+using vcl::Format;
+using vcl::StrToFloat;
+
+namespace {
+
+constexpr double kSqMilsPerSqMm = 1550.0;
+
+// A range message and its box reset. Texts that quote a decimal number come in
+// a point and a comma form; one without a comma form always shows.
+struct RangeText {
+  const char* point;
+  const char* comma = nullptr;
+};
+
+struct RangeCheck {
+  double bound;
+  RangeText message;
+  RangeText reset;
+};
+
+// The limits of one unit form; metric bounds are millimetres, micrometre
+// inputs having been divided by 1000 before the test.
+struct UnitLimits {
+  RangeCheck maxLength, minLength, minBoard, minPlane;
+};
+
+const RangeCheck kMinParallel = {2, {"Parallel conductor count can't be less than 2"}, {"2"}};
+
+const UnitLimits kImperial = {
+    {1200000, {"Max conductor length can't be greater than 1200000mils"}, {"1200000"}},
+    {1, {"Minimum conductor length can't be less than 1mil"}, {"1"}},
+    {1, {"PCB Thickness can't be less than 1mil"}, {"1"}},
+    {1, {"Plane distance can't be less than 1mil"}, {"1"}},
+};
+
+const UnitLimits kMillimetres = {
+    {30480, {"Max conductor length can't be greater than 30480mm"}, {"30480"}},
+    {0.0254,
+     {"Minimum conductor length can't be less than 0.0254mm",
+      "Minimum conductor length can't be less than 0,0254mm"},
+     {"0.0254", "0,0254"}},
+    {0.0254,
+     {"PCB Thickness can't be less than 0.0254mm", "PCB Thickness can't be less than 0,0254mm"},
+     {"0.0254", "0,0254"}},
+    {0.0254,
+     {"Plane distance can't be less than 0.0254mm", "Plane distance can't be less than 0,0254mm"},
+     {"0.0254", "0,0254"}},
+};
+
+const UnitLimits kMicrometres = {
+    {30480, {"Max conductor length can't be greater than 30480000um"}, {"30480000"}},
+    {0.0254,
+     {"Minimum conductor length can't be less than 25.4um",
+      "Minimum conductor length can't be less than 25,4um"},
+     {"25.4", "25,4"}},
+    {0.0254,
+     {"PCB Thickness can't be less than 25.4um", "PCB Thickness can't be less than 25,4um"},
+     {"25.4", "25,4"}},
+    {0.0254,
+     {"Plane distance can't be less than 25.4um", "Plane distance can't be less than 25,4um"},
+     {"25.4", "25,4"}},
+};
+
+// Reports the rejected value and resets its box; the pass goes on with what it read.
+void Reject(const TForm1& f, const RangeCheck& check, vcl::TEdit* box) {
+  const bool oneForm = check.message.comma == nullptr;
+  if (oneForm || f.PointFlag()) {
+    vcl::ShowMessage(check.message.point);
+    box->SetText(check.reset.point);
+  } else if (f.CommaFlag()) {
+    vcl::ShowMessage(check.message.comma);
+    box->SetText(check.reset.comma);
+  }
+}
+
+}  // namespace
+
+// One routine serves both unit systems; the imperial and metric blocks differ
+// in their limits, formats and the order of a few writes.
+void TForm1::SolveConductorProperties(vcl::TObject* Sender) {
+  for (const bool metric : {false, true}) {
+    if (RadioGroup6->ItemIndex() != (metric ? 1 : 0)) continue;
+    const bool microns = metric && Form6->CheckBox3->Checked();
+    const double scale = microns ? 1000.0 : 1.0;
+    const UnitLimits& limits = !metric ? kImperial : (microns ? kMicrometres : kMillimetres);
+
+    ReadTempRise();
+    ReadAmbientTemp();
+    UpdateConductorTemp();
+    ConductorLength = StrToFloat(Edit18->Text()) / scale;
+    FixedModifier = 1.0;
+    if (ConductorLength > limits.maxLength.bound) Reject(*this, limits.maxLength, Edit18);
+    if (ConductorLength < limits.minLength.bound) Reject(*this, limits.minLength, Edit18);
+
+    ReadCopperWeights(metric);
+
+    PcbThickness = StrToFloat(Edit126->Text()) / scale;
+    if (PcbThickness < limits.minBoard.bound) Reject(*this, limits.minBoard, Edit126);
+
+    // Read whether or not the conductors are parallel.
+    ParallelCount = StrToFloat(Edit128->Text());
+    if (ParallelCount < kMinParallel.bound) Reject(*this, kMinParallel, Edit128);
+
+    BoardThicknessModifier = conductor::BoardThicknessModifier(PcbThickness, metric);
+
+    if (RadioGroup2->ItemIndex() == 0) PlaneModifier = 1.0;
+    if (RadioGroup2->ItemIndex() == 1) {
+      PlaneDistance = StrToFloat(Edit132->Text()) / scale;
+      if (PlaneDistance < limits.minPlane.bound) Reject(*this, limits.minPlane, Edit132);
+      // With no plane weight chosen the factor keeps its last value.
+      const int weight = RadioGroup5->ItemIndex();
+      if (weight == 0 || weight == 1)
+        PlaneModifier = conductor::PlaneModifier(PlaneDistance, weight, metric);
+    }
+
+    // An inner conductor has the base copper only.
+    if (RadioGroup3->ItemIndex() == 0) PlatingThickness = 0;
+    ConductorThickness = BaseCopperThickness + PlatingThickness;
+    HalfThickness = ConductorThickness / 2;
+    auto writeThickness = [&] {
+      Label56->SetCaption(metric ? Shown(Format("%3.0f um", ConductorThickness * 1000))
+                                 : Shown(Format("%.2f mils", ConductorThickness)));
+      Label285->SetCaption("N/A");
+    };
+    if (!metric) writeThickness();
+
+    const bool solveForWidth = RadioGroup8->ItemIndex() == 1;
+    ConductorWidth = StrToFloat(Edit15->Text()) / scale;
+    if (RadioGroup8->ItemIndex() == 0 && ConductorWidth <= ConductorThickness) {
+      // The nested pass stores the reset width, which this pass goes on with;
+      // a reset that fails again (copper typed as 0) re-solves only once.
+      ResetAndResolve(
+          "conductor width", "Conductor width can't be less than or equal to conductor thickness",
+          Edit15,
+          vcl::FloatToStr(microns ? ConductorThickness * 1000 * 1.5 : ConductorThickness * 1.5),
+          Sender);
+    }
+
+    const bool parallel = RadioGroup15->ItemIndex() == 1;
+    if (auto a = conductor::EtchedCrossSection(Form6->RadioGroup2->ItemIndex(), ConductorWidth,
+                                               ConductorThickness))
+      CrossSection = parallel ? *a * ParallelCount : *a;
+    auto writeCrossSection = [&] {
+      if (!metric)
+        Edit16->SetText(Shown(Format("%.2f Sq.mils", CrossSection)));
+      else if (microns)
+        Edit16->SetText(Shown(Format("%.2f Sq.um", CrossSection * 1000000)));
+      else
+        Edit16->SetText(Shown(Format("%.4f Sq.mm", CrossSection)));
+    };
+    writeCrossSection();
+    if (metric) {
+      CrossSectionSqMils = CrossSection * kSqMilsPerSqMm;
+      writeThickness();
+      ComputeAreaCorrectionMetric();
+    } else {
+      ComputeAreaCorrection();
+    }
+    // The model's area, square mils, in whichever mode this pass solves.
+    double sqMils = metric ? CrossSectionSqMils : CrossSection;
+
+    const int version = Form6->RadioGroup1->ItemIndex();
+    if (version >= conductor::kIpc2152WithModifiers && version <= conductor::kIpc2221A) {
+      const conductor::IpcCoefficients k =
+          conductor::SelectIpcCoefficients(version, RadioGroup3->ItemIndex());
+      IpcK = k.k;
+      IpcB = k.b;
+      IpcC = k.c;
+      const conductor::IpcModifiers m{AreaCorrection,   BoardThicknessModifier, PlaneModifier,
+                                      MaterialModifier, FixedModifier,          parallel,
+                                      ParallelCount};
+      if (version == conductor::kIpc2152WithModifiers || !solveForWidth) {
+        ConductorCurrent = conductor::IpcCurrent(version, k, TempRise, sqMils, m);
+        Edit17->SetText(Shown(Format("%.4f Amps", ConductorCurrent)));
+      } else {
+        // The etch factor is held on "None" here, so the width is area over thickness.
+        ConductorCurrent = StrToFloat(Edit15->Text());
+        sqMils = conductor::IpcAreaFor(k, ConductorCurrent, TempRise);
+        if (metric) {
+          CrossSectionSqMils = sqMils;
+          CrossSection = sqMils / kSqMilsPerSqMm;
+        } else {
+          CrossSection = sqMils;
+        }
+        writeCrossSection();
+        ConductorWidth = CrossSection / ConductorThickness;
+        Edit17->SetText(Shown(Format(metric ? "%.4f mm" : "%.4f mils", ConductorWidth)));
+        if (ConductorWidth < ConductorThickness)
+          vcl::ShowMessage("Conductor width is less than conductor thickess");
+      }
+    }
+
+    if (metric) {
+      MaterialTgC = MaterialTg;
+      Label110->SetCaption(Shown(Format("%.1fC", MaterialTgC)));
+    } else {
+      MaterialTgF = MaterialTg * 9 / 5 + 32;
+      Label110->SetCaption(Shown(Format("%.1fF", MaterialTgF)));
+    }
+
+    const double band = conductor::ResistivityBand(ConductorTemp, metric);
+    (metric ? BaseResistivityMetric : BaseResistivity) = band;
+    Resistivity = conductor::CorrectedResistivity(band, ConductorTemp);
+    Label351->SetCaption(vcl::FloatToStr(band));
+
+    // With parallel conductors this is the resistance of one of them.
+    ConductorResistance =
+        Resistivity * ConductorLength / (parallel ? sqMils / ParallelCount : sqMils);
+    Edit20->SetText(Shown(Format("%.5f Ohms", ConductorResistance)));
+    PowerDissipation = ConductorCurrent * ConductorCurrent * ConductorResistance;
+    Edit48->SetText(Shown(Format("%.5f Watts", PowerDissipation)));
+    Edit78->SetText(Shown(Format("%.4f Volts", ConductorCurrent * ConductorResistance)));
+
+    LoadCurrent = StrToFloat(Edit69->Text());
+    if (metric)
+      ComputeLoadedTempMetric();
+    else
+      ComputeLoadedTemp();
+    Edit406->SetText(Shown(Format("%.4f Volts", LoadCurrent * ConductorResistance)));
+
+    // "DC" leaves the frequency unread and the skin-depth boxes as they were.
+    if (!CheckBox1->Checked()) {
+      SkinDepth = conductor::SkinDepthMicrons(StrToFloat(Edit130->Text()));
+      if (!metric) SkinDepth *= conductor::kMilsPerMicron;
+      Edit129->SetText(Shown(Format(metric ? "%.5f um" : "%.5f mils", SkinDepth)));
+      const double half = metric ? HalfThickness * 1000 : HalfThickness;
+      const double percent = SkinDepth / half * 100;
+      Edit134->SetText(percent >= 100 ? std::string("100%")
+                                      : Shown(Format("%.2f", percent)) + " %");
+      // Red when the current crowds into less than half the copper.
+      Edit134->SetFontColor(SkinDepth < half ? vcl::clRed : vcl::clNavy);
+    }
+
+    PowerDbm = 10 * vcl::Log10(PowerDissipation / 0.001);
+    Edit135->SetText(Shown(Format("%.4f dBm", PowerDbm)));
+
+    Label72->SetCaption(
+        Shown(Format("%.2f A/m2", conductor::CurrentDensity(ConductorCurrent, sqMils))));
+  }
+}
 
 // The hidden label keeps the last area the correction was computed on.
 void TForm1::ComputeAreaCorrection() {
@@ -17,8 +258,5 @@ void TForm1::ComputeAreaCorrectionMetric() {
   Label33->SetCaption(vcl::FloatToStr(CrossSection));
   AreaCorrection = conductor::AreaCorrection(CrossSection * 1550.0, TempRise);
 }
-
-void TForm1::ComputeLoadedTemp() {}
-void TForm1::ComputeLoadedTempMetric() {}
 
 }  // namespace trellis

@@ -84,6 +84,7 @@ object GroupBox5: TGroupBox
     Visible = False
   end
   object RadioGroup8: TRadioGroup
+    OnClick = RadioGroup8Click
     Left = 16
     Top = 184
     Width = 144
@@ -97,6 +98,7 @@ object GroupBox5: TGroupBox
     TabOrder = 0
   end
   object BitBtn1: TBitBtn
+    OnClick = BitBtn1Click
     Left = 168
     Top = 192
     Width = 48
@@ -122,6 +124,7 @@ object GroupBox5: TGroupBox
     Visible = False
   end
   object RadioGroup15: TRadioGroup
+    OnClick = RadioGroup15Click
     Left = 16
     Top = 304
     Width = 200
@@ -136,6 +139,7 @@ object GroupBox5: TGroupBox
     TabOrder = 2
   end
   object RadioGroup2: TRadioGroup
+    OnClick = RadioGroup2Click
     Left = 16
     Top = 360
     Width = 200
@@ -317,6 +321,7 @@ object GroupBox5: TGroupBox
     TabOrder = 14
   end
   object CheckBox1: TCheckBox
+    OnClick = CheckBox1Click
     OnKeyPress = CheckBox1KeyPress
     Left = 568
     Top = 164
@@ -556,5 +561,13 @@ object GroupBox5: TGroupBox
     Caption = 'Open Voltage Drop'
     Visible = False
     TabOrder = 27
+  end
+  object Label351: TLabel
+    Left = 568
+    Top = 432
+    Width = 56
+    Height = 13
+    Caption = 'Label351'
+    Visible = False
   end
 end

@@ -56,6 +56,7 @@ const std::vector<Expect>& DesignStates() {
       {"Label243", "TLabel", "IPC-2152 with modifiers mode"},
       {"Label126", "TLabel", "None"},
       {"Button20", "TButton", "Open Voltage Drop", {}, -1, false},
+      {"Label351", "TLabel", "Label351", {}, -1, false},
       {"Image15", "TImage", std::nullopt},
       {"Image3", "TImage", std::nullopt, {}, -1, false},
       {"Image49", "TImage", std::nullopt, {}, -1, false},

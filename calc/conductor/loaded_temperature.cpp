@@ -1,0 +1,56 @@
+// The temperature a conductor reaches under the load current: the rise at
+// which the current model gives that current, on top of the ambient.
+#include <optional>
+
+#include "app/form1.h"
+#include "app/program.h"
+#include "calc/conductor/ipc_current.h"
+#include "settings/options_form.h"
+
+namespace trellis {
+
+namespace {
+
+// The loaded rise for the area in square mils, from the factors the conductor
+// solve has just set; nothing when the pass solves for width, which has no
+// load current of its own.
+std::optional<double> LoadedRise(TForm1& f, double sqMils) {
+  const int version = Form6->RadioGroup1->ItemIndex();
+  const conductor::IpcCoefficients k =
+      conductor::SelectIpcCoefficients(version, f.RadioGroup3->ItemIndex());
+  f.IpcK = k.k;
+  f.IpcB = k.b;
+  f.IpcC = k.c;
+  if (version != conductor::kIpc2152WithModifiers && f.RadioGroup8->ItemIndex() == 1)
+    return std::nullopt;
+  const conductor::IpcModifiers m{
+      f.AreaCorrection, f.BoardThicknessModifier,         f.PlaneModifier, f.MaterialModifier,
+      f.FixedModifier,  f.RadioGroup15->ItemIndex() == 1, f.ParallelCount};
+  return conductor::IpcRiseFor(version, k, f.LoadCurrent, sqMils, m);
+}
+
+}  // namespace
+
+void TForm1::ComputeLoadedTemp() {
+  const std::optional<double> rise = LoadedRise(*this, CrossSection);
+  if (!rise) {
+    LoadedConductorTempF = 0;
+    Label320->SetCaption("N/A");
+    return;
+  }
+  LoadedConductorTempF = *rise * 1.8 + AmbientTempF;
+  Label320->SetCaption(Shown(vcl::Format("%.1fF", LoadedConductorTempF)));
+}
+
+void TForm1::ComputeLoadedTempMetric() {
+  const std::optional<double> rise = LoadedRise(*this, CrossSectionSqMils);
+  if (!rise) {
+    LoadedConductorTempC = 0;
+    Label320->SetCaption("N/A");
+    return;
+  }
+  LoadedConductorTempC = *rise + AmbientTemp;
+  Label320->SetCaption(Shown(vcl::Format("%.1fC", LoadedConductorTempC)));
+}
+
+}  // namespace trellis
