@@ -399,6 +399,7 @@ object GroupBox1: TGroupBox
     TabOrder = 23
   end
   object BitBtn7: TBitBtn
+    OnClick = BitBtn7Click
     Left = 352
     Top = 296
     Width = 24
@@ -563,6 +564,7 @@ object GroupBox1: TGroupBox
     Visible = False
   end
   object CheckBox5: TCheckBox
+    OnClick = CheckBox5Click
     Left = 392
     Top = 194
     Width = 160
