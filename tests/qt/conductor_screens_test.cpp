@@ -1,8 +1,11 @@
 // Screenshots of the conductor, fusing, spacing and thermal panels, each shown
-// alone, for a look at their arrangement.
+// alone, for a look at their arrangement: staged by hand with every row the
+// panel can show, and as the user leaves them after solving.
 #include <gtest/gtest.h>
 
+#include "settings/options_form.h"
 #include "tests/qt/screens_fixture.h"
+#include "vcl/user.h"
 
 namespace trellis::desktop {
 namespace {
@@ -29,6 +32,99 @@ TEST_F(ConductorScreens, FusingSpacingAndThermalPanels) {
   ShootPanel("GroupBox33", "panel_GroupBox33.png");
   ShootPanel("GroupBox13", "panel_GroupBox13.png");
   ShootPanel("GroupBox27", "panel_GroupBox27.png");
+}
+
+// The program started as a user starts it, each panel picked, filled in and
+// solved through its own handlers.
+class SolvedConductorScreens : public testing::ScreensFixture {
+ protected:
+  void SetUp() override {
+    ScreensFixture::SetUp();
+    program->ShowMainWindow();
+    main = &program->Main();
+  }
+  void Type(vcl::TControl* box, const char* text) { vcl::user::TypeText(*box, text); }
+  void Solve() { vcl::user::Click(*main->Button1); }
+  void Pick(int tab) { vcl::user::PickTab(*main->TabControl1, tab); }
+  void Shoot(const QString& file) { SaveClientArea(file); }
+  // The status-bar clock reads the substrate's Tg, which the next solve shows.
+  void Tick() { main->Timer1Timer(main->Timer1); }
+
+  TForm1* main = nullptr;
+};
+
+TEST_F(SolvedConductorScreens, ConductorPropertiesInEachArrangement) {
+  Tick();
+  Pick(2);
+  Type(main->Edit15, "25");
+  Type(main->Edit18, "2500");
+  Type(main->Edit69, "2");
+  Solve();
+  EXPECT_EQ(main->Edit17->Text(), "2.4596 Amps");
+  Shoot("solved_GroupBox5_amperage.png");
+
+  // Sixteen conductors over a 2 oz plane.
+  vcl::user::ChooseItem(*main->RadioGroup15, 1);
+  vcl::user::ChooseItem(*main->RadioGroup2, 1);
+  vcl::user::ChooseItem(*main->RadioGroup5, 1);
+  Type(main->Edit132, "8");
+  Solve();
+  EXPECT_TRUE(main->Image3->Visible());
+  Shoot("solved_GroupBox5_parallel_plane.png");
+
+  // The width for a current, without modifiers; the skin depth left out.
+  Form6->Show();
+  vcl::user::ChooseItem(*Form6->RadioGroup1, 1);
+  Form6->Hide();
+  vcl::user::ChooseItem(*main->RadioGroup8, 1);
+  vcl::user::Click(*main->CheckBox1);
+  Type(main->Edit15, "3");
+  Solve();
+  EXPECT_EQ(main->Edit57->Text(), "Amps");
+  EXPECT_EQ(main->Label320->Caption(), "N/A");
+  Shoot("solved_GroupBox5_width.png");
+}
+
+// Micrometres, and a load that heats the conductor beyond the substrate's Tg.
+TEST_F(SolvedConductorScreens, ConductorPropertiesInMicrometresAboveTg) {
+  Form6->Show();
+  vcl::user::Click(*Form6->CheckBox3);
+  Form6->Hide();
+  vcl::user::ChooseItem(*main->RadioGroup6, 1);
+  Tick();
+  Pick(2);
+  Type(main->Edit15, "400");
+  Type(main->Edit69, "6");
+  Solve();
+  Tick();
+  EXPECT_EQ(main->Edit57->Text(), "um");
+  EXPECT_EQ(main->Edit17->Font().Color, vcl::clRed);
+  Shoot("solved_GroupBox5_microns_warning.png");
+}
+
+TEST_F(SolvedConductorScreens, FusingSpacingAndThermalPanels) {
+  Pick(7);
+  Type(main->Edit140, "12");
+  Type(main->Edit153, "2");
+  Solve();
+  EXPECT_FALSE(main->Edit160->Text().empty());
+  Shoot("solved_GroupBox33.png");
+
+  Pick(9);
+  vcl::user::ChooseItem(*main->RadioGroup9, 9);
+  vcl::user::ChooseItem(*main->RadioGroup10, 4);
+  Type(main->Edit79, "750");
+  Solve();
+  Shoot("solved_GroupBox13.png");
+
+  Pick(15);
+  Type(main->Edit116, "2.5");
+  Type(main->Edit117, "12");
+  Type(main->Edit121, "40");
+  Type(main->Edit124, "3");
+  Solve();
+  EXPECT_FALSE(main->Edit119->Text().empty());
+  Shoot("solved_GroupBox27.png");
 }
 
 }  // namespace
