@@ -1,5 +1,7 @@
 #include "calc/via/via_limits.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 
 #include "app/form1.h"
@@ -12,6 +14,17 @@ using vcl::StrToFloat;
 using vcl::TEdit;
 
 namespace {
+
+// A sum or quotient of typed decimals, as the decimal it stands for: without
+// this an opening typed at exactly the margin (0.232 + 0.051 against 0.283)
+// would be refused for the binary rounding of the sum.
+double Decimal(double sum) {
+  char text[32];
+  const auto end = std::to_chars(text, text + sizeof text, sum, std::chars_format::general, 15);
+  double value = sum;
+  std::from_chars(text, end.ptr, value);
+  return value;
+}
 
 enum class Test { Empty, Above, Below, BelowHole, EqualsHole, HoleMargin, PadMargin };
 enum class Applies { Both, Single, SingleNot2Layer, SingleMultiLayer };
@@ -226,11 +239,10 @@ const R::Row kRows[17] = {
      {Plain(1, kCountBelow, "1"), Plain(1, kCountBelow, "1"), Plain(1, kCountBelow, "1")}},
 };
 
-// The maximum row of an input, which a derived reset must not exceed either.
-const R::Row* MaximumOf(R::Input input) {
-  for (const R::Row& row : kRows)
-    if (row.input == input && row.test == Test::Above) return &row;
-  return nullptr;
+bool AppliesIn(const R::Row& row, int layerSet) {
+  if (row.applies == Applies::SingleNot2Layer) return layerSet != 0;
+  if (row.applies == Applies::SingleMultiLayer) return layerSet == 1;
+  return true;
 }
 
 }  // namespace
@@ -245,7 +257,7 @@ ViaInputLimits::ViaInputLimits(TForm1& form)
 
 double ViaInputLimits::ReadLength(const TEdit* box) const {
   const double v = StrToFloat(box->Text());
-  return unit_ == ViaUnit::Micrometres ? v / 1000 : v;
+  return unit_ == ViaUnit::Micrometres ? Decimal(v / 1000) : v;
 }
 
 TEdit* ViaInputLimits::Box(Input input) const {
@@ -273,7 +285,7 @@ double ViaInputLimits::Scale(Input input) const {
 }
 
 void ViaInputLimits::Read(Input input) {
-  read_[input] = now_[input] = StrToFloat(Box(input)->Text()) / Scale(input);
+  read_[input] = now_[input] = Decimal(StrToFloat(Box(input)->Text()) / Scale(input));
 }
 
 bool ViaInputLimits::Fails(const Row& row, double value, bool asRead) const {
@@ -289,9 +301,9 @@ bool ViaInputLimits::Fails(const Row& row, double value, bool asRead) const {
     case Test::EqualsHole:
       return value == source[kHole];
     case Test::HoleMargin:
-      return source[kHole] + limit > value;
+      return Decimal(source[kHole] + limit) > value;
     case Test::PadMargin:
-      return source[kPad] + limit > value;
+      return Decimal(source[kPad] + limit) > value;
     case Test::Empty:
       break;
   }
@@ -314,27 +326,37 @@ std::string ViaInputLimits::PassingText(double value,
 }
 
 // A reset computed from another input starts from that input as read. When
-// that would still fail this row or the input's maximum once read back (the
-// source was itself out of range and has been reset), it starts from the
-// source as its box now holds it.
-std::string ViaInputLimits::DerivedReset(const Row& row) const {
-  const Input source = row.from == From::Hole ? kHole : kPad;
+// that would fail a row of its own input once read back (its source was out
+// of range and has been reset, or the other margin of the opening is wider),
+// it starts from the sources as their boxes now hold them.
+std::string ViaInputLimits::DerivedReset(const Row& row, int layerSet) const {
   const double scale = Scale(row.input);
-  const double offset = row.forms[static_cast<int>(unit_)].offset;
-  const Row* maximum = MaximumOf(row.input);
   auto passes = [&](double shown) {
-    const double v = shown / scale;
-    return !Fails(row, v, false) && !(maximum && Fails(*maximum, v, false));
+    for (const Row& r : kRows)
+      if (r.input == row.input && r.test != Test::Empty && AppliesIn(r, layerSet) &&
+          Fails(r, Decimal(shown / scale), false))
+        return false;
+    return true;
   };
-  const std::string text = PassingText(read_[source] * scale + offset, passes);
-  double back = 0;
-  if (vcl::TryStrToFloat(text, back) && passes(back)) return text;
-  return PassingText(now_[source] * scale + offset, passes);
+  auto from = [&](const Row& r, bool asRead) {
+    const Input source = r.from == From::Hole ? kHole : kPad;
+    return (asRead ? read_ : now_)[source] * scale + r.forms[static_cast<int>(unit_)].offset;
+  };
+  double widest = from(row, false);
+  for (const Row& r : kRows)
+    if (r.input == row.input && r.from != From::Fixed && AppliesIn(r, layerSet))
+      widest = std::max(widest, from(r, false));
+  std::string text;
+  for (double candidate : {from(row, true), from(row, false), widest}) {
+    text = PassingText(candidate, passes);
+    double back = 0;
+    if (vcl::TryStrToFloat(text, back) && passes(back)) break;
+  }
+  return text;
 }
 
 void ViaInputLimits::Apply(const Row& row, int layerSet) {
-  if (row.applies == Applies::SingleNot2Layer && layerSet == 0) return;
-  if (row.applies == Applies::SingleMultiLayer && layerSet != 1) return;
+  if (!AppliesIn(row, layerSet)) return;
   const Form& u = row.forms[static_cast<int>(unit_)];
   if (u.flagged && !point_ && !comma_) return;
   if (row.test == Test::Empty ? !Box(row.input)->Text().empty()
@@ -343,12 +365,12 @@ void ViaInputLimits::Apply(const Row& row, int layerSet) {
 
   const bool commaForm = u.flagged && comma_;
   vcl::ShowMessage(commaForm && u.commaMessage ? u.commaMessage : u.message);
-  const std::string text = row.from != From::Fixed     ? DerivedReset(row)
+  const std::string text = row.from != From::Fixed     ? DerivedReset(row, layerSet)
                            : commaForm && u.commaReset ? u.commaReset
                                                        : u.reset;
   Box(row.input)->SetText(text);
   double back = 0;
-  if (vcl::TryStrToFloat(text, back)) now_[row.input] = back / Scale(row.input);
+  if (vcl::TryStrToFloat(text, back)) now_[row.input] = Decimal(back / Scale(row.input));
 }
 
 void ViaInputLimits::CheckHole() {
@@ -412,8 +434,8 @@ void ViaInputLimits::CheckSpacing(double hole) {
   vcl::ShowMessage(b.message);
   if (comma_ && b.commaMessage) vcl::ShowMessage(b.commaMessage);
   const double scale = unit_ == ViaUnit::Micrometres ? 1000 : 1;
-  f_.Edit335->SetText(
-      PassingText(hole * scale + b.offset, [&](double shown) { return shown / scale > hole; }));
+  f_.Edit335->SetText(PassingText(hole * scale + b.offset,
+                                  [&](double shown) { return Decimal(shown / scale) > hole; }));
 }
 
 void ViaInputLimits::CheckClearance(TEdit* box, double hole) {
@@ -421,7 +443,7 @@ void ViaInputLimits::CheckClearance(TEdit* box, double hole) {
   vcl::ShowMessage(kClearance);
   const double scale = unit_ == ViaUnit::Micrometres ? 1000 : 1;
   box->SetText(PassingText(hole * scale + kClearanceOffset[static_cast<int>(unit_)],
-                           [&](double shown) { return shown / scale > hole; }));
+                           [&](double shown) { return Decimal(shown / scale) > hole; }));
 }
 
 }  // namespace trellis

@@ -42,7 +42,7 @@ class ViaInputLimits {
  private:
   void Apply(const Row& row, int layerSet);
   bool Fails(const Row& row, double value, bool asRead) const;
-  std::string DerivedReset(const Row& row) const;
+  std::string DerivedReset(const Row& row, int layerSet) const;
   std::string PassingText(double value, const std::function<bool(double)>& passes) const;
   vcl::TEdit* Box(Input input) const;
   double Scale(Input input) const;
