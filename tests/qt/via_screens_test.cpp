@@ -1,64 +1,77 @@
-// Screenshots of the via and padstack panels, each shown alone, in the design
-// arrangement and in the arrangements their mode and type groups make, for a
-// look at how each reads.
+// Screenshots of the via and padstack panels for a look at how each reads:
+// the via panel solved in each of its arrangements, the padstack panel in the
+// arrangements its type group makes.
 #include <gtest/gtest.h>
 
+#include "settings/options_form.h"
 #include "tests/qt/screens_fixture.h"
+#include "vcl/user.h"
 
 namespace trellis::desktop {
 namespace {
 
 class ViaScreens : public testing::ScreensFixture {};
 
-TEST_F(ViaScreens, ViaPanelInItsArrangements) {
-  ShootPanel("GroupBox1", "panel_GroupBox1.png");
+// The program started as a user starts it, on the via calculator, each
+// arrangement chosen and solved through the panel's own handlers.
+class SolvedViaScreens : public testing::ScreensFixture {
+ protected:
+  void SetUp() override {
+    ScreensFixture::SetUp();
+    program->ShowMainWindow();
+    main = &program->Main();
+  }
+  void Type(vcl::TControl* box, const char* text) { vcl::user::TypeText(*box, text); }
+  void Choose(vcl::TControl* group, int item) { vcl::user::ChooseItem(*group, item); }
+  void Solve() { vcl::user::Click(*main->Button1); }
 
-  // 2 Layer: pad and opening rows and the capacitance-like results go, the
-  // height and plating rows move up, the inductance moves to the results column.
-  Show({"Edit4", "Edit5", "Edit53", "Edit54", "Label6", "Label7", "Edit11", "Label13", "Edit42",
-        "Label42", "Edit14", "Label16", "Edit13", "Label15", "Image7"},
-       false);
-  Show({"Image2"}, true);
-  C("Label14").SetLeft(208);
-  C("Edit12").SetLeft(208);
-  C("Label8").SetTop(80);
-  C("Edit6").SetTop(104);
-  C("Edit55").SetTop(108);
-  C("Label11").SetTop(144);
-  C("Edit9").SetTop(168);
-  C("Edit56").SetTop(172);
-  ShootPanel("GroupBox1", "panel_GroupBox1_2layer.png");
+  TForm1* main = nullptr;
+};
 
-  // Microvia: the inductance and resistance go too, the notes show.
-  Show({"Edit12", "Label14", "Edit49", "Label83", "Image2"}, false);
-  Show({"Image20", "Label159", "Label160", "Label161", "Label164", "Label402"}, true);
-  ShootPanel("GroupBox1", "panel_GroupBox1_microvia.png");
+TEST_F(SolvedViaScreens, EachLayerSetAndTheDifferentialVia) {
+  ASSERT_EQ(main->TabControl1->TabIndex(), 16);
+  EXPECT_EQ(main->Edit10->Text(), "1.9785 Amps");
+  SaveClientArea("solved_GroupBox1_multilayer.png");
 
-  // Differential via, back in the Multi Layer places.
-  Show({"Image20", "Label159", "Label160", "Label161", "Label164", "Label402", "Label187", "Edit9"},
-       false);
-  C("Label8").SetTop(208);
-  C("Edit6").SetTop(232);
-  C("Edit55").SetTop(236);
-  C("Label11").SetTop(272);
-  C("Edit9").SetTop(296);
-  C("Edit56").SetTop(300);
-  Show({"Edit3",   "Edit5",   "Edit54",   "Label7",   "Edit49",  "Label83",   "Edit13",
-        "Label15", "Edit335", "Edit336",  "Label102", "Edit206", "Edit208",   "Label105",
-        "Edit209", "Edit210", "Label383", "Edit386",  "Edit387", "CheckBox5", "Image46",
-        "Image65", "BitBtn7", "BitBtn9",  "BitBtn10"},
-       true);
-  Show({"Edit56"}, false);
-  C("Label5").SetCaption("Drill Hole Diameter");
-  C("Label7").SetCaption("Ref Plane Opening H");
-  C("Label8").SetCaption("Ref Plane Opening W");
-  C("Label11").SetCaption("Via Spacing S");
-  C("Label10").SetCaption("Differential Impedance");
-  C("Label12").SetCaption("Er Effective");
-  C("Label83").SetCaption("Maximum Stub Length");
-  C("Label84").SetCaption("Odd Mode Impedance");
-  C("Label15").SetCaption("Insertion Loss");
-  ShootPanel("GroupBox1", "panel_GroupBox1_differential.png");
+  // An aspect ratio over the limit shows its warning.
+  Type(main->Edit6, "120");
+  Solve();
+  EXPECT_TRUE(main->Label402->Visible());
+  SaveClientArea("solved_GroupBox1_multilayer_aspect.png");
+
+  Choose(main->RadioGroup3, 0);
+  EXPECT_TRUE(main->Image2->Visible());
+  EXPECT_EQ(main->Edit12->Text(), "1.3262 nH");
+  SaveClientArea("solved_GroupBox1_2layer.png");
+
+  Choose(main->RadioGroup3, 2);
+  EXPECT_TRUE(main->Image20->Visible());
+  EXPECT_EQ(main->Label350->Caption(), "1.00:1");
+  SaveClientArea("solved_GroupBox1_microvia.png");
+
+  Choose(main->RadioGroup5, 1);
+  EXPECT_EQ(main->Edit8->Text(), "107.677 Ohms");
+  SaveClientArea("solved_GroupBox1_differential.png");
+
+  vcl::user::Click(*main->CheckBox5);
+  EXPECT_TRUE(main->Image64->Visible());
+  SaveClientArea("solved_GroupBox1_differential_full_opening.png");
+}
+
+TEST_F(SolvedViaScreens, MillimetresAndMicrometres) {
+  Choose(main->RadioGroup6, 1);
+  EXPECT_EQ(main->Edit8->Text(), "0.0223 Sq.mm");
+  SaveClientArea("solved_GroupBox1_millimetres.png");
+
+  Form6->Show();
+  vcl::user::Click(*Form6->CheckBox3);
+  Form6->Hide();
+  EXPECT_EQ(main->Edit8->Text(), "22295.11 Sq.um");
+  SaveClientArea("solved_GroupBox1_micrometres.png");
+
+  Choose(main->RadioGroup5, 1);
+  EXPECT_EQ(main->Edit49->Text(), "7726.32 um");
+  SaveClientArea("solved_GroupBox1_differential_micrometres.png");
 }
 
 TEST_F(ViaScreens, PadstackPanelInEachType) {
