@@ -2,6 +2,7 @@
 // chosen layer set, structure or geometry, then solves.
 #include <string>
 
+#include "app/arrange.h"
 #include "app/form1.h"
 #include "app/program.h"
 #include "calc/conductor/conductor_arrangement.h"
@@ -9,24 +10,7 @@
 
 namespace trellis {
 
-using vcl::TControl;
 using vcl::TObject;
-
-namespace {
-
-void ShowAll(bool visible, std::initializer_list<TControl*> controls) {
-  for (TControl* c : controls) c->SetVisible(visible);
-}
-
-void EnableAll(bool enabled, std::initializer_list<TControl*> controls) {
-  for (TControl* c : controls) c->SetEnabled(enabled);
-}
-
-void Tops(std::initializer_list<std::pair<TControl*, int>> places) {
-  for (auto [c, top] : places) c->SetTop(top);
-}
-
-}  // namespace
 
 void TForm1::RadioGroup3Click(TObject* Sender) {
   const int tab = TabControl1->TabIndex();

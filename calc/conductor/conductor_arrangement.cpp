@@ -4,20 +4,16 @@
 
 #include <initializer_list>
 
+#include "app/arrange.h"
 #include "app/form1.h"
 #include "app/program.h"
 #include "settings/options_form.h"
 
 namespace trellis {
 
-using vcl::TControl;
 using vcl::TObject;
 
 namespace {
-
-void ShowAll(bool visible, std::initializer_list<TControl*> controls) {
-  for (TControl* c : controls) c->SetVisible(visible);
-}
 
 // The layer is the structure selector's item on the conductor tab.
 bool KnownLayer(const TForm1& f) {

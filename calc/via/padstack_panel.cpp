@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "app/arrange.h"
 #include "app/form1.h"
 #include "app/program.h"
 #include "calc/via/bga_lands.h"
@@ -73,10 +74,6 @@ PadstackUnit BoxUnit(TForm1& f) {
   return Microns() ? PadstackUnit::Micrometres : PadstackUnit::Millimetres;
 }
 
-void ShowAll(std::initializer_list<vcl::TControl*> controls, bool shown) {
-  for (vcl::TControl* c : controls) c->SetVisible(shown);
-}
-
 }  // namespace
 
 void TForm1::RadioGroup14Click(TObject* Sender) {
@@ -92,17 +89,17 @@ void TForm1::RadioGroup14Click(TObject* Sender) {
   Memo5->SetVisible(false);
   for (vcl::TEdit* e : {Edit36, Edit37, Edit38, Edit39, Edit40}) e->SetFontColor(vcl::clNavy);
 
-  ShowAll({Edit33, Edit34, Edit59, Edit60, Label62}, t != 1);
-  ShowAll({Edit35, Edit61, Label63}, in({0, 2, 3, 4, 5}));
-  ShowAll({Edit211, Edit212, Edit213, Edit214, Label76, Label174}, in({2, 4}));
-  ShowAll({RadioGroup7, Label73, ComboBox2}, t == 0);
-  ShowAll({ComboBox4}, t == 1);
-  ShowAll({Edit37, Label67}, in({0, 1, 2, 4, 6}));
-  ShowAll({Edit38, Label66}, in({0, 6}));
-  ShowAll({Edit39, Edit40, Label64, Label65, Label69, Label70, Label71}, t == 0);
-  ShowAll({Label271, Label272, Label273, Label274}, t == 6);
-  ShowAll({Label357, Label358, Label359}, t == 1);
-  ShowAll({Label360, Label361, Label362}, in({2, 3, 4, 5}));
+  ShowAll(t != 1, {Edit33, Edit34, Edit59, Edit60, Label62});
+  ShowAll(in({0, 2, 3, 4, 5}), {Edit35, Edit61, Label63});
+  ShowAll(in({2, 4}), {Edit211, Edit212, Edit213, Edit214, Label76, Label174});
+  ShowAll(t == 0, {RadioGroup7, Label73, ComboBox2});
+  ShowAll(t == 1, {ComboBox4});
+  ShowAll(in({0, 1, 2, 4, 6}), {Edit37, Label67});
+  ShowAll(in({0, 6}), {Edit38, Label66});
+  ShowAll(t == 0, {Edit39, Edit40, Label64, Label65, Label69, Label70, Label71});
+  ShowAll(t == 6, {Label271, Label272, Label273, Label274});
+  ShowAll(t == 1, {Label357, Label358, Label359});
+  ShowAll(in({2, 3, 4, 5}), {Label360, Label361, Label362});
   vcl::TImage* const pictures[7] = {Image5, Image12, Image45, Image10, Image66, Image67, Image48};
   for (int i = 0; i < 7; ++i) pictures[i]->SetVisible(i == t);
   RadioGroup6->SetEnabled(t != 1);

@@ -1,24 +1,16 @@
 // The via panel's two layouts: the single via and the differential via.
 #include <initializer_list>
 
+#include "app/arrange.h"
 #include "app/form1.h"
 #include "app/program.h"
 #include "settings/options_form.h"
 
 namespace trellis {
 
-using vcl::TControl;
 using vcl::TObject;
 
 namespace {
-
-void ShowAll(bool visible, std::initializer_list<TControl*> controls) {
-  for (TControl* c : controls) c->SetVisible(visible);
-}
-
-void EnableAll(bool enabled, std::initializer_list<TControl*> controls) {
-  for (TControl* c : controls) c->SetEnabled(enabled);
-}
 
 // The Information box's single-via values, greyed while the pair is shown.
 void EnableViaInformation(TForm1& f, bool enabled) {

@@ -36,21 +36,11 @@ TEST_F(ConductorScreens, FusingSpacingAndThermalPanels) {
 
 // The program started as a user starts it, each panel picked, filled in and
 // solved through its own handlers.
-class SolvedConductorScreens : public testing::ScreensFixture {
+class SolvedConductorScreens : public testing::SolvedScreensFixture {
  protected:
-  void SetUp() override {
-    ScreensFixture::SetUp();
-    program->ShowMainWindow();
-    main = &program->Main();
-  }
-  void Type(vcl::TControl* box, const char* text) { vcl::user::TypeText(*box, text); }
-  void Solve() { vcl::user::Click(*main->Button1); }
-  void Pick(int tab) { vcl::user::PickTab(*main->TabControl1, tab); }
   void Shoot(const QString& file) { SaveClientArea(file); }
   // The status-bar clock reads the substrate's Tg, which the next solve shows.
   void Tick() { main->Timer1Timer(main->Timer1); }
-
-  TForm1* main = nullptr;
 };
 
 TEST_F(SolvedConductorScreens, ConductorPropertiesInEachArrangement) {
@@ -64,9 +54,9 @@ TEST_F(SolvedConductorScreens, ConductorPropertiesInEachArrangement) {
   Shoot("solved_GroupBox5_amperage.png");
 
   // Sixteen conductors over a 2 oz plane.
-  vcl::user::ChooseItem(*main->RadioGroup15, 1);
-  vcl::user::ChooseItem(*main->RadioGroup2, 1);
-  vcl::user::ChooseItem(*main->RadioGroup5, 1);
+  Choose(main->RadioGroup15, 1);
+  Choose(main->RadioGroup2, 1);
+  Choose(main->RadioGroup5, 1);
   Type(main->Edit132, "8");
   Solve();
   EXPECT_TRUE(main->Image3->Visible());
@@ -74,9 +64,9 @@ TEST_F(SolvedConductorScreens, ConductorPropertiesInEachArrangement) {
 
   // The width for a current, without modifiers; the skin depth left out.
   Form6->Show();
-  vcl::user::ChooseItem(*Form6->RadioGroup1, 1);
+  Choose(Form6->RadioGroup1, 1);
   Form6->Hide();
-  vcl::user::ChooseItem(*main->RadioGroup8, 1);
+  Choose(main->RadioGroup8, 1);
   vcl::user::Click(*main->CheckBox1);
   Type(main->Edit15, "3");
   Solve();
@@ -90,7 +80,7 @@ TEST_F(SolvedConductorScreens, ConductorPropertiesInMicrometresAboveTg) {
   Form6->Show();
   vcl::user::Click(*Form6->CheckBox3);
   Form6->Hide();
-  vcl::user::ChooseItem(*main->RadioGroup6, 1);
+  Choose(main->RadioGroup6, 1);
   Tick();
   Pick(2);
   Type(main->Edit15, "400");
@@ -111,8 +101,8 @@ TEST_F(SolvedConductorScreens, FusingSpacingAndThermalPanels) {
   Shoot("solved_GroupBox33.png");
 
   Pick(9);
-  vcl::user::ChooseItem(*main->RadioGroup9, 9);
-  vcl::user::ChooseItem(*main->RadioGroup10, 4);
+  Choose(main->RadioGroup9, 9);
+  Choose(main->RadioGroup10, 4);
   Type(main->Edit79, "750");
   Solve();
   Shoot("solved_GroupBox13.png");

@@ -18,6 +18,7 @@
 #include "tests/support/harness.h"
 #include "ui/qt/qt_platform.h"
 #include "ui/qt/renderer.h"
+#include "vcl/user.h"
 
 namespace trellis::desktop::testing {
 
@@ -79,6 +80,23 @@ class ScreensFixture : public ::testing::Test {
   QtPlatform platform;
   std::unique_ptr<Program> program;
   std::unique_ptr<QtRenderer> renderer;
+};
+
+// The program started as a user starts it; the panels are filled in and solved
+// through their own handlers.
+class SolvedScreensFixture : public ScreensFixture {
+ protected:
+  void SetUp() override {
+    ScreensFixture::SetUp();
+    program->ShowMainWindow();
+    main = &program->Main();
+  }
+  void Type(vcl::TControl* box, const char* text) { vcl::user::TypeText(*box, text); }
+  void Choose(vcl::TControl* group, int item) { vcl::user::ChooseItem(*group, item); }
+  void Solve() { vcl::user::Click(*main->Button1); }
+  void Pick(int tab) { vcl::user::PickTab(*main->TabControl1, tab); }
+
+  TForm1* main = nullptr;
 };
 
 }  // namespace trellis::desktop::testing

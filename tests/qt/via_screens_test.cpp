@@ -12,21 +12,9 @@ namespace {
 
 class ViaScreens : public testing::ScreensFixture {};
 
-// The program started as a user starts it, on the via calculator, each
-// arrangement chosen and solved through the panel's own handlers.
-class SolvedViaScreens : public testing::ScreensFixture {
- protected:
-  void SetUp() override {
-    ScreensFixture::SetUp();
-    program->ShowMainWindow();
-    main = &program->Main();
-  }
-  void Type(vcl::TControl* box, const char* text) { vcl::user::TypeText(*box, text); }
-  void Choose(vcl::TControl* group, int item) { vcl::user::ChooseItem(*group, item); }
-  void Solve() { vcl::user::Click(*main->Button1); }
-
-  TForm1* main = nullptr;
-};
+// Started on the via calculator; each arrangement is chosen and solved
+// through the panel's own handlers.
+class SolvedViaScreens : public testing::SolvedScreensFixture {};
 
 TEST_F(SolvedViaScreens, EachLayerSetAndTheDifferentialVia) {
   ASSERT_EQ(main->TabControl1->TabIndex(), 16);
