@@ -159,10 +159,13 @@ void Peer::ApplyLook() {
   // An empty palette inherits every role; only the model's own colours are set.
   QPalette palette;
   palette.setResolveMask(0);
+  // The disabled group is left to the window, so a greyed control reads greyed
+  // whatever colour its text has.
   const QColor text = ShownColour(f.Color, false);
   if (text.isValid())
-    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-      palette.setColor(role, text);
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+      for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(group, role, text);
   const QColor back = ShownColour(control_.Color(), true);
   bool fill = Opaque();
   if (back.isValid()) {
