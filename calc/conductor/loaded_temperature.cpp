@@ -29,28 +29,22 @@ std::optional<double> LoadedRise(TForm1& f, double sqMils) {
   return conductor::IpcRiseFor(version, k, f.LoadCurrent, sqMils, m);
 }
 
+// One unit system's loaded temperature and its text; 0 and "N/A" in the width solve.
+void ShowLoadedTemp(TForm1& f, double sqMils, double& loaded, double perDegree, double ambient,
+                    const char* format) {
+  const std::optional<double> rise = LoadedRise(f, sqMils);
+  loaded = rise ? *rise * perDegree + ambient : 0;
+  f.Label320->SetCaption(rise ? f.Shown(vcl::Format(format, loaded)) : std::string("N/A"));
+}
+
 }  // namespace
 
 void TForm1::ComputeLoadedTemp() {
-  const std::optional<double> rise = LoadedRise(*this, CrossSection);
-  if (!rise) {
-    LoadedConductorTempF = 0;
-    Label320->SetCaption("N/A");
-    return;
-  }
-  LoadedConductorTempF = *rise * 1.8 + AmbientTempF;
-  Label320->SetCaption(Shown(vcl::Format("%.1fF", LoadedConductorTempF)));
+  ShowLoadedTemp(*this, CrossSection, LoadedConductorTempF, 1.8, AmbientTempF, "%.1fF");
 }
 
 void TForm1::ComputeLoadedTempMetric() {
-  const std::optional<double> rise = LoadedRise(*this, CrossSectionSqMils);
-  if (!rise) {
-    LoadedConductorTempC = 0;
-    Label320->SetCaption("N/A");
-    return;
-  }
-  LoadedConductorTempC = *rise + AmbientTemp;
-  Label320->SetCaption(Shown(vcl::Format("%.1fC", LoadedConductorTempC)));
+  ShowLoadedTemp(*this, CrossSectionSqMils, LoadedConductorTempC, 1, AmbientTemp, "%.1fC");
 }
 
 }  // namespace trellis
