@@ -5,6 +5,7 @@
 #include "app/form1.h"
 #include "app/program.h"
 #include "app/units.h"
+#include "calc/conductor/conductor_arrangement.h"
 #include "calc/diffpair/crosstalk_form.h"
 #include "settings/options_form.h"
 #include "settings/settings_store.h"
@@ -143,7 +144,7 @@ void TForm1::RadioGroup6Click(TObject* Sender) {
   }
   if (toMetric) {
     if (widthIsLength)
-      Edit15->SetText(microns ? "1270" : (CommaFlag() ? "1,27" : "1.27"));
+      Edit15->SetText(MetricDefaultWidth(*this, microns));
     else
       Edit15->SetText("10");
   } else {

@@ -36,6 +36,10 @@ void ShowConductorDrawing(TForm1& f) {
   drawings[layer][parallel ? 1 : 0][plane ? 1 : 0]->SetVisible(true);
 }
 
+std::string MetricDefaultWidth(const TForm1& f, bool microns) {
+  return microns ? "1270" : (f.CommaFlag() ? "1,27" : "1.27");
+}
+
 void TForm1::swap_current_width_labels() {
   const int mode = RadioGroup8->ItemIndex();
   const int units = RadioGroup6->ItemIndex();
@@ -69,7 +73,7 @@ void TForm1::RadioGroup8Click(TObject* Sender) {
     ShowAll(true, {Label405, Edit69, Edit407, Label53, Edit406});
     if (RadioGroup6->ItemIndex() == 0) Edit15->SetText("50");
     if (RadioGroup6->ItemIndex() == 1)
-      Edit15->SetText(Form6->CheckBox3->Checked() ? "1270" : (CommaFlag() ? "1,27" : "1.27"));
+      Edit15->SetText(MetricDefaultWidth(*this, Form6->CheckBox3->Checked()));
   }
   if (mode == 1) {
     // The width is area over thickness only without an etch factor; the
