@@ -7,15 +7,7 @@
 namespace trellis {
 
 TForm2::TForm2() : vcl::TForm("TForm2") {
-  Bind("Image1", Image1);
-  Bind("Label1", Label1);
-  Bind("Label2", Label2);
-  Bind("Label3", Label3);
-  Bind("Button2", Button2);
-  Bind("Button1", Button1);
-  Handler("Button1Click", this, &TForm2::Button1Click);
-  Handler("Button2Click", this, &TForm2::Button2Click);
-  Handler("FormCloseQuery", this, &TForm2::FormCloseQuery);
+  BindPublished();
   LoadLayout("Form2");
   FinishLoading();
 }

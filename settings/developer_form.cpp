@@ -31,13 +31,7 @@ std::string LabelCaption(const vcl::TLabel& l) { return l.Caption(); }
 }  // namespace
 
 TForm10::TForm10() : vcl::TForm("TForm10") {
-  Bind("Edit1", Edit1);
-  Bind("Label1", Label1);
-  Bind("Button1", Button1);
-  Bind("Button2", Button2);
-  Handler("Button1Click", this, &TForm10::Button1Click);
-  Handler("Button2Click", this, &TForm10::Button2Click);
-  Handler("FormCloseQuery", this, &TForm10::FormCloseQuery);
+  BindPublished();
   LoadLayout("Form10");
   FinishLoading();
 }

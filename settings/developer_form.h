@@ -10,22 +10,15 @@ namespace trellis {
 
 class TForm10 : public vcl::TForm {
  public:
-  TForm10();
+#include "Form10.published.inc"
 
-  vcl::TEdit* Edit1 = nullptr;      // line number for "Read!"
-  vcl::TLabel* Label1 = nullptr;    // the line read
-  vcl::TButton* Button1 = nullptr;  // "Write!"
-  vcl::TButton* Button2 = nullptr;  // "Read!"
+  TForm10();
 
   // Lines "Read!" looks into; nothing fills them.
   std::vector<std::string> Lines;
 
   // The folder the dump files go to: "test" in the user's data folder.
   static std::string DumpFolder();
-
-  void Button1Click(vcl::TObject* Sender);
-  void Button2Click(vcl::TObject* Sender);
-  void FormCloseQuery(vcl::TObject* Sender, bool& CanClose);
 };
 
 }  // namespace trellis

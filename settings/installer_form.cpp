@@ -6,13 +6,7 @@
 namespace trellis {
 
 TForm8::TForm8() : vcl::TForm("TForm8") {
-  Bind("Panel1", Panel1);
-  Bind("RichEdit1", RichEdit1);
-  Bind("Edit1", Edit1);
-  Bind("Button1", Button1);
-  Bind("Button2", Button2);
-  Handler("Button1Click", this, &TForm8::Button1Click);
-  Handler("Button2Click", this, &TForm8::Button2Click);
+  BindPublished();
   LoadLayout("Form8");
   FinishLoading();
   vcl::Platform& platform = vcl::CurrentPlatform();

@@ -9,19 +9,12 @@ namespace trellis {
 
 class TForm8 : public vcl::TForm {
  public:
-  TForm8();
+#include "Form8.published.inc"
 
-  vcl::TPanel* Panel1 = nullptr;
-  vcl::TRichEdit* RichEdit1 = nullptr;
-  vcl::TEdit* Edit1 = nullptr;      // the script's path
-  vcl::TButton* Button1 = nullptr;  // "Run "
-  vcl::TButton* Button2 = nullptr;  // "Cancel"
+  TForm8();
 
   // Where "Run " writes the script: the working directory at start-up.
   std::string RegInstallerPath;
-
-  void Button1Click(vcl::TObject* Sender);
-  void Button2Click(vcl::TObject* Sender);
 };
 
 }  // namespace trellis

@@ -15,26 +15,6 @@ namespace trellis {
 using vcl::TControl;
 using vcl::TObject;
 
-void TForm6::BindOptionHandlers() {
-  Handler("RadioGroup1Click", this, &TForm6::RadioGroup1Click);
-  Handler("RadioGroup2Click", this, &TForm6::RadioGroup2Click);
-  Handler("CheckBox1Click", this, &TForm6::CheckBox1Click);
-  Handler("CheckBox2Click", this, &TForm6::CheckBox2Click);
-  Handler("CheckBox3Click", this, &TForm6::CheckBox3Click);
-  Handler("Edit1Change", this, &TForm6::Edit1Change);
-  Handler("Edit2Change", this, &TForm6::Edit2Change);
-  Handler("Button1Click", this, &TForm6::Button1Click);
-  Handler("BitBtn1Click", this, &TForm6::BitBtn1Click);
-  Handler("FormShow", this, &TForm6::FormShow);
-  Handler("FormCloseQuery", this, &TForm6::FormCloseQuery);
-  // Enter in this window's boxes is dropped; nothing here solves on a key.
-  for (const char* name :
-       {"Edit1KeyPress", "Edit2KeyPress", "CheckBox1KeyPress", "CheckBox3KeyPress"})
-    Handler(name, vcl::TKeyPressEvent([](TObject*, char& key) {
-              if (key == '\r') key = 0;
-            }));
-}
-
 void TForm6::RadioGroup1Click(TObject*) {
   const int m = RadioGroup1->ItemIndex();
   if (m < 0 || m > 2) return;

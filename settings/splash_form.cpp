@@ -9,14 +9,7 @@
 namespace trellis {
 
 TForm4::TForm4() : vcl::TForm("TForm4") {
-  Bind("Image1", Image1);
-  Bind("Image2", Image2);
-  Bind("Panel1", Panel1);
-  Bind("Label1", Label1);
-  Bind("ProgressBar1", ProgressBar1);
-  Bind("Label3", Label3);
-  Bind("Label2", Label2);
-  Handler("FormShow", this, &TForm4::FormShow);
+  BindPublished();
   LoadLayout("Form4");
   FinishLoading();
 }

@@ -11,11 +11,6 @@
 
 namespace trellis {
 
-void TForm6::BindThemeHandlers() {
-  Handler("FormCreate", this, &TForm6::FormCreate);
-  Handler("cbxVclStylesChange", this, &TForm6::cbxVclStylesChange);
-}
-
 // Runs while the windows are created at start-up, so the splash and the main
 // window already appear in the stored theme.
 void TForm6::FormCreate(vcl::TObject* Sender) {

@@ -110,6 +110,8 @@ class TComponent : public TObject {
   std::string Name;
   int Tag = 0;
   TForm* OwnerForm = nullptr;
+  // "resource:line" of the layout object it was made from, for binding errors.
+  std::string DeclaredAt;
 
  private:
   std::string className_;

@@ -118,8 +118,13 @@ void TForm::FinishLoading() {
     for (TTimer* t : Timers()) CurrentPlatform().TimerChanged(*t);
 }
 
-void TForm::BindError(const std::string& name, const std::string& what) const {
-  throw ELayoutError(Name + "." + name + " " + what);
+void TForm::BindError(const std::string& place, const std::string& name,
+                      const std::string& what) const {
+  throw ELayoutError((place.empty() ? "" : place + ": ") + Name + "." + name + " " + what);
+}
+
+void DropEnterKey(TObject*, char& key) {
+  if (key == '\r') key = 0;
 }
 
 namespace {

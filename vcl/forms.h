@@ -76,10 +76,11 @@ class TForm : public TControl {
     bindings_.push_back({name,
                          [this, name, &member]() {
                            TComponent* c = FindComponent(name);
-                           if (!c) BindError(name, "is missing from the layout");
+                           if (!c) BindError("", name, "is missing from the layout");
                            T* typed = dynamic_cast<T*>(c);
                            if (!typed || typeid(*c) != typeid(T))
-                             BindError(name, "has class " + c->ClassName() + ", not the bound one");
+                             BindError(c->DeclaredAt, name,
+                                       "has class " + c->ClassName() + ", not the bound one");
                            member = typed;
                          },
                          &typeid(T)});
@@ -117,7 +118,8 @@ class TForm : public TControl {
 
  private:
   friend class LayoutLoader;
-  [[noreturn]] void BindError(const std::string& name, const std::string& what) const;
+  [[noreturn]] void BindError(const std::string& place, const std::string& name,
+                              const std::string& what) const;
   int clientWidth_ = 0, clientHeight_ = 0;
   bool loading_ = false;
   std::vector<std::unique_ptr<TComponent>> owned_;
@@ -165,6 +167,10 @@ class TApplication {
   int depth_ = 0;
   TApplication* previous_ = nullptr;
 };
+
+// The key-press handler of every box that names one: the Enter character is
+// dropped, so Enter only ever solves.
+void DropEnterKey(TObject* sender, char& key);
 
 // The current application (one per running program).
 TApplication* Application();

@@ -882,6 +882,7 @@ void Build(Context& ctx, const LayoutObject& obj, TComponent* parent, bool isRoo
       throw ELayoutError(ctx.resource + ":" + std::to_string(obj.line) + ": unknown class " +
                          obj.className);
     made->Name = obj.name;
+    made->DeclaredAt = ctx.resource + ":" + std::to_string(obj.line);
     try {
       comp = ctx.form.Adopt(std::move(made));
     } catch (const ELayoutError& e) {

@@ -714,6 +714,7 @@ object Form1: TForm1
       Caption = 'Label165'
       Visible = False
     end
+    // hidden: the last cross-section of the area correction
     object Label33: TLabel
       Left = 660
       Top = 16

@@ -5,6 +5,7 @@ object Form10: TForm10
   BorderStyle = bsSizeable
   Position = poScreenCenter
   OnCloseQuery = FormCloseQuery
+  // the line read
   object Label1: TLabel
     Left = 16
     Top = 56
@@ -12,6 +13,7 @@ object Form10: TForm10
     Height = 15
     Caption = 'Label1'
   end
+  // line number for "Read!"
   object Edit1: TEdit
     Left = 16
     Top = 16
@@ -19,6 +21,7 @@ object Form10: TForm10
     Height = 22
     Text = '0'
   end
+  // "Write!"
   object Button1: TButton
     Left = 128
     Top = 14
@@ -27,6 +30,7 @@ object Form10: TForm10
     Caption = 'Write!'
     OnClick = Button1Click
   end
+  // "Read!"
   object Button2: TButton
     Left = 224
     Top = 14

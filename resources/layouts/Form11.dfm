@@ -17,6 +17,7 @@ object Form11: TForm11
       Height = 280
       Caption = ' Generic Copper Weight vs. Conductor Spacing Chart '
       TabOrder = 0
+      // "Copper Weight"
       object Label1: TLabel
         Left = 32
         Top = 24
@@ -24,6 +25,7 @@ object Form11: TForm11
         Height = 16
         Caption = 'Copper Weight'
       end
+      // "Minimum Gerber Width"
       object Label2: TLabel
         Left = 184
         Top = 24
@@ -31,6 +33,7 @@ object Form11: TForm11
         Height = 16
         Caption = 'Minimum Gerber Width'
       end
+      // Row by row: Edit1 (weight) beside Edit9 (width) ... Edit8 beside Edit16.
       object Edit1: TEdit
         Left = 32
         Top = 44
@@ -208,6 +211,7 @@ object Form11: TForm11
         TabOrder = 15
       end
     end
+    // "Close"
     object Button1: TButton
       Left = 296
       Top = 296

@@ -5,6 +5,7 @@ object Form12: TForm12
   BorderStyle = bsDialog
   Position = poScreenCenter
   ShowHint = True
+  // " Crosstalk Calculator ", holds everything
   object GroupBox51: TGroupBox
     Left = 8
     Top = 8
@@ -13,6 +14,7 @@ object Form12: TForm12
     Caption = ' Crosstalk Calculator '
     TabOrder = 0
     TabStop = False
+    // board traces
     object Image70: TImage
       Left = 16
       Top = 24
@@ -22,6 +24,7 @@ object Form12: TForm12
       Stretch = True
       Proportional = True
     end
+    // " Substrate Options "
     object GroupBox52: TGroupBox
       Left = 16
       Top = 148
@@ -37,6 +40,7 @@ object Form12: TForm12
         Height = 15
         Caption = 'Material Selection'
       end
+      // substrate material
       object ComboBox1: TComboBox
         Left = 132
         Top = 24
@@ -103,6 +107,7 @@ object Form12: TForm12
         Height = 15
         Caption = 'Er'
       end
+      // Er
       object Edit7: TEdit
         Left = 132
         Top = 52
@@ -115,6 +120,7 @@ object Form12: TForm12
         MaxLength = 8
       end
     end
+    // microstrip or stripline
     object RadioGroup1: TRadioGroup
       Left = 336
       Top = 148
@@ -136,6 +142,7 @@ object Form12: TForm12
       Height = 15
       Caption = 'Signal Rise Time'
     end
+    // rise time, ns
     object Edit146: TEdit
       Left = 164
       Top = 256
@@ -146,6 +153,7 @@ object Form12: TForm12
       TabOrder = 3
       TabStop = True
     end
+    // "ns"
     object Edit147: TEdit
       Left = 248
       Top = 256
@@ -163,6 +171,7 @@ object Form12: TForm12
       Height = 15
       Caption = 'Signal Voltage'
     end
+    // signal voltage
     object Edit148: TEdit
       Left = 164
       Top = 284
@@ -173,6 +182,7 @@ object Form12: TForm12
       TabOrder = 4
       TabStop = True
     end
+    // "Volts"
     object Edit149: TEdit
       Left = 248
       Top = 284
@@ -190,6 +200,7 @@ object Form12: TForm12
       Height = 15
       Caption = 'Coupled Length'
     end
+    // coupled length
     object Edit195: TEdit
       Left = 164
       Top = 312
@@ -200,6 +211,7 @@ object Form12: TForm12
       TabOrder = 5
       TabStop = True
     end
+    // unit of Edit195
     object Edit196: TEdit
       Left = 248
       Top = 312
@@ -217,6 +229,7 @@ object Form12: TForm12
       Height = 15
       Caption = 'Conductor Spacing (S)'
     end
+    // spacing S
     object Edit203: TEdit
       Left = 164
       Top = 340
@@ -227,6 +240,7 @@ object Form12: TForm12
       TabOrder = 6
       TabStop = True
     end
+    // unit of Edit203
     object Edit204: TEdit
       Left = 248
       Top = 340
@@ -244,6 +258,7 @@ object Form12: TForm12
       Height = 15
       Caption = 'Conductor Height (H)'
     end
+    // height H
     object Edit197: TEdit
       Left = 164
       Top = 368
@@ -254,6 +269,7 @@ object Form12: TForm12
       TabOrder = 7
       TabStop = True
     end
+    // unit of Edit197
     object Edit198: TEdit
       Left = 248
       Top = 368
@@ -264,6 +280,7 @@ object Form12: TForm12
       TabOrder = 24
       TabStop = False
     end
+    // "Conductor Height (H1)", stripline only
     object Label197: TLabel
       Left = 16
       Top = 400
@@ -272,6 +289,7 @@ object Form12: TForm12
       Caption = 'Conductor Height (H1)'
       Visible = False
     end
+    // height H1
     object Edit199: TEdit
       Left = 164
       Top = 396
@@ -283,6 +301,7 @@ object Form12: TForm12
       TabStop = True
       Visible = False
     end
+    // unit of Edit199
     object Edit200: TEdit
       Left = 248
       Top = 396
@@ -294,6 +313,7 @@ object Form12: TForm12
       TabStop = False
       Visible = False
     end
+    // "Conductor Height (H2)", stripline only
     object Label198: TLabel
       Left = 16
       Top = 428
@@ -302,6 +322,7 @@ object Form12: TForm12
       Caption = 'Conductor Height (H2)'
       Visible = False
     end
+    // height H2
     object Edit201: TEdit
       Left = 164
       Top = 424
@@ -313,6 +334,7 @@ object Form12: TForm12
       TabStop = True
       Visible = False
     end
+    // unit of Edit201
     object Edit202: TEdit
       Left = 248
       Top = 424
@@ -324,6 +346,7 @@ object Form12: TForm12
       TabStop = False
       Visible = False
     end
+    // microstrip cross-section
     object Image29: TImage
       Left = 320
       Top = 256
@@ -333,6 +356,7 @@ object Form12: TForm12
       Stretch = True
       Proportional = True
     end
+    // stripline cross-section
     object Image30: TImage
       Left = 320
       Top = 256
@@ -350,6 +374,7 @@ object Form12: TForm12
       Height = 15
       Caption = 'Crosstalk Coefficient'
     end
+    // crosstalk coefficient, dB
     object Edit205: TEdit
       Left = 164
       Top = 472
@@ -370,6 +395,7 @@ object Form12: TForm12
       Height = 15
       Caption = 'Coupled Voltage'
     end
+    // coupled voltage
     object Edit207: TEdit
       Left = 164
       Top = 500
@@ -383,6 +409,7 @@ object Form12: TForm12
       Font.Color = clNavy
       Font.Style = [fsBold]
     end
+    // "Solve!"
     object Button1: TButton
       Left = 460
       Top = 496

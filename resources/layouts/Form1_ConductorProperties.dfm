@@ -562,6 +562,7 @@ object GroupBox5: TGroupBox
     Visible = False
     TabOrder = 27
   end
+  // hidden: the last resistivity band value
   object Label351: TLabel
     Left = 568
     Top = 432

@@ -4,6 +4,7 @@ object GroupBox7: TGroupBox
   Width = 725
   Height = 552
   Caption = ' Units Conversion Data '
+  // distance
   object GroupBox16: TGroupBox
     Left = 16
     Top = 24
@@ -18,6 +19,7 @@ object GroupBox7: TGroupBox
       Height = 16
       Caption = 'Input'
     end
+    // distance to convert
     object Edit80: TEdit
       OnKeyDown = Edit80KeyDown
       OnKeyPress = Edit80KeyPress
@@ -29,6 +31,7 @@ object GroupBox7: TGroupBox
       Hint = 'Enter the distance to be converted.'
       TabOrder = 0
     end
+    // its unit
     object Edit82: TEdit
       Left = 180
       Top = 24
@@ -46,6 +49,7 @@ object GroupBox7: TGroupBox
       Height = 16
       Caption = 'Output'
     end
+    // converted distances and their units
     object Edit81: TEdit
       Left = 344
       Top = 24
@@ -123,6 +127,7 @@ object GroupBox7: TGroupBox
     Height = 228
     Caption = ' Charts and Conversions '
     TabOrder = 1
+    // "PCB Design Rules"
     object Button23: TButton
       Left = 16
       Top = 24
@@ -131,6 +136,7 @@ object GroupBox7: TGroupBox
       Caption = 'PCB Design Rules'
       TabOrder = 0
     end
+    // outside reference pages
     object Button6: TButton
       Left = 16
       Top = 56
@@ -182,6 +188,7 @@ object GroupBox7: TGroupBox
       OnClick = Button19Click
     end
   end
+  // temperature
   object GroupBox18: TGroupBox
     Left = 16
     Top = 152
@@ -196,6 +203,7 @@ object GroupBox7: TGroupBox
       Height = 16
       Caption = 'Input'
     end
+    // temperature to convert
     object Edit85: TEdit
       OnKeyDown = Edit85KeyDown
       OnKeyPress = Edit85KeyPress
@@ -224,6 +232,7 @@ object GroupBox7: TGroupBox
       Height = 16
       Caption = 'Output'
     end
+    // converted temperature
     object Edit84: TEdit
       Left = 344
       Top = 24
@@ -248,6 +257,7 @@ object GroupBox7: TGroupBox
       TabOrder = 3
     end
   end
+  // decibels and levels
   object GroupBox35: TGroupBox
     Left = 16
     Top = 224
@@ -262,6 +272,7 @@ object GroupBox7: TGroupBox
       Height = 16
       Caption = 'Gain in dB'
     end
+    // gain, dB
     object Edit167: TEdit
       OnKeyDown = Edit167KeyDown
       OnKeyPress = Edit167KeyPress
@@ -290,6 +301,7 @@ object GroupBox7: TGroupBox
       Height = 16
       Caption = 'Voltage Gain'
     end
+    // voltage gain
     object Edit166: TEdit
       Left = 344
       Top = 24
@@ -309,6 +321,7 @@ object GroupBox7: TGroupBox
       Height = 16
       Caption = 'dBm In'
     end
+    // level in, dBm
     object Edit174: TEdit
       OnKeyDown = Edit174KeyDown
       OnKeyPress = Edit174KeyPress
@@ -337,6 +350,7 @@ object GroupBox7: TGroupBox
       Height = 16
       Caption = 'Attenuator'
     end
+    // attenuator, dB
     object Edit402: TEdit
       OnKeyDown = Edit402KeyDown
       OnKeyPress = Edit402KeyPress
@@ -365,6 +379,7 @@ object GroupBox7: TGroupBox
       Height = 16
       Caption = 'dBm Out'
     end
+    // level out, dBm
     object Edit175: TEdit
       Left = 344
       Top = 80
@@ -394,6 +409,7 @@ object GroupBox7: TGroupBox
       Height = 16
       Caption = 'Volts In'
     end
+    // volts in
     object Edit176: TEdit
       OnKeyDown = Edit174KeyDown
       OnKeyPress = Edit176KeyPress
@@ -422,6 +438,7 @@ object GroupBox7: TGroupBox
       Height = 16
       Caption = 'Volts Out'
     end
+    // volts out
     object Edit177: TEdit
       Left = 344
       Top = 108
@@ -445,6 +462,7 @@ object GroupBox7: TGroupBox
       TabOrder = 12
     end
   end
+  // rectangular and polar
   object GroupBox21: TGroupBox
     Left = 16
     Top = 380
@@ -528,6 +546,7 @@ object GroupBox7: TGroupBox
       Font.Style = [fsBold]
       TabOrder = 3
     end
+    // polar to rectangular when checked
     object CheckBox3: TCheckBox
       Left = 16
       Top = 122
@@ -536,6 +555,7 @@ object GroupBox7: TGroupBox
       Caption = 'swap'
       TabOrder = 4
     end
+    // "Send"
     object BitBtn4: TBitBtn
       Left = 382
       Top = 120
@@ -546,6 +566,7 @@ object GroupBox7: TGroupBox
       TabOrder = 5
     end
   end
+  // degrees and radians
   object GroupBox40: TGroupBox
     Left = 546
     Top = 380
@@ -591,6 +612,7 @@ object GroupBox7: TGroupBox
       Font.Style = [fsBold]
       TabOrder = 1
     end
+    // radians to degrees when checked
     object CheckBox2: TCheckBox
       Left = 16
       Top = 122

@@ -1,3 +1,4 @@
+// The differential-pair panel.
 object GroupBox8: TGroupBox
   Left = 0
   Top = 0
@@ -11,6 +12,8 @@ object GroupBox8: TGroupBox
     Height = 15
     Caption = 'Conductor Width (W)'
   end
+  // Geometry and signal inputs with their captions and unit boxes.
+  // conductor width W
   object Edit21: TEdit
     OnKeyDown = Edit21KeyDown
     OnKeyPress = Edit21KeyPress
@@ -23,6 +26,7 @@ object GroupBox8: TGroupBox
     TabOrder = 0
     TabStop = True
   end
+  // unit of Edit21
   object Edit62: TEdit
     Left = 116
     Top = 68
@@ -40,6 +44,7 @@ object GroupBox8: TGroupBox
     Height = 15
     Caption = 'Conductor Spacing (S)'
   end
+  // conductor spacing S
   object Edit26: TEdit
     OnKeyDown = Edit26KeyDown
     OnKeyPress = Edit26KeyPress
@@ -52,6 +57,7 @@ object GroupBox8: TGroupBox
     TabOrder = 1
     TabStop = True
   end
+  // unit of Edit26
   object Edit63: TEdit
     Left = 116
     Top = 124
@@ -62,6 +68,7 @@ object GroupBox8: TGroupBox
     TabOrder = 15
     TabStop = False
   end
+  // "Conductor Height (H)" or "(H1)"
   object Label40: TLabel
     Left = 16
     Top = 152
@@ -69,6 +76,7 @@ object GroupBox8: TGroupBox
     Height = 15
     Caption = 'Conductor Height (H)'
   end
+  // conductor height H (H1)
   object Edit27: TEdit
     OnKeyDown = Edit27KeyDown
     OnKeyPress = Edit27KeyPress
@@ -81,6 +89,7 @@ object GroupBox8: TGroupBox
     TabOrder = 2
     TabStop = True
   end
+  // unit of Edit27
   object Edit64: TEdit
     Left = 116
     Top = 180
@@ -91,6 +100,7 @@ object GroupBox8: TGroupBox
     TabOrder = 17
     TabStop = False
   end
+  // "Conductor Height (H2)"
   object Label58: TLabel
     Left = 16
     Top = 208
@@ -99,6 +109,7 @@ object GroupBox8: TGroupBox
     Caption = 'Conductor Height (H2)'
     Visible = False
   end
+  // second height H2
   object Edit32: TEdit
     OnKeyDown = Edit32KeyDown
     OnKeyPress = Edit32KeyPress
@@ -112,6 +123,7 @@ object GroupBox8: TGroupBox
     TabStop = True
     Visible = False
   end
+  // unit of Edit32
   object Edit65: TEdit
     Left = 116
     Top = 236
@@ -123,6 +135,7 @@ object GroupBox8: TGroupBox
     TabStop = False
     Visible = False
   end
+  // "Applied Voltage"
   object Label391: TLabel
     Left = 16
     Top = 208
@@ -130,6 +143,7 @@ object GroupBox8: TGroupBox
     Height = 15
     Caption = 'Applied Voltage'
   end
+  // aggressor voltage
   object Edit394: TEdit
     OnKeyDown = Edit394KeyDown
     OnKeyPress = Edit394KeyPress
@@ -142,6 +156,7 @@ object GroupBox8: TGroupBox
     TabOrder = 4
     TabStop = True
   end
+  // "Volts"
   object Edit395: TEdit
     Left = 116
     Top = 236
@@ -152,6 +167,7 @@ object GroupBox8: TGroupBox
     TabOrder = 20
     TabStop = False
   end
+  // "Coupled Length"
   object Label47: TLabel
     Left = 16
     Top = 264
@@ -159,6 +175,7 @@ object GroupBox8: TGroupBox
     Height = 15
     Caption = 'Coupled Length'
   end
+  // coupled length
   object Edit398: TEdit
     OnKeyDown = Edit398KeyDown
     OnKeyPress = Edit398KeyPress
@@ -171,6 +188,7 @@ object GroupBox8: TGroupBox
     TabOrder = 5
     TabStop = True
   end
+  // unit of Edit398
   object Edit399: TEdit
     Left = 116
     Top = 292
@@ -181,6 +199,7 @@ object GroupBox8: TGroupBox
     TabOrder = 22
     TabStop = False
   end
+  // "Signal Risetime"
   object Label401: TLabel
     Left = 16
     Top = 320
@@ -188,6 +207,7 @@ object GroupBox8: TGroupBox
     Height = 15
     Caption = 'Signal Risetime'
   end
+  // rise time in ns
   object Edit400: TEdit
     OnKeyDown = Edit400KeyDown
     OnKeyPress = Edit400KeyPress
@@ -200,6 +220,7 @@ object GroupBox8: TGroupBox
     TabOrder = 6
     TabStop = True
   end
+  // "ns"
   object Edit401: TEdit
     Left = 116
     Top = 348
@@ -210,6 +231,8 @@ object GroupBox8: TGroupBox
     TabOrder = 26
     TabStop = False
   end
+  // Structure pictures, one shown at a time.
+  // Edge Cpld Ext
   object Image1: TImage
     Left = 376
     Top = 24
@@ -219,6 +242,7 @@ object GroupBox8: TGroupBox
     Stretch = True
     Proportional = True
   end
+  // Edge Cpld Int Sym
   object Image4: TImage
     Left = 376
     Top = 24
@@ -229,6 +253,7 @@ object GroupBox8: TGroupBox
     Proportional = True
     Visible = False
   end
+  // Edge Cpld Int Asym
   object Image23: TImage
     Left = 376
     Top = 24
@@ -239,6 +264,7 @@ object GroupBox8: TGroupBox
     Proportional = True
     Visible = False
   end
+  // Edge Cpld Embed
   object Image21: TImage
     Left = 376
     Top = 24
@@ -249,6 +275,7 @@ object GroupBox8: TGroupBox
     Proportional = True
     Visible = False
   end
+  // Broad Cpld Shld
   object Image17: TImage
     Left = 376
     Top = 24
@@ -259,6 +286,7 @@ object GroupBox8: TGroupBox
     Proportional = True
     Visible = False
   end
+  // Broad Cpld NShld
   object Image18: TImage
     Left = 376
     Top = 24
@@ -269,6 +297,8 @@ object GroupBox8: TGroupBox
     Proportional = True
     Visible = False
   end
+  // Results.
+  // "Zo"
   object Label43: TLabel
     Left = 200
     Top = 40
@@ -276,6 +306,7 @@ object GroupBox8: TGroupBox
     Height = 15
     Caption = 'Zo'
   end
+  // single-ended impedance
   object Edit28: TEdit
     Left = 200
     Top = 64
@@ -296,6 +327,7 @@ object GroupBox8: TGroupBox
     Height = 15
     Caption = 'Zdifferential'
   end
+  // differential impedance
   object Edit29: TEdit
     Left = 200
     Top = 120
@@ -309,6 +341,7 @@ object GroupBox8: TGroupBox
     Font.Color = clNavy
     Font.Style = [fsBold]
   end
+  // inside the target window: lime, else red
   object Shape1: TShape
     Left = 344
     Top = 120
@@ -325,6 +358,7 @@ object GroupBox8: TGroupBox
     Height = 15
     Caption = 'Zodd'
   end
+  // odd mode
   object Edit388: TEdit
     Left = 200
     Top = 176
@@ -345,6 +379,7 @@ object GroupBox8: TGroupBox
     Height = 15
     Caption = 'Zeven'
   end
+  // even mode
   object Edit389: TEdit
     Left = 200
     Top = 232
@@ -365,6 +400,7 @@ object GroupBox8: TGroupBox
     Height = 15
     Caption = 'Kb (Term)'
   end
+  // Kb, terminated
   object Edit390: TEdit
     Left = 200
     Top = 288
@@ -385,6 +421,7 @@ object GroupBox8: TGroupBox
     Height = 15
     Caption = 'dB'
   end
+  // Kb in dB
   object Edit392: TEdit
     Left = 376
     Top = 288
@@ -405,6 +442,7 @@ object GroupBox8: TGroupBox
     Height = 15
     Caption = 'NEXT Voltage'
   end
+  // NEXT voltage, terminated
   object Edit396: TEdit
     Left = 552
     Top = 288
@@ -425,6 +463,7 @@ object GroupBox8: TGroupBox
     Height = 15
     Caption = 'Kb'' (Unterm)'
   end
+  // Kb', unterminated
   object Edit391: TEdit
     Left = 200
     Top = 344
@@ -445,6 +484,7 @@ object GroupBox8: TGroupBox
     Height = 15
     Caption = 'dB'
   end
+  // Kb' in dB
   object Edit393: TEdit
     Left = 376
     Top = 344
@@ -465,6 +505,7 @@ object GroupBox8: TGroupBox
     Height = 15
     Caption = 'NEXT Voltage'
   end
+  // NEXT voltage, unterminated
   object Edit397: TEdit
     Left = 552
     Top = 344
@@ -485,6 +526,8 @@ object GroupBox8: TGroupBox
     Height = 15
     Caption = 'Target Zdiff'
   end
+  // Target window.
+  // target Zdiff
   object Edit151: TEdit
     OnKeyDown = Edit151KeyDown
     OnKeyPress = Edit151KeyPress
@@ -497,6 +540,7 @@ object GroupBox8: TGroupBox
     TabOrder = 7
     TabStop = True
   end
+  // "Ohms"
   object Edit152: TEdit
     Left = 300
     Top = 404
@@ -514,6 +558,7 @@ object GroupBox8: TGroupBox
     Height = 15
     Caption = 'Differential Protocol'
   end
+  // differential protocol
   object ComboBox5: TComboBox
     OnKeyPress = ComboBox5KeyPress
     Left = 376
@@ -546,6 +591,7 @@ object GroupBox8: TGroupBox
       'Custom')
     ItemIndex = 0
   end
+  // "+/- Tolerance ="
   object Label45: TLabel
     Left = 552
     Top = 376
@@ -553,6 +599,7 @@ object GroupBox8: TGroupBox
     Height = 15
     Caption = '+/- Tolerance ='
   end
+  // tolerance value
   object Label46: TLabel
     Left = 653
     Top = 376
@@ -560,6 +607,7 @@ object GroupBox8: TGroupBox
     Height = 15
     Caption = '10%'
   end
+  // tolerance, positions 0 to 9
   object TrackBar1: TTrackBar
     Left = 552
     Top = 396
@@ -580,6 +628,7 @@ object GroupBox8: TGroupBox
     Height = 15
     Caption = 'Target Zdiff Plus'
   end
+  // target plus tolerance
   object Edit30: TEdit
     Left = 200
     Top = 456
@@ -600,6 +649,7 @@ object GroupBox8: TGroupBox
     Height = 15
     Caption = 'Target Zdiff Minus'
   end
+  // target minus tolerance
   object Edit31: TEdit
     Left = 376
     Top = 456
@@ -613,6 +663,7 @@ object GroupBox8: TGroupBox
     Font.Color = clNavy
     Font.Style = [fsBold]
   end
+  // "!" note
   object BitBtn6: TBitBtn
     Left = 16
     Top = 448
@@ -623,6 +674,7 @@ object GroupBox8: TGroupBox
     TabOrder = 10
     TabStop = True
   end
+  // "Formula Restrictions:"
   object Label87: TLabel
     Left = 48
     Top = 452
@@ -630,6 +682,7 @@ object GroupBox8: TGroupBox
     Height = 15
     Caption = 'Formula Restrictions:'
   end
+  // W/H range
   object Label88: TLabel
     Left = 48
     Top = 470
@@ -637,6 +690,7 @@ object GroupBox8: TGroupBox
     Height = 15
     Caption = '0.1 < W/H < 3.0'
   end
+  // S/H range
   object Label89: TLabel
     Left = 48
     Top = 488
@@ -644,6 +698,7 @@ object GroupBox8: TGroupBox
     Height = 15
     Caption = '0.1 < S/H < 3.0'
   end
+  // "Send to Via Calculator"
   object Button18: TButton
     Left = 437
     Top = 508
@@ -654,6 +709,7 @@ object GroupBox8: TGroupBox
     TabOrder = 11
     TabStop = True
   end
+  // help
   object BitBtn8: TBitBtn
     Left = 629
     Top = 508
@@ -666,6 +722,7 @@ object GroupBox8: TGroupBox
     TabStop = True
     OnClick = BitBtn8Click
   end
+  // Off-centre stripline model: form used and the values s, c, r, k (never shown).
   object Label169: TLabel
     Left = 16
     Top = 516

@@ -156,6 +156,7 @@ object GroupBox34: TGroupBox
     Height = 15
     Caption = 'Refer to IPC-2316 for more information on embedded resistors'
   end
+  // legend: copper contact area
   object Shape700: TShape
     Left = 432
     Top = 32
@@ -171,6 +172,7 @@ object GroupBox34: TGroupBox
     Height = 15
     Caption = 'Copper contact area'
   end
+  // legend: overlap area
   object Shape701: TShape
     Left = 432
     Top = 64
@@ -186,6 +188,7 @@ object GroupBox34: TGroupBox
     Height = 15
     Caption = 'Material overlap area'
   end
+  // legend: resistor
   object Shape702: TShape
     Left = 432
     Top = 96

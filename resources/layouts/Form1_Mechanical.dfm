@@ -4,6 +4,7 @@ object GroupBox11: TGroupBox
   Width = 725
   Height = 552
   Caption = ' Mechanical Info '
+  // wire gauge
   object GroupBox12: TGroupBox
     Left = 16
     Top = 24
@@ -18,6 +19,7 @@ object GroupBox11: TGroupBox
       Height = 16
       Caption = 'AWG'
     end
+    // wire gauge; its change is Solve
     object ComboBox3: TComboBox
       OnKeyPress = ComboBox3KeyPress
       Left = 16
@@ -83,6 +85,7 @@ object GroupBox11: TGroupBox
       Height = 16
       Caption = 'Diameter'
     end
+    // diameter
     object Edit41: TEdit
       Left = 104
       Top = 42
@@ -95,6 +98,7 @@ object GroupBox11: TGroupBox
       Font.Color = clNavy
       Font.Style = [fsBold]
     end
+    // resistance heading, by units
     object Label200: TLabel
       Left = 240
       Top = 24
@@ -102,6 +106,7 @@ object GroupBox11: TGroupBox
       Height = 16
       Caption = 'Ohms per 1000 feet'
     end
+    // resistance
     object Edit95: TEdit
       Left = 240
       Top = 42
@@ -121,6 +126,7 @@ object GroupBox11: TGroupBox
       Height = 16
       Caption = 'Max amps for wiring'
     end
+    // chassis-wiring current
     object Edit102: TEdit
       Left = 104
       Top = 90
@@ -140,6 +146,7 @@ object GroupBox11: TGroupBox
       Height = 16
       Caption = 'Max amps, power tx'
     end
+    // power-transmission current
     object Edit141: TEdit
       Left = 240
       Top = 90
@@ -159,6 +166,7 @@ object GroupBox11: TGroupBox
       Height = 16
       Caption = 'Load (Amps)'
     end
+    // wire load current
     object Edit146: TEdit
       OnKeyDown = Edit146KeyDown
       OnKeyPress = Edit146KeyPress
@@ -179,6 +187,7 @@ object GroupBox11: TGroupBox
       Height = 16
       Caption = 'Wire Length'
     end
+    // wire length
     object Edit148: TEdit
       OnKeyDown = Edit148KeyDown
       OnKeyPress = Edit148KeyPress
@@ -199,6 +208,7 @@ object GroupBox11: TGroupBox
       Height = 16
       Caption = 'Voltage Drop'
     end
+    // wire voltage drop
     object Edit147: TEdit
       Left = 104
       Top = 188
@@ -211,6 +221,7 @@ object GroupBox11: TGroupBox
       Font.Color = clNavy
       Font.Style = [fsBold]
     end
+    // note on the one-wire drop
     object BitBtn11: TBitBtn
       Left = 228
       Top = 188
@@ -223,6 +234,7 @@ object GroupBox11: TGroupBox
       TabOrder = 3
     end
   end
+  // drill chart
   object GroupBox14: TGroupBox
     Left = 424
     Top = 24
@@ -390,6 +402,7 @@ object GroupBox11: TGroupBox
       TabOrder = 0
     end
   end
+  // metric threads, shown in metric units
   object GroupBox46: TGroupBox
     Left = 16
     Top = 256
@@ -457,6 +470,7 @@ object GroupBox11: TGroupBox
       TabOrder = 0
     end
   end
+  // imperial threads, shown in imperial units
   object GroupBox19: TGroupBox
     Left = 16
     Top = 256

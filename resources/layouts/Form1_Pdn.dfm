@@ -30,6 +30,7 @@ object GroupBox23: TGroupBox
       MaxLength = 8
       TabOrder = 0
     end
+    // unit of Edit105
     object Edit940: TEdit
       Left = 256
       Top = 24
@@ -217,6 +218,7 @@ object GroupBox23: TGroupBox
       OnChanging = UpDown4Changing
       OnClick = UpDown4Click
     end
+    // unit of Edit107
     object Edit941: TEdit
       Left = 256
       Top = 24
@@ -253,6 +255,7 @@ object GroupBox23: TGroupBox
       MaxLength = 8
       TabOrder = 0
     end
+    // unit of Edit108
     object Edit942: TEdit
       Left = 256
       Top = 24
@@ -293,6 +296,7 @@ object GroupBox23: TGroupBox
       OnChanging = UpDown5Changing
       OnClick = UpDown5Click
     end
+    // unit of Edit110
     object Edit943: TEdit
       Left = 256
       Top = 52

@@ -182,6 +182,7 @@ object GroupBox20: TGroupBox
     Font.Style = [fsBold]
     TabOrder = 6
   end
+  // unit of Edit90
   object Edit944: TEdit
     Left = 282
     Top = 204
@@ -230,6 +231,7 @@ object GroupBox20: TGroupBox
     Proportional = True
     Visible = False
   end
+  // link to the planar-inductance reference
   object Button15: TButton
     Left = 584
     Top = 508

@@ -29,6 +29,7 @@ object GroupBox36: TGroupBox
       Hint = 'Enter the center frequency.'
       TabOrder = 0
     end
+    // unit of Edit170
     object Edit945: TEdit
       Left = 268
       Top = 24
@@ -56,6 +57,7 @@ object GroupBox36: TGroupBox
       Hint = 'Enter the PPM value.'
       TabOrder = 1
     end
+    // unit of Edit171
     object Edit946: TEdit
       Left = 268
       Top = 52
@@ -84,6 +86,7 @@ object GroupBox36: TGroupBox
       Font.Style = [fsBold]
       TabOrder = 2
     end
+    // unit of Edit172
     object Edit947: TEdit
       Left = 282
       Top = 92
@@ -112,6 +115,7 @@ object GroupBox36: TGroupBox
       Font.Style = [fsBold]
       TabOrder = 3
     end
+    // unit of Edit173
     object Edit948: TEdit
       Left = 282
       Top = 120
@@ -140,6 +144,7 @@ object GroupBox36: TGroupBox
       Font.Style = [fsBold]
       TabOrder = 4
     end
+    // unit of Edit180
     object Edit949: TEdit
       Left = 282
       Top = 148
@@ -175,6 +180,7 @@ object GroupBox36: TGroupBox
       Hint = 'Enter the center frequency.'
       TabOrder = 0
     end
+    // unit of Edit181
     object Edit950: TEdit
       Left = 268
       Top = 24
@@ -202,6 +208,7 @@ object GroupBox36: TGroupBox
       Hint = 'Enter the maximum frequency.'
       TabOrder = 1
     end
+    // unit of Edit182
     object Edit951: TEdit
       Left = 268
       Top = 52
@@ -230,6 +237,7 @@ object GroupBox36: TGroupBox
       Font.Style = [fsBold]
       TabOrder = 2
     end
+    // unit of Edit183
     object Edit952: TEdit
       Left = 282
       Top = 92
@@ -258,6 +266,7 @@ object GroupBox36: TGroupBox
       Font.Style = [fsBold]
       TabOrder = 3
     end
+    // unit of Edit184
     object Edit953: TEdit
       Left = 282
       Top = 120
@@ -293,6 +302,7 @@ object GroupBox36: TGroupBox
       Hint = 'Enter the load capacitance of the XTAL from the datasheet.'
       TabOrder = 0
     end
+    // unit of Edit106
     object Edit954: TEdit
       Left = 268
       Top = 24
@@ -339,6 +349,7 @@ object GroupBox36: TGroupBox
       Hint = 'Enter the stray capacitance from the PCB routing (typically between 2pF and 5pF depending on length of conductors).'
       TabOrder = 2
     end
+    // unit of Edit115
     object Edit955: TEdit
       Left = 268
       Top = 52
@@ -385,6 +396,7 @@ object GroupBox36: TGroupBox
       Hint = 'Enter the value of C1.'
       TabOrder = 4
     end
+    // unit of Edit339
     object Edit956: TEdit
       Left = 268
       Top = 80
@@ -412,6 +424,7 @@ object GroupBox36: TGroupBox
       Hint = 'Enter the value of C2.'
       TabOrder = 5
     end
+    // unit of Edit338
     object Edit957: TEdit
       Left = 268
       Top = 108
@@ -422,6 +435,7 @@ object GroupBox36: TGroupBox
       TabStop = False
     end
   end
+  // help on crystals
   object BitBtn5: TBitBtn
     Left = 621
     Top = 508

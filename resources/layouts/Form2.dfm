@@ -6,6 +6,7 @@ object Form2: TForm2
   Position = poScreenCenter
   OnCloseQuery = FormCloseQuery
   ShowHint = True
+  // the program's icon
   object Image1: TImage
     Left = 24
     Top = 24
@@ -15,6 +16,7 @@ object Form2: TForm2
     Stretch = True
     Proportional = True
   end
+  // product name
   object Label1: TLabel
     Left = 112
     Top = 28
@@ -23,6 +25,7 @@ object Form2: TForm2
     Caption = 'Trellis'
     Font.Style = [fsBold]
   end
+  // version
   object Label2: TLabel
     Left = 112
     Top = 52
@@ -30,6 +33,7 @@ object Form2: TForm2
     Height = 16
     Caption = 'Version 8.40'
   end
+  // maker
   object Label3: TLabel
     Left = 112
     Top = 72
@@ -37,6 +41,7 @@ object Form2: TForm2
     Height = 16
     Caption = 'Orvane, Inc.'
   end
+  // "Program Feedback"
   object Button2: TButton
     OnClick = Button2Click
     Left = 176
@@ -47,6 +52,7 @@ object Form2: TForm2
     Hint = 'Send feedback about the Trellis to Orvane, Inc.'
     TabOrder = 0
   end
+  // "Close"
   object Button1: TButton
     OnClick = Button1Click
     Left = 312

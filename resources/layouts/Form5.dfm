@@ -11,6 +11,7 @@ object Form5: TForm5
     Width = 584
     Height = 424
     TabOrder = 0
+    // the references, read-only
     object Memo1: TMemo
       OnKeyPress = Memo1KeyPress
       Left = 4

@@ -39,6 +39,7 @@ object Form8: TForm8
         '"File_Index"="1"'
         '"Microns"="0"')
     end
+    // the script's path
     object Edit1: TEdit
       Left = 10
       Top = 226
@@ -48,6 +49,7 @@ object Form8: TForm8
       TabStop = False
       Text = ''
     end
+    // "Run "
     object Button1: TButton
       Left = 286
       Top = 256
@@ -58,6 +60,7 @@ object Form8: TForm8
       TabOrder = 0
       OnClick = Button1Click
     end
+    // "Cancel"
     object Button2: TButton
       Left = 379
       Top = 256

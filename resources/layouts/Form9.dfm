@@ -5,6 +5,7 @@ object Form9: TForm9
   BorderStyle = bsSingle
   Position = poScreenCenter
   ShowHint = True
+  // schematic symbols and footprints
   object GroupBox1: TGroupBox
     Left = 8
     Top = 8
@@ -32,6 +33,7 @@ object Form9: TForm9
       TabOrder = 0
     end
   end
+  // 3D models
   object GroupBox2: TGroupBox
     Left = 336
     Top = 8
@@ -59,6 +61,7 @@ object Form9: TForm9
       TabOrder = 0
     end
   end
+  // simulations
   object GroupBox3: TGroupBox
     Left = 8
     Top = 172
@@ -96,6 +99,7 @@ object Form9: TForm9
       TabOrder = 0
     end
   end
+  // board and signal-integrity learning
   object GroupBox4: TGroupBox
     Left = 336
     Top = 172
@@ -123,6 +127,7 @@ object Form9: TForm9
       TabOrder = 0
     end
   end
+  // miscellaneous
   object GroupBox5: TGroupBox
     Left = 8
     Top = 480
@@ -150,6 +155,7 @@ object Form9: TForm9
       TabOrder = 0
     end
   end
+  // books and standards
   object GroupBox6: TGroupBox
     Left = 336
     Top = 480

@@ -238,9 +238,9 @@ TEST_F(Loader, BindingChecksPresenceAndExactClass) {
       {"present and of its class", [&](TestForm& f) { f.Bind("E", edit); }, ""},
       {"missing", [&](TestForm& f) { f.Bind("E9", edit); }, "F.E9 is missing from the layout"},
       {"of another class", [&](TestForm& f) { f.Bind("E", label); },
-       "F.E has class TEdit, not the bound one"},
+       "Test:2: F.E has class TEdit, not the bound one"},
       {"of a derived class", [&](TestForm& f) { f.Bind("B", button); },
-       "F.B has class TBitBtn, not the bound one"},
+       "Test:4: F.B has class TBitBtn, not the bound one"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
