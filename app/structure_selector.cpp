@@ -2,11 +2,11 @@
 // chosen layer set, structure or geometry, then solves.
 #include <string>
 
-#include "app/arrange.h"
 #include "app/form1.h"
 #include "app/program.h"
 #include "calc/conductor/conductor_arrangement.h"
 #include "settings/options_form.h"
+#include "vcl/arrange.h"
 
 namespace trellis {
 

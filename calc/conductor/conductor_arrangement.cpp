@@ -4,10 +4,10 @@
 
 #include <initializer_list>
 
-#include "app/arrange.h"
 #include "app/form1.h"
 #include "app/program.h"
 #include "settings/options_form.h"
+#include "vcl/arrange.h"
 
 namespace trellis {
 

@@ -3,11 +3,11 @@
 #include <cmath>
 #include <string>
 
-#include "app/arrange.h"
 #include "app/form1.h"
 #include "app/program.h"
 #include "calc/via/padstack_values.h"
 #include "settings/options_form.h"
+#include "vcl/arrange.h"
 
 namespace trellis {
 

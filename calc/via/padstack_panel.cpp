@@ -3,12 +3,12 @@
 #include <string>
 #include <vector>
 
-#include "app/arrange.h"
 #include "app/form1.h"
 #include "app/program.h"
 #include "calc/via/bga_lands.h"
 #include "calc/via/padstack_values.h"
 #include "settings/options_form.h"
+#include "vcl/arrange.h"
 
 namespace trellis {
 

@@ -1,10 +1,10 @@
 // The via panel's two layouts: the single via and the differential via.
 #include <initializer_list>
 
-#include "app/arrange.h"
 #include "app/form1.h"
 #include "app/program.h"
 #include "settings/options_form.h"
+#include "vcl/arrange.h"
 
 namespace trellis {
 
