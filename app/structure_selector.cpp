@@ -2,11 +2,11 @@
 // chosen layer set, structure or geometry, then solves.
 #include <string>
 
-#include "app/arrange.h"
 #include "app/form1.h"
 #include "app/program.h"
 #include "calc/conductor/conductor_arrangement.h"
 #include "settings/options_form.h"
+#include "vcl/arrange.h"
 
 namespace trellis {
 
@@ -28,7 +28,7 @@ void TForm1::ArrangeViaLayerSet() {
   Image2->SetVisible(set == 0);
   Image7->SetVisible(set == 1);
   Image20->SetVisible(set == 2);
-  ShowAll(set == 2, {Label159, Label160, Label161, Label164});
+  vcl::ShowAll(set == 2, {Label159, Label160, Label161, Label164});
   if (set == 1) Label7->SetCaption("Ref Plane Opening Diam");
   if (set == 0) Label6->SetCaption("External Pad Diameter");
   if (set == 1) Label6->SetCaption("Internal Pad Diameter");
@@ -36,16 +36,18 @@ void TForm1::ArrangeViaLayerSet() {
   Label11->SetCaption("Via Plating Thickness");
   Label12->SetCaption("Via Current");
   Label10->SetCaption("Conductor Cross Section");
-  ShowAll(set == 1, {Edit4, Edit5, Edit53, Edit54, Label6, Label7});
-  ShowAll(set != 2, {Edit12, Label14, Edit49, Label83});
+  vcl::ShowAll(set == 1, {Edit4, Edit5, Edit53, Edit54, Label6, Label7});
+  vcl::ShowAll(set != 2, {Edit12, Label14, Edit49, Label83});
   Edit12->SetLeft(set == 0 ? 208 : 16);
   Label14->SetLeft(set == 0 ? 208 : 16);
-  ShowAll(set == 1, {Edit11, Label13, Edit42, Label42, Edit14, Label16, Edit13, Label15});
-  ShowAll(true, {Edit50, Label84});
+  vcl::ShowAll(set == 1, {Edit11, Label13, Edit42, Label42, Edit14, Label16, Edit13, Label15});
+  vcl::ShowAll(true, {Edit50, Label84});
   if (set == 1) {
-    Tops({{Label8, 208}, {Edit6, 232}, {Edit55, 236}, {Label11, 272}, {Edit9, 296}, {Edit56, 300}});
+    vcl::Tops(
+        {{Label8, 208}, {Edit6, 232}, {Edit55, 236}, {Label11, 272}, {Edit9, 296}, {Edit56, 300}});
   } else {
-    Tops({{Label8, 80}, {Edit6, 104}, {Edit55, 108}, {Label11, 144}, {Edit9, 168}, {Edit56, 172}});
+    vcl::Tops(
+        {{Label8, 80}, {Edit6, 104}, {Edit55, 108}, {Label11, 144}, {Edit9, 168}, {Edit56, 172}});
   }
   const bool metric = RadioGroup6->ItemIndex() == 1;
   const bool microns = Form6->CheckBox3->Checked();
@@ -79,7 +81,7 @@ void TForm1::ArrangeConductorLayer() {
   const int layer = RadioGroup3->ItemIndex();
   if (layer < 0 || RadioGroup15->ItemIndex() < 0 || RadioGroup2->ItemIndex() < 0) return;
   ShowConductorDrawing(*this);
-  EnableAll(layer == 1, {RadioGroup1, GroupBox32, Edit138, Edit139});
+  vcl::EnableAll(layer == 1, {RadioGroup1, GroupBox32, Edit138, Edit139});
 }
 
 void TForm1::ArrangeImpedanceStructure() {
@@ -107,35 +109,35 @@ void TForm1::ArrangeImpedanceStructure() {
                                          "Conductor Gap (G)"};
   if (kSecond[s]) Label104->SetCaption(kSecond[s]);
   const bool second = s == 1 || s == 3 || s == 4 || s == 5;
-  ShowAll(second, {Label104, Edit74, Edit75});
+  vcl::ShowAll(second, {Label104, Edit74, Edit75});
   if (s == 1 || s == 3)
     Edit74->SetHint("Enter the conductor's distance above its reference plane.");
   if (s == 4 || s == 5) Edit74->SetHint("Enter the conductor to conductor distance.");
-  if (s >= 1) Tops({{Edit74, 160}, {Edit75, 164}, {Label104, 136}});
-  ShowAll(s == 0, {Label288, Edit226});
-  ShowAll(s != 5, {Edit73, Edit76, Edit77, Label54, Label114, Label115});
-  ShowAll(s == 1 || s == 2 || s == 5, {Label107, Label108});
+  if (s >= 1) vcl::Tops({{Edit74, 160}, {Edit75, 164}, {Label104, 136}});
+  vcl::ShowAll(s == 0, {Label288, Edit226});
+  vcl::ShowAll(s != 5, {Edit73, Edit76, Edit77, Label54, Label114, Label115});
+  vcl::ShowAll(s == 1 || s == 2 || s == 5, {Label107, Label108});
   static const int kTop107[6] = {146, 196, 146, -1, -1, 204};
-  if (kTop107[s] >= 0) Tops({{Label107, kTop107[s]}, {Label108, kTop107[s]}});
-  ShowAll(s == 1 || s == 2, {Label111, Label112});
+  if (kTop107[s] >= 0) vcl::Tops({{Label107, kTop107[s]}, {Label108, kTop107[s]}});
+  vcl::ShowAll(s == 1 || s == 2, {Label111, Label112});
   static const int kTop111[6] = {174, 224, 174, -1, -1, 232};
-  if (kTop111[s] >= 0) Tops({{Label111, kTop111[s]}, {Label112, kTop111[s]}});
-  ShowAll(s == 1 || s == 2, {Label260, Label261});
-  if (s == 1) Tops({{Label260, 252}, {Label261, 252}});
-  if (s == 2) Tops({{Label260, 202}, {Label261, 202}});
-  ShowAll(s == 3, {Label116, RadioGroup24});
-  ShowAll(s == 1 || s == 2 || s == 5, {Label57, Label85, Label86});
-  ShowAll(s == 1 || s == 2, {Label246});
-  ShowAll(false, {Label188, Label191});
-  ShowAll(s == 5, {BitBtn3});
+  if (kTop111[s] >= 0) vcl::Tops({{Label111, kTop111[s]}, {Label112, kTop111[s]}});
+  vcl::ShowAll(s == 1 || s == 2, {Label260, Label261});
+  if (s == 1) vcl::Tops({{Label260, 252}, {Label261, 252}});
+  if (s == 2) vcl::Tops({{Label260, 202}, {Label261, 202}});
+  vcl::ShowAll(s == 3, {Label116, RadioGroup24});
+  vcl::ShowAll(s == 1 || s == 2 || s == 5, {Label57, Label85, Label86});
+  vcl::ShowAll(s == 1 || s == 2, {Label246});
+  vcl::ShowAll(false, {Label188, Label191});
+  vcl::ShowAll(s == 5, {BitBtn3});
   if (s == 5) {
     // Coplanar waveguide is computed for fixed copper: 0.5 oz base, 1 oz plating.
     RadioGroup4->SetItemIndex(1);
     RadioGroup1->SetItemIndex(2);
   }
-  EnableAll(s != 5, {RadioGroup4, GroupBox31, Edit136, Edit137});
-  EnableAll(s == 0, {RadioGroup1, GroupBox32, Edit138, Edit139});
-  ShowAll(s == 0, {Label23, Label27});
+  vcl::EnableAll(s != 5, {RadioGroup4, GroupBox31, Edit136, Edit137});
+  vcl::EnableAll(s == 0, {RadioGroup1, GroupBox32, Edit138, Edit139});
+  vcl::ShowAll(s == 0, {Label23, Label27});
   if (s == 0) Label23->SetCaption("Er Effective");
 }
 
@@ -153,22 +155,22 @@ void TForm1::ArrangeDifferentialMode() {
                                        "Enter the thickness of the substrate."};
   Edit27->SetHint(kHint[m]);
   const bool second = m == 2 || m == 3;
-  ShowAll(second, {Label58, Edit32, Edit65});
+  vcl::ShowAll(second, {Label58, Edit32, Edit65});
   if (m == 2) Edit32->SetHint("Enter the conductor's distance below its reference plane.");
   if (m == 3) Edit32->SetHint("Enter the thickness of the substrate.");
-  ShowAll(m < 4, {Edit28, Label43});
-  ShowAll(false, {Label106, Label110, Label284});
-  EnableAll(m == 0, {RadioGroup1, GroupBox32, Edit138, Edit139});
+  vcl::ShowAll(m < 4, {Edit28, Label43});
+  vcl::ShowAll(false, {Label106, Label110, Label284});
+  vcl::EnableAll(m == 0, {RadioGroup1, GroupBox32, Edit138, Edit139});
   const int shift = second ? 56 : 0;
-  Tops({{Label391, 208 + shift},
-        {Edit394, 232 + shift},
-        {Edit395, 236 + shift},
-        {Label47, 264 + shift},
-        {Edit398, 288 + shift},
-        {Edit399, 292 + shift},
-        {Label401, 320 + shift},
-        {Edit400, 344 + shift},
-        {Edit401, 348 + shift}});
+  vcl::Tops({{Label391, 208 + shift},
+             {Edit394, 232 + shift},
+             {Edit395, 236 + shift},
+             {Label47, 264 + shift},
+             {Edit398, 288 + shift},
+             {Edit399, 292 + shift},
+             {Label401, 320 + shift},
+             {Edit400, 344 + shift},
+             {Edit401, 348 + shift}});
 }
 
 void TForm1::ArrangeInductorGeometry() {

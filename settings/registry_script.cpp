@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <utility>
 
+#include "settings/settings_store.h"
+
 namespace trellis {
 
 namespace {
@@ -145,6 +147,28 @@ ParsedRegistryScript ParseRegistryScript(std::string_view text) {
     if (!ended) return refuse(number, "the last line has no line end (the script is cut short)");
   }
   return result;
+}
+
+vcl::ScriptContents RegistryScriptImporter::Read(std::string_view text) const {
+  vcl::ScriptContents contents;
+  contents.key = kSettingsKey;
+  const ParsedRegistryScript script = ParseRegistryScript(text);
+  if (!script.ok()) {
+    contents.error = script.error;
+    return contents;
+  }
+  for (const RegistryValue& v : script.values) {
+    if (!SameIgnoringCase(v.key, kSettingsKey)) {
+      contents.error = "it holds values outside the program's key, under " + v.key;
+      return contents;
+    }
+  }
+  if (script.values.empty()) {
+    contents.error = "it holds no values of the program";
+    return contents;
+  }
+  for (const RegistryValue& v : script.values) contents.values.push_back({v.name, v.value});
+  return contents;
 }
 
 }  // namespace trellis

@@ -1,10 +1,12 @@
 // The registry script that installs the program's settings with their
-// defaults, and the strict reader the desktop imports it with.
+// defaults, the strict reader, and the importer the desktop reads it with.
 #pragma once
 
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "vcl/script_importer.h"
 
 namespace trellis {
 
@@ -30,5 +32,14 @@ struct ParsedRegistryScript {
 // lines, key sections under HKEY_CURRENT_USER\SOFTWARE and plain string
 // values. Anything else refuses the whole script.
 ParsedRegistryScript ParseRegistryScript(std::string_view text);
+
+// The program's importer, which a platform asked to open a ".reg" script
+// reads it with: the strict reader's values when every one is under the
+// program's key (kSettingsKey), else why the script is refused. It is the
+// process's vcl::CurrentScriptImporter() from start-up on.
+class RegistryScriptImporter final : public vcl::ScriptImporter {
+ public:
+  vcl::ScriptContents Read(std::string_view text) const override;
+};
 
 }  // namespace trellis

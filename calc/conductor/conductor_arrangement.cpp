@@ -4,10 +4,10 @@
 
 #include <initializer_list>
 
-#include "app/arrange.h"
 #include "app/form1.h"
 #include "app/program.h"
 #include "settings/options_form.h"
+#include "vcl/arrange.h"
 
 namespace trellis {
 
@@ -51,7 +51,7 @@ void TForm1::swap_current_width_labels() {
     if (units == 1) Edit57->SetText(Form6->CheckBox3->Checked() ? "um" : "mm");
     Edit57->SetLeft(508);
     Edit57->SetWidth(41);
-    ShowAll(false, {Label339, Label340});
+    vcl::ShowAll(false, {Label339, Label340});
   }
   if (mode == 1) {
     Label19->SetCaption("Conductor Width");
@@ -60,7 +60,7 @@ void TForm1::swap_current_width_labels() {
     Edit57->SetText("Amps");
     Edit57->SetLeft(493);
     Edit57->SetWidth(50);
-    ShowAll(true, {Label339, Label340});
+    vcl::ShowAll(true, {Label339, Label340});
   }
   Button1Click(Button1);
 }
@@ -70,7 +70,7 @@ void TForm1::RadioGroup8Click(TObject* Sender) {
   if (mode == 0) {
     // The etch factor stays where the width solve put it.
     Form6->RadioGroup2->SetEnabled(true);
-    ShowAll(true, {Label405, Edit69, Edit407, Label53, Edit406});
+    vcl::ShowAll(true, {Label405, Edit69, Edit407, Label53, Edit406});
     if (RadioGroup6->ItemIndex() == 0) Edit15->SetText("50");
     if (RadioGroup6->ItemIndex() == 1)
       Edit15->SetText(MetricDefaultWidth(*this, Form6->CheckBox3->Checked()));
@@ -80,7 +80,7 @@ void TForm1::RadioGroup8Click(TObject* Sender) {
     // option's own handler stores and solves when this changes it.
     Form6->RadioGroup2->SetItemIndex(2);
     Form6->RadioGroup2->SetEnabled(false);
-    ShowAll(false, {Label405, Edit69, Edit407, Label53, Edit406});
+    vcl::ShowAll(false, {Label405, Edit69, Edit407, Label53, Edit406});
     Edit15->SetText("10");
   }
   swap_current_width_labels();
@@ -90,7 +90,7 @@ void TForm1::RadioGroup8Click(TObject* Sender) {
 void TForm1::RadioGroup15Click(TObject* Sender) {
   if (KnownLayer(*this)) {
     const bool parallel = RadioGroup15->ItemIndex() == 1;
-    ShowAll(parallel, {Label236, Edit128});
+    vcl::ShowAll(parallel, {Label236, Edit128});
     Label18->SetCaption(parallel ? "Total Cross Section" : "Conductor Cross Section");
     ShowConductorDrawing(*this);
   }
@@ -101,7 +101,7 @@ void TForm1::RadioGroup2Click(TObject* Sender) {
   if (KnownLayer(*this)) {
     const bool plane = RadioGroup2->ItemIndex() == 1;
     RadioGroup5->SetEnabled(plane);
-    ShowAll(plane, {Label37, Edit132, Edit133});
+    vcl::ShowAll(plane, {Label37, Edit132, Edit133});
     ShowConductorDrawing(*this);
   }
   Button1Click(Sender);
@@ -110,14 +110,14 @@ void TForm1::RadioGroup2Click(TObject* Sender) {
 void TForm1::CheckBox1Click(TObject* Sender) {
   if (CheckBox1->Checked()) {
     // Without a frequency there is no skin depth; the last results stay.
-    ShowAll(false, {Edit129, Edit134, Label237, Label239});
+    vcl::ShowAll(false, {Edit129, Edit134, Label237, Label239});
     Edit130->SetText("DC");
     Edit130->SetEnabled(false);
     Edit131->SetText("");
     Edit131->SetEnabled(false);
     return;
   }
-  ShowAll(true, {Edit129, Edit134, Label237, Label239});
+  vcl::ShowAll(true, {Edit129, Edit134, Label237, Label239});
   Edit130->SetText("1");
   Edit130->SetEnabled(true);
   Edit131->SetText("MHz");

@@ -3,11 +3,11 @@
 #include <cmath>
 #include <string>
 
-#include "app/arrange.h"
 #include "app/form1.h"
 #include "app/program.h"
 #include "calc/via/padstack_values.h"
 #include "settings/options_form.h"
+#include "vcl/arrange.h"
 
 namespace trellis {
 
@@ -185,7 +185,7 @@ void TForm1::SolvePadstack(TObject* Sender) {
       Label69->SetCaption("Outer Diameter");
       Edit34->SetEnabled(true);
       Edit35->SetEnabled(true);
-      ShowAll(true, {Edit39, Edit40, Label64, Label65});
+      vcl::ShowAll(true, {Edit39, Edit40, Label64, Label65});
       const double d = h + 2 * ring;
       Edit36->SetText(pad(d));
       Edit37->SetText(pad(d));
@@ -200,7 +200,7 @@ void TForm1::SolvePadstack(TObject* Sender) {
       Edit35->SetText("N/A");
       Edit34->SetEnabled(false);
       Edit35->SetEnabled(false);
-      ShowAll(false, {Edit39, Edit40, Label64, Label65});
+      vcl::ShowAll(false, {Edit39, Edit40, Label64, Label65});
       Edit36->SetText(pad(h));
       if (p.imperial) {
         Edit37->SetText(pad(h + 2 * ring));
@@ -304,7 +304,7 @@ void TForm1::SolvePadstack(TObject* Sender) {
   }
 
   if (type == 1 && RadioGroup7->ItemIndex() == 0)
-    ShowAll(false, {Edit39, Edit40, Label64, Label65});
+    vcl::ShowAll(false, {Edit39, Edit40, Label64, Label65});
 }
 
 }  // namespace trellis

@@ -3,12 +3,12 @@
 #include <string>
 #include <vector>
 
-#include "app/arrange.h"
 #include "app/form1.h"
 #include "app/program.h"
 #include "calc/via/bga_lands.h"
 #include "calc/via/padstack_values.h"
 #include "settings/options_form.h"
+#include "vcl/arrange.h"
 
 namespace trellis {
 
@@ -89,17 +89,17 @@ void TForm1::RadioGroup14Click(TObject* Sender) {
   Memo5->SetVisible(false);
   for (vcl::TEdit* e : {Edit36, Edit37, Edit38, Edit39, Edit40}) e->SetFontColor(vcl::clNavy);
 
-  ShowAll(t != 1, {Edit33, Edit34, Edit59, Edit60, Label62});
-  ShowAll(in({0, 2, 3, 4, 5}), {Edit35, Edit61, Label63});
-  ShowAll(in({2, 4}), {Edit211, Edit212, Edit213, Edit214, Label76, Label174});
-  ShowAll(t == 0, {RadioGroup7, Label73, ComboBox2});
-  ShowAll(t == 1, {ComboBox4});
-  ShowAll(in({0, 1, 2, 4, 6}), {Edit37, Label67});
-  ShowAll(in({0, 6}), {Edit38, Label66});
-  ShowAll(t == 0, {Edit39, Edit40, Label64, Label65, Label69, Label70, Label71});
-  ShowAll(t == 6, {Label271, Label272, Label273, Label274});
-  ShowAll(t == 1, {Label357, Label358, Label359});
-  ShowAll(in({2, 3, 4, 5}), {Label360, Label361, Label362});
+  vcl::ShowAll(t != 1, {Edit33, Edit34, Edit59, Edit60, Label62});
+  vcl::ShowAll(in({0, 2, 3, 4, 5}), {Edit35, Edit61, Label63});
+  vcl::ShowAll(in({2, 4}), {Edit211, Edit212, Edit213, Edit214, Label76, Label174});
+  vcl::ShowAll(t == 0, {RadioGroup7, Label73, ComboBox2});
+  vcl::ShowAll(t == 1, {ComboBox4});
+  vcl::ShowAll(in({0, 1, 2, 4, 6}), {Edit37, Label67});
+  vcl::ShowAll(in({0, 6}), {Edit38, Label66});
+  vcl::ShowAll(t == 0, {Edit39, Edit40, Label64, Label65, Label69, Label70, Label71});
+  vcl::ShowAll(t == 6, {Label271, Label272, Label273, Label274});
+  vcl::ShowAll(t == 1, {Label357, Label358, Label359});
+  vcl::ShowAll(in({2, 3, 4, 5}), {Label360, Label361, Label362});
   vcl::TImage* const pictures[7] = {Image5, Image12, Image45, Image10, Image66, Image67, Image48};
   for (int i = 0; i < 7; ++i) pictures[i]->SetVisible(i == t);
   RadioGroup6->SetEnabled(t != 1);

@@ -1,10 +1,10 @@
 // The via panel's two layouts: the single via and the differential via.
 #include <initializer_list>
 
-#include "app/arrange.h"
 #include "app/form1.h"
 #include "app/program.h"
 #include "settings/options_form.h"
+#include "vcl/arrange.h"
 
 namespace trellis {
 
@@ -14,9 +14,9 @@ namespace {
 
 // The Information box's single-via values, greyed while the pair is shown.
 void EnableViaInformation(TForm1& f, bool enabled) {
-  EnableAll(enabled,
-            {f.Label319, f.Label350, f.Label23, f.Label27, f.Label55, f.Label56, f.Label106,
-             f.Label110, f.Label284, f.Edit227, f.UpDown6, f.Label285, f.Label41, f.Label72});
+  vcl::EnableAll(enabled,
+                 {f.Label319, f.Label350, f.Label23, f.Label27, f.Label55, f.Label56, f.Label106,
+                  f.Label110, f.Label284, f.Edit227, f.UpDown6, f.Label285, f.Label41, f.Label72});
 }
 
 struct Caption {
@@ -34,28 +34,28 @@ void Write(std::initializer_list<Caption> captions) {
 }
 
 void ArrangeSingleVia(TForm1& f) {
-  EnableAll(Form6->RadioGroup1->ItemIndex() == 0, {f.Edit6, f.Label8, f.Edit55});
+  vcl::EnableAll(Form6->RadioGroup1->ItemIndex() == 0, {f.Edit6, f.Label8, f.Edit55});
   f.CheckBox5->SetVisible(false);
   f.CheckBox5->SetChecked(false);
 
   Write({{f.Label5, "Via Hole Diameter", f.Edit3, "Enter the finished hole diameter of the via."}});
-  EnableAll(true,
-            {f.Label350, f.Label319, f.Label23, f.Label27, f.Label55, f.Label56, f.Edit1, f.Edit2});
-  ShowAll(true, {f.Edit9, f.Edit56});
-  ShowAll(false, {f.Edit335, f.Edit336});
-  EnableAll(true, {f.GroupBox3, f.GroupBox4});
+  vcl::EnableAll(
+      true, {f.Label350, f.Label319, f.Label23, f.Label27, f.Label55, f.Label56, f.Edit1, f.Edit2});
+  vcl::ShowAll(true, {f.Edit9, f.Edit56});
+  vcl::ShowAll(false, {f.Edit335, f.Edit336});
+  vcl::EnableAll(true, {f.GroupBox3, f.GroupBox4});
   f.Image7->SetVisible(true);
-  ShowAll(false, {f.Image2, f.Image20, f.Image46, f.Image64, f.Image65, f.Label159, f.Label160,
-                  f.Label161, f.Label164});
+  vcl::ShowAll(false, {f.Image2, f.Image20, f.Image46, f.Image64, f.Image65, f.Label159, f.Label160,
+                       f.Label161, f.Label164});
 
   f.RadioGroup3->SetEnabled(true);
   f.RadioGroup3->SetItemIndex(1);
 
-  ShowAll(true, {f.Label6, f.Edit4, f.Edit53, f.Edit49, f.Edit13, f.Edit50, f.Label83, f.Label15,
-                 f.Label84, f.Edit11, f.Edit12, f.Edit42, f.Edit14, f.Label13, f.Label14, f.Label42,
-                 f.Label16, f.Label187});
-  ShowAll(false, {f.Label102, f.Edit206, f.Edit208, f.Label105, f.Edit209, f.Edit210, f.Label383,
-                  f.Edit386, f.Edit387});
+  vcl::ShowAll(true, {f.Label6, f.Edit4, f.Edit53, f.Edit49, f.Edit13, f.Edit50, f.Label83,
+                      f.Label15, f.Label84, f.Edit11, f.Edit12, f.Edit42, f.Edit14, f.Label13,
+                      f.Label14, f.Label42, f.Label16, f.Label187});
+  vcl::ShowAll(false, {f.Label102, f.Edit206, f.Edit208, f.Label105, f.Edit209, f.Edit210,
+                       f.Label383, f.Edit386, f.Edit387});
   EnableViaInformation(f, true);
   Write({
       {f.Label7, "Ref Plane Opening Diam", f.Edit5,
@@ -71,23 +71,23 @@ void ArrangeSingleVia(TForm1& f) {
       {f.Label15, "Step Response", f.Edit13,
        "T10-90% step response. Impact on the rise time of a 50 Ohm transmission line."},
   });
-  ShowAll(false, {f.BitBtn7, f.BitBtn9, f.BitBtn10});
+  vcl::ShowAll(false, {f.BitBtn7, f.BitBtn9, f.BitBtn10});
 }
 
 void ArrangeDifferentialVia(TForm1& f) {
   // Under a change of layer set its own arrangement and Solve run first.
   f.RadioGroup3->SetItemIndex(1);
-  EnableAll(true, {f.Edit6, f.Label8, f.Edit55});
+  vcl::EnableAll(true, {f.Edit6, f.Label8, f.Edit55});
   f.CheckBox5->SetVisible(true);
 
-  ShowAll(false,
-          {f.Label6,  f.Edit4,   f.Edit53,   f.Edit9,    f.Edit56,   f.Edit11,   f.Edit12, f.Edit42,
-           f.Edit14,  f.Label13, f.Label14,  f.Label42,  f.Label16,  f.Label187, f.Image2, f.Image7,
-           f.Image20, f.Image64, f.Label159, f.Label160, f.Label161, f.Label164});
-  ShowAll(true, {f.Edit335, f.Edit336, f.Label102, f.Edit206, f.Edit208, f.Label105, f.Edit209,
-                 f.Edit210, f.Label383, f.Edit386, f.Edit387, f.Edit49, f.Edit13, f.Edit50,
-                 f.Label83, f.Label15, f.Label84, f.Image46, f.Image65});
-  EnableAll(false, {f.GroupBox3, f.GroupBox4, f.Edit1, f.Edit2});
+  vcl::ShowAll(false, {f.Label6,   f.Edit4,    f.Edit53,   f.Edit9,   f.Edit56,  f.Edit11,
+                       f.Edit12,   f.Edit42,   f.Edit14,   f.Label13, f.Label14, f.Label42,
+                       f.Label16,  f.Label187, f.Image2,   f.Image7,  f.Image20, f.Image64,
+                       f.Label159, f.Label160, f.Label161, f.Label164});
+  vcl::ShowAll(true, {f.Edit335, f.Edit336, f.Label102, f.Edit206, f.Edit208, f.Label105, f.Edit209,
+                      f.Edit210, f.Label383, f.Edit386, f.Edit387, f.Edit49, f.Edit13, f.Edit50,
+                      f.Label83, f.Label15, f.Label84, f.Image46, f.Image65});
+  vcl::EnableAll(false, {f.GroupBox3, f.GroupBox4, f.Edit1, f.Edit2});
   EnableViaInformation(f, false);
   f.RadioGroup3->SetEnabled(false);
   Write({
@@ -106,7 +106,7 @@ void ArrangeDifferentialVia(TForm1& f) {
       {f.Label84, "Odd Mode Impedance", f.Edit50, "Odd mode impedance based on via structure."},
       {f.Label15, "Insertion Loss", f.Edit13, "Insertion loss based on differential calculations."},
   });
-  ShowAll(true, {f.BitBtn7, f.BitBtn9, f.BitBtn10});
+  vcl::ShowAll(true, {f.BitBtn7, f.BitBtn9, f.BitBtn10});
   f.Label402->SetVisible(false);
 }
 

@@ -14,6 +14,7 @@
 #include "tests/qt/qt_test_support.h"
 #include "tests/support/harness.h"
 #include "ui/qt/qt_platform.h"
+#include "vcl/script_importer.h"
 
 namespace trellis::desktop {
 namespace {
@@ -37,6 +38,9 @@ bool WarningShownAtStart() {
 
 class RegistryImport : public ::testing::Test {
  protected:
+  void SetUp() override { vcl::SetScriptImporter(&importer); }
+  void TearDown() override { vcl::SetScriptImporter(nullptr); }
+  const trellis::RegistryScriptImporter importer;
   std::string Script(const std::string& bytes) {
     const std::string path = QDir(dir.path()).filePath("ORVNE_Reg.reg").toStdString();
     EXPECT_TRUE(WriteWholeFile(path, bytes));

@@ -23,11 +23,10 @@
 #include <cctype>
 #include <cstdlib>
 
-#include "settings/registry_script.h"
-#include "settings/settings_store.h"
 #include "ui/qt/renderer.h"
 #include "vcl/exceptions.h"
 #include "vcl/forms.h"
+#include "vcl/script_importer.h"
 
 namespace trellis::desktop {
 
@@ -186,10 +185,12 @@ std::string QtPlatform::UserDecimalSeparator() {
 
 namespace {
 
-// What the registry editor does with the installer's script, confined to the
-// program's own key: anything else in the script refuses it whole.
+// What the registry editor does with the installer's script, as the program
+// reads it: anything the program refuses in the script refuses it whole.
 bool ImportRegistryScript(vcl::SettingsStore& store, const std::string& path) {
   constexpr qint64 kMaxScript = 1 << 20;
+  const vcl::ScriptImporter* importer = vcl::CurrentScriptImporter();
+  if (!importer) return false;  // a program that reads no scripts has nothing to open them
   QFile file(Q(path));
   if (!file.open(QIODevice::ReadOnly)) return false;
   auto refuse = [&](const std::string& why) {
@@ -200,21 +201,17 @@ bool ImportRegistryScript(vcl::SettingsStore& store, const std::string& path) {
   };
   if (file.size() > kMaxScript) return refuse("the file is too large");
   const QByteArray bytes = file.readAll();
-  const trellis::ParsedRegistryScript script =
-      trellis::ParseRegistryScript(std::string_view(bytes.constData(), bytes.size()));
+  const vcl::ScriptContents script =
+      importer->Read(std::string_view(bytes.constData(), bytes.size()));
   if (!script.ok()) return refuse(script.error);
-  for (const trellis::RegistryValue& v : script.values)
-    if (Lower(v.key) != kProgramKey)
-      return refuse("it holds values outside the program's key, under " + v.key);
-  if (script.values.empty()) return refuse("it holds no values of the program");
   const std::string question = "Import the program's settings from " + path + "?\n\nThis sets " +
                                std::to_string(script.values.size()) +
-                               " values of HKEY_CURRENT_USER\\" + trellis::kSettingsKey + ".";
+                               " values of HKEY_CURRENT_USER\\" + script.key + ".";
   if (RunBox(QMessageBox::Question, ApplicationTitle(), question,
              QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
     return false;
-  for (const trellis::RegistryValue& v : script.values) {
-    if (!store.WriteString(trellis::kSettingsKey, v.name, v.value)) {
+  for (const vcl::ScriptValue& v : script.values) {
+    if (!store.WriteString(script.key, v.name, v.value)) {
       RunBox(QMessageBox::Critical, ApplicationTitle(),
              "The registry script " + path + " was imported only in part: the value \"" + v.name +
                  "\" could not be stored.",

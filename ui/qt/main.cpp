@@ -3,15 +3,20 @@
 #include <exception>
 
 #include "app/program.h"
+#include "settings/registry_script.h"
 #include "ui/qt/application.h"
 #include "ui/qt/qt_platform.h"
 #include "ui/qt/renderer.h"
 #include "vcl/exceptions.h"
+#include "vcl/script_importer.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   trellis::desktop::PrepareApplication(app);
   trellis::desktop::QtPlatform platform;
+  // The desktop opens the installer's script through the program's reading of it.
+  const trellis::RegistryScriptImporter importer;
+  vcl::SetScriptImporter(&importer);
   try {
     trellis::Program program(platform);
     // Declared after the program, so the windows go before the forms they show.
