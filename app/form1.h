@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "app/calculators.h"
 #include "app/units.h"
 #include "calc/circuit/circuit_panels.h"
 #include "calc/conductor/conductor_panels.h"
@@ -90,7 +91,7 @@ struct FrameControls {
 
 // Values shared by Solve, the status-bar timer and the calculators.
 struct ProgramValues {
-  int CalculatorIndex = 0;
+  Calculator CalculatorIndex = Calculator::Bandwidth;
 
   double TempRise = 0, TempRiseF = 0;
   double AmbientTemp = 0, AmbientTempF = 0;
@@ -158,7 +159,9 @@ class TForm1 : public vcl::TForm,
   void UpDown5Click(vcl::TObject* Sender, vcl::TUDBtnType Button);
 
   // Calculator selection, from the menu items and the tabs.
-  void SelectCalculator(int k, vcl::TObject* Sender);
+  void SelectCalculator(Calculator k, vcl::TObject* Sender);
+  // The calculator whose tab is shown (read from the tab control).
+  Calculator TabCalculator() const;
   void SignalProperties1Click(vcl::TObject* Sender);
   void RFImpedances1Click(vcl::TObject* Sender);
   void ConductorProperties1Click(vcl::TObject* Sender);
@@ -332,6 +335,9 @@ class TForm1 : public vcl::TForm,
   PadstackValues Padstack;
 
  private:
+  // The calculator table names the private arrangements.
+  friend const std::array<CalculatorRow, kCalculatorCount>& CalculatorTable();
+
   struct UnitField {
     vcl::TEdit* box;
     UnitClass unitClass;
@@ -340,8 +346,8 @@ class TForm1 : public vcl::TForm,
   };
   std::vector<UnitField> UnitFields();
   void WriteUnitTexts(bool toMetric, bool microns);
-  void ApplyInformationState(int k);
-  void ApplyProgramOptionTexts(int k);
+  void ApplyInformationState(Calculator k);
+  void ApplyProgramOptionTexts(Calculator k);
   void ArrangeViaLayerSet();
   void ArrangeConductorLayer();
   void ArrangeImpedanceStructure();
