@@ -12,13 +12,7 @@ TForm1::TForm1() : vcl::TForm("TForm1") {
   BindPublished();
   LoadLayout("Form1");
   // The nineteen panels lie on one another inside Panel1.
-  for (const char* panel :
-       {"Form1_Bandwidth", "Form1_ConductorImpedance", "Form1_ErEffective", "Form1_Wavelength",
-        "Form1_ConductorProperties", "Form1_FusingCurrent", "Form1_ConductorSpacing",
-        "Form1_Thermal", "Form1_Conversion", "Form1_Mechanical", "Form1_DifferentialPairs",
-        "Form1_EmbeddedResistors", "Form1_OhmsLaw", "Form1_Pdn", "Form1_PlanarInductors",
-        "Form1_PpmCalculator", "Form1_Reactance", "Form1_ViaProperties", "Form1_Padstack"})
-    LoadLayout(panel, "Panel1");
+  for (Calculator c : PanelLoadOrder()) LoadLayout(Row(c).layout, "Panel1");
   FinishLoading();
 }
 

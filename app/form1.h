@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "app/calculators.h"
 #include "app/units.h"
 #include "calc/via/padstack_values.h"
 #include "calc/via/via_values.h"
@@ -13,7 +14,7 @@ namespace trellis {
 
 // Values shared by Solve, the status-bar timer and the calculators.
 struct ProgramValues {
-  int CalculatorIndex = 0;
+  Calculator CalculatorIndex = Calculator::Bandwidth;
 
   double TempRise = 0, TempRiseF = 0;
   double AmbientTemp = 0, AmbientTempF = 0;
@@ -58,7 +59,9 @@ class TForm1 : public vcl::TForm, public ViaValues, public ProgramValues {
   void WireVoltageDrop();
 
   // Calculator selection, behind the menu items and the tabs.
-  void SelectCalculator(int k, vcl::TObject* Sender);
+  void SelectCalculator(Calculator k, vcl::TObject* Sender);
+  // The calculator whose tab is shown (read from the tab control).
+  Calculator TabCalculator() const;
 
   // Arranges the conductor panel for its " Solve For " group, then solves.
   void swap_current_width_labels();
@@ -113,6 +116,9 @@ class TForm1 : public vcl::TForm, public ViaValues, public ProgramValues {
   PadstackValues Padstack;
 
  private:
+  // The calculator table names the private arrangements.
+  friend const std::array<CalculatorRow, kCalculatorCount>& CalculatorTable();
+
   struct UnitField {
     vcl::TEdit* box;
     UnitClass unitClass;
@@ -121,8 +127,8 @@ class TForm1 : public vcl::TForm, public ViaValues, public ProgramValues {
   };
   std::vector<UnitField> UnitFields();
   void WriteUnitTexts(bool toMetric, bool microns);
-  void ApplyInformationState(int k);
-  void ApplyProgramOptionTexts(int k);
+  void ApplyInformationState(Calculator k);
+  void ApplyProgramOptionTexts(Calculator k);
   void ArrangeViaLayerSet();
   void ArrangeConductorLayer();
   void ArrangeImpedanceStructure();

@@ -33,26 +33,7 @@ void TForm1::Button1Click(TObject* Sender) {
   UpdateConductorTemp();
   WireVoltageDrop();
 
-  // Each test reads the index anew, as the routines never change it.
-  if (CalculatorIndex == 0) SolveBandwidth(Sender);
-  if (CalculatorIndex == 1) SolveConductorImpedance(Sender);
-  if (CalculatorIndex == 2) SolveConductorProperties(Sender);
-  if (CalculatorIndex == 3) SolveConversion(Sender);
-  if (CalculatorIndex == 4) SolveDifferentialPairs(Sender);
-  if (CalculatorIndex == 5) SolveEmbeddedResistor(Sender);
-  if (CalculatorIndex == 6) SolveErEffective(Sender);
-  if (CalculatorIndex == 7) SolveFusingCurrent(Sender);
-  if (CalculatorIndex == 8) SolveMechanical(Sender);
-  if (CalculatorIndex == 9) SolveConductorSpacing(Sender);
-  if (CalculatorIndex == 10) SolveOhmsLaw(Sender);
-  if (CalculatorIndex == 11) SolvePadstack(Sender);
-  if (CalculatorIndex == 12) SolvePdn(Sender);
-  if (CalculatorIndex == 13) SolvePlanarInductor(Sender);
-  if (CalculatorIndex == 14) SolvePpmCalculator(Sender);
-  if (CalculatorIndex == 15) SolveThermal(Sender);
-  if (CalculatorIndex == 16) SolveViaProperties(Sender);
-  if (CalculatorIndex == 17) SolveWavelength(Sender);
-  if (CalculatorIndex == 18) SolveReactance(Sender);
+  (this->*Row(CalculatorIndex).solve)(Sender);
 }
 
 void TForm1::ReadTempRise() {
@@ -94,8 +75,8 @@ void TForm1::UpdateConductorTemp() {
   ConductorTempTextC = Format("%0.1fC", ConductorTemp);
   ConductorTempF = ConductorTemp * 1.8 + 32;
   ConductorTempTextF = Format("%0.1fF", ConductorTempF);
-  const int tab = TabControl1->TabIndex();
-  if (tab == 2 || tab == 16) {
+  const Calculator tab = TabCalculator();
+  if (tab == Calculator::ConductorProperties || tab == Calculator::ViaProperties) {
     if (RadioGroup6->ItemIndex() == 0) Label27->SetCaption(Shown(ConductorTempTextF));
     if (RadioGroup6->ItemIndex() == 1) Label27->SetCaption(Shown(ConductorTempTextC));
   } else {

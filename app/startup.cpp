@@ -61,7 +61,7 @@ void TForm1::Button3Click(TObject* Sender) {
     }
   }
 
-  if (TabControl1->TabIndex() == 2) {
+  if (TabCalculator() == Calculator::ConductorProperties) {
     RadioGroup5->Items().Clear();
     if (RadioGroup6->ItemIndex() == 0) {
       RadioGroup5->Items().Add("1oz");

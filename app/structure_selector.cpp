@@ -13,12 +13,9 @@ namespace trellis {
 using vcl::TObject;
 
 void TForm1::RadioGroup3Click(TObject* Sender) {
-  const int tab = TabControl1->TabIndex();
-  if (tab == 16) ArrangeViaLayerSet();
-  if (tab == 1) ArrangeImpedanceStructure();
-  if (tab == 4) ArrangeDifferentialMode();
-  if (tab == 2) ArrangeConductorLayer();
-  if (tab == 13) ArrangeInductorGeometry();
+  if (const auto tab = CalculatorOfNumber(TabControl1->TabIndex())) {
+    if (auto arrange = Row(*tab).selector.arrange) (this->*arrange)();
+  }
   Button1Click(Sender);
 }
 

@@ -173,7 +173,7 @@ void TForm1::RadioGroup6Click(TObject* Sender) {
   }
   RadioGroup4->SetItemIndex(baseWeight);
 
-  if (TabControl1->TabIndex() == 16) {
+  if (TabCalculator() == Calculator::ViaProperties) {
     const int mode = RadioGroup5->ItemIndex();
     Refill(RadioGroup5, {"Via Properties", "Via Stub Length"});
     RadioGroup5->SetItemIndex(mode == 1 ? 1 : 0);

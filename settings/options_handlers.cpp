@@ -19,8 +19,8 @@ void TForm6::RadioGroup1Click(TObject*) {
   const int m = RadioGroup1->ItemIndex();
   if (m < 0 || m > 2) return;
   TForm1& f = *Form1;
-  const int tab = f.TabControl1->TabIndex();
-  if (tab == 16) {
+  const Calculator tab = f.TabCalculator();
+  if (tab == Calculator::ViaProperties) {
     // The via height enters the single via's current only with the modifiers.
     const int mode = f.RadioGroup5->ItemIndex();
     int enable = -1;
@@ -52,7 +52,7 @@ void TForm6::RadioGroup1Click(TObject*) {
     f.RadioGroup15->SetItemIndex(0);
     f.RadioGroup15->SetEnabled(false);
   }
-  if (tab == 2) {
+  if (tab == Calculator::ConductorProperties) {
     if (f.RadioGroup2->ItemIndex() == 0) f.RadioGroup5->SetEnabled(false);
     if (m == 0 && f.RadioGroup2->ItemIndex() == 1) f.RadioGroup5->SetEnabled(true);
   }
@@ -132,24 +132,24 @@ void TForm6::CheckBox1Click(TObject*) {
     WriteSetting("Manual_Copper_Weight", "0");
     return;
   }
-  const int tab = f.TabControl1->TabIndex();
+  const Calculator tab = f.TabCalculator();
   const int structure = f.RadioGroup3->ItemIndex();
   bool base = false, plating = false;
   switch (tab) {
-    case 1:
+    case Calculator::ConductorImpedance:
       base = true;
       plating = structure == 0;
       break;
-    case 2:
+    case Calculator::ConductorProperties:
       base = true;
       plating = structure == 1;
       break;
-    case 4:
+    case Calculator::DifferentialPairs:
       base = true;
       plating = structure == 0;
       break;
-    case 6:
-    case 7:
+    case Calculator::ErEffective:
+    case Calculator::FusingCurrent:
       base = plating = true;
       break;
     default:

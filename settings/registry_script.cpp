@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <utility>
 
+#include "app/calculators.h"
 #include "settings/settings_store.h"
 
 namespace trellis {
@@ -79,12 +80,13 @@ std::string ReadValue(std::string_view line, std::string& name, std::string& val
 
 const std::string& RegistryScriptText() {
   static const std::string text = [] {
+    static const std::string program = ProgramText(kDefaultCalculator);
     static const std::pair<const char*, const char*> values[] = {
-        {"Conductor_Reduction", "100"}, {"IPC_Version", "0"},        {"Derating", "1"},
-        {"Manual_Copper_Weight", "0"},  {"Program", "16"},           {"Units", "0"},
-        {"Via_Height_Enable", "1"},     {"Registry_Status", "0"},    {"Base_Weight", "1"},
-        {"Plate_Weight", "2"},          {"TH_Via_AR_Setting", "10"}, {"UVia_AR_Setting", "1"},
-        {"Trellis_Theme", "2"},         {"File_Index", "1"},         {"Microns", "0"},
+        {"Conductor_Reduction", "100"}, {"IPC_Version", "0"},         {"Derating", "1"},
+        {"Manual_Copper_Weight", "0"},  {"Program", program.c_str()}, {"Units", "0"},
+        {"Via_Height_Enable", "1"},     {"Registry_Status", "0"},     {"Base_Weight", "1"},
+        {"Plate_Weight", "2"},          {"TH_Via_AR_Setting", "10"},  {"UVia_AR_Setting", "1"},
+        {"Trellis_Theme", "2"},         {"File_Index", "1"},          {"Microns", "0"},
     };
     std::string out = std::string(kHeader) + "\r\n\r\n";
     out += "[HKEY_CURRENT_USER\\SOFTWARE\\Orvane, Inc.]\r\n\r\n";

@@ -3,6 +3,7 @@
 #include <map>
 #include <optional>
 
+#include "app/calculators.h"
 #include "vcl/forms.h"
 
 namespace trellis {
@@ -10,7 +11,7 @@ namespace trellis {
 namespace {
 
 struct ValueRule {
-  const char* defaultText;
+  std::string defaultText;
   bool decimal;  // a decimal number rather than a whole one
   int min, max;  // accepted whole numbers
 };
@@ -19,7 +20,7 @@ const std::map<std::string, ValueRule>& Rules() {
   static const std::map<std::string, ValueRule> rules = {
       {"Registry_Status", {"0", false, -2147483647, 2147483647}},
       {"Units", {"0", false, 0, 1}},
-      {"Program", {"16", false, 0, 18}},
+      {"Program", {ProgramText(kDefaultCalculator), false, 0, kCalculatorCount - 1}},
       {"Manual_Copper_Weight", {"0", false, -2147483647, 2147483647}},
       {"IPC_Version", {"0", false, -2147483647, 2147483647}},
       {"Conductor_Reduction", {"100", false, -2147483647, 2147483647}},

@@ -114,7 +114,7 @@ void ArrangeDifferentialVia(TForm1& f) {
 
 // On the conductor tab the same group is the plane weight, which needs only a Solve.
 void TForm1::RadioGroup5Click(TObject* Sender) {
-  if (TabControl1->TabIndex() == 16) {
+  if (TabCalculator() == Calculator::ViaProperties) {
     if (RadioGroup5->ItemIndex() == 0) ArrangeSingleVia(*this);
     if (RadioGroup5->ItemIndex() == 1) ArrangeDifferentialVia(*this);
   }

@@ -32,9 +32,9 @@ BENCHMARK(BM_Solve)->Unit(benchmark::kMicrosecond);
 
 // One Solve pass of a calculator, started with the stored "Program" so the
 // panel is the calculator's own from the first pass.
-void SolveCalculator(benchmark::State& state, const char* program) {
+void SolveCalculator(benchmark::State& state, trellis::Calculator calculator) {
   trellis::testing::HarnessOptions options;
-  options.settings["Program"] = program;
+  options.settings["Program"] = trellis::ProgramText(calculator);
   Harness h(options);
   h.Start();
   auto& f = h.Main();
@@ -43,9 +43,12 @@ void SolveCalculator(benchmark::State& state, const char* program) {
   }
   state.counters["solves"] = static_cast<double>(f.SolveCount);
 }
-BENCHMARK_CAPTURE(SolveCalculator, conductor_properties, "2")->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(SolveCalculator, via_properties, "16")->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(SolveCalculator, padstack, "11")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(SolveCalculator, conductor_properties, trellis::Calculator::ConductorProperties)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(SolveCalculator, via_properties, trellis::Calculator::ViaProperties)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(SolveCalculator, padstack, trellis::Calculator::Padstack)
+    ->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

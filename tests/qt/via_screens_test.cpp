@@ -17,7 +17,7 @@ class ViaScreens : public testing::ScreensFixture {};
 class SolvedViaScreens : public testing::SolvedScreensFixture {};
 
 TEST_F(SolvedViaScreens, EachLayerSetAndTheDifferentialVia) {
-  ASSERT_EQ(main->TabControl1->TabIndex(), 16);
+  ASSERT_EQ(main->TabControl1->TabIndex(), Number(Calculator::ViaProperties));
   EXPECT_EQ(main->Edit10->Text(), "1.9785 Amps");
   SaveClientArea("solved_GroupBox1_multilayer.png");
 

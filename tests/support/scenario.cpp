@@ -883,7 +883,7 @@ class Run {
     TForm1& f = Main();
     const std::map<std::string, std::function<std::variant<double, std::string>()>> values = {
         {"SolveCount", [&] { return static_cast<double>(f.SolveCount); }},
-        {"CalculatorIndex", [&] { return static_cast<double>(f.CalculatorIndex); }},
+        {"CalculatorIndex", [&] { return static_cast<double>(Number(f.CalculatorIndex)); }},
         {"TempRise", [&] { return f.TempRise; }},
         {"TempRiseF", [&] { return f.TempRiseF; }},
         {"AmbientTemp", [&] { return f.AmbientTemp; }},

@@ -164,7 +164,7 @@ void CheckOptions(TForm1& f, int k) {
     EXPECT_TRUE(f.Button1->Enabled());
   }
   EXPECT_EQ(f.TabControl1->TabIndex(), k);
-  EXPECT_EQ(f.CalculatorIndex, k);
+  EXPECT_EQ(trellis::Number(f.CalculatorIndex), k);
 }
 
 void CheckInformation(TForm1& f, int k) {
