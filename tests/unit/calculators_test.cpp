@@ -11,6 +11,7 @@
 
 #include "app/form1.h"
 #include "tests/support/harness.h"
+#include "vcl/layout.h"
 #include "vcl/resources.h"
 
 namespace {
@@ -26,11 +27,8 @@ using trellis::testing::HarnessOptions;
 std::string Name(Calculator c) { return "calculator " + std::to_string(Number(c)); }
 
 // "object GroupBox6: TGroupBox" gives "GroupBox6".
-std::string RootObject(std::string_view layout) {
-  const std::string_view prefix = "object ";
-  if (!layout.starts_with(prefix)) return {};
-  layout.remove_prefix(prefix.size());
-  return std::string(layout.substr(0, layout.find(':')));
+std::string RootObject(const std::string& layout) {
+  return vcl::ParseLayout(vcl::LayoutResource(layout), layout).name;
 }
 
 // Only the selected calculator's panel is shown, its tab is up and it is stored.
@@ -76,7 +74,7 @@ TEST(Calculators, PanelsAreTheirLayoutsRootsLoadedInOrder) {
     SCOPED_TRACE(Name(r.id));
     vcl::TGroupBox* panel = f.*r.panel;
     ASSERT_NE(panel, nullptr);
-    EXPECT_EQ(panel->Name, RootObject(vcl::LayoutResource(r.layout)));
+    EXPECT_EQ(panel->Name, RootObject(r.layout));
     EXPECT_EQ(panel->Parent(), f.Panel1);
     panels.insert(panel->Name);
   }
