@@ -134,7 +134,7 @@ const std::array<CalculatorRow, kCalculatorCount>& CalculatorTable() {
   return table;
 }
 
-const CalculatorRow& Row(Calculator c) {
+const CalculatorRow& RowOf(Calculator c) {
   const auto& table = CalculatorTable();
   const int n = Number(c);
   if (n < 0 || n >= kCalculatorCount || table[n].id != c)

@@ -104,7 +104,7 @@ struct CalculatorRow {
 // The rows, in calculator-number order.
 const std::array<CalculatorRow, kCalculatorCount>& CalculatorTable();
 // One row; raises std::out_of_range for a value outside the enumeration.
-const CalculatorRow& Row(Calculator c);
+const CalculatorRow& RowOf(Calculator c);
 
 // The panels' layouts in the order the main window loads them.
 const std::array<Calculator, kCalculatorCount>& PanelLoadOrder();

@@ -12,7 +12,7 @@ TForm1::TForm1() : vcl::TForm("TForm1") {
   BindPublished();
   LoadLayout("Form1");
   // The nineteen panels lie on one another inside Panel1.
-  for (Calculator c : PanelLoadOrder()) LoadLayout(Row(c).layout, "Panel1");
+  for (Calculator c : PanelLoadOrder()) LoadLayout(RowOf(c).layout, "Panel1");
   FinishLoading();
 }
 

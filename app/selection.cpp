@@ -23,7 +23,7 @@ Calculator TForm1::TabCalculator() const {
 }
 
 void TForm1::SelectCalculator(Calculator k, TObject* Sender) {
-  const CalculatorRow& row = Row(k);
+  const CalculatorRow& row = RowOf(k);
   CalculatorIndex = k;
 
   if (k == Calculator::ViaProperties) {
@@ -157,7 +157,7 @@ void TForm1::ApplyInformationState(Calculator k) {
   for (vcl::TControl* c : std::initializer_list<vcl::TControl*>{Label55, Label56, Label319, Label23,
                                                                 Label27, Label350})
     c->SetEnabled(true);
-  const InformationRow& info = Row(k).information;
+  const InformationRow& info = RowOf(k).information;
   if (!info.temperature) {
     for (vcl::TControl* c : std::initializer_list<vcl::TControl*>{Label23, Label27})
       c->SetVisible(false);

@@ -33,7 +33,7 @@ void TForm1::Button1Click(TObject* Sender) {
   UpdateConductorTemp();
   WireVoltageDrop();
 
-  (this->*Row(CalculatorIndex).solve)(Sender);
+  (this->*RowOf(CalculatorIndex).solve)(Sender);
 }
 
 void TForm1::ReadTempRise() {

@@ -14,7 +14,7 @@ using vcl::TObject;
 
 void TForm1::RadioGroup3Click(TObject* Sender) {
   if (const auto tab = CalculatorOfNumber(TabControl1->TabIndex())) {
-    if (auto arrange = Row(*tab).selector.arrange) (this->*arrange)();
+    if (auto arrange = RowOf(*tab).selector.arrange) (this->*arrange)();
   }
   Button1Click(Sender);
 }

@@ -1,5 +1,6 @@
 #include "app/form1.h"
 #include "app/program.h"
+#include "app/range_check.h"
 #include "calc/conductor/copper.h"
 #include "calc/conductor/ipc_current.h"
 #include "settings/options_form.h"
@@ -13,73 +14,70 @@ namespace {
 
 constexpr double kSqMilsPerSqMm = 1550.0;
 
-// A range message and its box reset. Texts that quote a decimal number come in
-// a point and a comma form; one without a comma form always shows.
-struct RangeText {
-  const char* point;
-  const char* comma = nullptr;
+using range::Row;
+using range::Test;
+constexpr range::Under kAnyFlag = range::Under::AnyFlag, kKnownFlag = range::Under::KnownFlag;
+
+// The range checks, per unit: mils, millimetres, micrometres (metric bounds
+// are millimetres, micrometre inputs being divided by 1000 before the test).
+// Texts that quote a decimal number follow the flag; the others always show.
+// The pass goes on with what it read.
+const Row kLengthRows[] = {
+    {.test = Test::Above,
+     .forms =
+         {{{kAnyFlag,
+            1200000,
+            {"Max conductor length can't be greater than 1200000mils"},
+            {"1200000"}},
+           {kAnyFlag, 30480, {"Max conductor length can't be greater than 30480mm"}, {"30480"}},
+           {kAnyFlag,
+            30480,
+            {"Max conductor length can't be greater than 30480000um"},
+            {"30480000"}}}}},
+    {.test = Test::Below,
+     .forms = {{{kAnyFlag, 1, {"Minimum conductor length can't be less than 1mil"}, {"1"}},
+                {kKnownFlag,
+                 0.0254,
+                 {"Minimum conductor length can't be less than 0.0254mm",
+                  "Minimum conductor length can't be less than 0,0254mm"},
+                 {"0.0254", "0,0254"}},
+                {kKnownFlag,
+                 0.0254,
+                 {"Minimum conductor length can't be less than 25.4um",
+                  "Minimum conductor length can't be less than 25,4um"},
+                 {"25.4", "25,4"}}}}},
 };
 
-struct RangeCheck {
-  double bound;
-  RangeText message;
-  RangeText reset;
-};
+const Row kBoardRow = {.test = Test::Below,
+                       .forms = {{{kAnyFlag, 1, {"PCB Thickness can't be less than 1mil"}, {"1"}},
+                                  {kKnownFlag,
+                                   0.0254,
+                                   {"PCB Thickness can't be less than 0.0254mm",
+                                    "PCB Thickness can't be less than 0,0254mm"},
+                                   {"0.0254", "0,0254"}},
+                                  {kKnownFlag,
+                                   0.0254,
+                                   {"PCB Thickness can't be less than 25.4um",
+                                    "PCB Thickness can't be less than 25,4um"},
+                                   {"25.4", "25,4"}}}}};
 
-// The limits of one unit form; metric bounds are millimetres, micrometre
-// inputs having been divided by 1000 before the test.
-struct UnitLimits {
-  RangeCheck maxLength, minLength, minBoard, minPlane;
-};
+const Row kParallelRow = {
+    .test = Test::Below,
+    .forms = range::InEveryUnit(
+        {kAnyFlag, 2, {"Parallel conductor count can't be less than 2"}, {"2"}})};
 
-const RangeCheck kMinParallel = {2, {"Parallel conductor count can't be less than 2"}, {"2"}};
-
-const UnitLimits kImperial = {
-    {1200000, {"Max conductor length can't be greater than 1200000mils"}, {"1200000"}},
-    {1, {"Minimum conductor length can't be less than 1mil"}, {"1"}},
-    {1, {"PCB Thickness can't be less than 1mil"}, {"1"}},
-    {1, {"Plane distance can't be less than 1mil"}, {"1"}},
-};
-
-const UnitLimits kMillimetres = {
-    {30480, {"Max conductor length can't be greater than 30480mm"}, {"30480"}},
-    {0.0254,
-     {"Minimum conductor length can't be less than 0.0254mm",
-      "Minimum conductor length can't be less than 0,0254mm"},
-     {"0.0254", "0,0254"}},
-    {0.0254,
-     {"PCB Thickness can't be less than 0.0254mm", "PCB Thickness can't be less than 0,0254mm"},
-     {"0.0254", "0,0254"}},
-    {0.0254,
-     {"Plane distance can't be less than 0.0254mm", "Plane distance can't be less than 0,0254mm"},
-     {"0.0254", "0,0254"}},
-};
-
-const UnitLimits kMicrometres = {
-    {30480, {"Max conductor length can't be greater than 30480000um"}, {"30480000"}},
-    {0.0254,
-     {"Minimum conductor length can't be less than 25.4um",
-      "Minimum conductor length can't be less than 25,4um"},
-     {"25.4", "25,4"}},
-    {0.0254,
-     {"PCB Thickness can't be less than 25.4um", "PCB Thickness can't be less than 25,4um"},
-     {"25.4", "25,4"}},
-    {0.0254,
-     {"Plane distance can't be less than 25.4um", "Plane distance can't be less than 25,4um"},
-     {"25.4", "25,4"}},
-};
-
-// Reports the rejected value and resets its box; the pass goes on with what it read.
-void Reject(const TForm1& f, const RangeCheck& check, vcl::TEdit* box) {
-  const bool oneForm = check.message.comma == nullptr;
-  if (oneForm || f.PointFlag()) {
-    vcl::ShowMessage(check.message.point);
-    box->SetText(check.reset.point);
-  } else if (f.CommaFlag()) {
-    vcl::ShowMessage(check.message.comma);
-    box->SetText(check.reset.comma);
-  }
-}
+const Row kPlaneRow = {.test = Test::Below,
+                       .forms = {{{kAnyFlag, 1, {"Plane distance can't be less than 1mil"}, {"1"}},
+                                  {kKnownFlag,
+                                   0.0254,
+                                   {"Plane distance can't be less than 0.0254mm",
+                                    "Plane distance can't be less than 0,0254mm"},
+                                   {"0.0254", "0,0254"}},
+                                  {kKnownFlag,
+                                   0.0254,
+                                   {"Plane distance can't be less than 25.4um",
+                                    "Plane distance can't be less than 25,4um"},
+                                   {"25.4", "25,4"}}}}};
 
 }  // namespace
 
@@ -90,31 +88,34 @@ void TForm1::SolveConductorProperties(vcl::TObject* Sender) {
     if (RadioGroup6->ItemIndex() != (metric ? 1 : 0)) continue;
     const bool microns = metric && Form6->CheckBox3->Checked();
     const double scale = microns ? 1000.0 : 1.0;
-    const UnitLimits& limits = !metric ? kImperial : (microns ? kMicrometres : kMillimetres);
+    range::Checker checks(*this, Sender, range::UnitOf(*this));
 
     ReadTempRise();
     ReadAmbientTemp();
     UpdateConductorTemp();
-    ConductorLength = StrToFloat(Edit18->Text()) / scale;
+    range::Input length(Edit18, scale);
+    ConductorLength = length.Read();
     FixedModifier = 1.0;
-    if (ConductorLength > limits.maxLength.bound) Reject(*this, limits.maxLength, Edit18);
-    if (ConductorLength < limits.minLength.bound) Reject(*this, limits.minLength, Edit18);
+    checks.Check(length, kLengthRows);
 
     ReadCopperWeights(metric);
 
-    PcbThickness = StrToFloat(Edit126->Text()) / scale;
-    if (PcbThickness < limits.minBoard.bound) Reject(*this, limits.minBoard, Edit126);
+    range::Input board(Edit126, scale);
+    PcbThickness = board.Read();
+    checks.Check(board, kBoardRow);
 
     // Read whether or not the conductors are parallel.
-    ParallelCount = StrToFloat(Edit128->Text());
-    if (ParallelCount < kMinParallel.bound) Reject(*this, kMinParallel, Edit128);
+    range::Input count(Edit128);
+    ParallelCount = count.Read();
+    checks.Check(count, kParallelRow);
 
     BoardThicknessModifier = conductor::BoardThicknessModifier(PcbThickness, metric);
 
     if (RadioGroup2->ItemIndex() == 0) PlaneModifier = 1.0;
     if (RadioGroup2->ItemIndex() == 1) {
-      PlaneDistance = StrToFloat(Edit132->Text()) / scale;
-      if (PlaneDistance < limits.minPlane.bound) Reject(*this, limits.minPlane, Edit132);
+      range::Input plane(Edit132, scale);
+      PlaneDistance = plane.Read();
+      checks.Check(plane, kPlaneRow);
       // With no plane weight chosen the factor keeps its last value.
       const int weight = RadioGroup5->ItemIndex();
       if (weight == 0 || weight == 1)
@@ -133,16 +134,24 @@ void TForm1::SolveConductorProperties(vcl::TObject* Sender) {
     if (!metric) writeThickness();
 
     const bool solveForWidth = RadioGroup8->ItemIndex() == 1;
-    ConductorWidth = StrToFloat(Edit15->Text()) / scale;
-    if (RadioGroup8->ItemIndex() == 0 && ConductorWidth <= ConductorThickness) {
-      // The nested pass stores the reset width, which this pass goes on with;
-      // a reset that fails again (copper typed as 0) re-solves only once.
-      ResetAndResolve(
-          "conductor width", "Conductor width can't be less than or equal to conductor thickness",
-          Edit15,
-          vcl::FloatToStr(microns ? ConductorThickness * 1000 * 1.5 : ConductorThickness * 1.5),
-          Sender);
-    }
+    range::Input width(Edit15, scale);
+    ConductorWidth = width.Read();
+    // The nested pass stores the reset width, which this pass goes on with;
+    // a reset that fails again (copper typed as 0) re-solves only once.
+    const Row widthRow = {
+        .test = Test::AtMost,
+        .forms = range::InEveryUnit(
+            {kAnyFlag,
+             ConductorThickness,
+             {"Conductor width can't be less than or equal to conductor thickness"}}),
+        .derived =
+            [&](std::span<const Row>) {
+              return vcl::FloatToStr(microns ? ConductorThickness * 1000 * 1.5
+                                             : ConductorThickness * 1.5);
+            },
+        .resolve = "conductor width",
+        .applies = RadioGroup8->ItemIndex() == 0};
+    checks.Check(width, widthRow);
 
     const bool parallel = RadioGroup15->ItemIndex() == 1;
     if (auto a = conductor::EtchedCrossSection(Form6->RadioGroup2->ItemIndex(), ConductorWidth,

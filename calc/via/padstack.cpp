@@ -1,16 +1,21 @@
 // The padstack calculator: pads around a hole, conductors between pads or
 // lands, and the drill for a rectangular pin.
+#include <array>
 #include <cmath>
+#include <span>
 #include <string>
 
 #include "app/form1.h"
 #include "app/program.h"
+#include "app/range_check.h"
 #include "calc/via/padstack_values.h"
 #include "settings/options_form.h"
 #include "vcl/arrange.h"
 
 namespace trellis {
 
+using range::Row;
+using range::Test;
 using vcl::Format;
 using vcl::StrToFloat;
 using vcl::TEdit;
@@ -40,6 +45,7 @@ struct PadstackPass {
         microns(form.RadioGroup6->ItemIndex() == 1 && Form6->CheckBox3->Checked()) {}
 
   PadstackUnit Unit() const { return imperial ? PadstackUnit::Mils : PadstackUnit::Millimetres; }
+  double Scale() const { return microns ? 1000 : 1; }
 
   // Micrometre boxes are read as millimetres, so the metric arithmetic is one.
   double Read(TEdit* box) const {
@@ -57,18 +63,87 @@ struct PadstackPass {
   // text, raised in its last digit when reading it back would fall short, so
   // the re-solve does not reject it again.
   std::string ResetNotBelow(double limit) const {
-    const double shown = microns ? limit * 1000 : limit;
-    std::string text = vcl::FloatToStr(shown);
-    if (!std::isfinite(shown) || shown == 0) return text;
-    const double step = std::pow(10.0, std::floor(std::log10(std::fabs(shown))) - 14);
-    for (int i = 0; i < 4; ++i) {
-      double back = StrToFloat(text);
-      if ((microns ? back / 1000 : back) >= limit) break;
-      text = vcl::FloatToStr(back + step);
-    }
-    return text;
+    return range::PassingText(microns ? limit * 1000 : limit,
+                              [&](double back) { return (microns ? back / 1000 : back) >= limit; });
   }
 };
+
+constexpr range::Under kAnyFlag = range::Under::AnyFlag, kKnownFlag = range::Under::KnownFlag;
+
+// The padstack's range checks: each reports, resets its box and re-solves
+// once; the pass goes on with the kept values or the locals it read.
+Row BelowZero(const char* check, const char* message) {
+  return {.test = Test::Below,
+          .forms = range::InEveryUnit({kAnyFlag, 0, {message}, {"0"}}),
+          .resolve = check};
+}
+const Row kRingRow =
+    BelowZero("padstack ring", "Annular ring should be greater than zero for plated holes.");
+const Row kIsolationRow =
+    BelowZero("padstack isolation",
+              "Isolation width should be greater than zero for plated holes with thermal reliefs.");
+const Row kWidthRow = BelowZero("padstack width", "Conductor width should be greater than zero.");
+const Row kSpacingRow =
+    BelowZero("padstack spacing", "Spacing constraint should be at least zero.");
+const Row kLandRow = BelowZero("padstack land", "Land diameter should be greater than zero.");
+const Row kLandSpacingRow =
+    BelowZero("padstack land spacing", "Spacing constraint should be at least zero.");
+const Row kSideARow = BelowZero("padstack side a", "Side a should be greater than zero.");
+const Row kSideBRow = BelowZero("padstack side b", "Side b should be greater than zero.");
+
+// The hole of a thru-hole pad, per unit: mils, millimetres, micrometres.
+// Metric messages that quote a fraction follow the flag; under an unknown
+// flag they neither show nor reset.
+std::array<Row, 2> HoleRows(bool plated) {
+  return {{
+      {.test = Test::Below,
+       .forms = {{{kAnyFlag,
+                   1,
+                   {plated ? "Hole diameter can't be less than 1mil."
+                           : "Hole diameter can't be less than 1mil..."},
+                   {"1"}},
+                  {kKnownFlag,
+                   0.0254,
+                   {"Hole diameter can't be less than 0.0254mm",
+                    "Hole diameter can't be less than 0,0254mm"},
+                   {"0.0254", "0,0254"}},
+                  {kKnownFlag,
+                   0.0254,
+                   {"Hole diameter can't be less than 25.4um",
+                    "Hole diameter can't be less than 25,4um"},
+                   {"25.4", "25,4"}}}},
+       .resolve = "padstack hole min"},
+      {.test = Test::Above,
+       .forms = {{{kAnyFlag,
+                   250,
+                   {plated ? "Hole diameter can't be greater than 250mils. Holes larger the "
+                             "250mils usually need to be routed out."
+                           : "Hole diameter can't be greater than 250mils. Holes larger the "
+                             "250mils need to be routed out"},
+                   {"250"}},
+                  {kKnownFlag,
+                   6.35,
+                   {"Hole diameter can't be greater than 6.35mm. Holes larger the 6.35mm "
+                    "usually need to be routed out",
+                    "Hole diameter can't be greater than 6,35mm. Holes larger the 6,35mm "
+                    "usually need to be routed out"},
+                   {"6.35", "6,35"}},
+                  {kAnyFlag,
+                   6.35,
+                   {"Hole diameter can't be greater than 6350um. Holes larger the 6350um "
+                    "usually need to be routed out"},
+                   {"6350"}}}},
+       .resolve = "padstack hole max"},
+  }};
+}
+
+// A pitch that must not fall below `least`: reset to the passing text of it.
+Row PitchRow(const PadstackPass& p, const char* check, const char* message, double least) {
+  return {.test = Test::Below,
+          .forms = range::InEveryUnit({kAnyFlag, least, {message}}),
+          .derived = [&p, least](std::span<const Row>) { return p.ResetNotBelow(least); },
+          .resolve = check};
+}
 
 struct Spoke {
   double mils, mm;
@@ -108,73 +183,26 @@ void TForm1::SolvePadstack(TObject* Sender) {
   const PadstackPass p(*this);
   const int type = RadioGroup14->ItemIndex();
   PadstackValues& k = Padstack;
+  range::Checker checks(*this, Sender, range::UnitOf(*this));
 
   if (type == 0) {
     if (Edit34->Text() != "N/A") {
-      const double ring = p.Read(Edit34);
-      k.AnnularRing = ring;
+      range::Input ring(Edit34, p.Scale());
+      k.AnnularRing = ring.Read();
       k.RingUnit = p.Unit();
-      if (ring < 0)
-        ResetAndResolve("padstack ring",
-                        "Annular ring should be greater than zero for plated holes.", Edit34, "0",
-                        Sender);
+      checks.Check(ring, kRingRow);
     }
     if (Edit35->Text() != "N/A") {
-      const double isolation = p.Read(Edit35);
-      k.IsolationWidth = isolation;
+      range::Input isolation(Edit35, p.Scale());
+      k.IsolationWidth = isolation.Read();
       k.IsolationUnit = p.Unit();
-      if (isolation < 0)
-        ResetAndResolve(
-            "padstack isolation",
-            "Isolation width should be greater than zero for plated holes with thermal reliefs.",
-            Edit35, "0", Sender);
+      checks.Check(isolation, kIsolationRow);
     }
 
     const bool plated = RadioGroup7->ItemIndex() == 0;
-    const double hole = p.Read(Edit33);
-    k.HoleDiameter = hole;
-    if (p.imperial) {
-      if (hole < 1)
-        ResetAndResolve("padstack hole min",
-                        plated ? "Hole diameter can't be less than 1mil."
-                               : "Hole diameter can't be less than 1mil...",
-                        Edit33, "1", Sender);
-      if (hole > 250)
-        ResetAndResolve("padstack hole max",
-                        plated ? "Hole diameter can't be greater than 250mils. Holes larger the "
-                                 "250mils usually need to be routed out."
-                               : "Hole diameter can't be greater than 250mils. Holes larger the "
-                                 "250mils need to be routed out",
-                        Edit33, "250", Sender);
-    } else {
-      // Messages that quote a fraction follow the flag; under an unknown flag
-      // they neither show nor reset.
-      const bool known = PointFlag() || CommaFlag();
-      if (hole < 0.0254 && known) {
-        if (p.microns)
-          ResetAndResolve("padstack hole min", Shown("Hole diameter can't be less than 25.4um"),
-                          Edit33, Shown("25.4"), Sender);
-        else
-          ResetAndResolve("padstack hole min",
-                          CommaFlag() ? "Hole diameter can't be less than 0,0254mm"
-                                      : "Hole diameter can't be less than 0.0254mm",
-                          Edit33, Shown("0.0254"), Sender);
-      }
-      if (hole > 6.35) {
-        if (p.microns)
-          ResetAndResolve("padstack hole max",
-                          "Hole diameter can't be greater than 6350um. Holes larger the 6350um "
-                          "usually need to be routed out",
-                          Edit33, "6350", Sender);
-        else if (known)
-          ResetAndResolve("padstack hole max",
-                          CommaFlag() ? "Hole diameter can't be greater than 6,35mm. Holes larger "
-                                        "the 6,35mm usually need to be routed out"
-                                      : "Hole diameter can't be greater than 6.35mm. Holes larger "
-                                        "the 6.35mm usually need to be routed out",
-                          Edit33, Shown("6.35"), Sender);
-      }
-    }
+    range::Input hole(Edit33, p.Scale());
+    k.HoleDiameter = hole.Read();
+    checks.Check(hole, HoleRows(plated));
 
     // From here on the kept values: a re-solve above has left the corrected ones.
     const double h = k.HoleDiameter;
@@ -219,7 +247,9 @@ void TForm1::SolvePadstack(TObject* Sender) {
   if (type == 2 || type == 4) {
     // Locals only: a re-solve rewrites every text, while the warning below
     // still judges the values this pass was given.
-    const double pitch = p.Read(Edit33), width = p.Read(Edit34), spacing = p.Read(Edit35);
+    range::Input pitchBox(Edit33, p.Scale()), widthBox(Edit34, p.Scale()),
+        spacingBox(Edit35, p.Scale());
+    const double pitch = pitchBox.Read(), width = widthBox.Read(), spacing = spacingBox.Read();
     const double hole = p.Read(Edit211), ring = p.Read(Edit213);
     const double minPad = hole + 2 * ring;
     const bool two = type == 4;
@@ -233,17 +263,12 @@ void TForm1::SolvePadstack(TObject* Sender) {
     Edit36->SetText(two ? p.Text(maxPad, "%.2f mils", "%.4f mm", "%.2f um")
                         : p.Text(maxPad, "%.2f mils", "%.3f mm", "%.2f um"));
     Edit37->SetText(p.Text((maxPad - hole) / 2, "%.2f mils", "%.4f mm", "%.2f um"));
-    if (width < 0)
-      ResetAndResolve("padstack width", "Conductor width should be greater than zero.", Edit34, "0",
-                      Sender);
-    if (spacing < 0)
-      ResetAndResolve("padstack spacing", "Spacing constraint should be at least zero.", Edit35,
-                      "0", Sender);
-    if (minPad > pitch)
-      ResetAndResolve("padstack pitch",
-                      "Distance between pads cannont be less than the hole diameter + annular "
-                      "ring x2.",
-                      Edit33, p.ResetNotBelow(minPad), Sender);
+    checks.Check(widthBox, kWidthRow);
+    checks.Check(spacingBox, kSpacingRow);
+    checks.Check(pitchBox, PitchRow(p, "padstack pitch",
+                                    "Distance between pads cannont be less than the hole "
+                                    "diameter + annular ring x2.",
+                                    minPad));
     const bool impossible = minPad > maxPad;
     Edit36->SetFontColor(impossible ? vcl::clRed : vcl::clNavy);
     Edit37->SetFontColor(impossible ? vcl::clRed : vcl::clNavy);
@@ -254,20 +279,15 @@ void TForm1::SolvePadstack(TObject* Sender) {
     Edit36->SetFontColor(vcl::clNavy);
     Edit37->SetFontColor(vcl::clNavy);
     Memo3->SetVisible(false);
-    k.LandPitch = p.Read(Edit33);
-    k.LandDiameter = p.Read(Edit34);
-    k.LandSpacing = p.Read(Edit35);
-    const double pitch = k.LandPitch, land = k.LandDiameter, spacing = k.LandSpacing;
-    if (pitch < land)
-      ResetAndResolve("padstack land pitch",
-                      "Distance between lands cannont be less than the land diameter.", Edit33,
-                      p.ResetNotBelow(land), Sender);
-    if (land < 0)
-      ResetAndResolve("padstack land", "Land diameter should be greater than zero.", Edit34, "0",
-                      Sender);
-    if (spacing < 0)
-      ResetAndResolve("padstack land spacing", "Spacing constraint should be at least zero.",
-                      Edit35, "0", Sender);
+    range::Input pitch(Edit33, p.Scale()), land(Edit34, p.Scale()), spacing(Edit35, p.Scale());
+    k.LandPitch = pitch.Read();
+    k.LandDiameter = land.Read();
+    k.LandSpacing = spacing.Read();
+    checks.Check(pitch, PitchRow(p, "padstack land pitch",
+                                 "Distance between lands cannont be less than the land diameter.",
+                                 land.AsRead()));
+    checks.Check(land, kLandRow);
+    checks.Check(spacing, kLandSpacingRow);
     const double maxWidth = type == 3 ? k.LandPitch - k.LandDiameter - 2 * k.LandSpacing
                                       : (k.LandPitch - k.LandDiameter - 3 * k.LandSpacing) / 2;
     Edit36->SetText(p.Text(maxWidth, "%.3f mils", "%.4f mm", "%.2f um"));
@@ -281,15 +301,11 @@ void TForm1::SolvePadstack(TObject* Sender) {
     Edit36->SetFontColor(vcl::clNavy);
     Edit37->SetFontColor(vcl::clNavy);
     Memo3->SetVisible(false);
-    k.SideA = p.Read(Edit33);
-    k.SideB = p.Read(Edit34);
-    const double a = k.SideA, b = k.SideB;
-    if (a < 0)
-      ResetAndResolve("padstack side a", "Side a should be greater than zero.", Edit33, "0",
-                      Sender);
-    if (b < 0)
-      ResetAndResolve("padstack side b", "Side b should be greater than zero.", Edit34, "0",
-                      Sender);
+    range::Input a(Edit33, p.Scale()), b(Edit34, p.Scale());
+    k.SideA = a.Read();
+    k.SideB = b.Read();
+    checks.Check(a, kSideARow);
+    checks.Check(b, kSideBRow);
     const double c = vcl::Sqrt(k.SideA * k.SideA + k.SideB * k.SideB);
     Edit36->SetText(p.Text(c, "%.2f mils", "%.3f mm", "%.2f um"));
     // Drills come in whole mils, or in micrometres in metric.

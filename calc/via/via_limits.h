@@ -1,10 +1,12 @@
-// The via calculator's input limits: a value out of range shows its message and
-// its box is reset; the pass goes on and reads the box again.
+// The via calculator's input limits, as rows of range checks: a value out of
+// range shows its message and its box is reset; the pass goes on and reads the
+// box again.
 #pragma once
 
-#include <functional>
+#include <span>
 #include <string>
 
+#include "app/range_check.h"
 #include "vcl/controls.h"
 
 namespace trellis {
@@ -12,13 +14,13 @@ namespace trellis {
 class TForm1;
 
 // The unit the via's length boxes are typed in.
-enum class ViaUnit { Mils, Millimetres, Micrometres };
+using ViaUnit = range::Unit;
 
 class ViaInputLimits {
  public:
   explicit ViaInputLimits(TForm1& form);
 
-  ViaUnit Unit() const { return unit_; }
+  ViaUnit Unit() const { return checks_.GetUnit(); }
   // A length box's number in mils, or in millimetres when metric (micrometres
   // are divided by 1000).
   double ReadLength(const vcl::TEdit* box) const;
@@ -36,24 +38,14 @@ class ViaInputLimits {
   void CheckSpacing(double hole);
   void CheckClearance(vcl::TEdit* box, double hole);
 
-  struct Row;
-  enum Input { kHole, kPad, kOpening, kHeight, kPlating, kEr, kCount, kInputs };
-
  private:
-  void Apply(const Row& row, int layerSet);
-  bool Fails(const Row& row, double value, bool asRead) const;
-  std::string DerivedReset(const Row& row, int layerSet) const;
-  std::string PassingText(double value, const std::function<bool(double)>& passes) const;
-  vcl::TEdit* Box(Input input) const;
-  double Scale(Input input) const;
-  void Read(Input input);
+  std::string Beyond(std::span<const range::Row> rows, const range::Input& target,
+                     const range::Input& source, double offset, double widest) const;
+  double LengthScale() const;
 
   TForm1& f_;
-  ViaUnit unit_;
-  bool point_, comma_;
-  // Per input: the number as read, and the number its box holds after a reset
-  // (both in mils or millimetres).
-  double read_[kInputs] = {}, now_[kInputs] = {};
+  range::Checker checks_;
+  range::Input hole_, pad_, opening_, height_, plating_, er_, count_;
 };
 
 }  // namespace trellis

@@ -81,7 +81,7 @@ TEST(Calculators, PanelsAreTheirLayoutsRootsLoadedInOrder) {
   EXPECT_EQ(panels.size(), CalculatorTable().size());
 
   std::vector<std::string> expected = {"Form1"};
-  for (Calculator c : trellis::PanelLoadOrder()) expected.push_back(trellis::Row(c).layout);
+  for (Calculator c : trellis::PanelLoadOrder()) expected.push_back(trellis::RowOf(c).layout);
   EXPECT_EQ(f.Layouts(), expected);
 }
 
@@ -97,7 +97,7 @@ TEST(Calculators, EachMenuHandlerSelectsItsCalculator) {
   walk.insert(walk.end(), walk.rbegin() + 1, walk.rend());
   for (Calculator c : walk) {
     SCOPED_TRACE(Name(c));
-    const CalculatorRow& r = trellis::Row(c);
+    const CalculatorRow& r = trellis::RowOf(c);
     EXPECT_NE(main.find(std::string("OnClick = ") + r.menuHandler + "\n"), std::string_view::npos);
     f.NotifyHandler(r.menuHandler)(nullptr);
     ExpectSelected(h, c);

@@ -1,0 +1,138 @@
+#include "app/range_check.h"
+
+#include <charconv>
+#include <cmath>
+
+#include "app/form1.h"
+#include "app/program.h"
+#include "settings/options_form.h"
+
+namespace trellis::range {
+
+Unit UnitOf(const TForm1& form) {
+  if (form.RadioGroup6->ItemIndex() != 1) return Unit::Mils;
+  return Form6->CheckBox3->Checked() ? Unit::Micrometres : Unit::Millimetres;
+}
+
+double Decimal(double value) {
+  char text[32];
+  const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::general, 15);
+  double back = value;
+  std::from_chars(text, end.ptr, back);
+  return back;
+}
+
+std::string PassingText(double value, const std::function<bool(double)>& passes) {
+  std::string text = vcl::FloatToStr(value);
+  if (!std::isfinite(value) || value == 0) return text;
+  const double step = std::pow(10.0, std::floor(std::log10(std::fabs(value))) - 14);
+  for (int i = 0; i < 4; ++i) {
+    double back = 0;
+    if (!vcl::TryStrToFloat(text, back) || passes(back)) break;
+    text = vcl::FloatToStr(back + step);
+  }
+  return text;
+}
+
+double Input::Read() {
+  const double v = vcl::StrToFloat(box_->Text()) / scale_;
+  read_ = now_ = decimal_ ? Decimal(v) : v;
+  isRead_ = true;
+  return read_;
+}
+
+bool Input::Compared(const std::string& text, double& value) const {
+  double back = 0;
+  if (!vcl::TryStrToFloat(text, back)) return false;
+  value = decimal_ ? Decimal(back / scale_) : back / scale_;
+  return true;
+}
+
+namespace {
+bool TestsText(Test test) { return test == Test::Empty || test == Test::NotANumber; }
+}  // namespace
+
+Checker::Checker(TForm1& form, vcl::TObject* sender, Unit unit)
+    : f_(form), sender_(sender), unit_(unit) {}
+
+bool Checker::Fails(const Row& row, const Form& form, double value, bool asRead) const {
+  double bound = form.bound;
+  if (row.over) {
+    const double sum = (asRead ? row.over->read_ : row.over->now_) + form.bound;
+    bound = row.over->decimal_ ? Decimal(sum) : sum;
+  }
+  switch (row.test) {
+    case Test::Above:
+      return value > bound;
+    case Test::AtLeast:
+      return value >= bound;
+    case Test::Below:
+      return value < bound;
+    case Test::AtMost:
+      return value <= bound;
+    case Test::Equal:
+      return value == bound;
+    case Test::Empty:
+    case Test::NotANumber:
+      break;
+  }
+  return false;
+}
+
+void Checker::Fire(Input& input, std::span<const Row> rows, const Row& row, const Form& form) {
+  const bool comma = f_.CommaFlag();
+  auto pick = [comma](const Texts& t) { return comma && t.comma ? t.comma : t.point; };
+  std::string message = pick(form.message);
+  if (form.under == Under::AnyFlagEchoed) {
+    message = form.message.point;
+    if (comma && form.message.comma) {
+      vcl::ShowMessage(message);
+      message = form.message.comma;
+    }
+  }
+  const bool resets = form.reset.point || row.derived;
+  const std::string text = form.reset.point ? pick(form.reset)
+                           : row.derived    ? row.derived(rows)
+                                            : "";
+
+  if (row.resolve && resets) {
+    f_.ResetAndResolve(row.resolve, message, input.box_, text, sender_);
+  } else {
+    vcl::ShowMessage(message);
+    if (resets) input.box_->SetText(text);
+  }
+  double back = 0;
+  if (resets && input.Compared(text, back)) input.now_ = back;
+  if (row.readAgain) input.Read();
+  if (row.endsPass) stopped_ = true;
+}
+
+double Checker::Check(Input& input, std::span<const Row> rows) {
+  const bool point = f_.PointFlag(), comma = f_.CommaFlag();
+  for (const Row& row : rows) {
+    if (stopped_) break;
+    const bool text = TestsText(row.test);
+    if (!text && !input.isRead_) input.Read();
+    const Form& form = row.forms[UnitIndex()];
+    if (!row.applies || !form.message.point) continue;
+    if (form.under == Under::KnownFlag && !point && !comma) continue;
+    double typed = 0;
+    const bool fails = row.test == Test::Empty ? input.box_->Text().empty()
+                       : row.test == Test::NotANumber
+                           ? !vcl::TryStrToFloat(input.box_->Text(), typed)
+                           : Fails(row, form, input.read_, true);
+    if (fails) Fire(input, rows, row, form);
+  }
+  return input.read_;
+}
+
+bool Checker::Passes(std::span<const Row> rows, double value) const {
+  for (const Row& row : rows) {
+    const Form& form = row.forms[UnitIndex()];
+    if (!row.applies || !form.message.point || TestsText(row.test)) continue;
+    if (Fails(row, form, value, false)) return false;
+  }
+  return true;
+}
+
+}  // namespace trellis::range
