@@ -1,8 +1,8 @@
 #include "app/form1.h"
 #include "app/program.h"
 #include "app/range_check.h"
-#include "calc/conductor/copper.h"
-#include "calc/conductor/ipc_current.h"
+#include "calc/conductor/conductor_items.h"
+#include "calc/conductor/conductor_model.h"
 #include "settings/options_form.h"
 
 namespace trellis {
@@ -117,13 +117,14 @@ void TForm1::SolveConductorProperties(vcl::TObject* Sender) {
       PlaneDistance = plane.Read();
       checks.Check(plane, kPlaneRow);
       // With no plane weight chosen the factor keeps its last value.
-      const int weight = RadioGroup5->ItemIndex();
-      if (weight == 0 || weight == 1)
-        PlaneModifier = conductor::PlaneModifier(PlaneDistance, weight, metric);
+      if (const auto weight = conductor::PlaneWeightOfItem(RadioGroup5->ItemIndex()))
+        PlaneModifier = conductor::PlaneModifier(PlaneDistance, *weight, metric);
     }
 
     // An inner conductor has the base copper only.
-    if (RadioGroup3->ItemIndex() == 0) PlatingThickness = 0;
+    if (conductor::ConductorLayerOfItem(RadioGroup3->ItemIndex()) ==
+        conductor::ConductorLayer::Internal)
+      PlatingThickness = 0;
     ConductorThickness = BaseCopperThickness + PlatingThickness;
     HalfThickness = ConductorThickness / 2;
     auto writeThickness = [&] {
@@ -154,9 +155,10 @@ void TForm1::SolveConductorProperties(vcl::TObject* Sender) {
     checks.Check(width, widthRow);
 
     const bool parallel = RadioGroup15->ItemIndex() == 1;
-    if (auto a = conductor::EtchedCrossSection(Form6->RadioGroup2->ItemIndex(), ConductorWidth,
-                                               ConductorThickness))
-      CrossSection = parallel ? *a * ParallelCount : *a;
+    if (const auto etch = conductor::EtchFactorOfItem(Form6->RadioGroup2->ItemIndex())) {
+      const double a = conductor::EtchedCrossSection(*etch, ConductorWidth, ConductorThickness);
+      CrossSection = parallel ? a * ParallelCount : a;
+    }
     auto writeCrossSection = [&] {
       if (!metric)
         Edit16->SetText(Shown(Format("%.2f Sq.mils", CrossSection)));
@@ -176,17 +178,17 @@ void TForm1::SolveConductorProperties(vcl::TObject* Sender) {
     // The model's area, square mils, in whichever mode this pass solves.
     double sqMils = metric ? CrossSectionSqMils : CrossSection;
 
-    const int version = Form6->RadioGroup1->ItemIndex();
-    if (version >= conductor::kIpc2152WithModifiers && version <= conductor::kIpc2221A) {
-      const conductor::IpcCoefficients k =
-          conductor::SelectIpcCoefficients(version, RadioGroup3->ItemIndex());
+    if (const auto item = conductor::IpcVersionOfItem(Form6->RadioGroup1->ItemIndex())) {
+      const conductor::IpcVersion version = *item;
+      const conductor::IpcCoefficients k = conductor::SelectIpcCoefficients(
+          version, conductor::IpcLayerOfItem(RadioGroup3->ItemIndex()));
       IpcK = k.k;
       IpcB = k.b;
       IpcC = k.c;
       const conductor::IpcModifiers m{AreaCorrection,   BoardThicknessModifier, PlaneModifier,
                                       MaterialModifier, FixedModifier,          parallel,
                                       ParallelCount};
-      if (version == conductor::kIpc2152WithModifiers || !solveForWidth) {
+      if (version == conductor::IpcVersion::Ipc2152WithModifiers || !solveForWidth) {
         ConductorCurrent = conductor::IpcCurrent(version, k, TempRise, sqMils, m);
         Edit17->SetText(Shown(Format("%.4f Amps", ConductorCurrent)));
       } else {
@@ -248,7 +250,7 @@ void TForm1::SolveConductorProperties(vcl::TObject* Sender) {
       Edit134->SetFontColor(SkinDepth < half ? vcl::clRed : vcl::clNavy);
     }
 
-    PowerDbm = 10 * vcl::Log10(PowerDissipation / 0.001);
+    PowerDbm = conductor::PowerDbm(PowerDissipation);
     Edit135->SetText(Shown(Format("%.4f dBm", PowerDbm)));
 
     Label72->SetCaption(

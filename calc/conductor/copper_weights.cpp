@@ -1,6 +1,7 @@
 #include "app/form1.h"
 #include "app/program.h"
-#include "calc/conductor/copper.h"
+#include "calc/conductor/conductor_items.h"
+#include "calc/conductor/conductor_model.h"
 #include "settings/options_form.h"
 
 namespace trellis {
@@ -14,9 +15,10 @@ void TForm1::ReadCopperWeights(bool metric) {
     return;
   }
   // A group with no item keeps the last thickness.
-  if (auto t = conductor::BaseCopperThickness(RadioGroup4->ItemIndex(), metric))
-    BaseCopperThickness = *t;
-  if (auto t = conductor::PlatingThickness(RadioGroup1->ItemIndex(), metric)) PlatingThickness = *t;
+  if (const auto weight = conductor::CopperWeightOfItem(RadioGroup4->ItemIndex()))
+    BaseCopperThickness = conductor::BaseCopperThickness(*weight, metric);
+  if (const auto weight = conductor::PlatingWeightOfItem(RadioGroup1->ItemIndex()))
+    PlatingThickness = conductor::PlatingThickness(*weight, metric);
 }
 
 }  // namespace trellis

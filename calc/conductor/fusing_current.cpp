@@ -1,6 +1,8 @@
 #include "app/form1.h"
 #include "app/program.h"
-#include "calc/conductor/copper.h"
+#include "calc/conductor/conductor_items.h"
+#include "calc/conductor/conductor_model.h"
+#include "calc/conductor/fusing_model.h"
 #include "settings/options_form.h"
 
 namespace trellis {
@@ -9,15 +11,7 @@ using vcl::Format;
 using vcl::StrToFloat;
 
 namespace {
-constexpr double kCopperMelt = 1084.62;
-constexpr double kCircularMilsPerSqMil = 1.2732;
 constexpr double kSqMilsPerSqMm = 1550.0031000062;
-
-// Onderdonk: the current that melts bare copper of this area in the time.
-double OnderdonkCurrent(double sqMils, double ambient, double seconds, double multiplier) {
-  const double melt = vcl::Log10((kCopperMelt - ambient) / (234 + ambient) + 1) / (33 * seconds);
-  return vcl::Pow(melt, 0.5) * (sqMils * kCircularMilsPerSqMil) * multiplier;
-}
 }  // namespace
 
 void TForm1::SolveFusingCurrent(vcl::TObject* Sender) {
@@ -55,9 +49,8 @@ void TForm1::SolveFusingCurrent(vcl::TObject* Sender) {
   }
   FusingMultiplier = StrToFloat(Edit337->Text());
 
-  if (auto a = conductor::EtchedCrossSection(Form6->RadioGroup2->ItemIndex(), ConductorWidth,
-                                             ConductorThickness))
-    CrossSection = *a;
+  if (const auto etch = conductor::EtchFactorOfItem(Form6->RadioGroup2->ItemIndex()))
+    CrossSection = conductor::EtchedCrossSection(*etch, ConductorWidth, ConductorThickness);
 
   double sqMils = CrossSection;
   if (imperial) {
@@ -68,11 +61,11 @@ void TForm1::SolveFusingCurrent(vcl::TObject* Sender) {
     CrossSectionSqMils = CrossSection * kSqMilsPerSqMm;
     sqMils = CrossSectionSqMils;
   }
-  ConductorCurrent = OnderdonkCurrent(sqMils, AmbientTemp, FuseTime, FusingMultiplier);
+  ConductorCurrent = conductor::OnderdonkCurrent(sqMils, AmbientTemp, FuseTime, FusingMultiplier);
   Edit160->SetText(Shown(Format("%.4f Amps", ConductorCurrent)));
 
   Label124->SetCaption("Cross section in circular mils:");
-  CircularMils = sqMils * kCircularMilsPerSqMil;
+  CircularMils = conductor::CircularMils(sqMils);
   Label158->SetCaption(Shown(Format("%.2f mils", CircularMils)));
 }
 

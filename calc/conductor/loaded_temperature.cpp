@@ -4,7 +4,8 @@
 
 #include "app/form1.h"
 #include "app/program.h"
-#include "calc/conductor/ipc_current.h"
+#include "calc/conductor/conductor_items.h"
+#include "calc/conductor/conductor_model.h"
 #include "settings/options_form.h"
 
 namespace trellis {
@@ -15,13 +16,16 @@ namespace {
 // solve has just set; nothing when the pass solves for width, which has no
 // load current of its own.
 std::optional<double> LoadedRise(TForm1& f, double sqMils) {
-  const int version = Form6->RadioGroup1->ItemIndex();
-  const conductor::IpcCoefficients k =
-      conductor::SelectIpcCoefficients(version, f.RadioGroup3->ItemIndex());
+  // With no version chosen the model runs without modifiers.
+  const conductor::IpcVersion version =
+      conductor::IpcVersionOfItem(Form6->RadioGroup1->ItemIndex())
+          .value_or(conductor::IpcVersion::Ipc2152WithoutModifiers);
+  const conductor::IpcCoefficients k = conductor::SelectIpcCoefficients(
+      version, conductor::IpcLayerOfItem(f.RadioGroup3->ItemIndex()));
   f.IpcK = k.k;
   f.IpcB = k.b;
   f.IpcC = k.c;
-  if (version != conductor::kIpc2152WithModifiers && f.RadioGroup8->ItemIndex() == 1)
+  if (version != conductor::IpcVersion::Ipc2152WithModifiers && f.RadioGroup8->ItemIndex() == 1)
     return std::nullopt;
   const conductor::IpcModifiers m{
       f.AreaCorrection, f.BoardThicknessModifier,         f.PlaneModifier, f.MaterialModifier,

@@ -1,4 +1,5 @@
 #include "app/form1.h"
+#include "calc/conductor/thermal_model.h"
 
 namespace trellis {
 
@@ -12,12 +13,14 @@ void TForm1::SolveThermal(vcl::TObject*) {
 
   DeviceThermalResistance = StrToFloat(Edit116->Text());
   DevicePower = StrToFloat(Edit117->Text());
-  DeviceJunctionTemp = DevicePower * DeviceThermalResistance + AmbientTemp;
+  DeviceJunctionTemp =
+      conductor::JunctionTemperature(DevicePower, DeviceThermalResistance, AmbientTemp);
   Edit119->SetText(Shown(Format("%.3f °C", DeviceJunctionTemp)));
 
   HeatSinkThermalResistance = StrToFloat(Edit121->Text());
   HeatSinkPower = StrToFloat(Edit124->Text());
-  HeatSinkJunctionTemp = HeatSinkPower * HeatSinkThermalResistance + AmbientTemp;
+  HeatSinkJunctionTemp =
+      conductor::JunctionTemperature(HeatSinkPower, HeatSinkThermalResistance, AmbientTemp);
   Edit123->SetText(Shown(Format("%.3f °C", HeatSinkJunctionTemp)));
 }
 

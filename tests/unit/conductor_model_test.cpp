@@ -1,10 +1,16 @@
 // The current model and the copper rules against worked figures and band edges.
+#include "calc/conductor/conductor_model.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <string>
 
-#include "calc/conductor/copper.h"
-#include "calc/conductor/ipc_current.h"
+#include "calc/conductor/conductor_items.h"
+#include "calc/conductor/fusing_model.h"
+#include "calc/conductor/spacing_model.h"
+#include "calc/conductor/thermal_model.h"
 
 using namespace trellis::conductor;
 
@@ -28,15 +34,17 @@ TEST(IpcModel, BoardThicknessBandsIncludeTheirLowerBound) {
 TEST(IpcModel, PlaneBandsByWeight) {
   struct Case {
     double distance;
-    int item;
+    PlaneWeight weight;
     bool metric;
     double expected;
   };
-  const Case cases[] = {{5, 0, false, 1.59},   {5, 1, false, 1.63},   {10, 0, false, 1.55},
-                        {100, 0, false, 1.2},  {100, 1, false, 1.24}, {2.54, 0, true, 1.2},
-                        {2.54, 1, true, 1.24}, {1.27, 1, true, 1.46}, {0.5, 0, true, 1.55}};
+  constexpr PlaneWeight kLight = PlaneWeight::Light, kHeavy = PlaneWeight::Heavy;
+  const Case cases[] = {
+      {5, kLight, false, 1.59},   {5, kHeavy, false, 1.63},   {10, kLight, false, 1.55},
+      {100, kLight, false, 1.2},  {100, kHeavy, false, 1.24}, {2.54, kLight, true, 1.2},
+      {2.54, kHeavy, true, 1.24}, {1.27, kHeavy, true, 1.46}, {0.5, kLight, true, 1.55}};
   for (const auto& c : cases)
-    EXPECT_DOUBLE_EQ(PlaneModifier(c.distance, c.item, c.metric), c.expected) << c.distance;
+    EXPECT_DOUBLE_EQ(PlaneModifier(c.distance, c.weight, c.metric), c.expected) << c.distance;
 }
 
 TEST(IpcModel, AreaCorrectionBandEdges) {
@@ -50,11 +58,18 @@ TEST(IpcModel, AreaCorrectionBandEdges) {
   EXPECT_NEAR(AreaCorrection(100, 10), 1.55725, 5e-6);
 }
 
+constexpr IpcVersion kIpc2152WithModifiers = IpcVersion::Ipc2152WithModifiers;
+constexpr IpcVersion kIpc2152WithoutModifiers = IpcVersion::Ipc2152WithoutModifiers;
+constexpr IpcVersion kIpc2221A = IpcVersion::Ipc2221A;
+constexpr IpcVersion kVersions[] = {kIpc2152WithModifiers, kIpc2152WithoutModifiers, kIpc2221A};
+constexpr ConductorLayer kInternal = ConductorLayer::Internal, kExternal = ConductorLayer::External;
+
 TEST(IpcModel, CoefficientsDoubleOnlyForExternalIpc2221A) {
-  EXPECT_DOUBLE_EQ(SelectIpcCoefficients(kIpc2221A, 1).k, 0.048);
-  for (int version : {0, 1, 2}) EXPECT_DOUBLE_EQ(SelectIpcCoefficients(version, 0).k, 0.024);
-  EXPECT_DOUBLE_EQ(SelectIpcCoefficients(kIpc2152WithModifiers, 1).k, 0.024);
-  EXPECT_DOUBLE_EQ(SelectIpcCoefficients(kIpc2152WithoutModifiers, 1).k, 0.024);
+  EXPECT_DOUBLE_EQ(SelectIpcCoefficients(kIpc2221A, kExternal).k, 0.048);
+  for (IpcVersion version : kVersions)
+    EXPECT_DOUBLE_EQ(SelectIpcCoefficients(version, kInternal).k, 0.024);
+  EXPECT_DOUBLE_EQ(SelectIpcCoefficients(kIpc2152WithModifiers, kExternal).k, 0.024);
+  EXPECT_DOUBLE_EQ(SelectIpcCoefficients(kIpc2152WithoutModifiers, kExternal).k, 0.024);
 }
 
 IpcModifiers WorkedModifiers() {
@@ -67,7 +82,7 @@ IpcModifiers WorkedModifiers() {
 }
 
 TEST(IpcModel, CurrentWithAndWithoutModifiers) {
-  const auto c = SelectIpcCoefficients(0, 1);
+  const auto c = SelectIpcCoefficients(kIpc2152WithModifiers, kExternal);
   EXPECT_NEAR(IpcCurrent(kIpc2152WithoutModifiers, c, 10, 100, WorkedModifiers()), 1.8630, 5e-5);
   EXPECT_NEAR(IpcCurrent(kIpc2152WithModifiers, c, 10, 100, WorkedModifiers()), 2.7010, 5e-5);
   // Without modifiers the factors must not leak in.
@@ -78,42 +93,48 @@ TEST(IpcModel, CurrentWithAndWithoutModifiers) {
                    IpcCurrent(kIpc2152WithoutModifiers, c, 10, 100, IpcModifiers{}));
   EXPECT_DOUBLE_EQ(IpcCurrent(kIpc2152WithModifiers, c, 10, 100, parallel),
                    IpcCurrent(kIpc2152WithModifiers, c, 10, 100, WorkedModifiers()) / 2);
-  EXPECT_DOUBLE_EQ(IpcCurrent(kIpc2221A, SelectIpcCoefficients(2, 1), 10, 100, {}),
-                   2 * IpcCurrent(kIpc2221A, SelectIpcCoefficients(2, 0), 10, 100, {}));
+  EXPECT_DOUBLE_EQ(
+      IpcCurrent(kIpc2221A, SelectIpcCoefficients(kIpc2221A, kExternal), 10, 100, {}),
+      2 * IpcCurrent(kIpc2221A, SelectIpcCoefficients(kIpc2221A, kInternal), 10, 100, {}));
 }
 
 TEST(IpcModel, Inversions) {
-  const auto c = SelectIpcCoefficients(1, 0);
+  const auto c = SelectIpcCoefficients(kIpc2152WithoutModifiers, kInternal);
   EXPECT_NEAR(IpcAreaFor(c, 1, 10), 42.393, 5e-4);
   EXPECT_NEAR(IpcRiseFor(kIpc2152WithoutModifiers, c, 5, 100, {}), 94.287, 5e-4);
   // The rise inversion gives back the rise of a forward evaluation, in each form.
   IpcModifiers parallel = WorkedModifiers();
   parallel.parallel = true;
   parallel.parallelCount = 3;
-  for (int version : {0, 1, 2})
+  for (IpcVersion version : kVersions)
     for (const IpcModifiers& m : {WorkedModifiers(), parallel}) {
-      const auto k = SelectIpcCoefficients(version, 1);
+      const auto k = SelectIpcCoefficients(version, kExternal);
       const double i = IpcCurrent(version, k, 37, 250, m);
-      EXPECT_NEAR(IpcRiseFor(version, k, i, 250, m), 37, 1e-9) << version;
+      EXPECT_NEAR(IpcRiseFor(version, k, i, 250, m), 37, 1e-9) << static_cast<int>(version);
     }
 }
 
 TEST(Copper, WeightTablesKeepTheirOwnMetricDecimals) {
-  EXPECT_DOUBLE_EQ(*BaseCopperThickness(0, true), 0.009);
-  EXPECT_DOUBLE_EQ(*BaseCopperThickness(8, false), 7.0);
-  EXPECT_DOUBLE_EQ(*BaseCopperThickness(2, false) + *PlatingThickness(2, false), 2.8);
-  EXPECT_DOUBLE_EQ(*BaseCopperThickness(2, true) + *PlatingThickness(2, true), 0.07);
-  EXPECT_DOUBLE_EQ(*PlatingThickness(0, true), 0);
-  EXPECT_FALSE(BaseCopperThickness(-1, false));
-  EXPECT_FALSE(PlatingThickness(7, false));
+  EXPECT_DOUBLE_EQ(BaseCopperThickness(CopperWeight::Oz0_25, true), 0.009);
+  EXPECT_DOUBLE_EQ(BaseCopperThickness(CopperWeight::Oz5, false), 7.0);
+  EXPECT_DOUBLE_EQ(
+      BaseCopperThickness(CopperWeight::Oz1, false) + PlatingThickness(PlatingWeight::Oz1, false),
+      2.8);
+  EXPECT_DOUBLE_EQ(
+      BaseCopperThickness(CopperWeight::Oz1, true) + PlatingThickness(PlatingWeight::Oz1, true),
+      0.07);
+  EXPECT_DOUBLE_EQ(PlatingThickness(PlatingWeight::Bare, true), 0);
+  // No item is no weight.
+  EXPECT_FALSE(CopperWeightOfItem(-1));
+  EXPECT_FALSE(PlatingWeightOfItem(7));
 }
 
 TEST(Copper, CrossSectionByEtchFactor) {
-  EXPECT_DOUBLE_EQ(*EtchedCrossSection(kEtch1To1, 10, 2.8), 20.16);
-  EXPECT_DOUBLE_EQ(*EtchedCrossSection(kEtch2To1, 10, 2.8), 24.08);
-  EXPECT_DOUBLE_EQ(*EtchedCrossSection(kEtchNone, 10, 2.8), 28);
-  EXPECT_DOUBLE_EQ(*EtchedCrossSection(kEtch1To1, 2.8, 2.8), 0);
-  EXPECT_FALSE(EtchedCrossSection(-1, 10, 2.8));
+  EXPECT_DOUBLE_EQ(EtchedCrossSection(EtchFactor::OneToOne, 10, 2.8), 20.16);
+  EXPECT_DOUBLE_EQ(EtchedCrossSection(EtchFactor::TwoToOne, 10, 2.8), 24.08);
+  EXPECT_DOUBLE_EQ(EtchedCrossSection(EtchFactor::None, 10, 2.8), 28);
+  EXPECT_DOUBLE_EQ(EtchedCrossSection(EtchFactor::OneToOne, 2.8, 2.8), 0);
+  EXPECT_FALSE(EtchFactorOfItem(-1));
 }
 
 TEST(Copper, ResistivityBandsIncludeTheirUpperBound) {
@@ -132,6 +153,102 @@ TEST(Copper, SkinDepthAndDensity) {
   EXPECT_NEAR(SkinDepthMicrons(1), 66.00620, 5e-6);
   EXPECT_NEAR(SkinDepthMicrons(1) * kMilsPerMicron, 2.59867, 5e-6);
   EXPECT_NEAR(CurrentDensity(1, 100), 15500.03, 5e-3);
+}
+
+}  // namespace
+
+// The fusing, spacing and junction models against the worked figures of their
+// calculators, as the result texts round them (worked out by hand).
+namespace {
+
+std::string Text(const char* format, double value) {
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, format, value);
+  return buffer;
+}
+
+TEST(FusingModel, OnderdonkWorkedFigures) {
+  struct Case {
+    double sqMils, seconds, multiplier;
+    const char *amps, *circularMils;
+  };
+  // Bare copper at an ambient of 22 C: 10 x 2.1 mils, and 0.254 x 0.053 mm.
+  const double metricArea = 0.254 * 0.053 * 1550.0031000062;
+  const Case cases[] = {{21, 1, 1, "3.9270", "26.74"},
+                        {21, 4, 1, "1.9635", "26.74"},
+                        {21, 1, 2, "7.8540", "26.74"},
+                        {metricArea, 1, 1, "3.9020", "26.57"}};
+  for (const Case& c : cases) {
+    EXPECT_EQ(Text("%.4f", OnderdonkCurrent(c.sqMils, 22, c.seconds, c.multiplier)), c.amps)
+        << c.sqMils << " " << c.seconds << " " << c.multiplier;
+    EXPECT_EQ(Text("%.2f", CircularMils(c.sqMils)), c.circularMils) << c.sqMils;
+  }
+  EXPECT_DOUBLE_EQ(kCopperMeltC, 1084.62);
+}
+
+TEST(SpacingModel, TabledAndAbove500V) {
+  struct Tabled {
+    SpacingBand band;
+    SpacingType type;
+    int micrometres;
+    const char* mils;
+  };
+  const Tabled tabled[] = {{SpacingBand::UpTo15V, SpacingType::B1, 50, "1.97"},
+                           {SpacingBand::UpTo500V, SpacingType::B3, 12500, "492.13"},
+                           {SpacingBand::UpTo300V, SpacingType::A7, 800, "31.50"},
+                           {SpacingBand::UpTo30V, SpacingType::A6, 250, "9.84"},
+                           {SpacingBand::UpTo100V, SpacingType::B2, 640, "25.20"}};
+  for (const Tabled& t : tabled) {
+    const TabledSpacing s = TabledConductorSpacing(t.band, t.type);
+    EXPECT_EQ(s.micrometres, t.micrometres) << t.mils;
+    EXPECT_EQ(Text("%.2f", s.mils), t.mils);
+  }
+  struct Line {
+    SpacingType type;
+    double volts;
+    bool metric;
+    const char* spacing;
+  };
+  const Line lines[] = {{SpacingType::B1, 501, false, "9.9409"},
+                        {SpacingType::B1, 501, true, "0.2525"},
+                        {SpacingType::B2, 1000, false, "196.8502"},
+                        {SpacingType::B2, 1000, true, "5.0000"},
+                        {SpacingType::A6, 1000, false, "119.0901"}};
+  for (const Line& l : lines)
+    EXPECT_EQ(Text("%.4f", SpacingAbove500V(l.type, l.volts, l.metric)), l.spacing) << l.volts;
+}
+
+TEST(ThermalModel, JunctionAboveTheAmbient) {
+  struct Case {
+    double watts, resistance, ambient;
+    const char* junction;
+  };
+  const Case cases[] = {
+      {5, 3, 22, "37.000"}, {0, 3, 22, "22.000"}, {5, -3, 22, "7.000"}, {5, 3, 200, "215.000"}};
+  for (const Case& c : cases)
+    EXPECT_EQ(Text("%.3f", JunctionTemperature(c.watts, c.resistance, c.ambient)), c.junction);
+}
+
+TEST(ConductorItems, GroupPositionsAsEnums) {
+  EXPECT_EQ(IpcVersionOfItem(0), IpcVersion::Ipc2152WithModifiers);
+  EXPECT_EQ(IpcVersionOfItem(1), IpcVersion::Ipc2152WithoutModifiers);
+  EXPECT_EQ(IpcVersionOfItem(2), IpcVersion::Ipc2221A);
+  EXPECT_FALSE(IpcVersionOfItem(-1));
+  EXPECT_FALSE(IpcVersionOfItem(3));
+  EXPECT_EQ(ConductorLayerOfItem(0), ConductorLayer::Internal);
+  EXPECT_EQ(ConductorLayerOfItem(1), ConductorLayer::External);
+  EXPECT_FALSE(ConductorLayerOfItem(-1));
+  EXPECT_EQ(IpcLayerOfItem(-1), ConductorLayer::Internal);
+  EXPECT_EQ(IpcLayerOfItem(1), ConductorLayer::External);
+  EXPECT_EQ(PlaneWeightOfItem(0), PlaneWeight::Light);
+  EXPECT_EQ(PlaneWeightOfItem(1), PlaneWeight::Heavy);
+  EXPECT_FALSE(PlaneWeightOfItem(2));
+  EXPECT_EQ(EtchFactorOfItem(2), EtchFactor::None);
+  EXPECT_FALSE(EtchFactorOfItem(3));
+  EXPECT_EQ(CopperWeightOfItem(8), CopperWeight::Oz5);
+  EXPECT_FALSE(CopperWeightOfItem(9));
+  EXPECT_EQ(PlatingWeightOfItem(0), PlatingWeight::Bare);
+  EXPECT_FALSE(PlatingWeightOfItem(-1));
 }
 
 }  // namespace
