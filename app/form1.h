@@ -6,8 +6,7 @@
 
 #include "app/calculators.h"
 #include "app/units.h"
-#include "calc/via/padstack_values.h"
-#include "calc/via/via_values.h"
+#include "app/working_values.h"
 #include "vcl/forms.h"
 
 namespace trellis {
@@ -28,25 +27,19 @@ struct ProgramValues {
 
   double WireResistance = 0;  // ohms per 1000 ft or per km, set by the mechanical calculator
 
-  // Conductor solves; a nested re-solve leaves its values here for the outer pass.
+  // The conductor model's values, shared by the conductor, fusing and via solves;
+  // a nested re-solve leaves its values here for the outer pass.
   double BaseCopperThickness = 0, PlatingThickness = 0, ConductorThickness = 0;
-  double HalfThickness = 0, ConductorWidth = 0, ConductorLength = 0;
+  double ConductorWidth = 0;
   double CrossSection = 0, CrossSectionSqMils = 0, ConductorCurrent = 0;
-  double PcbThickness = 0, PlaneDistance = 0, ParallelCount = 0;
+  double PcbThickness = 0;
   double IpcK = 0, IpcB = 0, IpcC = 0, AreaCorrection = 0;
-  double BoardThicknessModifier = 0, PlaneModifier = 0, FixedModifier = 0;
+  double BoardThicknessModifier = 0;
   double BaseResistivity = 0, BaseResistivityMetric = 0, Resistivity = 0;
   double ConductorResistance = 0, PowerDissipation = 0, PowerDbm = 0;
-  double LoadCurrent = 0, SkinDepth = 0;
-  double SubstrateEr = 0;
-
-  double FuseTime = 0, FusingMultiplier = 0, CircularMils = 0;
-  double SpacingVoltage = 0, SpacingResult = 0;
-  double DeviceThermalResistance = 0, DevicePower = 0, DeviceJunctionTemp = 0;
-  double HeatSinkThermalResistance = 0, HeatSinkPower = 0, HeatSinkJunctionTemp = 0;
 };
 
-class TForm1 : public vcl::TForm, public ViaValues, public ProgramValues {
+class TForm1 : public vcl::TForm, public ProgramValues {
  public:
 #include "Form1.published.inc"
 
@@ -112,8 +105,11 @@ class TForm1 : public vcl::TForm, public ViaValues, public ProgramValues {
   // Number of Solve passes so far (for tests and the benchmark).
   long SolveCount = 0;
 
-  // The padstack calculator's values kept between passes and handlers.
-  PadstackValues Padstack;
+  // A calculator's working values, declared in its folder.
+  template <class T>
+  T& Values() {
+    return values_.Get<T>();
+  }
 
  private:
   // The calculator table names the private arrangements.
@@ -135,6 +131,7 @@ class TForm1 : public vcl::TForm, public ViaValues, public ProgramValues {
   void ArrangeDifferentialMode();
   void ArrangeInductorGeometry();
 
+  WorkingValues values_;
   int solveDepth_ = 0;
   std::vector<std::string> resolvedThisPass_;
 };

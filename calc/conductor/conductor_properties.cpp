@@ -3,6 +3,7 @@
 #include "app/range_check.h"
 #include "calc/conductor/conductor_items.h"
 #include "calc/conductor/conductor_model.h"
+#include "calc/conductor/conductor_values.h"
 #include "settings/options_form.h"
 
 namespace trellis {
@@ -84,6 +85,7 @@ const Row kPlaneRow = {.test = Test::Below,
 // One routine serves both unit systems; the imperial and metric blocks differ
 // in their limits, formats and the order of a few writes.
 void TForm1::SolveConductorProperties(vcl::TObject* Sender) {
+  ConductorValues& values = Values<ConductorValues>();
   for (const bool metric : {false, true}) {
     if (RadioGroup6->ItemIndex() != (metric ? 1 : 0)) continue;
     const bool microns = metric && Form6->CheckBox3->Checked();
@@ -94,8 +96,8 @@ void TForm1::SolveConductorProperties(vcl::TObject* Sender) {
     ReadAmbientTemp();
     UpdateConductorTemp();
     range::Input length(Edit18, scale);
-    ConductorLength = length.Read();
-    FixedModifier = 1.0;
+    values.ConductorLength = length.Read();
+    values.FixedModifier = 1.0;
     checks.Check(length, kLengthRows);
 
     ReadCopperWeights(metric);
@@ -106,19 +108,19 @@ void TForm1::SolveConductorProperties(vcl::TObject* Sender) {
 
     // Read whether or not the conductors are parallel.
     range::Input count(Edit128);
-    ParallelCount = count.Read();
+    values.ParallelCount = count.Read();
     checks.Check(count, kParallelRow);
 
     BoardThicknessModifier = conductor::BoardThicknessModifier(PcbThickness, metric);
 
-    if (RadioGroup2->ItemIndex() == 0) PlaneModifier = 1.0;
+    if (RadioGroup2->ItemIndex() == 0) values.PlaneModifier = 1.0;
     if (RadioGroup2->ItemIndex() == 1) {
       range::Input plane(Edit132, scale);
-      PlaneDistance = plane.Read();
+      values.PlaneDistance = plane.Read();
       checks.Check(plane, kPlaneRow);
       // With no plane weight chosen the factor keeps its last value.
       if (const auto weight = conductor::PlaneWeightOfItem(RadioGroup5->ItemIndex()))
-        PlaneModifier = conductor::PlaneModifier(PlaneDistance, *weight, metric);
+        values.PlaneModifier = conductor::PlaneModifier(values.PlaneDistance, *weight, metric);
     }
 
     // An inner conductor has the base copper only.
@@ -126,7 +128,7 @@ void TForm1::SolveConductorProperties(vcl::TObject* Sender) {
         conductor::ConductorLayer::Internal)
       PlatingThickness = 0;
     ConductorThickness = BaseCopperThickness + PlatingThickness;
-    HalfThickness = ConductorThickness / 2;
+    values.HalfThickness = ConductorThickness / 2;
     auto writeThickness = [&] {
       Label56->SetCaption(metric ? Shown(Format("%3.0f um", ConductorThickness * 1000))
                                  : Shown(Format("%.2f mils", ConductorThickness)));
@@ -157,7 +159,7 @@ void TForm1::SolveConductorProperties(vcl::TObject* Sender) {
     const bool parallel = RadioGroup15->ItemIndex() == 1;
     if (const auto etch = conductor::EtchFactorOfItem(Form6->RadioGroup2->ItemIndex())) {
       const double a = conductor::EtchedCrossSection(*etch, ConductorWidth, ConductorThickness);
-      CrossSection = parallel ? a * ParallelCount : a;
+      CrossSection = parallel ? a * values.ParallelCount : a;
     }
     auto writeCrossSection = [&] {
       if (!metric)
@@ -185,9 +187,10 @@ void TForm1::SolveConductorProperties(vcl::TObject* Sender) {
       IpcK = k.k;
       IpcB = k.b;
       IpcC = k.c;
-      const conductor::IpcModifiers m{AreaCorrection,   BoardThicknessModifier, PlaneModifier,
-                                      MaterialModifier, FixedModifier,          parallel,
-                                      ParallelCount};
+      const conductor::IpcModifiers m{AreaCorrection,       BoardThicknessModifier,
+                                      values.PlaneModifier, MaterialModifier,
+                                      values.FixedModifier, parallel,
+                                      values.ParallelCount};
       if (version == conductor::IpcVersion::Ipc2152WithModifiers || !solveForWidth) {
         ConductorCurrent = conductor::IpcCurrent(version, k, TempRise, sqMils, m);
         Edit17->SetText(Shown(Format("%.4f Amps", ConductorCurrent)));
@@ -224,30 +227,30 @@ void TForm1::SolveConductorProperties(vcl::TObject* Sender) {
 
     // With parallel conductors this is the resistance of one of them.
     ConductorResistance =
-        Resistivity * ConductorLength / (parallel ? sqMils / ParallelCount : sqMils);
+        Resistivity * values.ConductorLength / (parallel ? sqMils / values.ParallelCount : sqMils);
     Edit20->SetText(Shown(Format("%.5f Ohms", ConductorResistance)));
     PowerDissipation = ConductorCurrent * ConductorCurrent * ConductorResistance;
     Edit48->SetText(Shown(Format("%.5f Watts", PowerDissipation)));
     Edit78->SetText(Shown(Format("%.4f Volts", ConductorCurrent * ConductorResistance)));
 
-    LoadCurrent = StrToFloat(Edit69->Text());
+    values.LoadCurrent = StrToFloat(Edit69->Text());
     if (metric)
       ComputeLoadedTempMetric();
     else
       ComputeLoadedTemp();
-    Edit406->SetText(Shown(Format("%.4f Volts", LoadCurrent * ConductorResistance)));
+    Edit406->SetText(Shown(Format("%.4f Volts", values.LoadCurrent * ConductorResistance)));
 
     // "DC" leaves the frequency unread and the skin-depth boxes as they were.
     if (!CheckBox1->Checked()) {
-      SkinDepth = conductor::SkinDepthMicrons(StrToFloat(Edit130->Text()));
-      if (!metric) SkinDepth *= conductor::kMilsPerMicron;
-      Edit129->SetText(Shown(Format(metric ? "%.5f um" : "%.5f mils", SkinDepth)));
-      const double half = metric ? HalfThickness * 1000 : HalfThickness;
-      const double percent = SkinDepth / half * 100;
+      values.SkinDepth = conductor::SkinDepthMicrons(StrToFloat(Edit130->Text()));
+      if (!metric) values.SkinDepth *= conductor::kMilsPerMicron;
+      Edit129->SetText(Shown(Format(metric ? "%.5f um" : "%.5f mils", values.SkinDepth)));
+      const double half = metric ? values.HalfThickness * 1000 : values.HalfThickness;
+      const double percent = values.SkinDepth / half * 100;
       Edit134->SetText(percent >= 100 ? std::string("100%")
                                       : Shown(Format("%.2f", percent)) + " %");
       // Red when the current crowds into less than half the copper.
-      Edit134->SetFontColor(SkinDepth < half ? vcl::clRed : vcl::clNavy);
+      Edit134->SetFontColor(values.SkinDepth < half ? vcl::clRed : vcl::clNavy);
     }
 
     PowerDbm = conductor::PowerDbm(PowerDissipation);

@@ -3,6 +3,7 @@
 
 #include "app/form1.h"
 #include "app/program.h"
+#include "calc/conductor/conductor_values.h"
 #include "calc/conductor/spacing_model.h"
 #include "settings/options_form.h"
 
@@ -28,14 +29,15 @@ std::optional<conductor::SpacingType> SpacingTypeOfItem(int item) {
 }  // namespace
 
 void TForm1::SolveConductorSpacing(vcl::TObject* Sender) {
+  SpacingValues& values = Values<SpacingValues>();
   const bool imperial = RadioGroup6->ItemIndex() == 0;
   const bool metric = RadioGroup6->ItemIndex() == 1;
   if (!imperial && !metric) return;
   const bool microns = Form6->CheckBox3->Checked();
 
-  SpacingVoltage = StrToFloat(Edit79->Text());
+  values.SpacingVoltage = StrToFloat(Edit79->Text());
   // Checked whatever the band, even while the box is disabled.
-  if (SpacingVoltage < 501)
+  if (values.SpacingVoltage < 501)
     ResetAndResolve("spacing voltage", "Voltage must be equal to or greater than 501V", Edit79,
                     "501", Sender);
 
@@ -57,12 +59,13 @@ void TForm1::SolveConductorSpacing(vcl::TObject* Sender) {
       if (CommaFlag() && !microns) Edit51->SetText(vcl::CommaForm(mm));
     }
   } else if (band) {
-    SpacingResult = conductor::SpacingAbove500V(*type, SpacingVoltage, metric);
+    values.SpacingResult = conductor::SpacingAbove500V(*type, values.SpacingVoltage, metric);
     std::string text;
     if (imperial) {
-      text = Format("%.4f mils", SpacingResult);
+      text = Format("%.4f mils", values.SpacingResult);
     } else {
-      text = microns ? Format("%.2f um", SpacingResult * 1000) : Format("%.4f mm", SpacingResult);
+      text = microns ? Format("%.2f um", values.SpacingResult * 1000)
+                     : Format("%.4f mm", values.SpacingResult);
     }
     Edit51->SetText(text);
     if (CommaFlag()) Edit51->SetText(vcl::CommaForm(text));

@@ -2,6 +2,7 @@
 #include "app/program.h"
 #include "calc/conductor/conductor_items.h"
 #include "calc/conductor/conductor_model.h"
+#include "calc/conductor/conductor_values.h"
 #include "calc/conductor/fusing_model.h"
 #include "settings/options_form.h"
 
@@ -15,6 +16,7 @@ constexpr double kSqMilsPerSqMm = 1550.0031000062;
 }  // namespace
 
 void TForm1::SolveFusingCurrent(vcl::TObject* Sender) {
+  FusingValues& values = Values<FusingValues>();
   const bool imperial = RadioGroup6->ItemIndex() == 0;
   const bool metric = RadioGroup6->ItemIndex() == 1;
   if (!imperial && !metric) return;
@@ -41,13 +43,13 @@ void TForm1::SolveFusingCurrent(vcl::TObject* Sender) {
     vcl::ShowMessage("Fuse time can't be less than or equal to 0");
     Edit153->SetText("1");
   }
-  FuseTime = StrToFloat(Edit153->Text());
+  values.FuseTime = StrToFloat(Edit153->Text());
 
   if (StrToFloat(Edit337->Text()) < 1) {
     vcl::ShowMessage("Multiplier can't be less than 1");
     Edit337->SetText("1");
   }
-  FusingMultiplier = StrToFloat(Edit337->Text());
+  values.FusingMultiplier = StrToFloat(Edit337->Text());
 
   if (const auto etch = conductor::EtchFactorOfItem(Form6->RadioGroup2->ItemIndex()))
     CrossSection = conductor::EtchedCrossSection(*etch, ConductorWidth, ConductorThickness);
@@ -61,12 +63,13 @@ void TForm1::SolveFusingCurrent(vcl::TObject* Sender) {
     CrossSectionSqMils = CrossSection * kSqMilsPerSqMm;
     sqMils = CrossSectionSqMils;
   }
-  ConductorCurrent = conductor::OnderdonkCurrent(sqMils, AmbientTemp, FuseTime, FusingMultiplier);
+  ConductorCurrent =
+      conductor::OnderdonkCurrent(sqMils, AmbientTemp, values.FuseTime, values.FusingMultiplier);
   Edit160->SetText(Shown(Format("%.4f Amps", ConductorCurrent)));
 
   Label124->SetCaption("Cross section in circular mils:");
-  CircularMils = conductor::CircularMils(sqMils);
-  Label158->SetCaption(Shown(Format("%.2f mils", CircularMils)));
+  values.CircularMils = conductor::CircularMils(sqMils);
+  Label158->SetCaption(Shown(Format("%.2f mils", values.CircularMils)));
 }
 
 }  // namespace trellis

@@ -6,6 +6,7 @@
 #include "app/program.h"
 #include "calc/conductor/conductor_items.h"
 #include "calc/conductor/conductor_model.h"
+#include "calc/conductor/conductor_values.h"
 #include "settings/options_form.h"
 
 namespace trellis {
@@ -16,6 +17,7 @@ namespace {
 // solve has just set; nothing when the pass solves for width, which has no
 // load current of its own.
 std::optional<double> LoadedRise(TForm1& f, double sqMils) {
+  ConductorValues& values = f.Values<ConductorValues>();
   // With no version chosen the model runs without modifiers.
   const conductor::IpcVersion version =
       conductor::IpcVersionOfItem(Form6->RadioGroup1->ItemIndex())
@@ -27,10 +29,11 @@ std::optional<double> LoadedRise(TForm1& f, double sqMils) {
   f.IpcC = k.c;
   if (version != conductor::IpcVersion::Ipc2152WithModifiers && f.RadioGroup8->ItemIndex() == 1)
     return std::nullopt;
-  const conductor::IpcModifiers m{
-      f.AreaCorrection, f.BoardThicknessModifier,         f.PlaneModifier, f.MaterialModifier,
-      f.FixedModifier,  f.RadioGroup15->ItemIndex() == 1, f.ParallelCount};
-  return conductor::IpcRiseFor(version, k, f.LoadCurrent, sqMils, m);
+  const conductor::IpcModifiers m{f.AreaCorrection,     f.BoardThicknessModifier,
+                                  values.PlaneModifier, f.MaterialModifier,
+                                  values.FixedModifier, f.RadioGroup15->ItemIndex() == 1,
+                                  values.ParallelCount};
+  return conductor::IpcRiseFor(version, k, values.LoadCurrent, sqMils, m);
 }
 
 // One unit system's loaded temperature and its text; 0 and "N/A" in the width solve.

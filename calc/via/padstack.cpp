@@ -182,7 +182,7 @@ void TForm1::SolvePadstack(TObject* Sender) {
   if (units != 0 && units != 1) return;
   const PadstackPass p(*this);
   const int type = RadioGroup14->ItemIndex();
-  PadstackValues& k = Padstack;
+  PadstackValues& k = Values<PadstackValues>();
   range::Checker checks(*this, Sender, range::UnitOf(*this));
 
   if (type == 0) {

@@ -246,7 +246,7 @@ void TForm1::ComboBox2Change(TObject* Sender) {
 void TForm1::RadioGroup7Click(TObject* Sender) {
   const bool imperial = RadioGroup6->ItemIndex() == 0;
   const char* format = imperial ? "%0.2f" : "%0.4f";
-  PadstackValues& k = Padstack;
+  PadstackValues& k = Values<PadstackValues>();
   if (RadioGroup7->ItemIndex() == 1) {
     k.SavedAnnularRing = vcl::Format(format, vcl::StrToFloat(Edit34->Text()));
     k.SavedIsolationWidth = vcl::Format(format, vcl::StrToFloat(Edit35->Text()));

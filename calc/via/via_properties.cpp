@@ -8,6 +8,7 @@
 #include "calc/conductor/conductor_model.h"
 #include "calc/via/via_limits.h"
 #include "calc/via/via_model.h"
+#include "calc/via/via_values.h"
 #include "settings/options_form.h"
 
 namespace trellis {
@@ -26,54 +27,56 @@ std::optional<via::ViaLayerSet> LayerSetOfItem(int item) {
 }
 
 void SolveDifferentialVia(TForm1& f, ViaInputLimits& limits) {
-  const double d = f.ViaHoleDiameter;
-  f.ViaAnisotropy = StrToFloat(f.Edit206->Text());
+  ViaValues& kept = f.Values<ViaValues>();
+  const double d = kept.ViaHoleDiameter;
+  kept.ViaAnisotropy = StrToFloat(f.Edit206->Text());
 
   // A reset box is read again, so no pass computes with a rejected spacing.
   limits.CheckSpacing(d);
-  f.ViaSpacing = limits.ReadLength(f.Edit335);
+  kept.ViaSpacing = limits.ReadLength(f.Edit335);
   limits.CheckClearance(f.Edit5, d);
-  f.ViaClearanceH = limits.ReadLength(f.Edit5);
+  kept.ViaClearanceH = limits.ReadLength(f.Edit5);
   limits.CheckClearance(f.Edit6, d);
-  f.ViaClearanceW = limits.ReadLength(f.Edit6);
-  f.ViaBaudRate = StrToFloat(f.Edit209->Text());
+  kept.ViaClearanceW = limits.ReadLength(f.Edit6);
+  kept.ViaBaudRate = StrToFloat(f.Edit209->Text());
 
   const via::DifferentialVia v =
-      via::DifferentialViaProperties({d, f.ViaSpacing, f.ViaClearanceH, f.ViaClearanceW,
-                                      f.SubstrateEr, f.ViaAnisotropy, f.ViaBaudRate});
-  f.ViaAverageEr = v.averageEr;
-  f.ViaOddImpedance = v.oddImpedance;
-  f.Edit50->SetText(f.Shown(Format("%.3f Ohms", f.ViaOddImpedance)));
-  f.ViaDiffImpedance = v.diffImpedance;
-  f.Edit8->SetText(f.Shown(Format("%.3f Ohms", f.ViaDiffImpedance)));
-  f.ViaErEffective = v.erEffective;
-  f.Edit10->SetText(f.Shown(Format("%.3f", f.ViaErEffective)));
+      via::DifferentialViaProperties({d, kept.ViaSpacing, kept.ViaClearanceH, kept.ViaClearanceW,
+                                      kept.SubstrateEr, kept.ViaAnisotropy, kept.ViaBaudRate});
+  kept.ViaAverageEr = v.averageEr;
+  kept.ViaOddImpedance = v.oddImpedance;
+  f.Edit50->SetText(f.Shown(Format("%.3f Ohms", kept.ViaOddImpedance)));
+  kept.ViaDiffImpedance = v.diffImpedance;
+  f.Edit8->SetText(f.Shown(Format("%.3f Ohms", kept.ViaDiffImpedance)));
+  kept.ViaErEffective = v.erEffective;
+  f.Edit10->SetText(f.Shown(Format("%.3f", kept.ViaErEffective)));
 
   switch (limits.Unit()) {
     case ViaUnit::Mils:
-      f.ViaMaxStubLength = via::FromInches(v.maxStubInches, false);
-      f.Edit49->SetText(f.Shown(Format("%.2f mils", f.ViaMaxStubLength)));
+      kept.ViaMaxStubLength = via::FromInches(v.maxStubInches, false);
+      f.Edit49->SetText(f.Shown(Format("%.2f mils", kept.ViaMaxStubLength)));
       break;
     case ViaUnit::Millimetres:
-      f.ViaMaxStubLength = via::FromInches(v.maxStubInches, true);
-      f.Edit49->SetText(f.Shown(Format("%.4f mm", f.ViaMaxStubLength)));
+      kept.ViaMaxStubLength = via::FromInches(v.maxStubInches, true);
+      f.Edit49->SetText(f.Shown(Format("%.4f mm", kept.ViaMaxStubLength)));
       break;
     case ViaUnit::Micrometres:
-      f.ViaMaxStubLength = via::FromInches(v.maxStubInches, true);
-      f.Edit49->SetText(f.Shown(Format("%.2f um", f.ViaMaxStubLength * 1000)));
+      kept.ViaMaxStubLength = via::FromInches(v.maxStubInches, true);
+      f.Edit49->SetText(f.Shown(Format("%.2f um", kept.ViaMaxStubLength * 1000)));
       break;
   }
 
-  f.PairImpedance = StrToFloat(f.Edit386->Text());
-  const via::ViaMismatchLoss loss = via::MismatchLoss(f.PairImpedance, f.ViaDiffImpedance);
-  f.ViaTransitionLoss = loss.transition;
-  f.ViaInsertionLoss = loss.insertion;
-  f.Edit13->SetText(f.Shown(Format("%.4f dB", f.ViaInsertionLoss)));
+  kept.PairImpedance = StrToFloat(f.Edit386->Text());
+  const via::ViaMismatchLoss loss = via::MismatchLoss(kept.PairImpedance, kept.ViaDiffImpedance);
+  kept.ViaTransitionLoss = loss.transition;
+  kept.ViaInsertionLoss = loss.insertion;
+  f.Edit13->SetText(f.Shown(Format("%.4f dB", kept.ViaInsertionLoss)));
 }
 
 }  // namespace
 
 void TForm1::SolveViaProperties(TObject*) {
+  ViaValues& kept = Values<ViaValues>();
   const bool imperial = RadioGroup6->ItemIndex() == 0;
   const bool metric = RadioGroup6->ItemIndex() == 1;
   if (!imperial && !metric) return;
@@ -95,16 +98,16 @@ void TForm1::SolveViaProperties(TObject*) {
   IpcB = via::kViaIpcCoefficients.b;
   IpcC = via::kViaIpcCoefficients.c;
   PlatingThickness = length(Edit9);
-  SubstrateEr = StrToFloat(Edit7->Text());
+  kept.SubstrateEr = StrToFloat(Edit7->Text());
   PcbThickness = length(Edit6);
   BoardThicknessModifier = conductor::BoardThicknessModifier(PcbThickness, metric);
-  ViaHoleDiameter = length(Edit3);
+  kept.ViaHoleDiameter = length(Edit3);
   if (differential) {
     SolveDifferentialVia(*this, limits);
     return;
   }
 
-  const double d = ViaHoleDiameter;
+  const double d = kept.ViaHoleDiameter;
   const double area = via::BarrelCrossSection(d, PlatingThickness);
   CrossSection = area;
   if (imperial) {
@@ -134,41 +137,41 @@ void TForm1::SolveViaProperties(TObject*) {
   Edit10->SetText(Shown(Format("%.4f Amps", ConductorCurrent)));
 
   // Height over hole as typed: the same unit on both sides.
-  ViaAspectLimit =
+  kept.ViaAspectLimit =
       StrToFloat((layer == via::ViaLayerSet::Microvia ? Form6->Edit2 : Form6->Edit1)->Text());
   const double height = StrToFloat(Edit6->Text());
-  ViaAspectRatio = via::AspectRatio(height, StrToFloat(Edit3->Text()));
-  Label350->SetCaption(Shown(Format("%.2f:1", ViaAspectRatio)));
-  const bool exceeded = via::AspectRatioExceeded(ViaAspectRatio, ViaAspectLimit);
+  kept.ViaAspectRatio = via::AspectRatio(height, StrToFloat(Edit3->Text()));
+  Label350->SetCaption(Shown(Format("%.2f:1", kept.ViaAspectRatio)));
+  const bool exceeded = via::AspectRatioExceeded(kept.ViaAspectRatio, kept.ViaAspectLimit);
   Label350->SetFontColor(exceeded ? vcl::clRed : vcl::clBlack);
   Label402->SetVisible(exceeded);
 
-  ViaPadDiameter = via::Inches(length(Edit4), metric);
-  ViaPlaneOpening = via::Inches(length(Edit5), metric);
-  ViaLength = via::Inches(length(Edit6), metric);
-  SubstrateEr = StrToFloat(Edit7->Text());
+  kept.ViaPadDiameter = via::Inches(length(Edit4), metric);
+  kept.ViaPlaneOpening = via::Inches(length(Edit5), metric);
+  kept.ViaLength = via::Inches(length(Edit6), metric);
+  kept.SubstrateEr = StrToFloat(Edit7->Text());
 
   via::ViaElectricalInputs electrical;
   // A microvia (or no layer set) has no capacitance of its own; its hidden
   // results keep the last one.
   electrical.layerSet = layer.value_or(via::ViaLayerSet::Microvia);
   electrical.hole = via::Inches(d, metric);
-  electrical.padDiameter = ViaPadDiameter;
-  electrical.planeOpening = ViaPlaneOpening;
-  electrical.length = ViaLength;
-  electrical.er = SubstrateEr;
-  electrical.previousCapacitance = ViaCapacitance;
+  electrical.padDiameter = kept.ViaPadDiameter;
+  electrical.planeOpening = kept.ViaPlaneOpening;
+  electrical.length = kept.ViaLength;
+  electrical.er = kept.SubstrateEr;
+  electrical.previousCapacitance = kept.ViaCapacitance;
   const via::ViaElectrical e = via::ViaElectricalProperties(electrical);
-  ViaCapacitance = e.capacitance;
-  ViaInductance = e.inductance;
-  ViaResonance = e.resonance;
-  ViaImpedance = e.impedance;
-  ViaStepResponse = e.stepResponse;
-  Edit11->SetText(Shown(Format("%.4f pF", ViaCapacitance)));
-  Edit12->SetText(Shown(Format("%.4f nH", ViaInductance)));
-  Edit13->SetText(Shown(Format("%.4f ps", ViaStepResponse)));
-  Edit14->SetText(Shown(Format("%.3f MHz", ViaResonance)));
-  Edit42->SetText(Shown(Format("%.3f Ohms", ViaImpedance)));
+  kept.ViaCapacitance = e.capacitance;
+  kept.ViaInductance = e.inductance;
+  kept.ViaResonance = e.resonance;
+  kept.ViaImpedance = e.impedance;
+  kept.ViaStepResponse = e.stepResponse;
+  Edit11->SetText(Shown(Format("%.4f pF", kept.ViaCapacitance)));
+  Edit12->SetText(Shown(Format("%.4f nH", kept.ViaInductance)));
+  Edit13->SetText(Shown(Format("%.4f ps", kept.ViaStepResponse)));
+  Edit14->SetText(Shown(Format("%.3f MHz", kept.ViaResonance)));
+  Edit42->SetText(Shown(Format("%.3f Ohms", kept.ViaImpedance)));
 
   const double base = conductor::ResistivityBand(ConductorTemp, metric);
   (metric ? BaseResistivityMetric : BaseResistivity) = base;
@@ -181,17 +184,17 @@ void TForm1::SolveViaProperties(TObject*) {
   PowerDbm = conductor::PowerDbm(PowerDissipation);
   Label56->SetCaption(Shown(Format("%.4f dBm", PowerDbm)));
 
-  ViaThermalResistance = via::ViaThermalResistance(ViaLength, sqMils);
-  Label110->SetCaption(Shown(Format("%.1f °C/W", ViaThermalResistance)));
+  kept.ViaThermalResistance = via::ViaThermalResistance(kept.ViaLength, sqMils);
+  Label110->SetCaption(Shown(Format("%.1f °C/W", kept.ViaThermalResistance)));
   limits.CheckViaCount();
-  ViaCountThermalResistance =
-      via::ViaCountThermalResistance(ViaThermalResistance, StrToFloat(Edit227->Text()));
-  Label285->SetCaption(Shown(Format("%.1f °C/W per via", ViaCountThermalResistance)));
+  kept.ViaCountThermalResistance =
+      via::ViaCountThermalResistance(kept.ViaThermalResistance, StrToFloat(Edit227->Text()));
+  Label285->SetCaption(Shown(Format("%.1f °C/W per via", kept.ViaCountThermalResistance)));
 
-  ViaVoltageDrop = via::ViaVoltageDrop(ConductorCurrent, ConductorResistance);
-  Label72->SetCaption(Shown(Format("%.4f mV", ViaVoltageDrop)));
-  ViaCurrentDensity = conductor::CurrentDensity(ConductorCurrent, sqMils);
-  Label398->SetCaption(Shown(Format("%.2f A/m2", ViaCurrentDensity)));
+  kept.ViaVoltageDrop = via::ViaVoltageDrop(ConductorCurrent, ConductorResistance);
+  Label72->SetCaption(Shown(Format("%.4f mV", kept.ViaVoltageDrop)));
+  kept.ViaCurrentDensity = conductor::CurrentDensity(ConductorCurrent, sqMils);
+  Label398->SetCaption(Shown(Format("%.2f A/m2", kept.ViaCurrentDensity)));
 }
 
 }  // namespace trellis
