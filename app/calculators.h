@@ -91,10 +91,9 @@ struct InformationRow {
 
 struct CalculatorRow {
   Calculator id;
-  const char* layout;              // its panel's layout resource
-  vcl::TGroupBox* TForm1::*panel;  // the panel: the layout's root group box
-  const char* menuHandler;         // the selection menu item's handler, as the layout names it
-  void (TForm1::*select)(vcl::TObject*);  // that handler
+  const char* layout;                     // its panel's layout resource
+  vcl::TGroupBox* TForm1::*panel;         // the panel: the layout's root group box
+  void (TForm1::*select)(vcl::TObject*);  // the selection menu item's handler
   void (TForm1::*solve)(vcl::TObject*);   // the calculator's part of Solve
   SelectorRow selector;
   OptionsRow options;
