@@ -37,6 +37,15 @@ struct ProgramValues {
   double BoardThicknessModifier = 0;
   double BaseResistivity = 0, BaseResistivityMetric = 0, Resistivity = 0;
   double ConductorResistance = 0, PowerDissipation = 0, PowerDbm = 0;
+
+  // The substrate and the transmission-line working values of the impedance,
+  // Er-effective, signal and differential-pair solves: each solve writes one
+  // before it reads it.
+  double SubstrateEr = 0;
+  double ConductorHeight = 0, ConductorHeight1 = 0, ConductorHeight2 = 0, ModelHeight = 0;
+  double SingleEndedZo = 0, ErEffective = 0, ErPrime = 0, ImpedanceScratch = 0;
+  double WidthHeightRatio = 0;
+  std::string WidthHeightRatioText, ZoText;
 };
 
 class TForm1 : public vcl::TForm, public ProgramValues {

@@ -42,7 +42,7 @@ void SolveDifferentialVia(TForm1& f, ViaInputLimits& limits) {
 
   const via::DifferentialVia v =
       via::DifferentialViaProperties({d, kept.ViaSpacing, kept.ViaClearanceH, kept.ViaClearanceW,
-                                      kept.SubstrateEr, kept.ViaAnisotropy, kept.ViaBaudRate});
+                                      f.SubstrateEr, kept.ViaAnisotropy, kept.ViaBaudRate});
   kept.ViaAverageEr = v.averageEr;
   kept.ViaOddImpedance = v.oddImpedance;
   f.Edit50->SetText(f.Shown(Format("%.3f Ohms", kept.ViaOddImpedance)));
@@ -98,7 +98,7 @@ void TForm1::SolveViaProperties(TObject*) {
   IpcB = via::kViaIpcCoefficients.b;
   IpcC = via::kViaIpcCoefficients.c;
   PlatingThickness = length(Edit9);
-  kept.SubstrateEr = StrToFloat(Edit7->Text());
+  SubstrateEr = StrToFloat(Edit7->Text());
   PcbThickness = length(Edit6);
   BoardThicknessModifier = conductor::BoardThicknessModifier(PcbThickness, metric);
   kept.ViaHoleDiameter = length(Edit3);
@@ -149,7 +149,7 @@ void TForm1::SolveViaProperties(TObject*) {
   kept.ViaPadDiameter = via::Inches(length(Edit4), metric);
   kept.ViaPlaneOpening = via::Inches(length(Edit5), metric);
   kept.ViaLength = via::Inches(length(Edit6), metric);
-  kept.SubstrateEr = StrToFloat(Edit7->Text());
+  SubstrateEr = StrToFloat(Edit7->Text());
 
   via::ViaElectricalInputs electrical;
   // A microvia (or no layer set) has no capacitance of its own; its hidden
@@ -159,7 +159,7 @@ void TForm1::SolveViaProperties(TObject*) {
   electrical.padDiameter = kept.ViaPadDiameter;
   electrical.planeOpening = kept.ViaPlaneOpening;
   electrical.length = kept.ViaLength;
-  electrical.er = kept.SubstrateEr;
+  electrical.er = SubstrateEr;
   electrical.previousCapacitance = kept.ViaCapacitance;
   const via::ViaElectrical e = via::ViaElectricalProperties(electrical);
   kept.ViaCapacitance = e.capacitance;

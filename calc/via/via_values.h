@@ -17,8 +17,6 @@ struct ViaValues {
   double ViaBaudRate = 0, ViaAverageEr = 0, ViaOddImpedance = 0, ViaDiffImpedance = 0;
   double ViaErEffective = 0, ViaMaxStubLength = 0, PairImpedance = 0;
   double ViaTransitionLoss = 0, ViaInsertionLoss = 0;
-
-  double SubstrateEr = 0;
 };
 
 }  // namespace trellis
