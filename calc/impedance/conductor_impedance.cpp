@@ -1,8 +1,282 @@
+// The conductor-impedance solve: the frame every structure runs after (unit
+// block, copper weights, Er, width and height, W/H) and the microstrip,
+// embedded microstrip and symmetric stripline.
+#include <array>
+
 #include "app/form1.h"
+#include "app/program.h"
+#include "app/range_check.h"
+#include "calc/impedance/impedance_frame.h"
+#include "calc/impedance/microstrip_model.h"
+#include "settings/options_form.h"
+#include "vcl/sysutils.h"
 
 namespace trellis {
 
-// The calculator's results come with its own panel.
-void TForm1::SolveConductorImpedance(vcl::TObject*) {}
+using range::Form;
+using range::Row;
+using range::Test;
+using vcl::Format;
+
+namespace {
+
+constexpr range::Under kAnyFlag = range::Under::AnyFlag, kKnownFlag = range::Under::KnownFlag;
+
+constexpr const char* kWidthMessage = "Conductor width cannot be less than or equal to zero.";
+constexpr const char* kHeightMessage = "Conductor height cannot be less than or equal to zero.";
+
+// A length of 0 or less: "1" in mils whatever the flag; in metric the reset
+// quotes a decimal, so with a flag that is neither point nor comma nothing is
+// said and nothing reset. Forms per unit: mils, millimetres, micrometres.
+constexpr Form ImperialZero(const char* message) { return {kAnyFlag, 0, {message}, {"1"}}; }
+constexpr std::array<Form, 3> MetricZero(const char* message) {
+  return range::MetricOnly({kKnownFlag, 0, {message}, {"0.0254", "0,0254"}},
+                           {kKnownFlag, 0, {message}, {"25.4", "25,4"}});
+}
+constexpr std::array<Form, 3> AnyZero(const char* message) {
+  std::array<Form, 3> forms = MetricZero(message);
+  forms[0] = ImperialZero(message);
+  return forms;
+}
+
+// The rows go on with the box read again, so no result of the pass comes from
+// a rejected value: in mils the nested Solve has already solved the reset one.
+const Row kErRow = {
+    .test = Test::AtMost,
+    .forms = range::InEveryUnit(
+        {kAnyFlag, 1, {"Minimum Er value can't be less than or equal to 1"}, {"1.01", "1,01"}}),
+    .resolve = "impedance Er",
+    .readAgain = true};
+
+const Row kWidthRows[] = {
+    {.test = Test::AtMost,
+     .forms = {ImperialZero(kWidthMessage), Form{}, Form{}},
+     .resolve = "impedance width",
+     .readAgain = true},
+    {.test = Test::AtMost, .forms = MetricZero(kWidthMessage), .readAgain = true},
+};
+
+const Row kHeightRows[] = {
+    {.test = Test::AtMost,
+     .forms = {ImperialZero(kHeightMessage), Form{}, Form{}},
+     .resolve = "impedance height",
+     .readAgain = true},
+    {.test = Test::AtMost, .forms = MetricZero(kHeightMessage), .readAgain = true},
+};
+
+// The structures' own checks never solve again.
+const Row kMetricWidthRow = {
+    .test = Test::AtMost, .forms = MetricZero(kWidthMessage), .readAgain = true};
+const Row kHeightRow = {.test = Test::AtMost, .forms = AnyZero(kHeightMessage), .readAgain = true};
+const Row kMetricHeightRow = {
+    .test = Test::AtMost, .forms = MetricZero(kHeightMessage), .readAgain = true};
+
+// Length boxes in the block's unit: mils, or millimetres from micrometres.
+range::Input LengthInput(vcl::TEdit* box, const ImpedancePass& pass) {
+  return range::Input(box, pass.metric && pass.microns ? 1000 : 1);
+}
+
+range::Checker ChecksOf(TForm1& f, const ImpedancePass& pass) {
+  return range::Checker(f, pass.sender, range::UnitOf(f));
+}
+
+// Restriction captions that quote a decimal, in the flag's form.
+const char* ByFlag(const TForm1& f, const char* point, const char* comma) {
+  return f.CommaFlag() ? comma : point;
+}
+
+// The warning ranges of the embedded microstrip's and the stripline's width
+// and height: mils, or millimetres a hair wider than the captions'.
+struct LengthRange {
+  double low, high;
+};
+LengthRange LengthRangeOf(const ImpedancePass& pass) {
+  return pass.metric ? LengthRange{0.1269, 0.3811} : LengthRange{5, 15};
+}
+
+void ShowLength(TForm1& f, vcl::TLabel* label, double value, const LengthRange& r) {
+  impedance::ShowRanged(f, label, value, r.low, r.high, Format("%.1f", value),
+                        vcl::FloatToStr(value));
+}
+
+void ShowZo(TForm1& f, double zo) {
+  f.ZoText = Format("%.4f", zo);
+  impedance::ShowRanged(f, f.Label261, zo, 40, 90, f.ZoText);
+}
+
+void SolveMicrostrip(TForm1& f, const ImpedancePass& pass) {
+  f.ConductorThickness = f.BaseCopperThickness + f.PlatingThickness;
+  impedance::WriteThickness(f, pass, f.ConductorThickness);
+
+  f.ConductorWidth = pass.ReadLength(f.Edit67);
+  f.ConductorHeight = pass.ReadLength(f.Edit68);
+  const double toMm = pass.metric ? 1 : 25.4 / 1000;
+  f.ModelHeight = f.ConductorHeight * toMm;
+  const double ghz = vcl::StrToFloat(f.Edit226->Text()) / 1000;
+
+  const impedance::Microstrip m = impedance::MicrostripModel(
+      {f.ConductorWidth * toMm, f.ModelHeight, f.ConductorThickness * toMm, f.SubstrateEr, ghz});
+  f.ErEffective = m.erEffective;
+  f.Label27->SetCaption(f.Shown(Format("%.4f", f.ErEffective)));
+
+  f.SingleEndedZo = m.zo;
+  f.Edit70->SetText(f.Shown(Format("%.4f Ohms", m.zo)));
+  impedance::WriteDelay(f, pass, 1000 * vcl::Sqrt(f.ErEffective) / 11.8, m.zo);
+
+  // Hidden for this structure, but kept up to date.
+  f.Label85->SetCaption(ByFlag(f, "0.1 < W/H < 3.0", "0,1 < W/H < 3,0"));
+  f.Label86->SetCaption("1 < Er < 15");
+  f.Label107->SetCaption("W/H = ");
+  f.WidthHeightRatio = f.ConductorWidth / f.ConductorHeight;
+  f.WidthHeightRatioText = Format("%.3f", f.WidthHeightRatio);
+  impedance::ShowRanged(f, f.Label108, f.WidthHeightRatio, 0.1, 3, f.WidthHeightRatioText);
+  f.Label111->SetCaption("Er = ");
+  impedance::ShowRanged(f, f.Label112, f.SubstrateEr, 1, 15, Format("%.1f", f.SubstrateEr),
+                        vcl::FloatToStr(f.SubstrateEr));
+}
+
+// Works in inches.
+void SolveMicrostripEmbed(TForm1& f, const ImpedancePass& pass) {
+  f.ConductorThickness = f.BaseCopperThickness;
+  impedance::WriteThickness(f, pass, f.ConductorThickness);
+
+  range::Checker checks = ChecksOf(f, pass);
+  const double toInches = pass.metric ? 1 / 25.4 : 1.0 / 1000;
+  range::Input width = LengthInput(f.Edit67, pass);
+  f.ConductorWidth = checks.Check(width, kMetricWidthRow) * toInches;
+  range::Input h1 = LengthInput(f.Edit68, pass);
+  f.ConductorHeight1 = checks.Check(h1, kHeightRow) * toInches;
+  range::Input h2 = LengthInput(f.Edit74, pass);
+  f.ConductorHeight2 = checks.Check(h2, kHeightRow) * toInches;
+
+  const double w = f.ConductorWidth, height1 = f.ConductorHeight1, height2 = f.ConductorHeight2;
+  const double t = f.ConductorThickness * toInches;
+  // The top of the conductor at or above the dielectric's surface; the
+  // results are still those of the inputs as they stand.
+  if (t + height2 >= height1)
+    vcl::ShowMessage(
+        "Conductor Height2 can't be greater than or equal to Conductor Height1 + Copper Weight");
+
+  f.ErPrime = f.SubstrateEr * (1 - vcl::Exp(-1.55 * height1 / height2));
+  const double zo = (60 / vcl::Sqrt(f.ErPrime)) * vcl::Log(5.98 * height2 / (0.8 * w + t));
+  f.SingleEndedZo = zo;
+  f.Edit70->SetText(f.Shown(Format("%.4f Ohms", zo)));
+  impedance::WriteDelay(f, pass, vcl::Sqrt(f.ErPrime) * 0.08457 * 1000, zo);
+
+  if (pass.metric) {
+    f.Label85->SetCaption(ByFlag(f, "0.127mm < (W) < 0.381mm", "0,127mm < (W) < 0,381mm"));
+    f.Label86->SetCaption(ByFlag(f, "0.127mm < (H) < 0.381mm", "0,127mm < (H) < 0,381mm"));
+  } else {
+    f.Label85->SetCaption("5mils < (W) < 15mils");
+    f.Label86->SetCaption("5mils < (H) < 15mils");
+  }
+  f.Label246->SetCaption("40< Ohms < 90");
+
+  const double fromInches = pass.metric ? 25.4 : 1000;
+  const LengthRange range = LengthRangeOf(pass);
+  f.Label107->SetCaption("(W) = ");
+  ShowLength(f, f.Label108, w * fromInches, range);
+  f.Label111->SetCaption("(H) = ");
+  ShowLength(f, f.Label112, height1 * fromInches, range);
+  ShowZo(f, zo);
+}
+
+// Symmetric, between two planes at H each; works in the block's unit.
+void SolveStripline(TForm1& f, const ImpedancePass& pass) {
+  f.ConductorThickness = f.BaseCopperThickness;
+  impedance::WriteThickness(f, pass, f.ConductorThickness);
+
+  double h = 0;
+  if (!pass.metric) {
+    f.ConductorWidth = pass.ReadLength(f.Edit67);
+    f.ConductorHeight = pass.ReadLength(f.Edit68);
+    h = f.ConductorHeight;
+  } else {
+    // The second height box is hidden here, and checked all the same.
+    range::Checker checks = ChecksOf(f, pass);
+    range::Input width = LengthInput(f.Edit67, pass);
+    f.ConductorWidth = checks.Check(width, kMetricWidthRow);
+    range::Input h1 = LengthInput(f.Edit68, pass);
+    f.ConductorHeight1 = checks.Check(h1, kMetricHeightRow);
+    range::Input h2 = LengthInput(f.Edit74, pass);
+    f.ConductorHeight2 = checks.Check(h2, kMetricHeightRow);
+    h = f.ConductorHeight1;
+  }
+  const double w = f.ConductorWidth, t = f.ConductorThickness, er = f.SubstrateEr;
+
+  const double zo = (60 / vcl::Sqrt(er)) * vcl::Log(1.9 * (2 * h + t) / (0.8 * w + t));
+  f.SingleEndedZo = zo;
+  f.Edit70->SetText(f.Shown(Format("%.3f Ohms", zo)));
+  impedance::WriteDelay(f, pass, vcl::Sqrt(er) * 1.017 / 12 * 1000, zo);
+
+  // The height range applies to H, the distance to each plane, as shown.
+  if (pass.metric) {
+    f.Label85->SetCaption(ByFlag(f, "0.127mm < (W) < 0.381mm", "0,127mm < (W) < 0,381mm"));
+    f.Label86->SetCaption(ByFlag(f, "0.127mm < (H) < 0.381mm", "0,127mm < (H) < 0,381mm"));
+  } else {
+    f.Label85->SetCaption("5mils < (W) < 15mils");
+    f.Label86->SetCaption("5mils < (H) < 15mils");
+  }
+  f.Label246->SetCaption("40< Ohms < 90");
+
+  const LengthRange range = LengthRangeOf(pass);
+  f.Label107->SetCaption("(W) = ");
+  ShowLength(f, f.Label108, w, range);
+  f.Label111->SetCaption("(H) = ");
+  ShowLength(f, f.Label112, h, range);
+  ShowZo(f, zo);
+}
+
+}  // namespace
+
+void TForm1::SolveConductorImpedance(vcl::TObject* Sender) {
+  // Two successive tests of the live units mode; any other index runs neither.
+  for (const bool metric : {false, true}) {
+    if (RadioGroup6->ItemIndex() != (metric ? 1 : 0)) continue;
+    const ImpedancePass pass{metric, metric && Form6->CheckBox3->Checked(), Sender};
+    range::Checker checks(*this, Sender, range::UnitOf(*this));
+
+    ReadCopperWeights(metric);
+
+    range::Input er(Edit7);
+    SubstrateEr = checks.Check(er, kErRow);
+    range::Input width = LengthInput(Edit67, pass);
+    ConductorWidth = checks.Check(width, kWidthRows);
+    range::Input height = LengthInput(Edit68, pass);
+    ConductorHeight = checks.Check(height, kHeightRows);
+
+    WidthHeightRatio = ConductorWidth / ConductorHeight;
+    WidthHeightRatioText = Format("%.3f", WidthHeightRatio);
+    Label108->SetCaption(Shown(WidthHeightRatioText));
+
+    switch (RadioGroup3->ItemIndex()) {
+      case 0:
+        SolveMicrostrip(*this, pass);
+        break;
+      case 1:
+        SolveMicrostripEmbed(*this, pass);
+        break;
+      case 2:
+        SolveStripline(*this, pass);
+        break;
+      case 3:
+        SolveStriplineAsym(*this, pass);
+        break;
+      case 4:
+        SolveDualStripline(*this, pass);
+        break;
+      case 5:
+        SolveCoplanarWave(*this, pass);
+        break;
+      default:
+        break;
+    }
+  }
+}
+
+void TForm1::BitBtn3Click(vcl::TObject*) {
+  vcl::ShowMessage(
+      "Conductor thickness is disabled for this calculator due to formula restrictions.");
+}
 
 }  // namespace trellis

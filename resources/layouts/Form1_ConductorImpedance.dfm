@@ -325,6 +325,7 @@ object GroupBox15: TGroupBox
     Visible = False
   end
   object BitBtn3: TBitBtn
+    OnClick = BitBtn3Click
     Left = 608
     Top = 300
     Width = 88

@@ -50,6 +50,27 @@ BENCHMARK_CAPTURE(SolveCalculator, via_properties, trellis::Calculator::ViaPrope
 BENCHMARK_CAPTURE(SolveCalculator, padstack, trellis::Calculator::Padstack)
     ->Unit(benchmark::kMicrosecond);
 
+// One Solve pass of the conductor impedance in one structure, chosen as the
+// user chooses it so the panel is arranged for it.
+void SolveImpedanceStructure(benchmark::State& state, int structure) {
+  trellis::testing::HarnessOptions options;
+  options.settings["Program"] = trellis::ProgramText(trellis::Calculator::ConductorImpedance);
+  Harness h(options);
+  h.Start();
+  auto& f = h.Main();
+  f.RadioGroup3->SetItemIndex(structure);
+  for (auto _ : state) {
+    f.Button1Click(f.Button1);
+  }
+  state.counters["solves"] = static_cast<double>(f.SolveCount);
+}
+BENCHMARK_CAPTURE(SolveImpedanceStructure, microstrip, 0)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(SolveImpedanceStructure, microstrip_embed, 1)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(SolveImpedanceStructure, stripline, 2)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(SolveImpedanceStructure, stripline_asym, 3)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(SolveImpedanceStructure, dual_stripline, 4)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(SolveImpedanceStructure, coplanar_wave, 5)->Unit(benchmark::kMicrosecond);
+
 }  // namespace
 
 BENCHMARK_MAIN();

@@ -1,6 +1,7 @@
 // Screenshots of the bandwidth, conductor-impedance, Er-effective and
 // wavelength panels alone in the main window, in their design state and in
-// the other arrangements their handlers make, for a look.
+// the other arrangements their handlers make, for a look; and the conductor
+// impedance in each structure as the user leaves it after solving.
 #include <gtest/gtest.h>
 
 #include "tests/qt/screens_fixture.h"
@@ -101,6 +102,32 @@ TEST_F(ImpedanceScreens, WavelengthPanelInBothMethods) {
   main->Label222->SetCaption("1/20 Wave Length");
   Shoot("GroupBox22", "panel_GroupBox22_frequency.png");
 }
+
+// The program started as a user starts it, the conductor impedance picked,
+// each structure chosen, filled in and solved through the panel's handlers.
+class SolvedImpedanceScreens : public testing::SolvedScreensFixture {
+ protected:
+  void SolveStructure(int structure, const char* width, const char* height, const char* second) {
+    Pick(1);
+    Choose(main->RadioGroup3, structure);
+    // The structures other than the microstrip and the coplanar waveguide
+    // take 1 oz of base copper.
+    if (structure != 0 && structure != 5) Choose(main->RadioGroup4, 2);
+    Type(main->Edit67, width);
+    Type(main->Edit68, height);
+    if (second) Type(main->Edit74, second);
+    Solve();
+    EXPECT_FALSE(main->Edit70->Text().empty());
+    SaveClientArea(QString("solved_GroupBox15_s%1.png").arg(structure));
+  }
+};
+
+TEST_F(SolvedImpedanceScreens, Microstrip) { SolveStructure(0, "17", "10", nullptr); }
+TEST_F(SolvedImpedanceScreens, MicrostripEmbed) { SolveStructure(1, "10", "12", "8"); }
+TEST_F(SolvedImpedanceScreens, Stripline) { SolveStructure(2, "8", "10", nullptr); }
+TEST_F(SolvedImpedanceScreens, StriplineAsym) { SolveStructure(3, "8", "10", "20"); }
+TEST_F(SolvedImpedanceScreens, DualStripline) { SolveStructure(4, "8", "10", "20"); }
+TEST_F(SolvedImpedanceScreens, CoplanarWave) { SolveStructure(5, "17", "10", "8"); }
 
 }  // namespace
 }  // namespace trellis::desktop
