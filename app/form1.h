@@ -42,6 +42,7 @@ struct ProgramValues {
   // Er-effective, signal and differential-pair solves: each solve writes one
   // before it reads it.
   double SubstrateEr = 0;
+  double ConductorSpacing = 0;
   double ConductorHeight = 0, ConductorHeight1 = 0, ConductorHeight2 = 0, ModelHeight = 0;
   double SingleEndedZo = 0, ErEffective = 0, ErPrime = 0, ImpedanceScratch = 0;
   double WidthHeightRatio = 0;
