@@ -337,6 +337,7 @@ object GroupBox15: TGroupBox
     TabOrder = 12
   end
   object RadioGroup24: TRadioGroup
+    OnClick = RadioGroup24Click
     Left = 384
     Top = 264
     Width = 184
