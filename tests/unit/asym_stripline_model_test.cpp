@@ -9,7 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "app/form1.h"
+#include "tests/support/harness.h"
 #include "vcl/sysutils.h"
+#include "vcl/user.h"
 
 using namespace trellis::impedance;
 using Form = AsymStriplineForm;
@@ -126,6 +129,42 @@ TEST(AsymStriplineModel, NarrowFormBeyondItsDomain) {
   EXPECT_LT(m.y, 1);
   EXPECT_TRUE(std::isnan(m.zo));
   EXPECT_EQ(errors.shown, std::vector<std::string>{vcl::MathErrorText("sqrt", "DOMAIN")});
+}
+
+// What the structure leaves in the shared values: mils in both unit systems,
+// the plane spacing from every set, the single-ended impedance and the
+// arccosh argument from the default set alone.
+TEST(StriplineAsymSolve, SharedValues) {
+  trellis::testing::Harness h({.settings = {{"Units", "1"}, {"Microns", "1"}}});
+  h.Start();
+  trellis::TForm1& f = h.Main();
+  auto& menu = dynamic_cast<vcl::TMenuItem&>(h.Component("Form1", "RFImpedances1"));
+  vcl::user::PickMenuItem(menu);
+  vcl::user::ChooseItem(*f.RadioGroup3, 3);
+  vcl::user::ChooseItem(*f.RadioGroup4, 2);  // 35 um
+  vcl::user::TypeText(*f.Edit67, "127");
+  vcl::user::TypeText(*f.Edit68, "254");
+  vcl::user::TypeText(*f.Edit74, "127");
+  vcl::user::Click(*f.Button1);
+  const double t = 0.035 / 25.4 * 1000;
+  EXPECT_NEAR(f.ConductorWidth, 5, 1e-12);
+  EXPECT_NEAR(f.ConductorHeight1, 10, 1e-12);
+  EXPECT_NEAR(f.ConductorHeight2, 5, 1e-12);
+  EXPECT_NEAR(f.ConductorThickness, t, 1e-12);
+  EXPECT_NEAR(f.ModelHeight, 15 + t, 1e-12);
+  EXPECT_EQ(Ohms(f.SingleEndedZo), "45.582");
+  EXPECT_NEAR(f.ImpedanceScratch, 2.6483354013043985, 1e-12);
+
+  for (int set : {1, 2}) {
+    SCOPED_TRACE(set);
+    f.SingleEndedZo = -1;
+    f.ModelHeight = f.ImpedanceScratch = 0;
+    vcl::user::ChooseItem(*f.RadioGroup24, set);
+    EXPECT_EQ(f.SingleEndedZo, -1);
+    EXPECT_EQ(f.ImpedanceScratch, 0);
+    EXPECT_NEAR(f.ModelHeight, 15 + t, 1e-12);
+  }
+  EXPECT_TRUE(h.platform.TakeMessages().empty());
 }
 
 }  // namespace
