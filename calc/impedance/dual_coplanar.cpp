@@ -49,20 +49,6 @@ double CheckedTyped(TForm1& f, const ImpedancePass& pass, vcl::TEdit* box,
 // Millimetres to mils as typed boxes are converted: / 25.4 × 1000.
 double MillimetresToMils(double mm) { return mm / 25.4 * 1000; }
 
-// Tpd, Co and Lo, where a value that is not above zero reads "Error".
-void WriteDelayOrError(TForm1& f, const ImpedancePass& pass, double tpdPerInch, double zo) {
-  const double tpd = pass.metric ? tpdPerInch / 2.54 : tpdPerInch;
-  const double co = tpd / zo;
-  const double lo = zo * zo * co / 1000;
-  const char* per = pass.metric ? "cm" : "in";
-  auto show = [&](vcl::TEdit* box, double v, const char* format) {
-    box->SetText(v <= 0 ? std::string("Error") : f.Shown(vcl::Format(format, v) + per));
-  };
-  show(f.Edit77, tpd, "%.4f ps/");
-  show(f.Edit76, co, "%.4f pF/");
-  show(f.Edit73, lo, "%.4f nH/");
-}
-
 }  // namespace
 
 // Worked in mils in both blocks.
@@ -82,7 +68,7 @@ void SolveDualStripline(TForm1& f, const ImpedancePass& pass) {
       f.ConductorWidth, f.ConductorHeight, f.ConductorSpacing, f.ConductorThickness, f.SubstrateEr);
   f.SingleEndedZo = d.zo;
   f.Edit70->SetText(f.Shown(vcl::Format("%.3f Ohms", d.zo)));
-  WriteDelayOrError(f, pass, d.tpdPerInch, d.zo);
+  impedance::WriteDelayOrError(f, pass, d.tpdPerInch, d.zo);
 }
 
 // Worked in the block's unit; the formula is free of scale.

@@ -30,14 +30,30 @@ void WriteThickness(TForm1& f, const ImpedancePass& pass, double thickness) {
                                             : vcl::Format("%.2f mils", thickness)));
 }
 
-void WriteDelay(TForm1& f, const ImpedancePass& pass, double tpdPerInch, double zo) {
+namespace {
+
+void WriteDelayTexts(TForm1& f, const ImpedancePass& pass, double tpdPerInch, double zo,
+                     bool errors) {
   const double tpd = pass.metric ? tpdPerInch / 2.54 : tpdPerInch;
   const double co = tpd / zo;
   const double lo = zo * zo * co / 1000;
   const char* per = pass.metric ? "cm" : "in";
-  f.Edit77->SetText(f.Shown(vcl::Format("%.4f ps/", tpd) + per));
-  f.Edit76->SetText(f.Shown(vcl::Format("%.4f pF/", co) + per));
-  f.Edit73->SetText(f.Shown(vcl::Format("%.4f nH/", lo) + per));
+  auto show = [&](vcl::TEdit* box, double v, const char* format) {
+    box->SetText(errors && v <= 0 ? std::string("Error") : f.Shown(vcl::Format(format, v) + per));
+  };
+  show(f.Edit77, tpd, "%.4f ps/");
+  show(f.Edit76, co, "%.4f pF/");
+  show(f.Edit73, lo, "%.4f nH/");
+}
+
+}  // namespace
+
+void WriteDelay(TForm1& f, const ImpedancePass& pass, double tpdPerInch, double zo) {
+  WriteDelayTexts(f, pass, tpdPerInch, zo, false);
+}
+
+void WriteDelayOrError(TForm1& f, const ImpedancePass& pass, double tpdPerInch, double zo) {
+  WriteDelayTexts(f, pass, tpdPerInch, zo, true);
 }
 
 }  // namespace impedance

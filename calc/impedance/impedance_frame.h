@@ -40,6 +40,9 @@ void WriteThickness(TForm1& f, const ImpedancePass& pass, double thickness);
 // Tpd (ps per inch) with Co = Tpd / Zo and Lo = Zo² Co / 1000 into Edit77,
 // Edit76 and Edit73; metric divides Tpd by 2.54 first, so all three are per cm.
 void WriteDelay(TForm1& f, const ImpedancePass& pass, double tpdPerInch, double zo);
+// The same, with "Error" in place of each figure that is not above zero (a
+// value that is not a number is written as it is).
+void WriteDelayOrError(TForm1& f, const ImpedancePass& pass, double tpdPerInch, double zo);
 
 }  // namespace impedance
 

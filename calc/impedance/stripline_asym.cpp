@@ -44,12 +44,6 @@ double Mils(const ImpedancePass& pass, double typed) {
   return pass.microns ? typed / 25.4 : typed / 25.4 * 1000;
 }
 
-// A delay figure, or "Error" when it is not above zero (a value that is not a
-// number is written as it is).
-void WriteFigure(TForm1& f, vcl::TEdit* box, double value, const char* format) {
-  box->SetText(value <= 0 ? std::string("Error") : f.Shown(Format(format, value)));
-}
-
 }  // namespace
 
 void SolveStriplineAsym(TForm1& f, const ImpedancePass& pass) {
@@ -99,13 +93,7 @@ void SolveStriplineAsym(TForm1& f, const ImpedancePass& pass) {
   }
   f.Edit70->SetText(f.Shown(Format("%.3f Ohms", zo)));
 
-  const double tpdPerInch = vcl::Sqrt(f.SubstrateEr) * 1.017 / 12 * 1000;
-  const double tpd = pass.metric ? tpdPerInch / 2.54 : tpdPerInch;
-  const double co = tpd / zo;
-  const double lo = zo * zo * co / 1000;
-  WriteFigure(f, f.Edit77, tpd, pass.metric ? "%.4f ps/cm" : "%.4f ps/in");
-  WriteFigure(f, f.Edit76, co, pass.metric ? "%.4f pF/cm" : "%.4f pF/in");
-  WriteFigure(f, f.Edit73, lo, pass.metric ? "%.4f nH/cm" : "%.4f nH/in");
+  impedance::WriteDelayOrError(f, pass, vcl::Sqrt(f.SubstrateEr) * 1.017 / 12 * 1000, zo);
 }
 
 void TForm1::RadioGroup24Click(vcl::TObject* Sender) {
