@@ -13,6 +13,9 @@
 
 namespace trellis {
 
+using impedance::AnyZero;
+using impedance::ImperialZero;
+using impedance::MetricZero;
 using range::Form;
 using range::Row;
 using range::Test;
@@ -24,20 +27,6 @@ constexpr range::Under kAnyFlag = range::Under::AnyFlag, kKnownFlag = range::Und
 
 constexpr const char* kWidthMessage = "Conductor width cannot be less than or equal to zero.";
 constexpr const char* kHeightMessage = "Conductor height cannot be less than or equal to zero.";
-
-// A length of 0 or less: "1" in mils whatever the flag; in metric the reset
-// quotes a decimal, so with a flag that is neither point nor comma nothing is
-// said and nothing reset. Forms per unit: mils, millimetres, micrometres.
-constexpr Form ImperialZero(const char* message) { return {kAnyFlag, 0, {message}, {"1"}}; }
-constexpr std::array<Form, 3> MetricZero(const char* message) {
-  return range::MetricOnly({kKnownFlag, 0, {message}, {"0.0254", "0,0254"}},
-                           {kKnownFlag, 0, {message}, {"25.4", "25,4"}});
-}
-constexpr std::array<Form, 3> AnyZero(const char* message) {
-  std::array<Form, 3> forms = MetricZero(message);
-  forms[0] = ImperialZero(message);
-  return forms;
-}
 
 // The rows go on with the box read again, so no result of the pass comes from
 // a rejected value: in mils the nested Solve has already solved the reset one.

@@ -16,24 +16,16 @@ using range::Test;
 
 namespace {
 
-constexpr range::Under kAnyFlag = range::Under::AnyFlag, kKnownFlag = range::Under::KnownFlag;
-
-// The second box's check, per unit: mils, millimetres, micrometres. The pass
-// goes on with the reset value, so a rejected number never reaches the formulas.
-constexpr std::array<range::Form, 3> NotPositive(const char* message) {
-  return {{{kAnyFlag, 0, {message}, {"1"}},
-           {kKnownFlag, 0, {message}, {"0.0254", "0,0254"}},
-           {kKnownFlag, 0, {message}, {"25.4", "25,4"}}}};
-}
-
+// The second box's check; the pass goes on with the reset value, so a
+// rejected number never reaches the formulas.
 const Row kSpacingRows[] = {
     {.test = Test::AtMost,
-     .forms = NotPositive("Conductor spacing cannot be less than or equal to zero."),
+     .forms = impedance::AnyZero("Conductor spacing cannot be less than or equal to zero."),
      .readAgain = true},
 };
 const Row kGapRows[] = {
     {.test = Test::AtMost,
-     .forms = NotPositive("Conductor gap cannot be less than or equal to zero."),
+     .forms = impedance::AnyZero("Conductor gap cannot be less than or equal to zero."),
      .readAgain = true},
 };
 
@@ -57,12 +49,9 @@ void SolveDualStripline(TForm1& f, const ImpedancePass& pass) {
   f.ConductorThickness =
       pass.metric ? MillimetresToMils(f.BaseCopperThickness) : f.BaseCopperThickness;
 
-  auto mils = [&pass](double typed) {
-    return !pass.metric ? typed : pass.microns ? typed / 25.4 : MillimetresToMils(typed);
-  };
-  f.ConductorWidth = mils(vcl::StrToFloat(f.Edit67->Text()));
-  f.ConductorHeight = mils(vcl::StrToFloat(f.Edit68->Text()));
-  f.ConductorSpacing = mils(CheckedTyped(f, pass, f.Edit74, kSpacingRows));
+  f.ConductorWidth = pass.TypedToMils(vcl::StrToFloat(f.Edit67->Text()));
+  f.ConductorHeight = pass.TypedToMils(vcl::StrToFloat(f.Edit68->Text()));
+  f.ConductorSpacing = pass.TypedToMils(CheckedTyped(f, pass, f.Edit74, kSpacingRows));
 
   const impedance::DualStripline d = impedance::DualStriplineModel(
       f.ConductorWidth, f.ConductorHeight, f.ConductorSpacing, f.ConductorThickness, f.SubstrateEr);

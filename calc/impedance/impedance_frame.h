@@ -2,8 +2,10 @@
 // result conventions every structure writes by.
 #pragma once
 
+#include <array>
 #include <string>
 
+#include "app/range_check.h"
 #include "vcl/controls.h"
 
 namespace trellis {
@@ -18,7 +20,30 @@ struct ImpedancePass {
 
   // A length box in the block's unit: mils, or millimetres (micrometres / 1000).
   double ReadLength(const vcl::TEdit* box) const;
+  // A typed length in mils: millimetres / 25.4 x 1000, micrometres / 25.4.
+  double TypedToMils(double typed) const;
 };
+
+namespace impedance {
+
+// The check of a length of 0 or less, per unit (mils, millimetres,
+// micrometres): "1" in mils whatever the flag; in metric the reset quotes a
+// decimal, so with a flag that is neither point nor comma nothing is said and
+// nothing reset.
+constexpr range::Form ImperialZero(const char* message) {
+  return {range::Under::AnyFlag, 0, {message}, {"1"}};
+}
+constexpr std::array<range::Form, 3> MetricZero(const char* message) {
+  return range::MetricOnly({range::Under::KnownFlag, 0, {message}, {"0.0254", "0,0254"}},
+                           {range::Under::KnownFlag, 0, {message}, {"25.4", "25,4"}});
+}
+constexpr std::array<range::Form, 3> AnyZero(const char* message) {
+  std::array<range::Form, 3> forms = MetricZero(message);
+  forms[0] = ImperialZero(message);
+  return forms;
+}
+
+}  // namespace impedance
 
 namespace impedance {
 

@@ -17,31 +17,16 @@ using vcl::Format;
 
 namespace {
 
-constexpr range::Under kAnyFlag = range::Under::AnyFlag, kKnownFlag = range::Under::KnownFlag;
 constexpr const char* kHeightMessage = "Conductor height cannot be less than or equal to zero.";
 
 // H2 in the unit it is typed in; the pass computes with the reset value.
-const Row kHeight2Row = {.test = Test::AtMost,
-                         .forms = {{{kAnyFlag, 0, {kHeightMessage}, {"1"}},
-                                    {kKnownFlag, 0, {kHeightMessage}, {"0.0254", "0,0254"}},
-                                    {kKnownFlag, 0, {kHeightMessage}, {"25.4", "25,4"}}}},
-                         .readAgain = true};
+const Row kHeight2Row = {
+    .test = Test::AtMost, .forms = impedance::AnyZero(kHeightMessage), .readAgain = true};
 
 // RadioGroup24 " Formula Selection ": 0 "Default", 1 "IPC-2141", 2 "Wadell".
 std::optional<AsymFormulaSet> FormulaSetOfItem(int item) {
   if (item < 0 || item > 2) return std::nullopt;
   return static_cast<AsymFormulaSet>(item);
-}
-
-range::Unit UnitOf(const ImpedancePass& pass) {
-  if (!pass.metric) return range::Unit::Mils;
-  return pass.microns ? range::Unit::Micrometres : range::Unit::Millimetres;
-}
-
-// Every formula set works in mils.
-double Mils(const ImpedancePass& pass, double typed) {
-  if (!pass.metric) return typed;
-  return pass.microns ? typed / 25.4 : typed / 25.4 * 1000;
 }
 
 }  // namespace
@@ -53,14 +38,14 @@ void SolveStriplineAsym(TForm1& f, const ImpedancePass& pass) {
 
   // The frame has checked (and reset) the width and H1; H2 is this
   // structure's own.
-  range::Checker checks(f, pass.sender, UnitOf(pass));
+  range::Checker checks(f, pass.sender, range::UnitOf(f));
   const double w = vcl::StrToFloat(f.Edit67->Text());
   const double h1 = vcl::StrToFloat(f.Edit68->Text());
   range::Input height2(f.Edit74);
   const double h2 = checks.Check(height2, kHeight2Row);
-  f.ConductorWidth = Mils(pass, w);
-  f.ConductorHeight1 = Mils(pass, h1);
-  f.ConductorHeight2 = Mils(pass, h2);
+  f.ConductorWidth = pass.TypedToMils(w);
+  f.ConductorHeight1 = pass.TypedToMils(h1);
+  f.ConductorHeight2 = pass.TypedToMils(h2);
 
   vcl::ShowAll(h1 == h2, {f.Label188, f.Label191});
 
