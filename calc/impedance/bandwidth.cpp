@@ -1,6 +1,7 @@
 // The bandwidth and maximum conductor length: from a risetime, the bandwidth,
 // the propagation speed and both length estimates; from a frequency, the
 // wavelength and its fraction alone.
+#include <algorithm>
 #include <array>
 
 #include "app/form1.h"
@@ -50,8 +51,8 @@ constexpr std::array<FrequencyUnit, 4> kFrequencyUnits = {{{1000, "GHz", 131, 42
 // The slider's bounds keep its position inside the tables.
 template <class Steps>
 const auto& StepAt(const Steps& steps, const vcl::TTrackBar* bar) {
-  const int p = bar->Position();
-  return steps[p < 0 ? 0 : static_cast<std::size_t>(p) >= steps.size() ? steps.size() - 1 : p];
+  const int last = static_cast<int>(steps.size()) - 1;
+  return steps[static_cast<std::size_t>(std::clamp(bar->Position(), 0, last))];
 }
 
 const range::Row kErRow = {

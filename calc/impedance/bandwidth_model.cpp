@@ -34,9 +34,8 @@ RisetimeResults RisetimeModel(const RisetimeInputs& in) {
   // A rough fit of the microstrip's effective permittivity, not the
   // dispersive model.
   const double travelled = in.risetime * 1e-9 * kLight;
-  r.riseDistance = in.layer == SignalLayer::Microstrip
-                       ? travelled / vcl::Sqrt(0.457 * in.er + 0.67)
-                       : travelled / vcl::Sqrt(in.er);
+  r.riseDistance = in.layer == SignalLayer::Microstrip ? travelled / vcl::Sqrt(0.457 * in.er + 0.67)
+                                                       : travelled / vcl::Sqrt(in.er);
   const double metres = r.riseDistance * in.riseFraction;
   r.riseLength = {metres / kMetresPerMil / 1000, metres * 100};
 
