@@ -5,6 +5,7 @@ object GroupBox6: TGroupBox
   Height = 552
   Caption = ' Bandwidth && Max Conductor Length '
   object RadioGroup12: TRadioGroup
+    OnClick = RadioGroup12Click
     Left = 16
     Top = 24
     Width = 160
@@ -18,6 +19,7 @@ object GroupBox6: TGroupBox
     TabOrder = 0
   end
   object RadioGroup20: TRadioGroup
+    OnClick = RadioGroup20Click
     Left = 192
     Top = 24
     Width = 168
@@ -114,6 +116,7 @@ object GroupBox6: TGroupBox
       Caption = 'Sr Divide by Factor'
     end
     object TrackBar2: TTrackBar
+      OnChange = TrackBar2Change
       Left = 16
       Top = 148
       Width = 160
@@ -193,6 +196,7 @@ object GroupBox6: TGroupBox
       Caption = 'Lambda Divide by Factor'
     end
     object TrackBar3: TTrackBar
+      OnChange = TrackBar3Change
       Left = 16
       Top = 148
       Width = 160

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <climits>
 #include <cmath>
 #include <fstream>
 #include <functional>
@@ -537,6 +538,14 @@ class Run {
       if (dir != "up" && dir != "down") throw ScenarioError("expected up or down, got " + dir);
       a.End();
       Act([&] { vcl::user::StepUpDown(ud, dir == "up"); });
+    } else if (cmd == "drag") {
+      auto& bar = As<vcl::TTrackBar>(Component(a.Word("a track bar")), "a track bar");
+      std::string to = a.Word("to");
+      if (to != "to") throw ScenarioError("expected to, got " + to);
+      long long position = a.Int("the position");
+      a.End();
+      if (position < INT_MIN || position > INT_MAX) throw ScenarioError("position out of range");
+      Act([&] { vcl::user::MoveTrackBar(bar, static_cast<int>(position)); });
     } else if (cmd == "close") {
       auto& f = As<vcl::TForm>(Component(a.Word("a window")), "a window");
       a.End();

@@ -59,6 +59,17 @@ TEST(ScenarioDriver, CountsReportsAndCarriesOn) {
        "start\ntype Edit1 \"50\"\nexpect no messages\nreset\nstart\nexpect Edit1 text \"20\"\n"
        "expect no messages\n",
        "", 3, 0},
+      {"a track bar dragged: its handler runs, the thumb stays within its range",
+       "setting Program \"0\"\nstart\nexpect solves 5\ndrag TrackBar2 to 3\n"
+       "expect TrackBar2 position 3\nexpect Edit44 text \"0.35Sr\"\nexpect solves 1\n"
+       "drag TrackBar2 to 3\nexpect solves 0\ndrag TrackBar2 to 99\n"
+       "expect TrackBar2 position 6\ndrag Edit19 to 2\ndrag TrackBar2 3\n"
+       "drag TrackBar2 to x\nexpect no messages\n",
+       "t:12: Edit19 is a TEdit, not a track bar\nt:13: expected to, got 3\n"
+       "t:14: expected the position as a number, got x\n",
+       7, 3},
+      {"a hidden track bar ignores the user",
+       "start\ndrag TrackBar2 to 3\nexpect TrackBar2 position 1\nexpect no messages\n", "", 2, 0},
       {"the program's exit",
        "start\nexpect no messages\nmenu Exit1\nexpect exit 0\nclick Button1\n",
        "t:5: the program has exited\n", 2, 1},
