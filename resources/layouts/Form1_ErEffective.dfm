@@ -109,6 +109,7 @@ object GroupBox43: TGroupBox
     TabOrder = 6
   end
   object Button5: TButton
+    OnClick = Button5Click
     Left = 16
     Top = 208
     Width = 224

@@ -5,6 +5,7 @@ object GroupBox22: TGroupBox
   Height = 552
   Caption = ' Wavelength Calculator '
   object RadioGroup22: TRadioGroup
+    OnClick = RadioGroup22Click
     Left = 16
     Top = 24
     Width = 160
@@ -19,6 +20,7 @@ object GroupBox22: TGroupBox
   end
   // Sized for the four frequency units as well as the two of the period.
   object RadioGroup21: TRadioGroup
+    OnClick = RadioGroup21Click
     Left = 192
     Top = 24
     Width = 168
@@ -81,6 +83,7 @@ object GroupBox22: TGroupBox
     TabOrder = 4
   end
   object Button4: TButton
+    OnClick = Button4Click
     Left = 192
     Top = 176
     Width = 144
@@ -96,6 +99,7 @@ object GroupBox22: TGroupBox
     Caption = 'Wavelength Divide'
   end
   object TrackBar4: TTrackBar
+    OnChange = TrackBar4Change
     Left = 16
     Top = 236
     Width = 200

@@ -51,6 +51,10 @@ BENCHMARK_CAPTURE(SolveCalculator, padstack, trellis::Calculator::Padstack)
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(SolveCalculator, bandwidth, trellis::Calculator::Bandwidth)
     ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(SolveCalculator, er_effective, trellis::Calculator::ErEffective)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(SolveCalculator, wavelength, trellis::Calculator::Wavelength)
+    ->Unit(benchmark::kMicrosecond);
 
 // One Solve pass of the conductor impedance in one structure, chosen as the
 // user chooses it so the panel is arranged for it.
