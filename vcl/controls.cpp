@@ -437,6 +437,70 @@ void TTimer::SetInterval(int ms) {
 
 // ---- Button group, printer set-up ----
 
+TButtonGroup::TButtonGroup() : TControl("TButtonGroup"), items_([this] { ItemsChanged(); }) {}
+
+void TButtonGroup::ItemsChanged() {
+  extras_.resize(static_cast<size_t>(items_.Count()));
+  if (itemIndex_ >= items_.Count()) itemIndex_ = -1;
+  Notify(Prop::Items);
+}
+
+const std::string& TButtonGroup::ItemHint(int index) const {
+  static const std::string none;
+  if (index < 0 || index >= static_cast<int>(extras_.size())) return none;
+  return extras_[static_cast<size_t>(index)].hint;
+}
+
+void TButtonGroup::SetItemHint(int index, const std::string& hint) {
+  if (index < 0 || index >= static_cast<int>(extras_.size())) return;
+  if (extras_[static_cast<size_t>(index)].hint == hint) return;
+  extras_[static_cast<size_t>(index)].hint = hint;
+  Notify(Prop::Items);
+}
+
+bool TButtonGroup::ItemHasClick(int index) const {
+  return index >= 0 && index < static_cast<int>(extras_.size()) &&
+         static_cast<bool>(extras_[static_cast<size_t>(index)].onClick);
+}
+
+void TButtonGroup::SetItemClick(int index, TNotifyEvent handler) {
+  if (index < 0 || index >= static_cast<int>(extras_.size())) return;
+  extras_[static_cast<size_t>(index)].onClick = std::move(handler);
+}
+
+void TButtonGroup::ClickItem(int index) {
+  if (index < 0 || index >= items_.Count()) return;
+  // Copied: the handler may reorder or refill the buttons.
+  const TNotifyEvent own = extras_[static_cast<size_t>(index)].onClick;
+  if (own)
+    own(this);
+  else if (OnButtonClicked)
+    OnButtonClicked(this);
+}
+
+void TButtonGroup::MoveItem(int from, int to) {
+  const int count = items_.Count();
+  if (from < 0 || from >= count || to < 0 || to >= count || from == to) return;
+  std::vector<std::string> captions = items_.Items();
+  auto shift = [&](auto& list) {
+    auto moved = std::move(list[static_cast<size_t>(from)]);
+    list.erase(list.begin() + from);
+    list.insert(list.begin() + to, std::move(moved));
+  };
+  shift(captions);
+  std::vector<Extra> extras = std::move(extras_);
+  shift(extras);
+  if (itemIndex_ == from)
+    itemIndex_ = to;
+  else if (itemIndex_ > from && itemIndex_ <= to)
+    --itemIndex_;
+  else if (itemIndex_ < from && itemIndex_ >= to)
+    ++itemIndex_;
+  extras_ = std::move(extras);
+  items_.Assign(captions);
+  Notify(Prop::ItemIndex);
+}
+
 void TButtonGroup::SetItemIndex(int i) {
   if (i < -1) i = -1;
   if (i >= items_.Count()) return;

@@ -75,6 +75,7 @@ struct TFont {
 };
 
 enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
+enum class TCursor { crDefault, crHandPoint };
 
 // A list of texts whose owner hears every change (radio group items, memo lines).
 class TStrings {
@@ -161,6 +162,8 @@ class TControl : public TComponent {
 
   int TabOrder = 0;
   bool TabStop = false;
+  // The mouse pointer over the control and its children that have none of their own.
+  TCursor Cursor = TCursor::crDefault;
 
   TNotifyEvent OnClick;
   TNotifyEvent OnExit;
@@ -513,16 +516,39 @@ class TTimer : public TComponent {
   int interval_ = 1000;
 };
 
+// A list of full-width buttons, one under another. Each button carries its
+// caption, hint and click handler; dragging a button to another place (when
+// reordering is allowed) takes all three along.
 class TButtonGroup : public TControl {
  public:
-  TButtonGroup() : TControl("TButtonGroup"), items_([this] { Notify(Prop::Items); }) {}
+  TButtonGroup();
+  // The buttons' captions, in the order shown.
   TStrings& Items() { return items_; }
+  const TStrings& Items() const { return items_; }
   int ItemIndex() const { return itemIndex_; }
   void SetItemIndex(int i);
+  // Empty for a button without a hint or an index outside the buttons.
+  const std::string& ItemHint(int index) const;
+  void SetItemHint(int index, const std::string& hint);
+  bool ItemHasClick(int index) const;
+  void SetItemClick(int index, TNotifyEvent handler);
+  // A click on the button: its own handler, else OnButtonClicked; a button
+  // outside the list does nothing.
+  void ClickItem(int index);
+  // Takes the button out and puts it back at `to`, the others closing up; the
+  // selected button stays selected. Indexes outside the buttons change nothing.
+  void MoveItem(int from, int to);
+  bool AllowReorder = false;
   TNotifyEvent OnButtonClicked;
 
  private:
+  struct Extra {
+    std::string hint;
+    TNotifyEvent onClick;
+  };
+  void ItemsChanged();
   TStrings items_;
+  std::vector<Extra> extras_;  // in step with items_
   int itemIndex_ = -1;
 };
 

@@ -442,7 +442,15 @@ bool ApplyControlProperty(Context& ctx, TControl& c, const LayoutProperty& p) {
     c.Tag = static_cast<int>(Int(ctx, p));
   else if (n == "Color")
     c.SetColor(Colour(ctx, p));
-  else if (n == "Font.Color")
+  else if (n == "Cursor") {
+    const std::string id = IdentOf(ctx, p);
+    if (id == "crDefault")
+      c.Cursor = TCursor::crDefault;
+    else if (id == "crHandPoint")
+      c.Cursor = TCursor::crHandPoint;
+    else
+      Bad(ctx, p, "unknown cursor " + id);
+  } else if (n == "Font.Color")
     c.SetFontColor(Colour(ctx, p));
   else if (n == "Font.Style")
     c.SetFontStyle(FontStyleOf(ctx, p));
@@ -853,6 +861,40 @@ void ApplyProperty(Context& ctx, TComponent& comp, const LayoutProperty& p) {
   }
   if (auto* bg = dynamic_cast<TButtonGroup*>(&c)) {
     if (n == "Items.Strings") return bg->Items().Assign(Strings(ctx, p));
+    if (n == "Items") {
+      if (p.value.kind != LayoutValue::Kind::Collection) Bad(ctx, p, "a collection was expected");
+      std::vector<std::string> captions;
+      for (const auto& item : p.value.items) {
+        captions.emplace_back();
+        for (const auto& ip : item.properties)
+          if (ip.name == "Caption") captions.back() = Str(ctx, ip);
+      }
+      bg->Items().Assign(captions);
+      for (size_t i = 0; i < p.value.items.size(); ++i) {
+        const int index = static_cast<int>(i);
+        for (const auto& ip : p.value.items[i].properties) {
+          if (ip.name == "Caption") continue;
+          if (ip.name == "Hint")
+            bg->SetItemHint(index, Str(ctx, ip));
+          else if (ip.name == "OnClick")
+            bg->SetItemClick(index, ctx.form.NotifyHandler(IdentOf(ctx, ip)));
+          else
+            Bad(ctx, ip, "not a property of a button group's button");
+        }
+      }
+      return;
+    }
+    if (n == "ButtonOptions") {
+      if (p.value.kind != LayoutValue::Kind::Set) Bad(ctx, p, "a set was expected");
+      bg->AllowReorder = false;
+      for (const auto& o : p.value.names) {
+        if (o == "gboAllowReorder")
+          bg->AllowReorder = true;
+        else if (o != "gboFullSize" && o != "gboShowCaptions")
+          Bad(ctx, p, "unknown button option " + o);
+      }
+      return;
+    }
     if (n == "ItemIndex") return bg->SetItemIndex(static_cast<int>(Int(ctx, p)));
     if (n == "OnButtonClicked") {
       bg->OnButtonClicked = ctx.form.NotifyHandler(IdentOf(ctx, p));

@@ -81,7 +81,16 @@ void Collect(Window& w, const LayoutSource& src, const LayoutObject& obj, bool i
     w.names.emplace(obj.name, at);
     w.members.push_back({obj.name, obj.className, at});
   }
+  // Events of the object and of its collection items (a button group's buttons).
+  std::vector<const LayoutProperty*> events;
   for (const LayoutProperty& p : obj.properties) {
+    events.push_back(&p);
+    if (p.value.kind == LayoutValue::Kind::Collection)
+      for (const LayoutItem& item : p.value.items)
+        for (const LayoutProperty& ip : item.properties) events.push_back(&ip);
+  }
+  for (const LayoutProperty* e : events) {
+    const LayoutProperty& p = *e;
     if (p.name.size() < 3 || p.name.compare(0, 2, "On") != 0 ||
         p.value.kind != LayoutValue::Kind::Identifier)
       continue;

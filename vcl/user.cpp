@@ -62,7 +62,7 @@ void ChooseItem(TControl& control, int index) {
     } else if (auto* bg = dynamic_cast<TButtonGroup*>(&control)) {
       if (index < 0 || index >= bg->Items().Count()) return;
       bg->SetItemIndex(index);
-      if (bg->OnButtonClicked) bg->OnButtonClicked(bg);
+      bg->ClickItem(index);
     }
   });
 }
@@ -131,6 +131,11 @@ void PickMenuItem(TMenuItem& item) {
 void MoveTrackBar(TTrackBar& bar, int position) {
   if (!Accepts(bar)) return;
   Dispatch([&] { bar.SetPosition(position); });
+}
+
+void DragButton(TButtonGroup& group, int from, int to) {
+  if (!Accepts(group) || !group.AllowReorder) return;
+  Dispatch([&] { group.MoveItem(from, to); });
 }
 
 void CloseForm(TForm& form) {

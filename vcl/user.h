@@ -29,6 +29,9 @@ void PickTab(TTabControl& tabs, int index);
 void PickMenuItem(TMenuItem& item);
 // Moves a track bar's thumb.
 void MoveTrackBar(TTrackBar& bar, int position);
+// Drags a button of a group onto another's place; nothing unless the group
+// allows reordering.
+void DragButton(TButtonGroup& group, int from, int to);
 // The window's close box.
 void CloseForm(TForm& form);
 // True when the control would accept input now.

@@ -4,6 +4,8 @@ object Form11: TForm11
   ClientHeight = 346
   BorderStyle = bsDialog
   Position = poScreenCenter
+  OnShow = FormShow
+  OnCloseQuery = FormCloseQuery
   object Panel1: TPanel
     Left = 8
     Top = 8
@@ -213,6 +215,7 @@ object Form11: TForm11
     end
     // "Close"
     object Button1: TButton
+      OnClick = Button1Click
       Left = 296
       Top = 296
       Width = 88

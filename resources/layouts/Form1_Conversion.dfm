@@ -129,6 +129,7 @@ object GroupBox7: TGroupBox
     TabOrder = 1
     // "PCB Design Rules"
     object Button23: TButton
+      OnClick = Button23Click
       Left = 16
       Top = 24
       Width = 131

@@ -5,6 +5,7 @@ object Form9: TForm9
   BorderStyle = bsSingle
   Position = poScreenCenter
   ShowHint = True
+  Cursor = crHandPoint
   // schematic symbols and footprints
   object GroupBox1: TGroupBox
     Left = 8
@@ -18,18 +19,36 @@ object Form9: TForm9
       Top = 24
       Width = 304
       Height = 124
-      Items.Strings = (
-        'Scheme-it'
-        'Snap EDA'
-        ''
-        ''
-        ''
-        ''
-        ''
-        ''
-        ''
-        ''
-        '')
+      ButtonOptions = [gboAllowReorder, gboFullSize, gboShowCaptions]
+      Items = <
+        item
+          Caption = 'Scheme-it'
+          Hint = 'Scheme-it'
+          OnClick = ButtonGroup2Items0Click
+        end
+        item
+          Caption = 'Snap EDA'
+          Hint = 'Snap EDA'
+          OnClick = ButtonGroup2Items1Click
+        end
+        item
+        end
+        item
+        end
+        item
+        end
+        item
+        end
+        item
+        end
+        item
+        end
+        item
+        end
+        item
+        end
+        item
+        end>
       TabOrder = 0
     end
   end
@@ -46,18 +65,33 @@ object Form9: TForm9
       Top = 24
       Width = 304
       Height = 124
-      Items.Strings = (
-        '3D Content Central'
-        ''
-        ''
-        ''
-        ''
-        ''
-        ''
-        ''
-        ''
-        ''
-        '')
+      ButtonOptions = [gboAllowReorder, gboFullSize, gboShowCaptions]
+      Items = <
+        item
+          Caption = '3D Content Central'
+          Hint = '3D Content Central'
+          OnClick = ButtonGroup3Items0Click
+        end
+        item
+        end
+        item
+        end
+        item
+        end
+        item
+        end
+        item
+        end
+        item
+        end
+        item
+        end
+        item
+        end
+        item
+        end
+        item
+        end>
       TabOrder = 0
     end
   end
@@ -74,28 +108,80 @@ object Form9: TForm9
       Top = 24
       Width = 304
       Height = 268
-      Items.Strings = (
-        'Circuit Lab'
-        'Mathcad'
-        'Multisim'
-        'Sonnet'
-        'Ansys HFSS'
-        'PathWave RF Synthesis'
-        'Sigrity Advanced SI'
-        'HyperLynx'
-        'WEBENCH'
-        'PSpice for TI'
-        ''
-        ''
-        ''
-        ''
-        ''
-        ''
-        ''
-        ''
-        ''
-        ''
-        '')
+      ButtonOptions = [gboAllowReorder, gboFullSize, gboShowCaptions]
+      Items = <
+        item
+          Caption = 'Circuit Lab'
+          Hint = 'Circuit Lab'
+          OnClick = ButtonGroup1Items0Click
+        end
+        item
+          Caption = 'Mathcad'
+          Hint = 'Matchcad'
+          OnClick = ButtonGroup1Items1Click
+        end
+        item
+          Caption = 'Multisim'
+          OnClick = ButtonGroup1Items2Click
+        end
+        item
+          Caption = 'Sonnet'
+          Hint = 'Sonnet'
+          OnClick = ButtonGroup1Items3Click
+        end
+        item
+          Caption = 'Ansys HFSS'
+          Hint = 'Ansys HFSS'
+          OnClick = ButtonGroup1Items4Click
+        end
+        item
+          Caption = 'PathWave RF Synthesis'
+          Hint = 'PathWave RF Synthesis'
+          OnClick = ButtonGroup1Items5Click
+        end
+        item
+          Caption = 'Sigrity Advanced SI'
+          Hint = 'Sigrity Advanced SI'
+          OnClick = ButtonGroup1Items6Click
+        end
+        item
+          Caption = 'HyperLynx'
+          Hint = 'HyperLynx'
+          OnClick = ButtonGroup1Items7Click
+        end
+        item
+          Caption = 'WEBENCH'
+          Hint = 'WEBENCH'
+          OnClick = ButtonGroup1Items8Click
+        end
+        item
+          Caption = 'PSpice for TI'
+          Hint = 'PSpice for TI'
+          OnClick = ButtonGroup1Items9Click
+        end
+        item
+          OnClick = ButtonGroup1Items10Click
+        end
+        item
+        end
+        item
+        end
+        item
+        end
+        item
+        end
+        item
+        end
+        item
+        end
+        item
+        end
+        item
+        end
+        item
+        end
+        item
+        end>
       TabOrder = 0
     end
   end
@@ -112,18 +198,36 @@ object Form9: TForm9
       Top = 24
       Width = 304
       Height = 268
-      Items.Strings = (
-        'FEDEVEL Academy'
-        'Signal Integrity Design Notes'
-        ''
-        ''
-        ''
-        ''
-        ''
-        ''
-        ''
-        ''
-        '')
+      ButtonOptions = [gboAllowReorder, gboFullSize, gboShowCaptions]
+      Items = <
+        item
+          Caption = 'FEDEVEL Academy'
+          Hint = 'FEDEVEL Academy'
+          OnClick = ButtonGroup4Items0Click
+        end
+        item
+          Caption = 'Signal Integrity Design Notes'
+          Hint = 'Signal Integrity Design Notes'
+          OnClick = ButtonGroup4Items1Click
+        end
+        item
+        end
+        item
+        end
+        item
+        end
+        item
+        end
+        item
+        end
+        item
+        end
+        item
+        end
+        item
+        end
+        item
+        end>
       TabOrder = 0
     end
   end
@@ -140,18 +244,33 @@ object Form9: TForm9
       Top = 24
       Width = 304
       Height = 124
-      Items.Strings = (
-        'EEVblog '
-        ''
-        ''
-        ''
-        ''
-        ''
-        ''
-        ''
-        ''
-        ''
-        '')
+      ButtonOptions = [gboAllowReorder, gboFullSize, gboShowCaptions]
+      Items = <
+        item
+          Caption = 'EEVblog '
+          Hint = 'EEVblog '
+          OnClick = ButtonGroup6Items0Click
+        end
+        item
+        end
+        item
+        end
+        item
+        end
+        item
+        end
+        item
+        end
+        item
+        end
+        item
+        end
+        item
+        end
+        item
+        end
+        item
+        end>
       TabOrder = 0
     end
   end
@@ -168,18 +287,42 @@ object Form9: TForm9
       Top = 24
       Width = 304
       Height = 124
-      Items.Strings = (
-        'IPC'
-        'IEEE'
-        'Printed Circuits Handbook, Seventh Edition'
-        'The Hitchhiker''s Guide to PCB Design'
-        ''
-        ''
-        ''
-        ''
-        ''
-        ''
-        '')
+      ButtonOptions = [gboAllowReorder, gboFullSize, gboShowCaptions]
+      Items = <
+        item
+          Caption = 'IPC'
+          Hint = 'IPC'
+          OnClick = ButtonGroup5Items0Click
+        end
+        item
+          Caption = 'IEEE'
+          Hint = 'IEEE'
+          OnClick = ButtonGroup5Items1Click
+        end
+        item
+          Caption = 'Printed Circuits Handbook, Seventh Edition'
+          Hint = 'Printed Circuits Handbook, Seventh Edition'
+          OnClick = ButtonGroup5Items2Click
+        end
+        item
+          Caption = 'The Hitchhiker''s Guide to PCB Design'
+          Hint = 'The Hitchhiker''s Guide to PCB Design'
+          OnClick = ButtonGroup5Items3Click
+        end
+        item
+        end
+        item
+        end
+        item
+        end
+        item
+        end
+        item
+        end
+        item
+        end
+        item
+        end>
       TabOrder = 0
     end
   end

@@ -546,6 +546,13 @@ class Run {
       a.End();
       if (position < INT_MIN || position > INT_MAX) throw ScenarioError("position out of range");
       Act([&] { vcl::user::MoveTrackBar(bar, static_cast<int>(position)); });
+    } else if (cmd == "reorder") {
+      auto& bg = As<vcl::TButtonGroup>(Component(a.Word("a button group")), "a button group");
+      const long long from = a.Int("the dragged button");
+      if (a.Word("to") != "to") throw ScenarioError("expected to");
+      const long long to = a.Int("the place it is dropped on");
+      a.End();
+      Act([&] { vcl::user::DragButton(bg, static_cast<int>(from), static_cast<int>(to)); });
     } else if (cmd == "close") {
       auto& f = As<vcl::TForm>(Component(a.Word("a window")), "a window");
       a.End();
@@ -995,6 +1002,18 @@ class Run {
       a.End();
       const std::string& got = needControl().Hint();
       return Check(got == expected, ref + " hint " + Quote(expected), Quote(got));
+    }
+    if (prop == "button") {
+      auto& bg = As<vcl::TButtonGroup>(c, "a button group");
+      const long long i = a.Int("the button's number");
+      if (i < 0 || i >= bg.Items().Count())
+        throw ScenarioError(ref + " has no button " + std::to_string(i));
+      if (a.Word("hint") != "hint") throw ScenarioError("expected hint");
+      std::string expected = a.Text("the hint");
+      a.End();
+      const std::string& got = bg.ItemHint(static_cast<int>(i));
+      return Check(got == expected,
+                   ref + " button " + std::to_string(i) + " hint " + Quote(expected), Quote(got));
     }
     if (prop == "panel") {
       auto& bar = As<vcl::TStatusBar>(c, "a status bar");

@@ -137,6 +137,7 @@ FormWindow::FormWindow(vcl::TForm& form) : form_(form) {
   window_->setObjectName(Q(form.Name));
   client_ = new QWidget(window_.get());
   client_->setObjectName(Q(form.Name + ".client"));
+  ShowCursor(*client_, form);
 
   auto* layout = new QVBoxLayout(window_.get());
   layout->setContentsMargins(0, 0, 0, 0);

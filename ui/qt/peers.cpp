@@ -14,6 +14,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QStringList>
@@ -93,8 +95,13 @@ QColor ShownColour(vcl::TColor colour, bool background) {
 
 // ---- Peer ----
 
+void ShowCursor(QWidget& widget, const vcl::TControl& control) {
+  if (control.Cursor == vcl::TCursor::crHandPoint) widget.setCursor(Qt::PointingHandCursor);
+}
+
 void Peer::Create(QWidget* parent) {
   widget_ = Make(parent);
+  ShowCursor(*widget_, control_);
   Block(widget_);
   host_.Watch(widget_, this);
   for (vcl::Prop p : kAllProps) Changed(p);
@@ -392,6 +399,8 @@ class GroupBoxPeer : public Peer {
     return box_;
   }
   bool FillsBackground() const override { return true; }
+  // A group box is a window of its own: one in front hides the one behind.
+  bool Opaque() const override { return true; }
   void Update(vcl::Prop what) override {
     // The group box shows "&&" as one ampersand itself.
     if (what == vcl::Prop::Caption) box_->setTitle(Q(control_.Caption()));
@@ -608,18 +617,39 @@ class ButtonGroupPeer : public Peer {
  public:
   ButtonGroupPeer(PeerHost& host, vcl::TButtonGroup& group) : Peer(host, group), group_(group) {}
 
+  bool Event(QObject* watched, QEvent* event) override {
+    if (auto* push = qobject_cast<QPushButton*>(watched); push && DragEvent(push, event))
+      return true;
+    if (event->type() == QEvent::Enter) {
+      // The button under the mouse speaks for the group.
+      const int index = IndexOf(qobject_cast<QPushButton*>(watched));
+      if (index >= 0) {
+        host_.ShowHint(group_.ItemHint(index));
+        return false;
+      }
+    }
+    return Peer::Event(watched, event);
+  }
+
  protected:
   QWidget* Make(QWidget* parent) override {
-    frame_ = new QFrame(parent);
-    frame_->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    buttons_ = new QButtonGroup(frame_);
+    // More buttons than the group's height holds scroll, one button a step.
+    area_ = new QScrollArea(parent);
+    area_->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    area_->verticalScrollBar()->setSingleStep(kButtonHeight);
+    list_ = new QWidget;
+    area_->setWidget(list_);
+    area_->setWidgetResizable(false);
+    buttons_ = new QButtonGroup(list_);
     Block(buttons_);
-    QObject::connect(buttons_, &QButtonGroup::idClicked, frame_, [this](int id) {
+    QObject::connect(buttons_, &QButtonGroup::idClicked, list_, [this](int id) {
       if (!Live()) return;
       vcl::user::ChooseItem(group_, id);
       Changed(vcl::Prop::ItemIndex);
     });
-    return frame_;
+    return area_;
   }
   void Update(vcl::Prop what) override {
     if (what == vcl::Prop::Items) {
@@ -632,15 +662,19 @@ class ButtonGroupPeer : public Peer {
         gone->deleteLater();
       }
       while (static_cast<int>(pushes_.size()) < count) {
-        auto* push = new QPushButton(frame_);
+        auto* push = new QPushButton(list_);
         push->setCheckable(true);
+        push->setAutoDefault(false);
         buttons_->addButton(push, static_cast<int>(pushes_.size()));
         host_.Watch(push, this);
         push->show();
         pushes_.push_back(push);
       }
-      for (int i = 0; i < count; ++i)
-        pushes_[static_cast<size_t>(i)]->setText(Q(group_.Items()[i]));
+      for (int i = 0; i < count; ++i) {
+        QPushButton* push = pushes_[static_cast<size_t>(i)];
+        push->setText(Q(group_.Items()[i]));
+        push->setToolTip(control_.ShowHint ? ShortHint(group_.ItemHint(i)) : QString());
+      }
     }
     if (what == vcl::Prop::Items || what == vcl::Prop::ItemIndex) {
       buttons_->setExclusive(false);
@@ -648,20 +682,75 @@ class ButtonGroupPeer : public Peer {
         pushes_[i]->setChecked(static_cast<int>(i) == group_.ItemIndex());
       buttons_->setExclusive(true);
     }
-    if (what == vcl::Prop::Items || what == vcl::Prop::Geometry) {
-      // Full-width buttons, one under another.
-      constexpr int kButtonHeight = 24;
-      for (size_t i = 0; i < pushes_.size(); ++i)
-        pushes_[i]->setGeometry(2, 2 + static_cast<int>(i) * kButtonHeight,
-                                std::max(0, group_.Width() - 4), kButtonHeight);
-    }
+    if (what == vcl::Prop::Items || what == vcl::Prop::Geometry) Arrange();
   }
 
  private:
+  static constexpr int kButtonHeight = 24;
+
+  // Full-width buttons, one under another, as wide as the room the scroll bar leaves.
+  void Arrange() {
+    const int frame = 2 * area_->frameWidth();
+    const int rows = static_cast<int>(pushes_.size());
+    const int shownHeight = std::max(0, group_.Height() - frame);
+    const bool scrolls = rows * kButtonHeight > shownHeight;
+    const int width = std::max(
+        0, group_.Width() - frame - (scrolls ? area_->verticalScrollBar()->sizeHint().width() : 0));
+    list_->resize(width, rows * kButtonHeight);
+    for (int i = 0; i < rows; ++i)
+      pushes_[static_cast<size_t>(i)]->setGeometry(0, i * kButtonHeight, width, kButtonHeight);
+  }
+
+  int IndexOf(const QPushButton* push) const {
+    const auto it = std::find(pushes_.begin(), pushes_.end(), push);
+    return it == pushes_.end() ? -1 : static_cast<int>(it - pushes_.begin());
+  }
+
+  // A press, a move past the drag distance and a release over another button
+  // move the pressed button there; the drag is no click.
+  bool DragEvent(QPushButton* push, QEvent* event) {
+    switch (event->type()) {
+      case QEvent::MouseButtonPress: {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() != Qt::LeftButton) break;
+        dragFrom_ = IndexOf(push);
+        pressedAt_ = mouse->globalPosition().toPoint();
+        dragging_ = false;
+        break;
+      }
+      case QEvent::MouseMove:
+        if (dragFrom_ >= 0 && group_.AllowReorder &&
+            (static_cast<QMouseEvent*>(event)->globalPosition().toPoint() - pressedAt_)
+                    .manhattanLength() >= QApplication::startDragDistance())
+          dragging_ = true;
+        break;
+      case QEvent::MouseButtonRelease: {
+        const int from = dragFrom_;
+        const bool dragged = dragging_;
+        dragFrom_ = -1;
+        dragging_ = false;
+        if (!dragged || from < 0) break;
+        const QPoint at =
+            list_->mapFromGlobal(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
+        push->setDown(false);
+        if (at.y() >= 0 && at.y() < static_cast<int>(pushes_.size()) * kButtonHeight && Live())
+          vcl::user::DragButton(group_, from, at.y() / kButtonHeight);
+        return true;
+      }
+      default:
+        break;
+    }
+    return false;
+  }
+
   vcl::TButtonGroup& group_;
-  QFrame* frame_ = nullptr;
+  QScrollArea* area_ = nullptr;
+  QWidget* list_ = nullptr;
   QButtonGroup* buttons_ = nullptr;
   std::vector<QPushButton*> pushes_;
+  int dragFrom_ = -1;
+  bool dragging_ = false;
+  QPoint pressedAt_;
 };
 
 // ---- Buttons ----

@@ -86,6 +86,9 @@ class Peer : public vcl::ControlPeer {
   std::vector<QObject*> blocked_;
 };
 
+// The control's own mouse pointer on its widget (children without one inherit it).
+void ShowCursor(QWidget& widget, const vcl::TControl& control);
+
 // The peer for a control's kind.
 std::unique_ptr<Peer> MakePeer(PeerHost& host, vcl::TControl& control);
 
