@@ -49,6 +49,10 @@ BENCHMARK_CAPTURE(SolveCalculator, via_properties, trellis::Calculator::ViaPrope
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(SolveCalculator, padstack, trellis::Calculator::Padstack)
     ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(SolveCalculator, mechanical, trellis::Calculator::Mechanical)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(SolveCalculator, conversion, trellis::Calculator::Conversion)
+    ->Unit(benchmark::kMicrosecond);
 
 // One Solve pass of the conductor impedance in one structure, chosen as the
 // user chooses it so the panel is arranged for it.
