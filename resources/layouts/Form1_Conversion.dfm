@@ -549,6 +549,7 @@ object GroupBox7: TGroupBox
     end
     // polar to rectangular when checked
     object CheckBox3: TCheckBox
+      OnClick = CheckBox3Click
       Left = 16
       Top = 122
       Width = 72
@@ -558,6 +559,7 @@ object GroupBox7: TGroupBox
     end
     // "Send"
     object BitBtn4: TBitBtn
+      OnClick = BitBtn4Click
       Left = 382
       Top = 120
       Width = 72
@@ -615,6 +617,7 @@ object GroupBox7: TGroupBox
     end
     // radians to degrees when checked
     object CheckBox2: TCheckBox
+      OnClick = CheckBox2Click
       Left = 16
       Top = 122
       Width = 72

@@ -223,6 +223,7 @@ object GroupBox11: TGroupBox
     end
     // note on the one-wire drop
     object BitBtn11: TBitBtn
+      OnClick = BitBtn11Click
       Left = 228
       Top = 188
       Width = 22

@@ -55,6 +55,10 @@ BENCHMARK_CAPTURE(SolveCalculator, er_effective, trellis::Calculator::ErEffectiv
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(SolveCalculator, wavelength, trellis::Calculator::Wavelength)
     ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(SolveCalculator, mechanical, trellis::Calculator::Mechanical)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(SolveCalculator, conversion, trellis::Calculator::Conversion)
+    ->Unit(benchmark::kMicrosecond);
 
 // One Solve pass of the conductor impedance in one structure, chosen as the
 // user chooses it so the panel is arranged for it.

@@ -35,5 +35,32 @@ TEST_F(ReferenceScreens, Windows) {
   }
 }
 
+// The program started as a user starts it, each panel picked from its menu
+// item and solved through its own handlers.
+class SolvedReferenceScreens : public testing::SolvedScreensFixture {};
+
+TEST_F(SolvedReferenceScreens, MechanicalPanelInBothUnits) {
+  vcl::user::PickMenuItem(*main->Mechanical1);
+  Choose(main->ComboBox3, 25);
+  EXPECT_EQ(main->Edit141->Text(), "0.922 Amps");
+  SaveClientArea("solved_GroupBox11_imperial.png");
+  Choose(main->RadioGroup6, 1);
+  EXPECT_EQ(main->Edit141->Text(), "0.914 Amps");
+  SaveClientArea("solved_GroupBox11_metric.png");
+}
+
+TEST_F(SolvedReferenceScreens, ConversionPanel) {
+  vcl::user::PickMenuItem(*main->ConversionData1);
+  Type(main->Edit215, "-3");
+  Type(main->Edit216, "-4");
+  Solve();
+  vcl::user::Click(*main->BitBtn4);
+  EXPECT_EQ(main->Edit219->Text(), "-126.8700");
+  SaveClientArea("solved_GroupBox7.png");
+  vcl::user::Click(*main->CheckBox3);
+  vcl::user::Click(*main->CheckBox2);
+  SaveClientArea("solved_GroupBox7_swapped.png");
+}
+
 }  // namespace
 }  // namespace trellis::desktop
