@@ -2,6 +2,7 @@
 // block, copper weights, Er, width and height, W/H) and the microstrip,
 // embedded microstrip and symmetric stripline.
 #include <array>
+#include <iterator>
 
 #include "app/form1.h"
 #include "app/program.h"
@@ -238,28 +239,13 @@ void TForm1::SolveConductorImpedance(vcl::TObject* Sender) {
     WidthHeightRatioText = Format("%.3f", WidthHeightRatio);
     Label108->SetCaption(Shown(WidthHeightRatioText));
 
-    switch (RadioGroup3->ItemIndex()) {
-      case 0:
-        SolveMicrostrip(*this, pass);
-        break;
-      case 1:
-        SolveMicrostripEmbed(*this, pass);
-        break;
-      case 2:
-        SolveStripline(*this, pass);
-        break;
-      case 3:
-        SolveStriplineAsym(*this, pass);
-        break;
-      case 4:
-        SolveDualStripline(*this, pass);
-        break;
-      case 5:
-        SolveCoplanarWave(*this, pass);
-        break;
-      default:
-        break;
-    }
+    // The structure selector's items, in order.
+    static void (*const kStructures[])(TForm1&, const ImpedancePass&) = {
+        SolveMicrostrip,    SolveMicrostripEmbed, SolveStripline,
+        SolveStriplineAsym, SolveDualStripline,   SolveCoplanarWave};
+    const int structure = RadioGroup3->ItemIndex();
+    if (structure >= 0 && structure < static_cast<int>(std::size(kStructures)))
+      kStructures[structure](*this, pass);
   }
 }
 
