@@ -33,6 +33,7 @@ object GroupBox47: TGroupBox
         'Ohms')
       ItemIndex = 0
       TabOrder = 0
+      OnClick = RadioGroup13Click
     end
     object Label307: TLabel
       Left = 312
@@ -163,6 +164,7 @@ object GroupBox47: TGroupBox
       'L Parallel')
     TabIndex = 0
     TabOrder = 1
+    OnChange = TabControl3Change
     object Panel17: TPanel
       Left = 4
       Top = 28
@@ -314,6 +316,7 @@ object GroupBox47: TGroupBox
         Caption = 'Solve for LED Current'
         Hint = 'Toggle between solving for LED resistor value and LED current.'
         TabOrder = 5
+        OnClick = CheckBox6Click
       end
       object Image59: TImage
         Left = 344
@@ -346,6 +349,7 @@ object GroupBox47: TGroupBox
           '4')
         ItemIndex = 0
         TabOrder = 0
+        OnClick = RadioGroup16Click
       end
       object Label310: TLabel
         Left = 8
@@ -715,6 +719,7 @@ object GroupBox47: TGroupBox
           '4')
         ItemIndex = 0
         TabOrder = 0
+        OnClick = RadioGroup23Click
       end
       object Label281: TLabel
         Left = 8

@@ -81,6 +81,24 @@ BENCHMARK_CAPTURE(SolveImpedanceStructure, stripline_asym, 3)->Unit(benchmark::k
 BENCHMARK_CAPTURE(SolveImpedanceStructure, dual_stripline, 4)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(SolveImpedanceStructure, coplanar_wave, 5)->Unit(benchmark::kMicrosecond);
 
+// One Solve pass of the Ohm's-law calculator on one of its tabs, picked as
+// the user picks it so its panel is the one shown.
+void SolveOhmsLawTab(benchmark::State& state, int tab) {
+  trellis::testing::HarnessOptions options;
+  options.settings["Program"] = trellis::ProgramText(trellis::Calculator::OhmsLaw);
+  Harness h(options);
+  h.Start();
+  auto& f = h.Main();
+  vcl::user::PickTab(*f.TabControl3, tab);
+  for (auto _ : state) {
+    f.Button1Click(f.Button1);
+  }
+  state.counters["solves"] = static_cast<double>(f.SolveCount);
+}
+BENCHMARK_CAPTURE(SolveOhmsLawTab, led_bias, 0)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(SolveOhmsLawTab, r_series, 1)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(SolveOhmsLawTab, r_parallel, 2)->Unit(benchmark::kMicrosecond);
+
 }  // namespace
 
 BENCHMARK_MAIN();
