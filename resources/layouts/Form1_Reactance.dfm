@@ -32,6 +32,7 @@ object GroupBox48: TGroupBox
     TabStop = False
   end
   object RadioGroup19: TRadioGroup
+    OnClick = RadioGroup19Click
     Left = 184
     Top = 24
     Width = 248
@@ -75,6 +76,7 @@ object GroupBox48: TGroupBox
     TabStop = False
   end
   object RadioGroup17: TRadioGroup
+    OnClick = RadioGroup17Click
     Left = 184
     Top = 96
     Width = 248
@@ -117,6 +119,7 @@ object GroupBox48: TGroupBox
     TabStop = False
   end
   object RadioGroup18: TRadioGroup
+    OnClick = RadioGroup18Click
     Left = 184
     Top = 168
     Width = 248

@@ -59,6 +59,10 @@ BENCHMARK_CAPTURE(SolveCalculator, mechanical, trellis::Calculator::Mechanical)
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(SolveCalculator, conversion, trellis::Calculator::Conversion)
     ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(SolveCalculator, reactance, trellis::Calculator::Reactance)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(SolveCalculator, ppm_calculator, trellis::Calculator::PpmCalculator)
+    ->Unit(benchmark::kMicrosecond);
 
 // One Solve pass of the conductor impedance in one structure, chosen as the
 // user chooses it so the panel is arranged for it.
