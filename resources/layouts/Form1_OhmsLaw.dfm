@@ -1387,6 +1387,7 @@ object GroupBox47: TGroupBox
       Visible = False
       TabOrder = 5
       object RadioGroup25: TRadioGroup
+        OnClick = RadioGroup25Click
         Left = 8
         Top = 8
         Width = 176
@@ -1402,6 +1403,7 @@ object GroupBox47: TGroupBox
         TabOrder = 0
       end
       object RadioGroup26: TRadioGroup
+        OnClick = RadioGroup26Click
         Left = 200
         Top = 8
         Width = 176
@@ -1558,6 +1560,7 @@ object GroupBox47: TGroupBox
       Visible = False
       TabOrder = 6
       object RadioGroup27: TRadioGroup
+        OnClick = RadioGroup27Click
         Left = 8
         Top = 8
         Width = 176
@@ -1573,6 +1576,7 @@ object GroupBox47: TGroupBox
         TabOrder = 0
       end
       object RadioGroup28: TRadioGroup
+        OnClick = RadioGroup28Click
         Left = 200
         Top = 8
         Width = 176
@@ -1729,6 +1733,7 @@ object GroupBox47: TGroupBox
       Visible = False
       TabOrder = 7
       object RadioGroup29: TRadioGroup
+        OnClick = RadioGroup29Click
         Left = 8
         Top = 8
         Width = 176
@@ -1744,6 +1749,7 @@ object GroupBox47: TGroupBox
         TabOrder = 0
       end
       object RadioGroup30: TRadioGroup
+        OnClick = RadioGroup30Click
         Left = 200
         Top = 8
         Width = 176
@@ -1900,6 +1906,7 @@ object GroupBox47: TGroupBox
       Visible = False
       TabOrder = 8
       object RadioGroup31: TRadioGroup
+        OnClick = RadioGroup31Click
         Left = 8
         Top = 8
         Width = 176
@@ -1915,6 +1922,7 @@ object GroupBox47: TGroupBox
         TabOrder = 0
       end
       object RadioGroup32: TRadioGroup
+        OnClick = RadioGroup32Click
         Left = 200
         Top = 8
         Width = 176
