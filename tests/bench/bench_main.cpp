@@ -102,6 +102,12 @@ void SolveOhmsLawTab(benchmark::State& state, int tab) {
 BENCHMARK_CAPTURE(SolveOhmsLawTab, led_bias, 0)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(SolveOhmsLawTab, r_series, 1)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(SolveOhmsLawTab, r_parallel, 2)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(SolveOhmsLawTab, pi_pad, 3)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(SolveOhmsLawTab, t_pad, 4)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(SolveOhmsLawTab, c_series, 5)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(SolveOhmsLawTab, c_parallel, 6)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(SolveOhmsLawTab, l_series, 7)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(SolveOhmsLawTab, l_parallel, 8)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
