@@ -59,6 +59,11 @@ BENCHMARK_CAPTURE(SolveCalculator, mechanical, trellis::Calculator::Mechanical)
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(SolveCalculator, conversion, trellis::Calculator::Conversion)
     ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(SolveCalculator, embedded_resistors, trellis::Calculator::EmbeddedResistors)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(SolveCalculator, planar_inductors, trellis::Calculator::PlanarInductors)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(SolveCalculator, pdn, trellis::Calculator::Pdn)->Unit(benchmark::kMicrosecond);
 
 // One Solve pass of the conductor impedance in one structure, chosen as the
 // user chooses it so the panel is arranged for it.
