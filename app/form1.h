@@ -128,8 +128,8 @@ class TForm1 : public vcl::TForm, public ProgramValues {
   struct UnitField {
     vcl::TEdit* box;
     UnitClass unitClass;
-    bool keepsNA = false;         // "N/A" is written back unconverted
-    bool commasToPoints = false;  // read after every comma became a point
+    bool keepsNA = false;          // "N/A" is written back unconverted
+    bool eitherSeparator = false;  // a decimal point or comma under any separator
   };
   std::vector<UnitField> UnitFields();
   void WriteUnitTexts(bool toMetric, bool microns);

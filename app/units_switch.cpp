@@ -5,6 +5,7 @@
 #include "app/form1.h"
 #include "app/program.h"
 #include "app/units.h"
+#include "calc/circuit/planar_inductor_values.h"
 #include "calc/conductor/conductor_arrangement.h"
 #include "calc/diffpair/crosstalk_form.h"
 #include "settings/options_form.h"
@@ -62,7 +63,6 @@ std::vector<TForm1::UnitField> TForm1::UnitFields() {
       {Edit157, UnitClass::Length},
   };
   if (resistorWidth) f.push_back({Edit158, UnitClass::Length});
-  f.push_back({Edit154, UnitClass::SheetResistance});
   f.push_back({Form12->Edit195, UnitClass::Length});
   f.push_back({Form12->Edit203, UnitClass::Length});
   f.push_back({Form12->Edit197, UnitClass::Length});
@@ -119,12 +119,9 @@ void TForm1::RadioGroup6Click(TObject* Sender) {
   double width = 0;
   try {
     for (size_t i = 0; i < fields.size(); ++i) {
-      std::string text = fields[i].box->Text();
+      const std::string& text = fields[i].box->Text();
       if (fields[i].keepsNA && text == "N/A") continue;
-      if (fields[i].commasToPoints)
-        for (char& c : text)
-          if (c == ',') c = '.';
-      values[i] = vcl::StrToFloat(text);
+      values[i] = fields[i].eitherSeparator ? InductorNumber(text) : vcl::StrToFloat(text);
     }
     if (!toMetric && widthIsLength) width = vcl::StrToFloat(Edit15->Text());
   } catch (...) {

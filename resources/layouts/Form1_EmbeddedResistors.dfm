@@ -5,6 +5,7 @@ object GroupBox34: TGroupBox
   Height = 552
   Caption = '  PTF Embedded Resistors  '
   object RadioGroup11: TRadioGroup
+    OnClick = RadioGroup11Click
     Left = 16
     Top = 24
     Width = 224

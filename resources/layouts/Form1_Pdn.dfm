@@ -133,6 +133,7 @@ object GroupBox23: TGroupBox
       TabStop = False
     end
     object CheckBox4: TCheckBox
+      OnClick = CheckBox4Click
       OnKeyPress = CheckBox4KeyPress
       Left = 184
       Top = 108

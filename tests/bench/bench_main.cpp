@@ -63,6 +63,11 @@ BENCHMARK_CAPTURE(SolveCalculator, reactance, trellis::Calculator::Reactance)
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(SolveCalculator, ppm_calculator, trellis::Calculator::PpmCalculator)
     ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(SolveCalculator, embedded_resistors, trellis::Calculator::EmbeddedResistors)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(SolveCalculator, planar_inductors, trellis::Calculator::PlanarInductors)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(SolveCalculator, pdn, trellis::Calculator::Pdn)->Unit(benchmark::kMicrosecond);
 
 // One Solve pass of the conductor impedance in one structure, chosen as the
 // user chooses it so the panel is arranged for it.
