@@ -20,9 +20,6 @@ double ConvertUnits(UnitClass unitClass, bool toMetric, bool microns, double v) 
       if (toMetric)
         return RoundHalfAwayToPowerOfTen(microns ? v / 0.00155 * 1000000 : v / 0.00155, -4);
       return RoundHalfAwayToPowerOfTen(microns ? v * 1.55e-09 : v * 0.00155, -2);
-    case UnitClass::SheetResistance:
-      return toMetric ? RoundHalfAwayToPowerOfTen(v / 645.16, -5)
-                      : RoundHalfAwayToPowerOfTen(v * 645.16, -2);
   }
   return v;
 }

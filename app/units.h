@@ -4,11 +4,10 @@
 namespace trellis {
 
 enum class UnitClass {
-  Length,           // mils <-> mm, or um with "Use Microns"
-  Micrometre,       // mils <-> um always
-  Millimetre,       // mils <-> mm always
-  Area,             // square inches <-> mm2, or um2 with "Use Microns"
-  SheetResistance,  // per square inch <-> per square mm
+  Length,      // mils <-> mm, or um with "Use Microns"
+  Micrometre,  // mils <-> um always
+  Millimetre,  // mils <-> mm always
+  Area,        // square inches <-> mm2, or um2 with "Use Microns"
 };
 
 // The converted value, rounded half away from zero to the digit its class shows.
