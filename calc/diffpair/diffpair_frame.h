@@ -1,0 +1,30 @@
+// What the differential-pair solve's frame hands each structure block, and
+// the coupling results every block runs after its differential impedance.
+#pragma once
+
+#include "vcl/controls.h"
+
+namespace trellis {
+
+class TForm1;
+
+// One pass of the differential-pair solve, in the unit block it runs.
+struct DiffPairPass {
+  bool metric = false;   // millimetres (else mils)
+  bool microns = false;  // metric boxes typed in micrometres ("Use Microns")
+  vcl::TObject* sender = nullptr;
+};
+
+// The structure blocks, by the item of the structure selector.
+void SolveEdgeCoupledExternal(TForm1& f, const DiffPairPass& pass);    // 0 "Edge Cpld Ext"
+void SolveEdgeCoupledSymmetric(TForm1& f, const DiffPairPass& pass);   // 1 "Edge Cpld Int Sym"
+void SolveEdgeCoupledAsymmetric(TForm1& f, const DiffPairPass& pass);  // 2 "Edge Cpld Int Asym"
+void SolveEmbeddedPair(TForm1& f, const DiffPairPass& pass);           // 3 "Edge Cpld Embed"
+void SolveBroadsideShielded(TForm1& f, const DiffPairPass& pass);      // 4 "Broad Cpld Shld"
+void SolveBroadsideUnshielded(TForm1& f, const DiffPairPass& pass);    // 5 "Broad Cpld NShld"
+
+// Odd and even modes, coupling, NEXT and the W/H and S/H texts over the
+// ratio height hr, from the block's single-ended and differential impedances.
+void PairCouplingResults(TForm1& f, const DiffPairPass& pass, double hr);
+
+}  // namespace trellis
