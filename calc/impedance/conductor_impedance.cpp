@@ -94,6 +94,18 @@ void ShowZo(TForm1& f, double zo) {
   impedance::ShowRanged(f, f.Label261, zo, 40, 90, f.ZoText);
 }
 
+// The restriction captions of the embedded microstrip and the stripline.
+void WriteLengthRestrictions(TForm1& f, const ImpedancePass& pass) {
+  if (pass.metric) {
+    f.Label85->SetCaption(ByFlag(f, "0.127mm < (W) < 0.381mm", "0,127mm < (W) < 0,381mm"));
+    f.Label86->SetCaption(ByFlag(f, "0.127mm < (H) < 0.381mm", "0,127mm < (H) < 0,381mm"));
+  } else {
+    f.Label85->SetCaption("5mils < (W) < 15mils");
+    f.Label86->SetCaption("5mils < (H) < 15mils");
+  }
+  f.Label246->SetCaption("40< Ohms < 90");
+}
+
 void SolveMicrostrip(TForm1& f, const ImpedancePass& pass) {
   f.ConductorThickness = f.BaseCopperThickness + f.PlatingThickness;
   impedance::WriteThickness(f, pass, f.ConductorThickness);
@@ -153,14 +165,7 @@ void SolveMicrostripEmbed(TForm1& f, const ImpedancePass& pass) {
   f.Edit70->SetText(f.Shown(Format("%.4f Ohms", zo)));
   impedance::WriteDelay(f, pass, vcl::Sqrt(f.ErPrime) * 0.08457 * 1000, zo);
 
-  if (pass.metric) {
-    f.Label85->SetCaption(ByFlag(f, "0.127mm < (W) < 0.381mm", "0,127mm < (W) < 0,381mm"));
-    f.Label86->SetCaption(ByFlag(f, "0.127mm < (H) < 0.381mm", "0,127mm < (H) < 0,381mm"));
-  } else {
-    f.Label85->SetCaption("5mils < (W) < 15mils");
-    f.Label86->SetCaption("5mils < (H) < 15mils");
-  }
-  f.Label246->SetCaption("40< Ohms < 90");
+  WriteLengthRestrictions(f, pass);
 
   const double fromInches = pass.metric ? 25.4 : 1000;
   const LengthRange range = LengthRangeOf(pass);
@@ -200,14 +205,7 @@ void SolveStripline(TForm1& f, const ImpedancePass& pass) {
   impedance::WriteDelay(f, pass, vcl::Sqrt(er) * 1.017 / 12 * 1000, zo);
 
   // The height range applies to H, the distance to each plane, as shown.
-  if (pass.metric) {
-    f.Label85->SetCaption(ByFlag(f, "0.127mm < (W) < 0.381mm", "0,127mm < (W) < 0,381mm"));
-    f.Label86->SetCaption(ByFlag(f, "0.127mm < (H) < 0.381mm", "0,127mm < (H) < 0,381mm"));
-  } else {
-    f.Label85->SetCaption("5mils < (W) < 15mils");
-    f.Label86->SetCaption("5mils < (H) < 15mils");
-  }
-  f.Label246->SetCaption("40< Ohms < 90");
+  WriteLengthRestrictions(f, pass);
 
   const LengthRange range = LengthRangeOf(pass);
   f.Label107->SetCaption("(W) = ");
