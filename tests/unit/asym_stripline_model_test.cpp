@@ -11,6 +11,7 @@
 
 #include "app/form1.h"
 #include "tests/support/harness.h"
+#include "tests/support/math_errors.h"
 #include "vcl/sysutils.h"
 #include "vcl/user.h"
 
@@ -25,17 +26,7 @@ std::string Ohms(double zo) {
   return text;
 }
 
-// Records the math error boxes a case shows.
-class MathErrors {
- public:
-  MathErrors() {
-    vcl::SetMathErrorHandler([this](const std::string& function, const std::string& kind) {
-      shown.push_back(vcl::MathErrorText(function, kind));
-    });
-  }
-  ~MathErrors() { vcl::SetMathErrorHandler(nullptr); }
-  std::vector<std::string> shown;
-};
+using trellis::testing::MathErrors;
 
 struct ZoCase {
   const char* name;

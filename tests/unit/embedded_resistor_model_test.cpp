@@ -7,22 +7,14 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/math_errors.h"
 #include "vcl/sysutils.h"
 
 using namespace trellis::circuit;
 
 namespace {
 
-class MathErrors {
- public:
-  MathErrors() {
-    vcl::SetMathErrorHandler([this](const std::string& function, const std::string& kind) {
-      shown.push_back(vcl::MathErrorText(function, kind));
-    });
-  }
-  ~MathErrors() { vcl::SetMathErrorHandler(nullptr); }
-  std::vector<std::string> shown;
-};
+using trellis::testing::MathErrors;
 
 struct RectangleCase {
   const char* name;

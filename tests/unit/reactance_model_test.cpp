@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/math_errors.h"
 #include "vcl/sysutils.h"
 
 using namespace trellis::circuit;
@@ -22,16 +23,7 @@ std::string Text(double value) {
   return text;
 }
 
-class MathErrors {
- public:
-  MathErrors() {
-    vcl::SetMathErrorHandler([this](const std::string& function, const std::string& kind) {
-      shown.push_back(vcl::MathErrorText(function, kind));
-    });
-  }
-  ~MathErrors() { vcl::SetMathErrorHandler(nullptr); }
-  std::vector<std::string> shown;
-};
+using trellis::testing::MathErrors;
 
 struct Case {
   const char* name;
