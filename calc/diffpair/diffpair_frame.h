@@ -12,6 +12,7 @@ class TForm1;
 struct DiffPairPass {
   bool metric = false;   // millimetres (else mils)
   bool microns = false;  // metric boxes typed in micrometres ("Use Microns")
+  int structure = 0;     // the structure selector's item
   vcl::TObject* sender = nullptr;
 };
 
@@ -25,6 +26,10 @@ void SolveBroadsideUnshielded(TForm1& f, const DiffPairPass& pass);    // 5 "Bro
 
 // Odd and even modes, coupling, NEXT and the W/H and S/H texts over the
 // ratio height hr, from the block's single-ended and differential impedances.
+// Before a block runs, the frame has read the copper, coupled length, rise
+// time, voltage, Er, width and spacing into the program's values; the block
+// leaves DifferentialZ, SaturationLength (and, for structures 0 to 3,
+// SingleEndedZo) there before calling it.
 void PairCouplingResults(TForm1& f, const DiffPairPass& pass, double hr);
 
 }  // namespace trellis
