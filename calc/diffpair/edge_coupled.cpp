@@ -112,14 +112,14 @@ void SolveEdgeCoupledAsymmetric(TForm1& f, const DiffPairPass& pass) {
 
   WriteSaturationLength(f, pass, f.SubstrateEr);
 
-  // The model works in mils in both blocks.
-  auto mils = [&](double typedOrBlock, bool typed) {
-    if (!pass.metric) return typedOrBlock;
-    if (typed && pass.microns) return typedOrBlock / 25.4;
-    return MillimetresToMils(typedOrBlock);
+  // The model works in mils in both blocks: the block's millimetres by
+  // / 25.4 x 1000, typed micrometres by / 25.4.
+  auto blockToMils = [&](double v) { return pass.metric ? MillimetresToMils(v) : v; };
+  auto typedToMils = [&](double v) {
+    return pass.metric && pass.microns ? v / 25.4 : blockToMils(v);
   };
-  const impedance::AsymStriplineInputs in{mils(f.ConductorWidth, false), mils(t, false),
-                                          mils(typed1, true), mils(typed2, true), f.SubstrateEr};
+  const impedance::AsymStriplineInputs in{blockToMils(f.ConductorWidth), blockToMils(t),
+                                          typedToMils(typed1), typedToMils(typed2), f.SubstrateEr};
 
   const impedance::AsymStripline geometry = impedance::AsymStriplineGeometry(in);
   f.ModelHeight = geometry.b;
