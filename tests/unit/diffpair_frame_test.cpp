@@ -1,0 +1,98 @@
+// The coupling results every differential-pair structure runs after its
+// impedances: computed from the pass's own values, and "N/A" where a
+// broadside pair has no single-ended impedance of its own.
+#include "calc/diffpair/diffpair_frame.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "app/form1.h"
+#include "calc/diffpair/diffpair_values.h"
+#include "tests/support/harness.h"
+
+namespace trellis {
+namespace {
+
+using testing::Harness;
+
+// W/H, S/H, Zodd, Zeven, Kb, Kb', their dB and the two NEXT voltages.
+using Texts = std::vector<std::string>;
+
+void ExpectTexts(TForm1& f, const Texts& expected) {
+  const Texts got = {f.Label397->Caption(), f.Label398->Caption(), f.Edit388->Text(),
+                     f.Edit389->Text(),     f.Edit390->Text(),     f.Edit391->Text(),
+                     f.Edit392->Text(),     f.Edit393->Text(),     f.Edit396->Text(),
+                     f.Edit397->Text()};
+  EXPECT_EQ(got, expected);
+}
+
+// The worked outer-layer pair's values as a block leaves them.
+void LeaveWorkedPair(TForm1& f, double zo) {
+  DiffPairValues& v = f.Values<DiffPairValues>();
+  f.ConductorWidth = 10;
+  f.ConductorSpacing = 5;
+  f.SingleEndedZo = zo;
+  v.DifferentialZ = 100.97918299506952;
+  v.CoupledLength = 100;
+  v.SaturationLength = 3289.2733864967645;
+  v.AggressorVoltage = 1;
+}
+
+TEST(PairCouplingResults, EdgeCoupledStructuresUseTheirOwnZo) {
+  for (int structure : {0, 1, 2, 3}) {
+    SCOPED_TRACE(structure);
+    Harness h;
+    h.Start();
+    TForm1& f = h.Main();
+    LeaveWorkedPair(f, 77.50358535910601);
+    DiffPairPass pass;
+    pass.structure = structure;
+    PairCouplingResults(f, pass, 15);
+    ExpectTexts(f, {"0.667", "0.333", "50.490 Ohms", "118.971 Ohms", "0.2111", "0.4041", "-13.512",
+                    "-7.870", "0.0064 V", "0.0123 V"});
+    EXPECT_NEAR(f.Values<DiffPairValues>().EvenModeZ, 118.97116941042243, 1e-9);
+  }
+}
+
+// Whatever single-ended impedance an earlier pass left, a broadside pair's
+// results read the same: Zodd and the ratios, and "N/A" for the rest.
+TEST(PairCouplingResults, BroadsideStructuresNeedNoEarlierPass) {
+  for (int structure : {4, 5}) {
+    for (double staleZo : {77.50358535910601, 30.0, 0.0}) {
+      SCOPED_TRACE(std::to_string(structure) + " after Zo " + std::to_string(staleZo));
+      Harness h;
+      h.Start();
+      TForm1& f = h.Main();
+      LeaveWorkedPair(f, staleZo);
+      DiffPairPass pass;
+      pass.structure = structure;
+      PairCouplingResults(f, pass, 2);
+      ExpectTexts(
+          f, {"5.000", "2.500", "50.490 Ohms", "N/A", "N/A", "N/A", "N/A", "N/A", "N/A", "N/A"});
+      const DiffPairValues& v = f.Values<DiffPairValues>();
+      EXPECT_NEAR(v.OddModeZ, 50.48959149753476, 1e-9);
+      EXPECT_TRUE(std::isnan(v.EvenModeZ));
+      EXPECT_TRUE(std::isnan(v.TerminatedNextVoltage));
+      EXPECT_TRUE(h.platform.TakeMessages().empty());
+    }
+  }
+}
+
+// A comma user reads the same results with a decimal comma.
+TEST(PairCouplingResults, CommaForms) {
+  testing::HarnessOptions options;
+  options.decimalSeparator = ",";
+  Harness h(options);
+  h.Start();
+  TForm1& f = h.Main();
+  LeaveWorkedPair(f, 77.50358535910601);
+  PairCouplingResults(f, DiffPairPass{}, 15);
+  ExpectTexts(f, {"0,667", "0,333", "50,490 Ohms", "118,971 Ohms", "0,2111", "0,4041", "-13,512",
+                  "-7,870", "0,0064 V", "0,0123 V"});
+}
+
+}  // namespace
+}  // namespace trellis
