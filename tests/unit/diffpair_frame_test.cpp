@@ -6,12 +6,14 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <string>
 #include <vector>
 
 #include "app/form1.h"
 #include "calc/diffpair/diffpair_values.h"
 #include "tests/support/harness.h"
+#include "vcl/user.h"
 
 namespace trellis {
 namespace {
@@ -92,6 +94,59 @@ TEST(PairCouplingResults, CommaForms) {
   PairCouplingResults(f, DiffPairPass{}, 15);
   ExpectTexts(f, {"0,667", "0,333", "50,490 Ohms", "118,971 Ohms", "0,2111", "0,4041", "-13,512",
                   "-7,870", "0,0064 V", "0,0123 V"});
+}
+
+// The window's verdict and warnings on values no box can hold: an impedance
+// that is not a number lies outside; a ratio that is not a number leaves its
+// label as it was.
+TEST(ZdiffToleranceWindow, ValuesThatAreNotNumbers) {
+  Harness h;
+  h.Start();
+  TForm1& f = h.Main();
+  DiffPairValues& v = f.Values<DiffPairValues>();
+  const double nan = std::nan("");
+  f.Label397->SetCaption("0.667");
+  f.Label397->SetFontColor(vcl::clBlack);
+  f.Label398->SetCaption("9.000 Warning!");
+  f.Label398->SetFontColor(vcl::clRed);
+  f.WidthHeightRatio = nan;
+  v.SpacingHeightRatio = nan;
+  v.DifferentialZ = nan;
+  ZdiffToleranceWindow(f);
+  EXPECT_EQ(f.Shape1->BrushColor, vcl::clRed);
+  EXPECT_EQ(f.Label397->Caption(), "0.667");
+  EXPECT_EQ(f.Label397->Font().Color, vcl::clBlack);
+  EXPECT_EQ(f.Label398->Caption(), "9.000 Warning!");
+  EXPECT_EQ(f.Label398->Font().Color, vcl::clRed);
+  EXPECT_EQ(f.Edit30->Text(), "112.500 Ohms");
+
+  // Infinite ratios are numbers, far out of range.
+  f.WidthHeightRatio = std::numeric_limits<double>::infinity();
+  v.DifferentialZ = 100;
+  ZdiffToleranceWindow(f);
+  EXPECT_EQ(f.Label397->Caption(), "+INF Warning!");
+  EXPECT_EQ(f.Label397->Font().Color, vcl::clRed);
+  EXPECT_EQ(f.Shape1->BrushColor, vcl::clLime);
+}
+
+// A slider position off the table (a wider slider) keeps the caption and the
+// factors of the last position that had them.
+TEST(ZdiffToleranceWindow, PositionOffTheTableKeepsTheFactors) {
+  testing::HarnessOptions options;
+  options.settings["Program"] = "4";
+  Harness h(options);
+  h.Start();
+  TForm1& f = h.Main();
+  vcl::user::MoveTrackBar(*f.TrackBar1, 7);
+  f.TrackBar1->SetRange(0, 20);
+  const long solves = f.SolveCount;
+  f.TrackBar1->SetPosition(15);
+  EXPECT_EQ(f.SolveCount, solves + 1);
+  EXPECT_EQ(f.Label46->Caption(), "20%");
+  EXPECT_EQ(f.Values<DiffPairValues>().ZdiffTolerancePlus, 1.2);
+  EXPECT_EQ(f.Values<DiffPairValues>().ZdiffToleranceMinus, 0.8);
+  EXPECT_EQ(f.Edit30->Text(), "120.000 Ohms");
+  EXPECT_EQ(f.Edit31->Text(), "80.000 Ohms");
 }
 
 }  // namespace
