@@ -12,6 +12,7 @@
 
 #include "app/form1.h"
 #include "calc/diffpair/diffpair_values.h"
+#include "calc/diffpair/pair_coupling_model.h"
 #include "tests/support/harness.h"
 #include "vcl/user.h"
 
@@ -147,6 +148,16 @@ TEST(ZdiffToleranceWindow, PositionOffTheTableKeepsTheFactors) {
   EXPECT_EQ(f.Values<DiffPairValues>().ZdiffToleranceMinus, 0.8);
   EXPECT_EQ(f.Edit30->Text(), "120.000 Ohms");
   EXPECT_EQ(f.Edit31->Text(), "80.000 Ohms");
+}
+
+// The protocol list shows the protocols whose targets its handler writes, in order.
+TEST(DifferentialProtocols, ListAndTableAgree) {
+  Harness h;
+  h.Create();
+  const vcl::TStrings& items = h.Main().ComboBox5->Items();
+  ASSERT_EQ(items.Count(), diffpair::kProtocolCount);
+  for (int i = 0; i < diffpair::kProtocolCount; ++i)
+    EXPECT_EQ(items[i], diffpair::Protocols()[i].name);
 }
 
 }  // namespace
