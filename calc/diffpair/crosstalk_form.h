@@ -11,7 +11,10 @@ class TForm12 : public vcl::TForm {
 
   TForm12();
 
-  // The window's own Solve.
+ private:
+  // The window's own Solve: reads its boxes in the main window's units and
+  // writes the coefficient and the coupled voltage.
+  void SolveCrosstalk(vcl::TObject* Sender);
 };
 
 }  // namespace trellis

@@ -1,4 +1,5 @@
 object Form12: TForm12
+  OnShow = FormShow
   Caption = 'Crosstalk Calculator'
   ClientWidth = 580
   ClientHeight = 579
@@ -42,6 +43,8 @@ object Form12: TForm12
       end
       // substrate material
       object ComboBox1: TComboBox
+        OnChange = ComboBox1Change
+        OnKeyPress = ComboBox1KeyPress
         Left = 132
         Top = 24
         Width = 156
@@ -109,6 +112,10 @@ object Form12: TForm12
       end
       // Er
       object Edit7: TEdit
+        OnClick = Edit7Click
+        OnExit = Edit7Exit
+        OnKeyDown = Edit7KeyDown
+        OnKeyPress = Edit7KeyPress
         Left = 132
         Top = 52
         Width = 72
@@ -122,6 +129,7 @@ object Form12: TForm12
     end
     // microstrip or stripline
     object RadioGroup1: TRadioGroup
+      OnClick = RadioGroup1Click
       Left = 336
       Top = 148
       Width = 212
@@ -144,6 +152,8 @@ object Form12: TForm12
     end
     // rise time, ns
     object Edit146: TEdit
+      OnKeyDown = Edit146KeyDown
+      OnKeyPress = Edit146KeyPress
       Left = 164
       Top = 256
       Width = 80
@@ -173,6 +183,8 @@ object Form12: TForm12
     end
     // signal voltage
     object Edit148: TEdit
+      OnKeyDown = Edit148KeyDown
+      OnKeyPress = Edit148KeyPress
       Left = 164
       Top = 284
       Width = 80
@@ -202,6 +214,8 @@ object Form12: TForm12
     end
     // coupled length
     object Edit195: TEdit
+      OnKeyDown = Edit195KeyDown
+      OnKeyPress = Edit195KeyPress
       Left = 164
       Top = 312
       Width = 80
@@ -231,6 +245,8 @@ object Form12: TForm12
     end
     // spacing S
     object Edit203: TEdit
+      OnKeyDown = Edit203KeyDown
+      OnKeyPress = Edit203KeyPress
       Left = 164
       Top = 340
       Width = 80
@@ -260,6 +276,8 @@ object Form12: TForm12
     end
     // height H
     object Edit197: TEdit
+      OnKeyDown = Edit197KeyDown
+      OnKeyPress = Edit197KeyPress
       Left = 164
       Top = 368
       Width = 80
@@ -291,6 +309,8 @@ object Form12: TForm12
     end
     // height H1
     object Edit199: TEdit
+      OnKeyDown = Edit199KeyDown
+      OnKeyPress = Edit199KeyPress
       Left = 164
       Top = 396
       Width = 80
@@ -324,6 +344,8 @@ object Form12: TForm12
     end
     // height H2
     object Edit201: TEdit
+      OnKeyDown = Edit201KeyDown
+      OnKeyPress = Edit201KeyPress
       Left = 164
       Top = 424
       Width = 80

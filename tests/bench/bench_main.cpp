@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include "app/form1.h"
+#include "calc/diffpair/crosstalk_form.h"
 #include "tests/support/harness.h"
 #include "vcl/user.h"
 
@@ -29,6 +30,22 @@ void BM_Solve(benchmark::State& state) {
   state.counters["solves"] = static_cast<double>(f.SolveCount);
 }
 BENCHMARK(BM_Solve)->Unit(benchmark::kMicrosecond);
+
+// One Solve of the crosstalk window, shown and set to its conductor type as
+// the user sets it.
+void SolveCrosstalkWindow(benchmark::State& state, int type) {
+  Harness h;
+  h.Start();
+  auto& w = dynamic_cast<trellis::TForm12&>(h.Window("Form12"));
+  h.Main().Crosstalk1Click(nullptr);
+  vcl::user::ChooseItem(*w.RadioGroup1, type);
+  for (auto _ : state) {
+    w.Button1Click(w.Button1);
+  }
+  benchmark::DoNotOptimize(w.Edit205->Text());
+}
+BENCHMARK_CAPTURE(SolveCrosstalkWindow, microstrip, 0)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(SolveCrosstalkWindow, stripline, 1)->Unit(benchmark::kMicrosecond);
 
 // One Solve pass of a calculator, started with the stored "Program" so the
 // panel is the calculator's own from the first pass.

@@ -251,6 +251,10 @@ class EditPeer : public Peer {
         break;
       case vcl::Prop::ReadOnly:
         line_->setReadOnly(edit_.ReadOnly());
+        // The themes style read-only boxes by the property, which a style
+        // sheet only reads again on a fresh polish.
+        line_->style()->unpolish(line_);
+        line_->style()->polish(line_);
         break;
       case vcl::Prop::MaxLength:
         line_->setMaxLength(edit_.MaxLength() > 0 ? edit_.MaxLength() : 32767);
