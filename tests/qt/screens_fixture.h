@@ -22,11 +22,15 @@
 
 namespace trellis::desktop::testing {
 
-// TRELLIS_SCREENSHOT_DIR when set, so a run can keep its pictures; a scratch folder otherwise.
+// TRELLIS_SCREENSHOT_DIR when set; the build's own screenshots folder otherwise.
 inline QString ShotDir() {
   const QByteArray env = qgetenv("TRELLIS_SCREENSHOT_DIR");
-  const QString dir =
-      env.isEmpty() ? QDir::temp().filePath("trellis-screenshots") : QString::fromLocal8Bit(env);
+#ifdef TRELLIS_BUILD_SCREENSHOT_DIR
+  const QString fallback = QStringLiteral(TRELLIS_BUILD_SCREENSHOT_DIR);
+#else
+  const QString fallback = QDir::temp().filePath("trellis-screenshots");
+#endif
+  const QString dir = env.isEmpty() ? fallback : QString::fromLocal8Bit(env);
   QDir().mkpath(dir);
   return dir;
 }

@@ -16,6 +16,7 @@
 #include "app/program.h"
 #include "settings/options_form.h"
 #include "tests/qt/qt_test_support.h"
+#include "tests/qt/screens_fixture.h"
 #include "tests/support/harness.h"
 #include "ui/qt/qt_platform.h"
 #include "ui/qt/renderer.h"
@@ -25,13 +26,7 @@
 namespace trellis::desktop {
 namespace {
 
-QString ShotPath(const QString& name) {
-  const QByteArray env = qgetenv("TRELLIS_SCREENSHOT_DIR");
-  const QString dir =
-      env.isEmpty() ? QDir::temp().filePath("trellis-screenshots") : QString::fromLocal8Bit(env);
-  QDir().mkpath(dir);
-  return QDir(dir).filePath(name);
-}
+using testing::ShotPath;
 
 double Luminance(QColor c) {
   auto channel = [](double v) {
