@@ -17,6 +17,7 @@ TEST(ContactSheet, EveryCalculatorAndWindow) {
   testing::ScopedConfig config;
   QtPlatform platform;
   platform.SetSleepsSkipped(true);
+  platform.SetWorkingDirectory(testing::ShotWorkingFolder());
   ASSERT_NO_FATAL_FAILURE(testing::WriteInstallerSettings(platform));
   Program program(platform);
   QtRenderer renderer(platform);

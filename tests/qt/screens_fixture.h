@@ -37,6 +37,14 @@ inline QString ShotDir() {
 
 inline QString ShotPath(const QString& name) { return QDir(ShotDir()).filePath(name); }
 
+// The working folder of a run that takes pictures: the same on every machine,
+// so no picture shows where the build happens to live.
+inline std::string ShotWorkingFolder() {
+  const QString folder = QStringLiteral("/tmp/Trellis");
+  QDir().mkpath(folder);
+  return folder.toStdString();
+}
+
 // The installer's values, as on a machine where it has run.
 inline void WriteInstallerSettings(QtPlatform& platform) {
   for (const auto& [name, value] : trellis::testing::Harness::DefaultSettings())
@@ -47,6 +55,7 @@ class ScreensFixture : public ::testing::Test {
  protected:
   void SetUp() override {
     platform.SetSleepsSkipped(true);
+    platform.SetWorkingDirectory(ShotWorkingFolder());
     ASSERT_NO_FATAL_FAILURE(WriteInstallerSettings(platform));
     program = std::make_unique<Program>(platform);
     renderer = std::make_unique<QtRenderer>(platform);

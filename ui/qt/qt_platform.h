@@ -75,6 +75,9 @@ class QtPlatform : public vcl::Platform {
   void FormHidden(vcl::TForm& form) override;
   [[noreturn]] void Exit(int code) override;
 
+  // The folder counted as the run's working folder (the start's current folder
+  // unless set); windows created afterwards see the new one.
+  void SetWorkingDirectory(const std::string& folder) { workingDirectory_ = folder; }
   // Tests run the start-up without its pauses. The time a skipped pause stands
   // for still counts for the timers: the next ProcessMessages fires each timer
   // as often as its interval went by, as it would have fired during the pause.
