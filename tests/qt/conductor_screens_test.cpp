@@ -60,6 +60,15 @@ class SolvedConductorScreens : public testing::SolvedScreensFixture {
   void Tick() { main->Timer1Timer(main->Timer1); }
 };
 
+// The start-up's own pauses let the status bar's clock read Tg before the
+// first solve, so the panel shows the substrate's Tg and no warning.
+TEST_F(SolvedConductorScreens, StartUpReadsTgBeforeTheFirstSolve) {
+  Pick(Number(Calculator::ConductorProperties));
+  EXPECT_EQ(main->Label110->Caption(), "266.0F");
+  EXPECT_NE(main->StatusBar1->Panel(1).Text, "WARNING! Material temperature exceeded!");
+  EXPECT_EQ(main->Edit17->Font().Color, vcl::clNavy);
+}
+
 TEST_F(SolvedConductorScreens, ConductorPropertiesInEachArrangement) {
   Tick();
   Pick(2);
