@@ -1,44 +1,44 @@
-// Screenshots of the circuit calculators' panels, each shown alone in the main window, and of
+// Screenshots of the circuit calculators' panels as start-up leaves them, and of
 // every circuit tab of the Ohm's-law panel, for a look at the layouts.
 #include <gtest/gtest.h>
 
+#include <utility>
+
+#include "app/calculators.h"
 #include "tests/qt/screens_fixture.h"
+#include "vcl/user.h"
 
 namespace trellis::desktop {
 namespace {
 
-class CircuitScreens : public testing::ScreensFixture {
- protected:
-  void SetUp() override {
-    ScreensFixture::SetUp();
-    main = &program->Main();
-  }
-
-  // Shows one panel of Panel1 and hides the other group boxes.
-  void ShowOnly(const std::string& panel) {
-    for (vcl::TControl* c : main->Panel1->Children())
-      if (dynamic_cast<vcl::TGroupBox*>(c)) c->SetVisible(c->Name == panel);
-  }
-
-  TForm1* main = nullptr;
-};
+// Started as a user starts it; each calculator picked from its tab.
+class CircuitScreens : public testing::SolvedScreensFixture {};
 
 TEST_F(CircuitScreens, EachPanelAlone) {
-  for (const char* panel :
-       {"GroupBox34", "GroupBox47", "GroupBox23", "GroupBox20", "GroupBox36", "GroupBox48"}) {
-    ShowOnly(panel);
+  const std::pair<Calculator, const char*> panels[] = {
+      {Calculator::EmbeddedResistors, "GroupBox34"},
+      {Calculator::OhmsLaw, "GroupBox47"},
+      {Calculator::Pdn, "GroupBox23"},
+      {Calculator::PlanarInductors, "GroupBox20"},
+      {Calculator::PpmCalculator, "GroupBox36"},
+      {Calculator::Reactance, "GroupBox48"}};
+  for (const auto& [calculator, panel] : panels) {
+    SCOPED_TRACE(panel);
+    Pick(Number(calculator));
+    EXPECT_TRUE(main->Find<vcl::TControl>(panel)->Visible());
     SaveClientArea(QString("panel_%1.png").arg(panel));
   }
 }
 
 TEST_F(CircuitScreens, EachOhmsLawTab) {
-  ShowOnly("GroupBox47");
+  Pick(Number(Calculator::OhmsLaw));
   vcl::TPanel* const panels[] = {main->Panel17, main->Panel15, main->Panel22,
                                  main->Panel20, main->Panel21, main->Panel25,
                                  main->Panel27, main->Panel29, main->Panel31};
   for (int tab = 0; tab < 9; ++tab) {
-    main->TabControl3->SetTabIndex(tab);
-    for (int i = 0; i < 9; ++i) panels[i]->SetVisible(i == tab);
+    SCOPED_TRACE(tab);
+    vcl::user::PickTab(*main->TabControl3, tab);
+    for (int i = 0; i < 9; ++i) EXPECT_EQ(panels[i]->Visible(), i == tab) << panels[i]->Name;
     SaveClientArea(QString("panel_GroupBox47_tab%1.png").arg(tab));
   }
 }

@@ -1,8 +1,11 @@
-// Screenshots of the conductor, fusing, spacing and thermal panels, each shown
-// alone, for a look at their arrangement: staged by hand with every row the
-// panel can show, and as the user leaves them after solving.
+// Screenshots of the conductor, fusing, spacing and thermal panels, for a look
+// at their arrangement: as start-up leaves them, with every row the conductor
+// panel's groups can show, and as the user leaves them after solving.
 #include <gtest/gtest.h>
 
+#include <utility>
+
+#include "app/calculators.h"
 #include "settings/options_form.h"
 #include "tests/qt/screens_fixture.h"
 #include "vcl/user.h"
@@ -10,28 +13,42 @@
 namespace trellis::desktop {
 namespace {
 
-class ConductorScreens : public testing::ScreensFixture {};
+// Started as a user starts it; each panel picked, and arranged through its own
+// groups before anything is typed.
+class ConductorScreens : public testing::SolvedScreensFixture {};
 
 TEST_F(ConductorScreens, ConductorPropertiesPanel) {
-  TForm1& main = program->Main();
-  ShootPanel("GroupBox5", "panel_GroupBox5.png");
-  // Every row the panel's groups can show, and the unit box where the width
-  // solve puts it.
+  Pick(Number(Calculator::ConductorProperties));
+  SaveClientArea("panel_GroupBox5.png");
+  // Every row the panel's groups can show: parallel conductors over a plane,
+  // then the width solve with the amperage where the width was.
+  Choose(main->RadioGroup15, 1);
+  Choose(main->RadioGroup2, 1);
   for (vcl::TControl* c :
-       {static_cast<vcl::TControl*>(main.Label236), static_cast<vcl::TControl*>(main.Edit128),
-        static_cast<vcl::TControl*>(main.Label37), static_cast<vcl::TControl*>(main.Edit132),
-        static_cast<vcl::TControl*>(main.Edit133), static_cast<vcl::TControl*>(main.Label339),
-        static_cast<vcl::TControl*>(main.Label340)})
-    c->SetVisible(true);
-  main.Edit57->SetBounds(493, main.Edit57->Top(), 50, main.Edit57->Height());
-  main.Edit57->SetText("Amps");
-  ShootPanel("GroupBox5", "panel_GroupBox5_all_rows.png");
+       {static_cast<vcl::TControl*>(main->Label236), static_cast<vcl::TControl*>(main->Edit128),
+        static_cast<vcl::TControl*>(main->Label37), static_cast<vcl::TControl*>(main->Edit132),
+        static_cast<vcl::TControl*>(main->Edit133)})
+    EXPECT_TRUE(c->Visible()) << c->Name;
+  SaveClientArea("panel_GroupBox5_all_rows.png");
+
+  Form6->Show();
+  Choose(Form6->RadioGroup1, 1);
+  vcl::user::CloseForm(*Form6);
+  Choose(main->RadioGroup8, 1);
+  EXPECT_TRUE(main->Label339->Visible());
+  EXPECT_TRUE(main->Label340->Visible());
+  EXPECT_EQ(main->Edit57->Text(), "Amps");
+  SaveClientArea("panel_GroupBox5_width_mode.png");
 }
 
 TEST_F(ConductorScreens, FusingSpacingAndThermalPanels) {
-  ShootPanel("GroupBox33", "panel_GroupBox33.png");
-  ShootPanel("GroupBox13", "panel_GroupBox13.png");
-  ShootPanel("GroupBox27", "panel_GroupBox27.png");
+  for (const auto& [calculator, file] :
+       {std::pair{Calculator::FusingCurrent, "panel_GroupBox33.png"},
+        std::pair{Calculator::ConductorSpacing, "panel_GroupBox13.png"},
+        std::pair{Calculator::Thermal, "panel_GroupBox27.png"}}) {
+    Pick(Number(calculator));
+    SaveClientArea(file);
+  }
 }
 
 // The program started as a user starts it, each panel picked, filled in and
@@ -42,6 +59,15 @@ class SolvedConductorScreens : public testing::SolvedScreensFixture {
   // The status-bar clock reads the substrate's Tg, which the next solve shows.
   void Tick() { main->Timer1Timer(main->Timer1); }
 };
+
+// The start-up's own pauses let the status bar's clock read Tg before the
+// first solve, so the panel shows the substrate's Tg and no warning.
+TEST_F(SolvedConductorScreens, StartUpReadsTgBeforeTheFirstSolve) {
+  Pick(Number(Calculator::ConductorProperties));
+  EXPECT_EQ(main->Label110->Caption(), "266.0F");
+  EXPECT_NE(main->StatusBar1->Panel(1).Text, "WARNING! Material temperature exceeded!");
+  EXPECT_EQ(main->Edit17->Font().Color, vcl::clNavy);
+}
 
 TEST_F(SolvedConductorScreens, ConductorPropertiesInEachArrangement) {
   Tick();

@@ -7,6 +7,19 @@
 #include <cstdlib>
 
 #include "ui/qt/application.h"
+#include "ui/qt/themes.h"
+
+namespace {
+
+// The program applies its saved theme at start-up; the next test starts from the default look.
+class DefaultThemeAfterEachTest : public ::testing::EmptyTestEventListener {
+  void OnTestEnd(const ::testing::TestInfo&) override {
+    if (trellis::desktop::CurrentDesktopTheme() != "Windows")
+      trellis::desktop::ApplyDesktopTheme("Windows");
+  }
+};
+
+}  // namespace
 
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
@@ -20,5 +33,6 @@ int main(int argc, char** argv) {
   QStandardPaths::setTestModeEnabled(true);
   QApplication app(argc, argv);
   trellis::desktop::PrepareApplication(app);
+  ::testing::UnitTest::GetInstance()->listeners().Append(new DefaultThemeAfterEachTest);
   return RUN_ALL_TESTS();
 }

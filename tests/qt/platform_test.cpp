@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QTimer>
+#include <memory>
 
 #include "tests/qt/qt_test_support.h"
 #include "ui/qt/qt_platform.h"
@@ -177,6 +178,67 @@ TEST(QtTimers, KeepTickingWhileABoxIsOpen) {
   clock.start();
   while (clock.elapsed() < 100) platform.ProcessMessages();
   EXPECT_EQ(ticks, stopped);
+}
+
+TEST(QtTimers, SkippedPausesStillCountForTheTimers) {
+  ScopedConfig config;
+  QtPlatform platform;
+  platform.SetSleepsSkipped(true);
+  vcl::TApplication app(platform);
+  int slow = 0, fast = 0;
+  vcl::TTimer slowTimer, fastTimer, stopped;
+  slowTimer.OnTimer = [&](vcl::TObject*) { ++slow; };
+  fastTimer.OnTimer = [&](vcl::TObject*) { ++fast; };
+  stopped.OnTimer = [&](vcl::TObject*) { ADD_FAILURE() << "a stopped timer ticked"; };
+  // The default 1000 ms, started as the layout loader starts the status bar's clock.
+  slowTimer.SetEnabled(false);
+  slowTimer.SetEnabled(true);
+  fastTimer.SetInterval(300);
+  stopped.SetEnabled(false);
+  QElapsedTimer clock;
+  clock.start();
+  // The splash's loop: 101 pauses of 40 ms, each followed by the event loop.
+  for (int i = 0; i <= 100; ++i) {
+    platform.Sleep(40);
+    platform.ProcessMessages();
+  }
+  EXPECT_LT(clock.elapsed(), 900);
+  // 4040 ms went by: 4 of 1000 ms, 13 of 300 ms.
+  EXPECT_EQ(slow, 4);
+  EXPECT_EQ(fast, 13);
+
+  // A timer stopped in between forgets the time it had gathered.
+  platform.Sleep(900);
+  fastTimer.SetEnabled(false);
+  platform.ProcessMessages();
+  EXPECT_EQ(fast, 13);
+  EXPECT_EQ(slow, 4);
+  platform.Sleep(100);
+  platform.ProcessMessages();
+  EXPECT_EQ(slow, 5);
+}
+
+TEST(QtTimers, ATickMayDestroyAnotherTimer) {
+  ScopedConfig config;
+  QtPlatform platform;
+  platform.SetSleepsSkipped(true);
+  vcl::TApplication app(platform);
+  auto victim = std::make_unique<vcl::TTimer>();
+  int victimTicks = 0, killerTicks = 0;
+  victim->OnTimer = [&](vcl::TObject*) { ++victimTicks; };
+  victim->SetInterval(100);
+  vcl::TTimer killer;
+  killer.OnTimer = [&](vcl::TObject*) {
+    ++killerTicks;
+    victim.reset();
+  };
+  killer.SetInterval(100);
+  platform.Sleep(250);
+  platform.ProcessMessages();
+  EXPECT_GE(killerTicks, 1);
+  EXPECT_EQ(victim, nullptr);
+  // The victim ticked at most until the killer's first tick took it away.
+  EXPECT_LE(victimTicks, 2);
 }
 
 // ---- Shell and printing ----

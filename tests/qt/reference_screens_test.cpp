@@ -1,38 +1,57 @@
-// Screenshots of the conversion and mechanical-information panels, each shown
-// alone, and of the reference windows, for a look at their arrangement.
+// Screenshots of the conversion and mechanical-information panels and of the
+// reference windows, for a look at their arrangement.
 #include <gtest/gtest.h>
 
+#include "reference/about_form.h"
+#include "reference/design_rules_form.h"
+#include "reference/references_form.h"
 #include "tests/qt/screens_fixture.h"
+#include "vcl/user.h"
 
 namespace trellis::desktop {
 namespace {
 
-class ReferenceScreens : public testing::ScreensFixture {};
+// Started as a user starts it; each panel picked from its menu item, each
+// window opened from its menu or button.
+class ReferenceScreens : public testing::SolvedScreensFixture {
+ protected:
+  void ShootWindow(vcl::TForm& form, const QString& file) {
+    ASSERT_TRUE(form.Visible()) << form.Name;
+    QApplication::processEvents();
+    EXPECT_TRUE(renderer->ClientArea(form)->grab().toImage().save(testing::ShotPath(file)));
+    vcl::user::CloseForm(form);
+  }
+};
 
-TEST_F(ReferenceScreens, ConversionPanel) { ShootPanel("GroupBox7", "panel_GroupBox7.png"); }
+TEST_F(ReferenceScreens, ConversionPanel) {
+  vcl::user::PickMenuItem(*main->ConversionData1);
+  EXPECT_TRUE(main->GroupBox7->Visible());
+  SaveClientArea("panel_GroupBox7.png");
+}
 
 TEST_F(ReferenceScreens, MechanicalPanelInBothUnits) {
-  TForm1& main = program->Main();
-  ShootPanel("GroupBox11", "panel_GroupBox11.png");
-  // As the units switch leaves the thread charts.
-  main.GroupBox46->SetVisible(false);
-  ShootPanel("GroupBox11", "panel_GroupBox11_imperial.png");
-  main.GroupBox46->SetVisible(true);
-  main.GroupBox19->SetVisible(false);
-  ShootPanel("GroupBox11", "panel_GroupBox11_metric.png");
+  vcl::user::PickMenuItem(*main->Mechanical1);
+  SaveClientArea("panel_GroupBox11.png");
+  // The units switch puts the chart of its units in front.
+  Choose(main->RadioGroup6, 1);
+  EXPECT_FALSE(main->GroupBox19->Visible());
+  EXPECT_TRUE(main->GroupBox46->Visible());
+  SaveClientArea("panel_GroupBox11_metric.png");
+  Choose(main->RadioGroup6, 0);
+  EXPECT_TRUE(main->GroupBox19->Visible());
+  EXPECT_FALSE(main->GroupBox46->Visible());
+  SaveClientArea("panel_GroupBox11_imperial.png");
 }
 
 TEST_F(ReferenceScreens, Windows) {
-  for (vcl::TForm* form : program->Windows()) {
-    if (form->Name != "Form2" && form->Name != "Form5" && form->Name != "Form9" &&
-        form->Name != "Form11")
-      continue;
-    renderer->Window(*form)->show();
-    QApplication::processEvents();
-    const QImage shot = renderer->ClientArea(*form)->grab().toImage();
-    EXPECT_TRUE(
-        shot.save(testing::ShotPath(QString::fromStdString("window_" + form->Name + ".png"))));
-  }
+  vcl::user::PickMenuItem(*main->About1);
+  ShootWindow(*Form2, "window_Form2.png");
+  vcl::user::PickMenuItem(*main->References1);
+  ShootWindow(*Form5, "window_Form5.png");
+  vcl::user::PickMenuItem(*main->ConversionData1);
+  vcl::user::Click(*main->Button23);
+  ShootWindow(*Form11, "window_Form11.png");
+  EXPECT_TRUE(main->Enabled());
 }
 
 // The program started as a user starts it, each panel picked from its menu

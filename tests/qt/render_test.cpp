@@ -68,6 +68,7 @@ TEST_F(StartedProgram, ShowsTheSplashDuringStartUpThenTheMainWindow) {
 }
 
 TEST_F(StartedProgram, BuildsEveryWindowAtItsClientSize) {
+  program->ShowMainWindow();
   for (vcl::TForm* form : program->Windows()) {
     const QImage shot = SaveAndReload(renderer->ClientArea(*form)->grab().toImage(),
                                       QString::fromStdString(form->Name + ".png"));

@@ -22,16 +22,28 @@
 
 namespace trellis::desktop::testing {
 
-// TRELLIS_SCREENSHOT_DIR when set, so a run can keep its pictures; a scratch folder otherwise.
+// TRELLIS_SCREENSHOT_DIR when set; the build's own screenshots folder otherwise.
 inline QString ShotDir() {
   const QByteArray env = qgetenv("TRELLIS_SCREENSHOT_DIR");
-  const QString dir =
-      env.isEmpty() ? QDir::temp().filePath("trellis-screenshots") : QString::fromLocal8Bit(env);
+#ifdef TRELLIS_BUILD_SCREENSHOT_DIR
+  const QString fallback = QStringLiteral(TRELLIS_BUILD_SCREENSHOT_DIR);
+#else
+  const QString fallback = QDir::temp().filePath("trellis-screenshots");
+#endif
+  const QString dir = env.isEmpty() ? fallback : QString::fromLocal8Bit(env);
   QDir().mkpath(dir);
   return dir;
 }
 
 inline QString ShotPath(const QString& name) { return QDir(ShotDir()).filePath(name); }
+
+// The working folder of a run that takes pictures: the same on every machine,
+// so no picture shows where the build happens to live.
+inline std::string ShotWorkingFolder() {
+  const QString folder = QStringLiteral("/tmp/Trellis");
+  QDir().mkpath(folder);
+  return folder.toStdString();
+}
 
 // The installer's values, as on a machine where it has run.
 inline void WriteInstallerSettings(QtPlatform& platform) {
@@ -43,6 +55,7 @@ class ScreensFixture : public ::testing::Test {
  protected:
   void SetUp() override {
     platform.SetSleepsSkipped(true);
+    platform.SetWorkingDirectory(ShotWorkingFolder());
     ASSERT_NO_FATAL_FAILURE(WriteInstallerSettings(platform));
     program = std::make_unique<Program>(platform);
     renderer = std::make_unique<QtRenderer>(platform);

@@ -16,6 +16,7 @@
 #include "app/program.h"
 #include "settings/options_form.h"
 #include "tests/qt/qt_test_support.h"
+#include "tests/qt/screens_fixture.h"
 #include "tests/support/harness.h"
 #include "ui/qt/qt_platform.h"
 #include "ui/qt/renderer.h"
@@ -25,13 +26,7 @@
 namespace trellis::desktop {
 namespace {
 
-QString ShotPath(const QString& name) {
-  const QByteArray env = qgetenv("TRELLIS_SCREENSHOT_DIR");
-  const QString dir =
-      env.isEmpty() ? QDir::temp().filePath("trellis-screenshots") : QString::fromLocal8Bit(env);
-  QDir().mkpath(dir);
-  return QDir(dir).filePath(name);
-}
+using testing::ShotPath;
 
 double Luminance(QColor c) {
   auto channel = [](double v) {
@@ -55,6 +50,7 @@ TEST(ThemeScreens, MainWindowInEveryTheme) {
   testing::ScopedConfig config;
   QtPlatform platform;
   platform.SetSleepsSkipped(true);
+  platform.SetWorkingDirectory(testing::ShotWorkingFolder());
   for (const auto& [name, value] : trellis::testing::Harness::DefaultSettings())
     ASSERT_TRUE(platform.Settings().WriteString(trellis::testing::kSettingsKey, name, value));
   Program program(platform);
@@ -63,12 +59,14 @@ TEST(ThemeScreens, MainWindowInEveryTheme) {
   program.ShowMainWindow();
   TForm1& main = program.Main();
   vcl::user::PickTab(*main.TabControl1, 2);
-  // A few results, and a warning among them as the status check paints one.
-  main.Edit16->SetText("68.63 Sq.mils");
-  main.Edit20->SetText("0.0191 Ohms");
-  main.Edit78->SetText("0.0955 V");
-  main.Edit17->SetText("112.5 C");
-  QApplication::processEvents();
+  // A load that heats the conductor beyond the substrate's Tg: the results, and
+  // the warning the status bar's clock paints on its next tick.
+  vcl::user::TypeText(*main.Edit69, "12");
+  vcl::user::Click(*main.Button1);
+  platform.Sleep(1000);
+  platform.ProcessMessages();
+  ASSERT_EQ(main.Edit17->Font().Color, vcl::clRed);
+  ASSERT_EQ(main.Edit16->Font().Color, vcl::clNavy);
 
   QWidget* window = renderer.Window(main);
   auto* warning = qobject_cast<QLineEdit*>(renderer.WidgetOf(*main.Edit17));
@@ -82,8 +80,6 @@ TEST(ThemeScreens, MainWindowInEveryTheme) {
     Form6->Show();
     vcl::user::ChooseItem(*Form6->cbxVclStyles, n);
     EXPECT_EQ(CurrentDesktopTheme(), names[static_cast<size_t>(n)]);
-    // The clock's temperature check repaints the box in its own colour.
-    main.Edit17->SetFontColor(vcl::clRed);
     QApplication::processEvents();
     const QImage shot = window->grab().toImage();
     ASSERT_FALSE(shot.isNull());

@@ -39,12 +39,47 @@ TEST(IpcModel, PlaneBandsByWeight) {
     double expected;
   };
   constexpr PlaneWeight kLight = PlaneWeight::Light, kHeavy = PlaneWeight::Heavy;
-  const Case cases[] = {
-      {5, kLight, false, 1.59},   {5, kHeavy, false, 1.63},   {10, kLight, false, 1.55},
-      {100, kLight, false, 1.2},  {100, kHeavy, false, 1.24}, {2.54, kLight, true, 1.2},
-      {2.54, kHeavy, true, 1.24}, {1.27, kHeavy, true, 1.46}, {0.5, kLight, true, 1.55}};
+  const Case cases[] = {{5, kLight, false, 1.59},
+                        {5, kHeavy, false, 1.63},
+                        {10, kLight, false, 1.55},
+                        {100, kLight, false, 1.2},
+                        {100, kHeavy, false, 1.24},
+                        {2.54, kLight, true, 1.2},
+                        {2.54, kHeavy, true, 1.24},
+                        {1.27, kHeavy, true, 1.46},
+                        {0.5, kLight, true, 1.55},
+                        // Every other band: at its lower bound, and just below the next one.
+                        {20, kLight, false, 1.52},
+                        {29.99, kHeavy, false, 1.56},
+                        {0.508, kLight, true, 1.52},
+                        {0.635, kHeavy, true, 1.56},
+                        {30, kLight, false, 1.48},
+                        {39.99, kHeavy, false, 1.52},
+                        {0.762, kLight, true, 1.48},
+                        {0.889, kHeavy, true, 1.52},
+                        {40, kLight, false, 1.45},
+                        {49.99, kHeavy, false, 1.49},
+                        {1.016, kLight, true, 1.45},
+                        {1.143, kHeavy, true, 1.49},
+                        {60, kLight, false, 1.39},
+                        {69.99, kHeavy, false, 1.43},
+                        {1.524, kLight, true, 1.39},
+                        {1.651, kHeavy, true, 1.43},
+                        {70, kLight, false, 1.37},
+                        {79.99, kHeavy, false, 1.41},
+                        {1.778, kLight, true, 1.37},
+                        {1.905, kHeavy, true, 1.41},
+                        {80, kLight, false, 1.33},
+                        {89.99, kHeavy, false, 1.37},
+                        {2.032, kLight, true, 1.33},
+                        {2.159, kHeavy, true, 1.37},
+                        {90, kLight, false, 1.3},
+                        {99.99, kHeavy, false, 1.34},
+                        {2.286, kLight, true, 1.3},
+                        {2.413, kHeavy, true, 1.34}};
   for (const auto& c : cases)
-    EXPECT_DOUBLE_EQ(PlaneModifier(c.distance, c.weight, c.metric), c.expected) << c.distance;
+    EXPECT_DOUBLE_EQ(PlaneModifier(c.distance, c.weight, c.metric), c.expected)
+        << c.distance << (c.metric ? " mm" : " mils");
 }
 
 TEST(IpcModel, AreaCorrectionBandEdges) {

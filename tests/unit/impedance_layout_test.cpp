@@ -7,9 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "app/calculators.h"
 #include "app/form1.h"
 #include "tests/support/harness.h"
 #include "tests/support/layout_checks.h"
+#include "vcl/user.h"
 
 using namespace trellis::testing;
 
@@ -199,11 +201,6 @@ std::vector<std::string> Overlaps(vcl::TForm& f, const std::string& panel) {
 class ImpedanceLayout : public ::testing::Test {
  protected:
   void SetUp() override { h.Create(); }
-  void Show(const char* name, bool visible) { ControlNamed(h.Main(), name).SetVisible(visible); }
-  void ShowAll(std::initializer_list<const char*> names, bool visible) {
-    for (const char* n : names) Show(n, visible);
-  }
-  void Top(const char* name, int top) { ControlNamed(h.Main(), name).SetTop(top); }
   Harness h;
 };
 
@@ -253,69 +250,63 @@ TEST_F(ImpedanceLayout, TabOrderIsUniqueWithinEachParent) {
   ExpectUniqueTabOrder(PanelControls(h.Main()), OnPanelStack);
 }
 
-// The structure selector's six arrangements of the impedance panel, applied
-// here directly: each must leave its shown controls apart.
-TEST_F(ImpedanceLayout, EveryImpedanceStructureLeavesItsControlsApart) {
-  const char* pictures[] = {"Image8", "Image16", "Image22", "Image9", "Image47", "Image19"};
-  struct Rows {
-    int ratioTop, heightTop, ohmTop;  // -1: hidden
-  };
-  const Rows rows[] = {{-1, -1, -1}, {196, 224, 252}, {146, 174, 202},
-                       {-1, -1, -1}, {-1, -1, -1},    {204, -1, -1}};
-  for (int s = 0; s < 6; ++s) {
+// The panels as the user arranges them: started, picked, and each choice made
+// through its group, so the handlers' own arrangements are the ones checked.
+class ArrangedImpedanceLayout : public ::testing::Test {
+ protected:
+  void SetUp() override { h.Start(); }
+  trellis::TForm1& f() { return h.Main(); }
+  void Pick(trellis::Calculator c) { vcl::user::PickTab(*f().TabControl1, trellis::Number(c)); }
+  void Choose(vcl::TRadioGroup* group, int item) { vcl::user::ChooseItem(*group, item); }
+  Harness h;
+};
+
+TEST_F(ArrangedImpedanceLayout, EveryImpedanceStructureLeavesItsControlsApart) {
+  Pick(trellis::Calculator::ConductorImpedance);
+  const vcl::TImage* pictures[] = {f().Image8, f().Image16, f().Image22,
+                                   f().Image9, f().Image47, f().Image19};
+  for (int s : {1, 2, 3, 4, 5, 0}) {
     SCOPED_TRACE("structure " + std::to_string(s));
-    for (int i = 0; i < 6; ++i) Show(pictures[i], i == s);
-    const bool second = s == 1 || s == 3 || s == 4 || s == 5;
-    ShowAll({"Label104", "Edit74", "Edit75"}, second);
-    if (second) {
-      Top("Label104", 136);
-      Top("Edit74", 160);
-      Top("Edit75", 164);
-    }
-    ShowAll({"Label288", "Edit226"}, s == 0);
-    ShowAll({"Edit73", "Edit76", "Edit77", "Label54", "Label114", "Label115"}, s != 5);
-    const auto row = [&](std::initializer_list<const char*> pair, int top) {
-      ShowAll(pair, top >= 0);
-      if (top >= 0)
-        for (const char* n : pair) Top(n, top);
-    };
-    row({"Label107", "Label108"}, rows[s].ratioTop);
-    row({"Label111", "Label112"}, rows[s].heightTop);
-    row({"Label260", "Label261"}, rows[s].ohmTop);
-    ShowAll({"Label57", "Label85", "Label86"}, s == 1 || s == 2 || s == 5);
-    Show("Label246", s == 1 || s == 2);
-    // The offset stripline's solve shows its warning when H1 = H2.
-    ShowAll({"RadioGroup24", "Label116", "Label188", "Label191"}, s == 3);
-    Show("BitBtn3", s == 5);
-    EXPECT_EQ(Overlaps(h.Main(), "GroupBox15"), std::vector<std::string>{});
+    Choose(f().RadioGroup3, s);
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(pictures[i]->Visible(), i == s) << i;
+    EXPECT_EQ(Overlaps(f(), "GroupBox15"), std::vector<std::string>{});
   }
+  // The offset stripline's warning when H1 = H2, among the formula choices.
+  Choose(f().RadioGroup3, 3);
+  vcl::user::TypeText(*f().Edit74, f().Edit68->Text());
+  vcl::user::Click(*f().Button1);
+  ASSERT_TRUE(f().Label188->Visible());
+  ASSERT_TRUE(f().RadioGroup24->Visible());
+  EXPECT_EQ(Overlaps(f(), "GroupBox15"), std::vector<std::string>{});
 }
 
-TEST_F(ImpedanceLayout, BothBandwidthMethodsAndEveryUnitLabelPlaceStayApart) {
-  auto& f = h.Main();
-  EXPECT_EQ(Overlaps(f, "GroupBox6"), std::vector<std::string>{});
+TEST_F(ArrangedImpedanceLayout, BothBandwidthMethodsAndEveryUnitLabelPlaceStayApart) {
+  Pick(trellis::Calculator::Bandwidth);
+  EXPECT_EQ(Overlaps(f(), "GroupBox6"), std::vector<std::string>{});
   // The frequency method shows the unit group and hides the rise-distance box.
-  Show("RadioGroup20", true);
-  Show("GroupBox41", false);
-  for (auto [left, width] : {std::pair{131, 42}, {132, 42}, {134, 42}, {146, 28}}) {
-    f.Edit279->SetLeft(left);
-    f.Edit279->SetWidth(width);
-    EXPECT_EQ(Overlaps(f, "GroupBox6"), std::vector<std::string>{}) << left;
+  Choose(f().RadioGroup12, 1);
+  ASSERT_TRUE(f().RadioGroup20->Visible());
+  ASSERT_FALSE(f().GroupBox41->Visible());
+  for (int unit : {0, 1, 2, 3}) {
+    Choose(f().RadioGroup20, unit);
+    EXPECT_EQ(Overlaps(f(), "GroupBox6"), std::vector<std::string>{}) << f().Edit279->Text();
   }
 }
 
-TEST_F(ImpedanceLayout, BothWavelengthMethodsAndEveryUnitLabelPlaceStayApart) {
-  auto& f = h.Main();
-  for (auto [left, width] : {std::pair{138, 23}, {122, 42}, {125, 42}, {137, 28}}) {
-    f.Edit280->SetLeft(left);
-    f.Edit280->SetWidth(width);
-    EXPECT_EQ(Overlaps(f, "GroupBox22"), std::vector<std::string>{}) << left;
+TEST_F(ArrangedImpedanceLayout, BothWavelengthMethodsAndEveryUnitLabelPlaceStayApart) {
+  Pick(trellis::Calculator::Wavelength);
+  for (int method : {0, 1}) {
+    Choose(f().RadioGroup22, method);
+    for (int unit = 0; unit < f().RadioGroup21->Items().Count(); ++unit) {
+      Choose(f().RadioGroup21, unit);
+      EXPECT_EQ(Overlaps(f(), "GroupBox22"), std::vector<std::string>{}) << f().Edit280->Text();
+    }
   }
   // The frequency units fill the unit group with four items; it must hold them.
-  f.RadioGroup21->Items().Assign({"GHz", "MHz", "KHz", "Hz"});
-  const int rows =
-      (f.RadioGroup21->Items().Count() + f.RadioGroup21->Columns - 1) / f.RadioGroup21->Columns;
-  EXPECT_GE(f.RadioGroup21->Height(), 24 + rows * 20);
+  ASSERT_EQ(f().RadioGroup21->Items().Count(), 4);
+  const int rows = (f().RadioGroup21->Items().Count() + f().RadioGroup21->Columns - 1) /
+                   f().RadioGroup21->Columns;
+  EXPECT_GE(f().RadioGroup21->Height(), 24 + rows * 20);
 }
 
 TEST_F(ImpedanceLayout, ErEffectivePanelStaysApart) {

@@ -22,6 +22,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
+#include <vector>
 
 #include "ui/qt/renderer.h"
 #include "vcl/exceptions.h"
@@ -276,37 +277,71 @@ void QtPlatform::PrintForm(vcl::TForm& form) {
   painter.end();
 }
 
-void QtPlatform::Sleep(int milliseconds) {
-  if (!sleepsSkipped_ && milliseconds > 0)
-    QThread::msleep(static_cast<unsigned long>(milliseconds));
+namespace {
+
+// A timer's tick, handed to the program as the event loop hands it.
+void Fire(vcl::TTimer* t) {
+  vcl::TApplication* app = vcl::Application();
+  if (!app) return;
+  // Nothing may cross the event loop, not even the program's exit.
+  try {
+    app->Dispatch([t] {
+      if (t->OnTimer) t->OnTimer(t);
+    });
+  } catch (...) {
+  }
 }
 
-void QtPlatform::ProcessMessages() { QCoreApplication::processEvents(); }
+}  // namespace
+
+void QtPlatform::Sleep(int milliseconds) {
+  if (milliseconds <= 0) return;
+  if (!sleepsSkipped_) {
+    QThread::msleep(static_cast<unsigned long>(milliseconds));
+    return;
+  }
+  for (const auto& [timer, q] : timers_)
+    if (q->isActive()) skippedTime_[timer] += milliseconds;
+}
+
+void QtPlatform::ProcessMessages() {
+  // The ticks a skipped pause held back, each timer in turn; a tick may stop,
+  // create or destroy timers, so each is looked up again before it fires.
+  std::vector<vcl::TTimer*> due;
+  for (const auto& [timer, skipped] : skippedTime_) due.push_back(timer);
+  for (vcl::TTimer* timer : due) {
+    for (;;) {
+      auto it = skippedTime_.find(timer);
+      if (it == skippedTime_.end() || it->second < timer->Interval()) break;
+      if (!timer->Enabled() || timer->Interval() <= 0) {
+        skippedTime_.erase(it);
+        break;
+      }
+      it->second -= timer->Interval();
+      Fire(timer);
+    }
+  }
+  QCoreApplication::processEvents();
+}
 
 void QtPlatform::TimerChanged(vcl::TTimer& timer) {
   std::unique_ptr<QTimer>& q = timers_[&timer];
   if (!q) {
     q = std::make_unique<QTimer>();
     vcl::TTimer* t = &timer;
-    QObject::connect(q.get(), &QTimer::timeout, [t] {
-      vcl::TApplication* app = vcl::Application();
-      if (!app) return;
-      // Nothing may cross the event loop, not even the program's exit.
-      try {
-        app->Dispatch([t] {
-          if (t->OnTimer) t->OnTimer(t);
-        });
-      } catch (...) {
-      }
-    });
+    QObject::connect(q.get(), &QTimer::timeout, [t] { Fire(t); });
   }
   const bool run = timer.Enabled() && timer.Interval() > 0;
   if (!run) {
     q->stop();
+    skippedTime_.erase(&timer);
     return;
   }
   // Only a new interval or a fresh start restarts the count, as the toolkit does.
-  if (!q->isActive() || q->interval() != timer.Interval()) q->start(timer.Interval());
+  if (!q->isActive() || q->interval() != timer.Interval()) {
+    q->start(timer.Interval());
+    skippedTime_.erase(&timer);
+  }
 }
 
 void QtPlatform::TimerDestroyed(vcl::TTimer& timer) {
@@ -316,6 +351,7 @@ void QtPlatform::TimerDestroyed(vcl::TTimer& timer) {
   it->second->stop();
   it->second.release()->deleteLater();
   timers_.erase(it);
+  skippedTime_.erase(&timer);
 }
 
 vcl::LocalTime QtPlatform::Now() {

@@ -75,7 +75,12 @@ class QtPlatform : public vcl::Platform {
   void FormHidden(vcl::TForm& form) override;
   [[noreturn]] void Exit(int code) override;
 
-  // Tests run the start-up without its pauses.
+  // The folder counted as the run's working folder (the start's current folder
+  // unless set); windows created afterwards see the new one.
+  void SetWorkingDirectory(const std::string& folder) { workingDirectory_ = folder; }
+  // Tests run the start-up without its pauses. The time a skipped pause stands
+  // for still counts for the timers: the next ProcessMessages fires each timer
+  // as often as its interval went by, as it would have fired during the pause.
   void SetSleepsSkipped(bool skipped) { sleepsSkipped_ = skipped; }
   // The printer that set-up and printing share (created on first use).
   QPrinter& Printer();
@@ -89,6 +94,8 @@ class QtPlatform : public vcl::Platform {
   std::string workingDirectory_;
   std::unique_ptr<QPrinter> printer_;
   std::map<vcl::TTimer*, std::unique_ptr<QTimer>> timers_;
+  // Skipped milliseconds not yet counted off each running timer's interval.
+  std::map<vcl::TTimer*, int> skippedTime_;
   QtRenderer* renderer_ = nullptr;
   bool sleepsSkipped_ = false;
 };
