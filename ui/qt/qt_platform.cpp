@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
+#include <QLockFile>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrintDialog>
@@ -76,6 +77,19 @@ bool StartFirstOf(std::initializer_list<const char*> programs) {
 
 }  // namespace
 
+void ClearDeadSettingsLock(const QString& lockFile) {
+  if (!QFileInfo::exists(lockFile)) return;
+  QLockFile lock(lockFile);
+  qint64 pid = 0;
+  QString host, application;
+  // A lock that names its holder is the toolkit's to judge: it clears one
+  // whose process has gone.
+  if (lock.getLockInfo(&pid, &host, &application)) return;
+  // A nameless one could only be waited out; the removal refuses while a
+  // living holder still has the file locked.
+  lock.removeStaleLockFile();
+}
+
 // ---- QtSettingsStore ----
 
 QtSettingsStore::QtSettingsStore()
@@ -131,19 +145,34 @@ std::optional<std::string> QtSettingsStore::ReadString(const std::string& key,
 bool QtSettingsStore::WriteString(const std::string& key, const std::string& name,
                                   const std::string& value) {
   if (!settings_->isWritable()) return false;
+  // Each write is a whole-file sync; an unchanged value needs none.
+  if (ReadString(key, name) == value) return true;
   settings_->beginGroup(GroupOf(key));
   settings_->setValue(Q(name), Q(value));
   settings_->endGroup();
-  settings_->sync();
-  if (settings_->status() == QSettings::NoError && settings_->isWritable()) return true;
-  // QSettings keeps its first error; a fresh object lets a later write succeed
-  // once the file can be written again.
-  settings_ = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                          kOrganisation, kApplication);
-  return false;
+  Sync();
+  const QSettings::Status status = settings_->status();
+  if (status == QSettings::NoError && settings_->isWritable()) return true;
+  // QSettings keeps its first error, so a fresh object lets a later write
+  // succeed once the file can be written again.
+  auto fresh = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                           kOrganisation, kApplication);
+  // A parse error of the file as it was read hides whether this write landed:
+  // the rewritten file says, and it parses cleanly when the write did.
+  bool stored = false;
+  if (status == QSettings::FormatError && fresh->status() == QSettings::NoError) {
+    fresh->beginGroup(GroupOf(key));
+    stored = fresh->contains(Q(name)) && fresh->value(Q(name)).toString() == Q(value);
+    fresh->endGroup();
+  }
+  settings_ = std::move(fresh);
+  return stored;
 }
 
-void QtSettingsStore::Sync() { settings_->sync(); }
+void QtSettingsStore::Sync() {
+  ClearDeadSettingsLock(settings_->fileName() + QStringLiteral(".lock"));
+  settings_->sync();
+}
 
 // ---- QtPlatform ----
 
