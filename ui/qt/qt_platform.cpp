@@ -11,6 +11,7 @@
 #include <QLockFile>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPicture>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -294,15 +295,27 @@ void QtPlatform::PrintForm(vcl::TForm& form) {
     throw vcl::EPrinter("There is no default printer currently selected");
   if (!renderer_) throw vcl::EPrinter("Printing failed");
   QWidget* client = renderer_->ClientArea(form);
+  // Rendering straight to a printer gives one bitmap of the window; recorded
+  // first, the drawing reaches the page as vectors and its texts as text.
+  QPicture picture;
+  {
+    QPainter recorder(&picture);
+    client->render(&recorder, QPoint(), QRegion(),
+                   QWidget::DrawWindowBackground | QWidget::DrawChildren);
+  }
   QPainter painter;
   if (!painter.begin(&printer)) throw vcl::EPrinter("Printing failed");
+  // The printable width, or less when the window would run off the page; centred.
   const QRectF page = printer.pageRect(QPrinter::DevicePixel);
-  const qreal scale = std::min(page.width() / std::max(1, client->width()),
-                               page.height() / std::max(1, client->height()));
-  painter.scale(scale, scale);
-  client->render(&painter, QPoint(), QRegion(),
-                 QWidget::DrawWindowBackground | QWidget::DrawChildren);
-  painter.end();
+  const QSizeF size(std::max(1, client->width()), std::max(1, client->height()));
+  const qreal scale = std::min(page.width() / size.width(), page.height() / size.height());
+  painter.translate((page.width() - size.width() * scale) / 2,
+                    (page.height() - size.height() * scale) / 2);
+  // The picture replays in its own resolution, scaled up to the printer's.
+  const qreal replay = qreal(picture.logicalDpiX()) / std::max(1, printer.logicalDpiX());
+  painter.scale(scale * replay, scale * replay);
+  painter.drawPicture(QPointF(0, 0), picture);
+  if (!painter.end()) throw vcl::EPrinter("Printing failed");
 }
 
 void QtPlatform::Sleep(int milliseconds) {
