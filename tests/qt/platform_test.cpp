@@ -216,6 +216,10 @@ TEST(QtSettings, StoringTheValueAlreadyHeldWritesNothing) {
     EXPECT_EQ(inode() != before, c.rewritten);
     EXPECT_EQ(store.ReadString(c.key, c.name), c.value);
   }
+  // A value another run stored meanwhile is no longer the one held: it is written.
+  PutFile(config.ConfFile(), "[General]\nUnits=7\n");
+  EXPECT_TRUE(store.WriteString(kKey, "Units", ""));
+  EXPECT_EQ(QSettings(config.ConfFile(), QSettings::IniFormat).value("Units").toString(), "");
   // A store that can no longer write refuses even an unchanged value.
   BlockTheFolder(config);
   EXPECT_FALSE(store.WriteString(kKey, "Units", "0"));

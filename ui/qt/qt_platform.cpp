@@ -146,7 +146,9 @@ std::optional<std::string> QtSettingsStore::ReadString(const std::string& key,
 bool QtSettingsStore::WriteString(const std::string& key, const std::string& name,
                                   const std::string& value) {
   if (!settings_->isWritable()) return false;
-  // Each write is a whole-file sync; an unchanged value needs none.
+  // Each write is a whole-file sync; an unchanged value needs none. With
+  // nothing pending the sync only rereads a file another run has changed.
+  settings_->sync();
   if (ReadString(key, name) == value) return true;
   settings_->beginGroup(GroupOf(key));
   settings_->setValue(Q(name), Q(value));
