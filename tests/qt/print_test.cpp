@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
@@ -158,6 +159,34 @@ TEST_F(PrintedWindow, PageHoldsTheCaptionsOfTheLabelsTheWindowShows) {
     EXPECT_TRUE(page.contains(caption)) << label->Name << ": " << label->Caption();
   }
   EXPECT_GE(checked, 20);
+}
+
+// Drawn at a low resolution by the same reader's tools: the window fills the
+// printable width and sits in the middle of the page.
+TEST_F(PrintedWindow, WindowFillsThePrintableWidthAndIsCentred) {
+  const QString drawer = QStandardPaths::findExecutable("pdftoppm");
+  if (drawer.isEmpty()) GTEST_SKIP() << "no pdftoppm (poppler-utils) to draw the page";
+  const QString path = PrintToPdf(program->Main());
+  constexpr int kDpi = 36;
+  QProcess process;
+  process.start(drawer,
+                {"-r", QString::number(kDpi), "-png", "-singlefile", path, dir.filePath("page")});
+  ASSERT_TRUE(process.waitForFinished(30000));
+  const QImage page(dir.filePath("page.png"));
+  ASSERT_FALSE(page.isNull());
+  // The window's extent: everything that is not the paper's white.
+  QRect drawn;
+  for (int y = 0; y < page.height(); ++y)
+    for (int x = 0; x < page.width(); ++x)
+      if (page.pixelColor(x, y) != Qt::white) drawn |= QRect(x, y, 1, 1);
+  ASSERT_FALSE(drawn.isEmpty());
+  const QRectF printable = platform.Printer().pageRect(QPrinter::Inch);
+  EXPECT_NEAR(drawn.width(), printable.width() * kDpi, 2);
+  EXPECT_NEAR(drawn.left(), page.width() - 1 - drawn.right(), 2);
+  EXPECT_NEAR(drawn.top(), page.height() - 1 - drawn.bottom(), 2);
+  // The window keeps its proportions.
+  EXPECT_NEAR(double(drawn.height()) / drawn.width(),
+              double(program->Main().ClientHeight()) / program->Main().ClientWidth(), 0.01);
 }
 
 }  // namespace

@@ -314,8 +314,8 @@ void QtPlatform::PrintForm(vcl::TForm& form) {
   painter.translate((page.width() - size.width() * scale) / 2,
                     (page.height() - size.height() * scale) / 2);
   // The picture replays in its own resolution, scaled up to the printer's.
-  const qreal replay = qreal(picture.logicalDpiX()) / std::max(1, printer.logicalDpiX());
-  painter.scale(scale * replay, scale * replay);
+  painter.scale(scale * picture.logicalDpiX() / std::max(1, printer.logicalDpiX()),
+                scale * picture.logicalDpiY() / std::max(1, printer.logicalDpiY()));
   painter.drawPicture(QPointF(0, 0), picture);
   if (!painter.end()) throw vcl::EPrinter("Printing failed");
 }
