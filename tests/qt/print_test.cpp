@@ -12,6 +12,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtEndian>
+#include <algorithm>
+#include <map>
 #include <memory>
 
 #include "app/form1.h"
@@ -20,6 +22,7 @@
 #include "tests/support/harness.h"
 #include "ui/qt/qt_platform.h"
 #include "ui/qt/renderer.h"
+#include "ui/qt/themes.h"
 
 namespace trellis::desktop {
 namespace {
@@ -79,6 +82,7 @@ struct PdfFile {
 class PrintedWindow : public ::testing::Test {
  protected:
   void SetUp() override {
+    themeBefore = CurrentDesktopTheme();
     platform.SetSleepsSkipped(true);
     for (const auto& [name, value] : trellis::testing::Harness::DefaultSettings())
       ASSERT_TRUE(platform.Settings().WriteString(trellis::testing::kSettingsKey, name, value));
@@ -92,6 +96,8 @@ class PrintedWindow : public ::testing::Test {
   void TearDown() override {
     renderer.reset();
     program.reset();
+    // The start-up applied the stored theme to the whole application.
+    ApplyDesktopTheme(themeBefore);
   }
   QString PrintToPdf(vcl::TForm& form) {
     const QString pdf = dir.filePath(QString::fromStdString(form.Name) + ".pdf");
@@ -106,6 +112,7 @@ class PrintedWindow : public ::testing::Test {
   std::unique_ptr<Program> program;
   std::unique_ptr<QtRenderer> renderer;
   QTemporaryDir dir;
+  std::string themeBefore;
 };
 
 TEST_F(PrintedWindow, MainWindowPrintsAsTextAndVectorsOnOneSmallPage) {
@@ -184,6 +191,18 @@ TEST_F(PrintedWindow, WindowFillsThePrintableWidthAndIsCentred) {
   EXPECT_NEAR(drawn.width(), printable.width() * kDpi, 2);
   EXPECT_NEAR(drawn.left(), page.width() - 1 - drawn.right(), 2);
   EXPECT_NEAR(drawn.top(), page.height() - 1 - drawn.bottom(), 2);
+  // In the window's own colours: the commonest one on screen is the commonest on paper.
+  auto commonest = [](const QImage& image, const QRect& area) {
+    std::map<QRgb, int> counts;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+      for (int x = area.left(); x <= area.right(); ++x) ++counts[image.pixel(x, y)];
+    return std::max_element(counts.begin(), counts.end(),
+                            [](const auto& a, const auto& b) { return a.second < b.second; })
+        ->first;
+  };
+  const QImage screen = renderer->ClientArea(program->Main())->grab().toImage();
+  EXPECT_EQ(QColor(commonest(page, drawn)).name().toStdString(),
+            QColor(commonest(screen, screen.rect())).name().toStdString());
   // The window keeps its proportions.
   EXPECT_NEAR(double(drawn.height()) / drawn.width(),
               double(program->Main().ClientHeight()) / program->Main().ClientWidth(), 0.01);
