@@ -8,6 +8,8 @@
 #include <QLockFile>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QProcess>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QTimer>
@@ -92,19 +94,38 @@ void BlockTheFolder(const ScopedConfig& config) {
   PutFile(ProgramFolderOf(config), "not a folder");
 }
 
-// A run killed while storing leaves an empty lock file that no process holds.
-TEST(QtSettings, AnEmptyLockNoProcessHoldsDoesNotHoldUpTheFirstWrite) {
-  ScopedConfig config;
-  const QString lock = config.ConfFile() + ".lock";
-  PutFile(config.ConfFile(), "[General]\nUnits=1\n");
-  PutFile(lock, "");
-  QtPlatform platform;
-  QElapsedTimer clock;
-  clock.start();
-  EXPECT_TRUE(platform.Settings().WriteString(kKey, "Trellis_Theme", "2"));
-  EXPECT_LT(clock.elapsed(), 5000);
-  EXPECT_FALSE(QFileInfo::exists(lock));
-  EXPECT_TRUE(FileText(config.ConfFile()).contains("Trellis_Theme=2"));
+// A run killed while storing leaves its lock file behind, empty when it died
+// before writing its details.
+TEST(QtSettings, ALockNoProcessHoldsDoesNotHoldUpTheFirstWrite) {
+  // The details of a process that has ended.
+  QProcess ended;
+  ended.start(QStringLiteral("/bin/sh"), {"-c", "exit 0"});
+  ASSERT_TRUE(ended.waitForFinished(10000));
+  const QByteArray deadDetails = QByteArray::number(ended.processId()) + "\n" +
+                                 QCoreApplication::applicationName().toUtf8() + "\n" +
+                                 QSysInfo::machineHostName().toUtf8() + "\n";
+  struct Case {
+    const char* what;
+    QByteArray lock;
+  } cases[] = {
+      {"empty", ""},
+      {"unreadable bytes", "\x01\x02\x03"},
+      {"the details of a run that has ended", deadDetails},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    ScopedConfig config;
+    const QString lock = config.ConfFile() + ".lock";
+    PutFile(config.ConfFile(), "[General]\nUnits=1\n");
+    PutFile(lock, c.lock);
+    QtPlatform platform;
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_TRUE(platform.Settings().WriteString(kKey, "Trellis_Theme", "2"));
+    EXPECT_LT(clock.elapsed(), 5000);
+    EXPECT_FALSE(QFileInfo::exists(lock));
+    EXPECT_TRUE(FileText(config.ConfFile()).contains("Trellis_Theme=2"));
+  }
 }
 
 // Only a lock file nobody holds is cleared; a living holder keeps it.
