@@ -98,6 +98,7 @@ void TForm4::DetectDecimalSeparator() {
   }
   if (separator == ",") {
     Form1->Label165->SetCaption("1");
+    Form1->Label46->SetCaption("12,5%");
     Form12->Edit7->SetText("4,6");
   }
 }

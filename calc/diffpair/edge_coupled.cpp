@@ -1,11 +1,151 @@
 // The edge-coupled pairs: outer layer, and stripline with equal or unequal planes.
+#include <optional>
+#include <string>
+
 #include "app/form1.h"
 #include "calc/diffpair/diffpair_frame.h"
+#include "calc/diffpair/diffpair_values.h"
+#include "calc/diffpair/edge_coupled_model.h"
+#include "calc/diffpair/pair_coupling_model.h"
+#include "calc/impedance/asym_stripline_model.h"
+#include "vcl/arrange.h"
+#include "vcl/sysutils.h"
 
 namespace trellis {
 
-void SolveEdgeCoupledExternal(TForm1&, const DiffPairPass&) {}
-void SolveEdgeCoupledSymmetric(TForm1&, const DiffPairPass&) {}
-void SolveEdgeCoupledAsymmetric(TForm1&, const DiffPairPass&) {}
+using vcl::Format;
+
+namespace {
+
+// A height box in the block's unit: mils, or millimetres (micrometres / 1000).
+double ReadHeight(const DiffPairPass& pass, const vcl::TEdit* box) {
+  const double typed = vcl::StrToFloat(box->Text());
+  return pass.metric && pass.microns ? typed / 1000 : typed;
+}
+
+// The thickness in Label56: mils, or the millimetres as whole micrometres.
+void WriteThickness(TForm1& f, const DiffPairPass& pass) {
+  const double t = f.ConductorThickness;
+  f.Label56->SetCaption(
+      f.Shown(pass.metric ? Format("%3.0f um", t * 1000) : Format("%.2f mils", t)));
+}
+
+void WriteSaturationLength(TForm1& f, const DiffPairPass& pass, double erS) {
+  DiffPairValues& v = f.Values<DiffPairValues>();
+  v.SaturationLength = diffpair::SaturationLength(erS, v.SignalRiseTime, pass.metric);
+  f.Label403->SetCaption(
+      f.Shown(Format(pass.metric ? "%.2f mm" : "%.2f mils", v.SaturationLength)));
+}
+
+void WriteSingleEndedZo(TForm1& f, double zo) {
+  f.SingleEndedZo = zo;
+  f.Edit28->SetText(f.Shown(Format("%.3f Ohms", zo)));
+}
+
+void WriteDifferentialZ(TForm1& f, double zdiff) {
+  f.Values<DiffPairValues>().DifferentialZ = zdiff;
+  f.Edit29->SetText(f.Shown(Format("%.3f Ohms", zdiff)));
+}
+
+// Millimetres to mils as the model takes them.
+double MillimetresToMils(double mm) { return mm / 25.4 * 1000; }
+
+}  // namespace
+
+void SolveEdgeCoupledExternal(TForm1& f, const DiffPairPass& pass) {
+  DiffPairValues& v = f.Values<DiffPairValues>();
+  f.ConductorThickness = f.BaseCopperThickness + f.PlatingThickness;
+  WriteThickness(f, pass);
+  const double h = f.ConductorHeight = ReadHeight(pass, f.Edit27);
+
+  const double w = f.ConductorWidth, t = f.ConductorThickness, er = f.SubstrateEr;
+  if (const std::optional<double> erEffective = diffpair::ExternalPairErEffective(w, h, er)) {
+    v.PairErEffective = *erEffective;
+    f.Label110->SetCaption(f.Shown(Format("%.3f", v.PairErEffective)));
+  }
+  WriteSaturationLength(f, pass, v.PairErEffective);
+
+  // The single-ended impedance takes the substrate's Er, not the effective one.
+  const double zo = diffpair::ExternalPairZo(w, h, t, er);
+  WriteSingleEndedZo(f, zo);
+  WriteDifferentialZ(f, diffpair::ExternalPairZdiff(zo, f.ConductorSpacing, h));
+  PairCouplingResults(f, pass, h);
+}
+
+void SolveEdgeCoupledSymmetric(TForm1& f, const DiffPairPass& pass) {
+  // The plating stays on the outer layers.
+  f.ConductorThickness = f.BaseCopperThickness;
+  WriteThickness(f, pass);
+  const double h = f.ConductorHeight = ReadHeight(pass, f.Edit27);
+  WriteSaturationLength(f, pass, f.SubstrateEr);
+
+  const diffpair::SymmetricConstants constants =
+      pass.metric ? diffpair::SymmetricConstants::Metric : diffpair::SymmetricConstants::Imperial;
+  const double zo = diffpair::SymmetricPairZo(f.ConductorWidth, h, f.ConductorThickness,
+                                              f.SubstrateEr, constants);
+  WriteSingleEndedZo(f, zo);
+  WriteDifferentialZ(f, diffpair::StriplinePairZdiff(zo, f.ConductorSpacing, h));
+  PairCouplingResults(f, pass, h);
+}
+
+void SolveEdgeCoupledAsymmetric(TForm1& f, const DiffPairPass& pass) {
+  f.ConductorThickness = f.BaseCopperThickness;
+  WriteThickness(f, pass);
+  const double typed1 = vcl::StrToFloat(f.Edit27->Text());
+  const double typed2 = vcl::StrToFloat(f.Edit32->Text());
+  const double h1 = pass.metric && pass.microns ? typed1 / 1000 : typed1;
+  const double h2 = pass.metric && pass.microns ? typed2 / 1000 : typed2;
+  const double t = f.ConductorThickness;
+  const double b = f.ConductorHeight = h1 + h2 + t;
+
+  // Centred planes have a structure of their own; the pass goes on all the same.
+  const bool equal = typed1 == typed2;
+  if (equal) {
+    f.Label106->SetCaption("Attention!");
+    f.Label110->SetCaption("Please use Edge Cpld Int");
+    f.Label284->SetTop(48);
+    f.Label284->SetCaption("Sym Calculator if H1 = H2");
+  } else {
+    f.Label284->SetTop(52);
+  }
+  vcl::ShowAll(equal, {f.Label106, f.Label110, f.Label284});
+
+  WriteSaturationLength(f, pass, f.SubstrateEr);
+
+  // The model works in mils in both blocks.
+  auto mils = [&](double typedOrBlock, bool typed) {
+    if (!pass.metric) return typedOrBlock;
+    if (typed && pass.microns) return typedOrBlock / 25.4;
+    return MillimetresToMils(typedOrBlock);
+  };
+  const impedance::AsymStriplineInputs in{mils(f.ConductorWidth, false), mils(t, false),
+                                          mils(typed1, true), mils(typed2, true), f.SubstrateEr};
+
+  const impedance::AsymStripline geometry = impedance::AsymStriplineGeometry(in);
+  f.ModelHeight = geometry.b;
+  f.Label170->SetCaption(vcl::FloatToStr(geometry.s));
+  f.Label171->SetCaption(vcl::FloatToStr(geometry.c));
+  f.Label173->SetCaption(vcl::FloatToStr(geometry.k));
+  f.Label172->SetCaption(vcl::FloatToStr(geometry.r));
+
+  // The form follows the ratio of the typed numbers, so a boundary ratio is
+  // wide in every unit. With no ratio (no width, no heights) neither form
+  // runs, and Zo and Zdiff stay as they were.
+  const double typedWidth = vcl::StrToFloat(f.Edit21->Text());
+  const std::optional<impedance::AsymStriplineForm> form =
+      impedance::AsymStriplineFormFor(typedWidth, typed1, typed2);
+  if (form) {
+    const impedance::AsymStripline m = impedance::AsymStriplineModel(in, *form);
+    if (*form == impedance::AsymStriplineForm::Narrow) {
+      f.ImpedanceScratch = m.y;
+      f.Label169->SetCaption("Narrow calculation mode");
+    } else {
+      f.Label169->SetCaption("Wide calculation mode");
+    }
+    WriteSingleEndedZo(f, m.zo);
+    WriteDifferentialZ(f, diffpair::StriplinePairZdiff(m.zo, f.ConductorSpacing, b));
+  }
+  PairCouplingResults(f, pass, b);
+}
 
 }  // namespace trellis

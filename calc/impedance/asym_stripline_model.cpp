@@ -51,18 +51,23 @@ std::optional<AsymStriplineForm> AsymStriplineFormFor(double w, double h1, doubl
   return std::nullopt;
 }
 
-AsymStripline AsymStriplineModel(const AsymStriplineInputs& in, AsymStriplineForm form) {
+AsymStripline AsymStriplineGeometry(const AsymStriplineInputs& in) {
   const double w = in.w, t = in.t;
   AsymStripline m;
-  m.form = form;
   m.b = in.h1 + in.h2 + t;
-  const double b = m.b;
   m.a = std::fabs(in.h1 - in.h2);
-  m.s = (b - m.a) / 2;
-  m.c = m.s / b - t / (2 * b);
-  m.k = 1 - t / b;
+  m.s = (m.b - m.a) / 2;
+  m.c = m.s / m.b - t / (2 * m.b);
+  m.k = 1 - t / m.b;
   m.r = w >= t ? t / w : w / t;
-  const double r = m.r, s = m.s, c = m.c, k = m.k;
+  return m;
+}
+
+AsymStripline AsymStriplineModel(const AsymStriplineInputs& in, AsymStriplineForm form) {
+  const double w = in.w, t = in.t;
+  AsymStripline m = AsymStriplineGeometry(in);
+  m.form = form;
+  const double b = m.b, r = m.r, s = m.s, c = m.c, k = m.k;
 
   if (form == AsymStriplineForm::Narrow) {
     m.d = w * (0.5008 + 1.0235 * r - 1.023 * r * r + 1.1564 * r * r * r - 0.4749 * r * r * r * r);

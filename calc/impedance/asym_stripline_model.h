@@ -30,6 +30,9 @@ struct AsymStripline {
   double d = 0, y = 0;  // the narrow form's only
 };
 
+// The intermediates B, a, s, c, k and r alone, common to both forms (zo is 0).
+AsymStripline AsymStriplineGeometry(const AsymStriplineInputs& in);
+
 // The form is the caller's choice (AsymStriplineFormFor on its typed values).
 AsymStripline AsymStriplineModel(const AsymStriplineInputs& in, AsymStriplineForm form);
 

@@ -529,6 +529,8 @@ object GroupBox8: TGroupBox
   // Target window.
   // target Zdiff
   object Edit151: TEdit
+    OnClick = Edit151Click
+    OnExit = Edit151Exit
     OnKeyDown = Edit151KeyDown
     OnKeyPress = Edit151KeyPress
     Left = 200
@@ -560,6 +562,7 @@ object GroupBox8: TGroupBox
   end
   // differential protocol
   object ComboBox5: TComboBox
+    OnChange = ComboBox5Change
     OnKeyPress = ComboBox5KeyPress
     Left = 376
     Top = 400
@@ -605,10 +608,11 @@ object GroupBox8: TGroupBox
     Top = 376
     Width = 40
     Height = 15
-    Caption = '10%'
+    Caption = '12.5%'
   end
   // tolerance, positions 0 to 9
   object TrackBar1: TTrackBar
+    OnChange = TrackBar1Change
     Left = 552
     Top = 396
     Width = 157
@@ -665,6 +669,7 @@ object GroupBox8: TGroupBox
   end
   // "!" note
   object BitBtn6: TBitBtn
+    OnClick = BitBtn6Click
     Left = 16
     Top = 448
     Width = 24
@@ -700,6 +705,7 @@ object GroupBox8: TGroupBox
   end
   // "Send to Via Calculator"
   object Button18: TButton
+    OnClick = Button18Click
     Left = 437
     Top = 508
     Width = 184

@@ -114,6 +114,22 @@ BENCHMARK_CAPTURE(SolveOhmsLawTab, c_parallel, 6)->Unit(benchmark::kMicrosecond)
 BENCHMARK_CAPTURE(SolveOhmsLawTab, l_series, 7)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(SolveOhmsLawTab, l_parallel, 8)->Unit(benchmark::kMicrosecond);
 
+// One Solve pass of the differential pairs in one structure, chosen as the
+// user chooses it so the panel is arranged for it.
+void SolveDifferentialPairStructure(benchmark::State& state, int structure) {
+  trellis::testing::HarnessOptions options;
+  options.settings["Program"] = trellis::ProgramText(trellis::Calculator::DifferentialPairs);
+  Harness h(options);
+  h.Start();
+  auto& f = h.Main();
+  vcl::user::ChooseItem(*f.RadioGroup3, structure);
+  for (auto _ : state) {
+    f.Button1Click(f.Button1);
+  }
+  state.counters["solves"] = static_cast<double>(f.SolveCount);
+}
+BENCHMARK_CAPTURE(SolveDifferentialPairStructure, frame, 0)->Unit(benchmark::kMicrosecond);
+
 }  // namespace
 
 BENCHMARK_MAIN();

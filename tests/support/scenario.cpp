@@ -948,7 +948,7 @@ class Run {
       std::string got = ShownText(c);
       return Check(got == expected, ref + " " + prop + " " + Quote(expected), Quote(got));
     }
-    if (prop == "color") {
+    if (prop == "color" || prop == "brush") {
       const Token& t = a.Next("a colour");
       a.End();
       vcl::TColor expected = 0;
@@ -958,8 +958,9 @@ class Run {
         expected = static_cast<vcl::TColor>(*v);
       else
         throw ScenarioError("unknown colour " + t.text);
-      vcl::TColor got = needControl().Font().Color;
-      return Check(got == expected, ref + " color " + ColourText(expected), ColourText(got));
+      const vcl::TColor got =
+          prop == "color" ? needControl().Font().Color : As<vcl::TShape>(c, "a shape").BrushColor;
+      return Check(got == expected, ref + " " + prop + " " + ColourText(expected), ColourText(got));
     }
     if (prop == "visible" || prop == "enabled" || prop == "checked") {
       bool expected = a.YesNo(prop.c_str());

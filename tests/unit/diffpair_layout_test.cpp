@@ -64,7 +64,7 @@ const std::vector<Expect>& PanelStates() {
       {"Edit152", "TEdit", "Ohms", {}, -1, true, true},
       {"ComboBox5", "TComboBox", std::nullopt, kProtocols, 0},
       {"Label45", "TLabel", "+/- Tolerance ="},
-      {"Label46", "TLabel", "10%"},
+      {"Label46", "TLabel", "12.5%"},
       {"Label43", "TLabel", "Zo"},
       {"Edit28", "TEdit", "", {}, -1, true, true},
       {"Edit29", "TEdit", "", {}, -1, true, true},

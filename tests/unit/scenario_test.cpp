@@ -70,6 +70,13 @@ TEST(ScenarioDriver, CountsReportsAndCarriesOn) {
        7, 3},
       {"a hidden track bar ignores the user",
        "start\ndrag TrackBar2 to 3\nexpect TrackBar2 position 1\nexpect no messages\n", "", 2, 0},
+      {"a shape's brush colour, by name or number; only shapes have one",
+       "create\nexpect Shape1 brush lime\nexpect Shape700 brush $00D74200\n"
+       "expect Shape700 brush 14107136\nexpect Shape700 brush lime\nexpect Edit1 brush red\n"
+       "expect Shape1 brush pink\nexpect Shape1 color windowtext\n",
+       "t:5: expected Shape700 brush lime, got 14107136\nt:6: Edit1 is a TEdit, not a shape\n"
+       "t:7: unknown colour pink\n",
+       4, 3},
       {"the program's exit",
        "start\nexpect no messages\nmenu Exit1\nexpect exit 0\nclick Button1\n",
        "t:5: the program has exited\n", 2, 1},
