@@ -149,6 +149,8 @@ void TForm1::ApplyInformationState(Calculator k) {
          std::initializer_list<vcl::TControl*>{Label106, Label110, Label41, Label72})
       c->SetLeft(178);
     Label41->SetTop(91);
+    // The off-centre pair's notice may have lifted the via count's caption.
+    Label284->SetTop(52);
     for (vcl::TControl* c : std::initializer_list<vcl::TControl*>{Label396, Label397, Label403})
       c->SetVisible(false);
     return;

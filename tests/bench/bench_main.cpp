@@ -90,6 +90,24 @@ BENCHMARK_CAPTURE(SolveImpedanceStructure, stripline_asym, 3)->Unit(benchmark::k
 BENCHMARK_CAPTURE(SolveImpedanceStructure, dual_stripline, 4)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(SolveImpedanceStructure, coplanar_wave, 5)->Unit(benchmark::kMicrosecond);
 
+// One Solve pass of the differential pairs in one edge-coupled structure,
+// chosen as the user chooses it so the panel is arranged for it.
+void SolveEdgeCoupledPair(benchmark::State& state, int structure) {
+  trellis::testing::HarnessOptions options;
+  options.settings["Program"] = trellis::ProgramText(trellis::Calculator::DifferentialPairs);
+  Harness h(options);
+  h.Start();
+  auto& f = h.Main();
+  vcl::user::ChooseItem(*f.RadioGroup3, structure);
+  for (auto _ : state) {
+    f.Button1Click(f.Button1);
+  }
+  state.counters["solves"] = static_cast<double>(f.SolveCount);
+}
+BENCHMARK_CAPTURE(SolveEdgeCoupledPair, edge_cpld_ext, 0)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(SolveEdgeCoupledPair, edge_cpld_int_sym, 1)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(SolveEdgeCoupledPair, edge_cpld_int_asym, 2)->Unit(benchmark::kMicrosecond);
+
 // One Solve pass of the Ohm's-law calculator on one of its tabs, picked as
 // the user picks it so its panel is the one shown.
 void SolveOhmsLawTab(benchmark::State& state, int tab) {

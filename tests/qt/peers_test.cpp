@@ -94,6 +94,25 @@ TEST_F(Peers, TypingReachesTheEditAndCodeChangesDoNotComeBack) {
   EXPECT_TRUE(line->isReadOnly());
 }
 
+TEST_F(Peers, ClickIntoAnEditRunsItsClickAndTypingGoesOn) {
+  auto& edit = form.Add<vcl::TEdit>("Edit1", form, 10, 10, 80, 21);
+  edit.SetText("100");
+  int clicks = 0;
+  edit.OnClick = [&](vcl::TObject*) {
+    ++clicks;
+    edit.SetText("");
+  };
+  Render();
+  auto* line = WidgetOf<QLineEdit>(edit);
+  QTest::mouseClick(line, Qt::LeftButton, {}, QPoint(6, line->height() / 2));
+  EXPECT_EQ(clicks, 1);
+  EXPECT_EQ(line->text(), "");
+  QTest::keyClicks(line, "85");
+  EXPECT_EQ(edit.Text(), "85");
+  QTest::mouseClick(line, Qt::RightButton, {}, QPoint(6, line->height() / 2));
+  EXPECT_EQ(clicks, 1);
+}
+
 TEST_F(Peers, EnterInAnEditIsAReturnKeyPress) {
   auto& edit = form.Add<vcl::TEdit>("Edit1", form, 10, 10, 80, 21);
   edit.SetText("5");

@@ -260,6 +260,12 @@ class EditPeer : public Peer {
     }
   }
   bool Event(QObject* watched, QEvent* event) override {
+    // A click into the box reaches its handler; the box still sees the release,
+    // so selecting text with the mouse works as before.
+    if (watched == line_ && event->type() == QEvent::MouseButtonRelease) {
+      ClickEvent(watched, event);
+      return Peer::Event(watched, event);
+    }
     if (watched == line_ && event->type() == QEvent::KeyPress && Live()) {
       auto* key = static_cast<QKeyEvent*>(event);
       const bool plain = (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
