@@ -68,12 +68,15 @@ void SolveBroadside(TForm1& f, const DiffPairPass& pass, bool shielded) {
       .resolve = "broadside height"};
   range::Checker(f, pass.sender, range::UnitOf(f)).Check(height, heightRow);
 
+  // From here on the pass works with the values a nested pass has left.
   const double offset = f.ConductorHeight;
   WriteSaturationLength(f, pass, f.SubstrateEr);
   const double w = f.ConductorWidth, er = f.SubstrateEr;
-  WriteDifferentialZ(f, shielded ? diffpair::BroadsideShieldedZdiff(
-                                       w, s, t, er, pass.metric ? offset / 25.4 * 1000 : offset)
-                                 : diffpair::BroadsideUnshieldedZdiff(w, s, t, er));
+  const double tNow = f.ConductorThickness, sNow = f.ConductorSpacing;
+  WriteDifferentialZ(f, shielded
+                            ? diffpair::BroadsideShieldedZdiff(
+                                  w, sNow, tNow, er, pass.metric ? offset / 25.4 * 1000 : offset)
+                            : diffpair::BroadsideUnshieldedZdiff(w, sNow, tNow, er));
   PairCouplingResults(f, pass, vcl::StrToFloat(f.Edit27->Text()) / scale);
 }
 
