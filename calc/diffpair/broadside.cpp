@@ -1,11 +1,119 @@
 // The embedded edge-coupled pair and the broadside-coupled pairs.
 #include "app/form1.h"
+#include "app/range_check.h"
+#include "calc/diffpair/broadside_model.h"
 #include "calc/diffpair/diffpair_frame.h"
+#include "calc/diffpair/diffpair_values.h"
+#include "calc/diffpair/pair_coupling_model.h"
+#include "vcl/sysutils.h"
 
 namespace trellis {
 
-void SolveEmbeddedPair(TForm1&, const DiffPairPass&) {}
-void SolveBroadsideShielded(TForm1&, const DiffPairPass&) {}
-void SolveBroadsideUnshielded(TForm1&, const DiffPairPass&) {}
+using range::Row;
+using range::Test;
+using vcl::Format;
+
+namespace {
+
+// The metric length boxes hold millimetres, or micrometres under "Use Microns".
+double BoxScale(const DiffPairPass& pass) { return pass.metric && pass.microns ? 1000 : 1; }
+
+// These structures' conductor is the base copper alone.
+void WriteThickness(TForm1& f, const DiffPairPass& pass) {
+  f.Label56->SetCaption(pass.metric ? f.Shown(Format("%3.0f um", f.ConductorThickness * 1000))
+                                    : f.Shown(Format("%.2f mils", f.ConductorThickness)));
+}
+
+void WriteSaturationLength(TForm1& f, const DiffPairPass& pass, double er) {
+  auto& v = f.Values<DiffPairValues>();
+  v.SaturationLength = diffpair::SaturationLength(er, v.SignalRiseTime, pass.metric);
+  f.Label403->SetCaption(
+      f.Shown(Format(pass.metric ? "%.2f mm" : "%.2f mils", v.SaturationLength)));
+}
+
+void WriteDifferentialZ(TForm1& f, double zdiff) {
+  f.Values<DiffPairValues>().DifferentialZ = zdiff;
+  f.Edit29->SetText(f.Shown(Format("%.3f Ohms", zdiff)));
+}
+
+// A metric box's length in mils: the embedded pair's formulas work in mils.
+double MilsOf(vcl::TEdit* box, const DiffPairPass& pass) {
+  const double typed = vcl::StrToFloat(box->Text());
+  return pass.microns ? typed / 25.4 : typed / 25.4 * 1000;
+}
+
+// The two broadside structures differ only in the planes' factor of h'.
+void SolveBroadside(TForm1& f, const DiffPairPass& pass, bool shielded) {
+  f.ConductorThickness = f.BaseCopperThickness;
+  WriteThickness(f, pass);
+  const double t = f.ConductorThickness, s = f.ConductorSpacing;
+  const double scale = BoxScale(pass);
+
+  range::Input height(f.Edit27, scale, true);
+  f.ConductorHeight = diffpair::BroadsideOffset(height.Read(), t, s);
+
+  // The nested pass solves the reset height and leaves its h' behind; a reset
+  // that is refused again (no copper, or one printing as the refused height)
+  // re-solves only once.
+  const Row heightRow = {
+      .test = Test::AtMost,
+      .forms = range::InEveryUnit(
+          {range::Under::AnyFlag,
+           range::Decimal(diffpair::BroadsideStackHeight(t, s)),
+           {"Conductor height can't be less than or equal to conductor thickness + spacing"}}),
+      .derived =
+          [&](std::span<const Row>) {
+            return vcl::FloatToStr(diffpair::BroadsideResetHeight(t, s) * scale);
+          },
+      .resolve = "broadside height"};
+  range::Checker(f, pass.sender, range::UnitOf(f)).Check(height, heightRow);
+
+  // From here on the pass works with the values a nested pass has left.
+  const double offset = f.ConductorHeight;
+  WriteSaturationLength(f, pass, f.SubstrateEr);
+  const double w = f.ConductorWidth, er = f.SubstrateEr;
+  const double tNow = f.ConductorThickness, sNow = f.ConductorSpacing;
+  WriteDifferentialZ(f, shielded
+                            ? diffpair::BroadsideShieldedZdiff(
+                                  w, sNow, tNow, er, pass.metric ? offset / 25.4 * 1000 : offset)
+                            : diffpair::BroadsideUnshieldedZdiff(w, sNow, tNow, er));
+  PairCouplingResults(f, pass, vcl::StrToFloat(f.Edit27->Text()) / scale);
+}
+
+}  // namespace
+
+void SolveEmbeddedPair(TForm1& f, const DiffPairPass& pass) {
+  f.ConductorThickness = f.BaseCopperThickness;
+  // Both unit blocks work in mils.
+  double thicknessMils = f.ConductorThickness;
+  if (pass.metric) {
+    WriteThickness(f, pass);
+    f.ConductorHeight1 = MilsOf(f.Edit27, pass);
+    f.ConductorHeight2 = MilsOf(f.Edit32, pass);
+    f.ConductorWidth = MilsOf(f.Edit21, pass);
+    f.ConductorSpacing = MilsOf(f.Edit26, pass);
+    thicknessMils = f.ConductorThickness / 25.4 * 1000;
+  } else {
+    f.ConductorHeight1 = vcl::StrToFloat(f.Edit27->Text());
+    f.ConductorHeight2 = vcl::StrToFloat(f.Edit32->Text());
+    WriteThickness(f, pass);
+  }
+  const double h1 = f.ConductorHeight1, h2 = f.ConductorHeight2;
+
+  f.ErPrime = diffpair::EmbeddedErPrime(f.SubstrateEr, h1, h2);
+  WriteSaturationLength(f, pass, f.ErPrime);
+
+  f.SingleEndedZo = diffpair::EmbeddedZo(f.ErPrime, f.ConductorWidth, thicknessMils, h1);
+  f.Edit28->SetText(f.Shown(Format("%.3f Ohms", f.SingleEndedZo)));
+
+  WriteDifferentialZ(f, diffpair::EmbeddedZdiff(f.SingleEndedZo, f.ConductorSpacing, h2));
+  PairCouplingResults(f, pass, h2);
+}
+
+void SolveBroadsideShielded(TForm1& f, const DiffPairPass& pass) { SolveBroadside(f, pass, true); }
+
+void SolveBroadsideUnshielded(TForm1& f, const DiffPairPass& pass) {
+  SolveBroadside(f, pass, false);
+}
 
 }  // namespace trellis

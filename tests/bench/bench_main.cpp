@@ -164,6 +164,12 @@ void SolveDifferentialPairStructure(benchmark::State& state, int structure) {
   state.counters["solves"] = static_cast<double>(f.SolveCount);
 }
 BENCHMARK_CAPTURE(SolveDifferentialPairStructure, frame, 0)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(SolveDifferentialPairStructure, edge_coupled_embedded, 3)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(SolveDifferentialPairStructure, broadside_shielded, 4)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(SolveDifferentialPairStructure, broadside_unshielded, 5)
+    ->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
