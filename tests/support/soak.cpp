@@ -326,6 +326,12 @@ const Target* Soak::PickControl(const WindowTargets& w, bool& accepting) {
 
 void Soak::ActOn(const Target& t, std::string& what) {
   using namespace vcl::user;
+  if (t.kind == Kind::Menu) {
+    what += " pick";
+    result_.kinds["menu"]++;
+    PickMenuItem(static_cast<vcl::TMenuItem&>(*t.component));
+    return;
+  }
   auto& control = *static_cast<vcl::TControl*>(t.component);
   auto key = [&] {
     const uint16_t k =
@@ -461,9 +467,6 @@ void Soak::ActOn(const Target& t, std::string& what) {
         leave();
       break;
     case Kind::Menu:
-      what += " pick";
-      result_.kinds["menu"]++;
-      PickMenuItem(static_cast<vcl::TMenuItem&>(*t.component));
       break;
   }
 }
