@@ -8,7 +8,9 @@
 #include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <iostream>
+#include <iterator>
 #include <memory>
 #include <mutex>
 #include <random>
@@ -16,6 +18,7 @@
 #include <thread>
 
 #include "app/form1.h"
+#include "settings/registry_script.h"
 #include "vcl/user.h"
 
 namespace trellis::testing {
@@ -224,6 +227,7 @@ class Soak {
 
  private:
   void Start();
+  std::map<std::string, std::string> Leftover();
   void SurveyAll();
   std::string Text();
   int Index(int count) { return Between(-1, count); }
@@ -247,14 +251,46 @@ class Soak {
   size_t seenMessages_ = 0;
 };
 
+// What the previous program left in the store, with the installer's script
+// imported over it when the user ran the installer (as the desktop's shell does).
+std::map<std::string, std::string> Soak::Leftover() {
+  std::map<std::string, std::string> values;
+  const FakePlatform& platform = harness_->platform;
+  if (auto it = platform.settings.Values().find(kSettingsKey);
+      it != platform.settings.Values().end())
+    values = it->second;
+  for (const std::string& call : platform.shellCalls) {
+    if (!call.ends_with(".reg")) continue;
+    std::ifstream in(call, std::ios::binary);
+    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    const vcl::ScriptContents script = RegistryScriptImporter().Read(text);
+    if (!script.ok()) {
+      Fail("the installer's script is refused by the importer: " + script.error);
+      continue;
+    }
+    result_.kinds["installed"]++;
+    for (const vcl::ScriptValue& v : script.values) values[v.name] = v.value;
+  }
+  return values;
+}
+
 void Soak::Start() {
   HarnessOptions o;
-  // Most starts are a configured machine; some are a first start, a comma
-  // locale or a settings file with odd values in it.
+  // Most starts are a configured machine, often the one the last program left;
+  // some are a first start, a comma locale or a settings file with odd values.
   if (result_.restarts > 0) {
-    if (Chance(0.15)) o.settingsPresent = false;
+    bool installed = false;
+    for (const std::string& call : harness_->platform.shellCalls)
+      installed |= call.ends_with(".reg");
+    const bool same = installed || Chance(0.5);
+    if (same) {
+      o.settingsPresent = false;
+      o.settings = Leftover();
+    } else if (Chance(0.15)) {
+      o.settingsPresent = false;
+    }
     if (Chance(0.25)) o.decimalSeparator = ",";
-    if (Chance(0.4)) {
+    if (!same && Chance(0.4)) {
       auto defaults = Harness::DefaultSettings();
       static const char* const odd[] = {"0", "1", "2", "3", "4", "5", "-1", "", "abc", "99999"};
       for (const auto& [name, value] : defaults)

@@ -168,7 +168,7 @@ int main(int argc, char** argv) {
       if (pid == 0) {
         const SoakResult r = trellis::testing::RunSoak(mine);
         Save(r, files.back());
-        std::_Exit(r.failure.empty() ? 0 : 1);
+        std::exit(r.failure.empty() ? 0 : 1);
       }
       children.push_back(pid);
     }
