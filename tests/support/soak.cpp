@@ -16,6 +16,7 @@
 #include <random>
 #include <sstream>
 #include <thread>
+#include <unordered_map>
 
 #include "app/form1.h"
 #include "settings/registry_script.h"
@@ -48,7 +49,8 @@ struct Target {
   vcl::TForm* form;
   Kind kind;
   bool handler;
-  std::string name;  // "Form.Name"
+  std::string name;      // "Form.Name"
+  long* hits = nullptr;  // actions it took in this run, across restarts
 };
 
 bool HasControlHandler(const vcl::TControl& c) {
@@ -248,6 +250,7 @@ class Soak {
   SoakResult result_;
   std::unique_ptr<Harness> harness_;
   std::vector<WindowTargets> windows_;
+  std::unordered_map<std::string, long> hits_;
   size_t seenMessages_ = 0;
 };
 
@@ -310,6 +313,9 @@ void Soak::SurveyAll() {
   windows_.clear();
   for (vcl::TForm* f : harness_->program->Application().Forms()) {
     windows_.push_back(Survey(f));
+    for (Target& t : windows_.back().controls) t.hits = &hits_[t.name];
+    for (Target& t : windows_.back().menus) t.hits = &hits_[t.name];
+    for (Target& t : windows_.back().tabs) t.hits = &hits_[t.name];
     result_.windows.insert(f->Name);
     for (const Target& t : windows_.back().controls)
       if (t.handler || TakesInput(t.kind)) result_.controls.insert(t.name);
@@ -352,6 +358,9 @@ const Target* Soak::PickControl(const WindowTargets& w, bool& accepting) {
     size_t i = std::upper_bound(w.cumulative.begin(), w.cumulative.end(), r) - w.cumulative.begin();
     if (i >= w.controls.size()) i = w.controls.size() - 1;
     last = &w.controls[i];
+    // Controls that had many actions give way now and then to the rarely used
+    // ones, so a short run goes deeper.
+    if (tries < 20 && !Chance(1.0 / (1.0 + static_cast<double>(*last->hits) / 64.0))) continue;
     if (AcceptsNow(*last)) {
       accepting = true;
       return last;
@@ -587,9 +596,15 @@ void Soak::Act(std::string& what, bool& accepted) {
         break;
       }
     }
-  } else if (r < 200 && !w.tabs.empty()) {
-    t = &w.tabs[Between(0, static_cast<int>(w.tabs.size()) - 1)];
-    accepting = AcceptsNow(*t);
+  } else if (r < 170 && !w.tabs.empty()) {
+    // A tab of a tab control the user sees: the main one or a panel's own.
+    for (int tries = 0; tries < 8 && !t; ++tries) {
+      const Target& c = w.tabs[Between(0, static_cast<int>(w.tabs.size()) - 1)];
+      if (AcceptsNow(c)) {
+        t = &c;
+        accepting = true;
+      }
+    }
   }
   if (!t) t = PickControl(w, accepting);
   if (!t) {
@@ -599,7 +614,10 @@ void Soak::Act(std::string& what, bool& accepted) {
   }
   what = t->name;
   accepted = accepting;
-  if (accepting) result_.windowsReached.insert(t->form->Name);
+  if (accepting) {
+    result_.windowsReached.insert(t->form->Name);
+    ++*t->hits;
+  }
   if (accepting && (t->handler || TakesInput(t->kind))) result_.controlsReached.insert(t->name);
   ActOn(*t, what);
 }
