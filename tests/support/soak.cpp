@@ -573,11 +573,18 @@ void Soak::Act(std::string& what, bool& accepted) {
       const Target& t = w.controls[Between(0, static_cast<int>(w.controls.size()) - 1)];
       if (!AcceptsNow(t) && t.kind != Kind::Menu) {
         what = t.name + " (not accepting)";
+        auto& control = *static_cast<vcl::TControl*>(t.component);
+        const std::string caption = control.Caption();
+        const size_t messages = platform.messages.size();
+        const int writes = platform.settings.writeCount;
         // Only actions the toolkit refuses: a focus cannot leave a hidden control.
-        vcl::user::Click(*static_cast<vcl::TControl*>(t.component));
-        if (t.kind == Kind::Edit)
-          vcl::user::TypeText(*static_cast<vcl::TControl*>(t.component), "1");
+        vcl::user::Click(control);
+        vcl::user::TypeText(control, caption == "1" ? "2" : "1");
+        vcl::user::PressKey(control, vcl::VK_RETURN);
         result_.kinds["refused"]++;
+        if (control.Caption() != caption || platform.messages.size() != messages ||
+            platform.settings.writeCount != writes)
+          Fail("a control that is hidden or disabled took input: " + what);
         return;
       }
     }
