@@ -241,8 +241,10 @@ class Soak {
   void ActOn(const Target& t, std::string& what);
   const Target* PickControl(const WindowTargets& w, bool& accepting);
   void Check(const std::string& what, long step);
+  // The seed goes with the text: trellis-soak --seed S --trace-from STEP replays it.
   void Fail(const std::string& text) {
-    if (result_.failure.empty()) result_.failure = text;
+    if (result_.failure.empty())
+      result_.failure = "seed " + std::to_string(options_.seed) + ": " + text;
   }
 
   SoakOptions options_;
