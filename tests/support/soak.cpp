@@ -20,6 +20,7 @@
 
 #include "app/form1.h"
 #include "settings/registry_script.h"
+#include "vcl/sysutils.h"
 #include "vcl/user.h"
 
 namespace trellis::testing {
@@ -400,6 +401,13 @@ void Soak::ActOn(const Target& t, std::string& what) {
   };
   auto type = [&] {
     std::string s = Text();
+    // Often the user changes the number the box shows, which keeps it near the
+    // values the calculator takes.
+    double shown = 0;
+    if (Chance(0.35) && vcl::TryStrToFloat(control.Caption(), shown) && std::isfinite(shown)) {
+      const double factor = std::pow(2.0, std::uniform_real_distribution<double>(-2, 2)(rng_));
+      s = vcl::FloatToStr(Chance(0.2) ? std::round(shown * factor) : shown * factor);
+    }
     what += " type '" + s.substr(0, 40) + (s.size() > 40 ? "...'" : "'");
     result_.kinds["type"]++;
     TypeText(control, s);
