@@ -236,8 +236,8 @@ class Soak {
   int Index(int count) { return Between(-1, count); }
   int Between(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng_); }
   bool Chance(double p) { return std::uniform_real_distribution<double>(0, 1)(rng_) < p; }
-  // One step: a user action, with its description in `what`. False once the
-  // user has left the program.
+  // One step: a user action, described in `what`; `accepted` when it reached
+  // something that takes input. The user's leaving passes as ProgramExit.
   void Act(std::string& what, bool& accepted);
   void ActOn(const Target& t, std::string& what);
   const Target* PickControl(const WindowTargets& w, bool& accepting);
