@@ -1,13 +1,18 @@
 # make run  - install what is missing, build, start the program
 # make test - install what is missing, build, run every test
+# make soak - a million seeded random user actions under the sanitizers, on every core
 BUILD ?= build
 JOBS ?= $(shell nproc)
 PACKAGES = cmake g++ make pkg-config qt6-base-dev qt6-svg-dev libgtest-dev libgmock-dev \
            libbenchmark-dev fonts-dejavu-core poppler-utils
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
+SOAK_BUILD ?= build-asan
+SOAK_CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=Debug -DTRELLIS_SANITIZE=ON -DTRELLIS_BUILD_BENCH=OFF
+SOAK_ACTIONS ?= 1000000
+SOAK_SEED ?= 1
 
-.PHONY: run test build deps configure clean
+.PHONY: run test soak build deps configure clean
 
 deps:
 	@missing=""; for p in $(PACKAGES); do \
@@ -30,6 +35,13 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+soak: deps
+	cmake -S . -B $(SOAK_BUILD) $(SOAK_CMAKE_FLAGS)
+	cmake --build $(SOAK_BUILD) -j $(JOBS) --target trellis-soak
+	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:halt_on_error=1 \
+	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  ./$(SOAK_BUILD)/trellis-soak --actions $(SOAK_ACTIONS) --jobs $(JOBS) --seed $(SOAK_SEED)
 
 clean:
 	rm -rf $(BUILD)
