@@ -30,6 +30,20 @@ void BM_Solve(benchmark::State& state) {
 }
 BENCHMARK(BM_Solve)->Unit(benchmark::kMicrosecond);
 
+// One press of the units switch, alternating between imperial and metric.
+void BM_UnitsSwitch(benchmark::State& state) {
+  Harness h;
+  h.Start();
+  auto& f = h.Main();
+  int units = f.RadioGroup6->ItemIndex();
+  for (auto _ : state) {
+    units = 1 - units;
+    vcl::user::ChooseItem(*f.RadioGroup6, units);
+  }
+  state.counters["solves"] = static_cast<double>(f.SolveCount);
+}
+BENCHMARK(BM_UnitsSwitch)->Unit(benchmark::kMicrosecond);
+
 // One Solve pass of a calculator, started with the stored "Program" so the
 // panel is the calculator's own from the first pass.
 void SolveCalculator(benchmark::State& state, trellis::Calculator calculator) {
@@ -68,6 +82,12 @@ BENCHMARK_CAPTURE(SolveCalculator, embedded_resistors, trellis::Calculator::Embe
 BENCHMARK_CAPTURE(SolveCalculator, planar_inductors, trellis::Calculator::PlanarInductors)
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(SolveCalculator, pdn, trellis::Calculator::Pdn)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(SolveCalculator, fusing_current, trellis::Calculator::FusingCurrent)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(SolveCalculator, conductor_spacing, trellis::Calculator::ConductorSpacing)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(SolveCalculator, thermal, trellis::Calculator::Thermal)
+    ->Unit(benchmark::kMicrosecond);
 
 // One Solve pass of the conductor impedance in one structure, chosen as the
 // user chooses it so the panel is arranged for it.
