@@ -185,6 +185,53 @@ void PointDecimal(std::string& text) {
   if (at != std::string::npos) text.replace(at, std::strlen(point), ".");
 }
 
+// Flag characters of one conversion, as bits.
+enum FormatFlag : unsigned { kLeft = 1, kPlus = 2, kSpace = 4, kAlternate = 8, kZero = 16 };
+
+// Writes sign-and-digits text into its field as printf does: left-aligned, zero-filled
+// after the sign, or right-aligned.
+void AppendField(std::string& out, std::string_view text, int width, unsigned flags) {
+  const size_t fill = width > 0 && text.size() < static_cast<size_t>(width)
+                          ? static_cast<size_t>(width) - text.size()
+                          : 0;
+  if (fill == 0) {
+    out += text;
+  } else if (flags & kLeft) {
+    out += text;
+    out.append(fill, ' ');
+  } else if (flags & kZero) {
+    const bool signed_text = !text.empty() && (text[0] == '-' || text[0] == '+' || text[0] == ' ');
+    if (signed_text) out += text[0];
+    out.append(fill, '0');
+    out += signed_text ? text.substr(1) : text;
+  } else {
+    out.append(fill, ' ');
+    out += text;
+  }
+}
+
+// The longest fixed-point text a double gives at the fast path's largest precision.
+constexpr int kFastPrecision = 40;
+constexpr size_t kFixedBuffer = 2 + 309 + 1 + kFastPrecision;
+
+// %f of a finite value: to_chars gives the exact, correctly rounded digits the C
+// library writes, without its format parser or locale.
+void AppendFixed(std::string& out, double v, int width, int precision, unsigned flags) {
+  char buf[kFixedBuffer];
+  char* first = buf + 1;
+  const auto res = std::to_chars(first, buf + sizeof buf, v, std::chars_format::fixed, precision);
+  if (*first != '-' && (flags & (kPlus | kSpace))) *--first = (flags & kPlus) ? '+' : ' ';
+  AppendField(out, std::string_view(first, static_cast<size_t>(res.ptr - first)), width, flags);
+}
+
+void AppendInteger(std::string& out, long long v, int width, unsigned flags) {
+  char buf[24];
+  char* first = buf + 1;
+  const auto res = std::to_chars(first, buf + sizeof buf, v);
+  if (v >= 0 && (flags & (kPlus | kSpace))) *--first = (flags & kPlus) ? '+' : ' ';
+  AppendField(out, std::string_view(first, static_cast<size_t>(res.ptr - first)), width, flags);
+}
+
 // Keeps a hostile width or precision from asking for an enormous buffer.
 constexpr int kMaxField = 10000;
 
@@ -266,6 +313,7 @@ std::string FloatToStr(double value) {
 
 std::string FormatV(std::string_view format, std::initializer_list<FormatArg> args) {
   std::string out;
+  out.reserve(format.size() + 16);
   auto next_arg = args.begin();
   size_t i = 0;
   const size_t n = format.size();
@@ -290,8 +338,24 @@ std::string FormatV(std::string_view format, std::initializer_list<FormatArg> ar
       continue;
     }
 
-    std::string flags;
-    while (i < n && std::strchr("-+ #0", format[i]) != nullptr) flags += format[i++];
+    const size_t flags_at = i;
+    unsigned flag_bits = 0;
+    for (; i < n; ++i) {
+      const char f = format[i];
+      if (f == '-')
+        flag_bits |= kLeft;
+      else if (f == '+')
+        flag_bits |= kPlus;
+      else if (f == ' ')
+        flag_bits |= kSpace;
+      else if (f == '#')
+        flag_bits |= kAlternate;
+      else if (f == '0')
+        flag_bits |= kZero;
+      else
+        break;
+    }
+    const std::string_view flags = format.substr(flags_at, i - flags_at);
     int width = 0;
     read_number(width);
     int precision = -1;
@@ -305,20 +369,27 @@ std::string FormatV(std::string_view format, std::initializer_list<FormatArg> ar
     if (next_arg == args.end()) ThrowFormatError(format);
     const FormatArg& arg = *next_arg++;
 
-    const bool left = flags.find('-') != std::string::npos;
-    std::string spec = "%" + flags + (width > 0 ? std::to_string(width) : "");
-    if (precision >= 0) spec += "." + std::to_string(precision);
+    const bool left = (flag_bits & kLeft) != 0;
+    // The C library's own spelling of the conversion, for the conversions it writes.
+    const auto spec = [&] {
+      std::string text = "%" + std::string(flags) + (width > 0 ? std::to_string(width) : "");
+      if (precision >= 0) text += "." + std::to_string(precision);
+      return text;
+    };
 
     switch (conv) {
       case 'd':
       case 'i':
-        out += CFormat(spec + "lld", IntegerArg(arg, format));
+        if (precision < 0)
+          AppendInteger(out, IntegerArg(arg, format), width, flag_bits);
+        else
+          out += CFormat(spec() + "lld", IntegerArg(arg, format));
         break;
       case 'u':
       case 'x':
       case 'X':
         out +=
-            CFormat(spec + "ll" + conv, static_cast<unsigned long long>(IntegerArg(arg, format)));
+            CFormat(spec() + "ll" + conv, static_cast<unsigned long long>(IntegerArg(arg, format)));
         break;
       case 'c':
         out += Pad(std::string(1, static_cast<char>(IntegerArg(arg, format))), width, left);
@@ -337,8 +408,11 @@ std::string FormatV(std::string_view format, std::initializer_list<FormatArg> ar
           const std::string word =
               std::string(std::signbit(v) ? "-" : "+") + (std::isnan(v) ? "NAN" : "INF");
           out += Pad(word, width, left);
+        } else if ((conv == 'f' || conv == 'F') && !(flag_bits & kAlternate) &&
+                   precision <= kFastPrecision) {
+          AppendFixed(out, v, width, precision < 0 ? 6 : precision, flag_bits);
         } else {
-          std::string text = CFormat(spec + conv, v);
+          std::string text = CFormat(spec() + conv, v);
           PointDecimal(text);
           out += text;
         }

@@ -2,9 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <climits>
 #include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
 #include <functional>
 #include <limits>
+#include <random>
 #include <string>
 #include <utility>
 #include <vector>
@@ -258,6 +264,150 @@ TEST_F(SysUtils, FormatWritesPrintfStyleText) {
       {vcl::Format("%.1f mm, %s", 0.25, "ok"), "0.2 mm, ok"},
   };
   for (const auto& [actual, expected] : cases) EXPECT_EQ(actual, expected);
+}
+
+// The C library's own text for one conversion of one value.
+template <class T>
+std::string LibraryText(const std::string& format, T value) {
+  char buf[512];
+  const int n = std::snprintf(buf, sizeof buf, format.c_str(), value);
+  return n < 0 ? std::string() : std::string(buf, static_cast<size_t>(n));
+}
+
+// Doubles across every magnitude a result takes, with the awkward ones: exact
+// ties at each precision, values just either side of a tie, signed zeros, the
+// extremes and subnormals.
+std::vector<double> FormatProbeValues() {
+  std::vector<double> values = {0.0,
+                                -0.0,
+                                0.5,
+                                1.5,
+                                2.5,
+                                -2.5,
+                                0.125,
+                                0.375,
+                                -0.625,
+                                1.005,
+                                2.675,
+                                0.045,
+                                1e-7,
+                                -4e-4,
+                                9.9999999,
+                                99.95,
+                                999.5,
+                                0.0625,
+                                1.0 / 3.0,
+                                2.0 / 3.0,
+                                123456789.125,
+                                4503599627370495.5,
+                                9007199254740993.0,
+                                1e15,
+                                1e22,
+                                1e300,
+                                -1e300,
+                                std::numeric_limits<double>::max(),
+                                std::numeric_limits<double>::lowest(),
+                                std::numeric_limits<double>::min(),
+                                std::numeric_limits<double>::denorm_min(),
+                                -std::numeric_limits<double>::denorm_min()};
+  // Ties at every precision up to 15 places, and their neighbours.
+  for (int places = 0; places <= 15; ++places) {
+    const double tie = (7 + std::ldexp(1.0, -std::min(places, 10))) * 0.5;
+    values.push_back(tie);
+    values.push_back(std::nextafter(tie, 0.0));
+    values.push_back(-std::nextafter(tie, 100.0));
+  }
+  std::mt19937_64 random(20261210);
+  std::uniform_real_distribution<double> exponent(-20.0, 25.0);
+  std::uniform_real_distribution<double> mantissa(-10.0, 10.0);
+  for (int i = 0; i < 400; ++i)
+    values.push_back(mantissa(random) * std::pow(10.0, exponent(random)));
+  // Random bit patterns reach every exponent, with no regard for decimal roundness.
+  for (int i = 0; i < 200; ++i) {
+    double v = 0;
+    const std::uint64_t bits = random();
+    std::memcpy(&v, &bits, sizeof v);
+    if (std::isfinite(v)) values.push_back(v);
+  }
+  return values;
+}
+
+TEST_F(SysUtils, FixedPointFormatsMatchTheCLibrary) {
+  const char* const flag_sets[] = {"", "-", "0", "+", " ", "-0", "+0", " 0", "-+"};
+  const int widths[] = {0, 1, 3, 6, 12, 25};
+  const std::vector<double> values = FormatProbeValues();
+  for (const char* flags : flag_sets) {
+    for (const int width : widths) {
+      const std::string field = std::string("%") + flags + (width > 0 ? std::to_string(width) : "");
+      std::vector<std::string> formats = {field + "f"};
+      for (int precision = 0; precision <= 15; ++precision)
+        formats.push_back(field + "." + std::to_string(precision) + "f");
+      formats.push_back(field + ".F");
+      for (const std::string& format : formats) {
+        for (const double v : values) {
+          SCOPED_TRACE(format + " of " + LibraryText("%.17g", v));
+          ASSERT_EQ(vcl::Format(format, v), LibraryText(format, v));
+        }
+      }
+    }
+  }
+}
+
+TEST_F(SysUtils, ResultFormatsMatchTheCLibrary) {
+  const char* const formats[] = {"%.3f",    "%.2f mils", "%3.0f um",        "%.4f Ohms",
+                                 "%0.1fC",  "%4.0f um",  "%.2f:1",          "%.8f Amps",
+                                 "%.3f °C", "%0.1f",     "[%-10.4f|%08.2f]"};
+  for (const char* format : formats) {
+    for (const double v : FormatProbeValues()) {
+      SCOPED_TRACE(std::string(format) + " of " + LibraryText("%.17g", v));
+      const std::string expected = std::string(format) == "[%-10.4f|%08.2f]"
+                                       ? LibraryText("[%-10.4f|", v) + LibraryText("%08.2f]", -v)
+                                       : LibraryText(format, v);
+      const std::string actual = std::string(format) == "[%-10.4f|%08.2f]"
+                                     ? vcl::Format(format, v, -v)
+                                     : vcl::Format(format, v);
+      ASSERT_EQ(actual, expected);
+    }
+  }
+  // Non-finite values keep their words in any field.
+  const std::pair<std::string, std::string> words[] = {
+      {vcl::Format("%.2f mils", kInf), "+INF mils"}, {vcl::Format("%3.0f um", -kInf), "-INF um"},
+      {vcl::Format("%6.3f", kNegNaN), "  -NAN"},     {vcl::Format("%-6.0f|", kNaN), "+NAN  |"},
+      {vcl::Format("%+06.1f", kInf), "  +INF"},
+  };
+  for (const auto& [actual, expected] : words) EXPECT_EQ(actual, expected);
+}
+
+TEST_F(SysUtils, WholeNumberFormatsMatchTheCLibrary) {
+  std::vector<long long> values = {
+      0,          1,           -1,           9,         10,        -10,
+      2147483647, -2147483648, 4294967296LL, LLONG_MAX, LLONG_MIN, LLONG_MIN + 1};
+  std::mt19937_64 random(7);
+  for (int i = 0; i < 200; ++i) {
+    const long long v = static_cast<long long>(random());
+    values.push_back(v >> (random() % 63));
+  }
+  const char* const flag_sets[] = {"", "-", "0", "+", " ", "-0", "+0", " 0"};
+  for (const char* flags : flag_sets) {
+    for (const int width : {0, 1, 4, 12, 25}) {
+      for (const char conv : {'d', 'i'}) {
+        const std::string field =
+            std::string("%") + flags + (width > 0 ? std::to_string(width) : "");
+        for (const long long v : values) {
+          SCOPED_TRACE(field + conv + " of " + std::to_string(v));
+          ASSERT_EQ(vcl::Format(field + conv, v), LibraryText(field + "lld", v));
+        }
+      }
+    }
+  }
+  // Doubles truncate towards zero first, whatever the field.
+  for (const double v : {2.9, -2.9, 0.5, -0.5, 1e10, -123456.75}) {
+    SCOPED_TRACE(v);
+    EXPECT_EQ(vcl::Format("%6d|%-6d|%06d", v, v, v),
+              LibraryText("%6lld|", static_cast<long long>(v)) +
+                  LibraryText("%-6lld|", static_cast<long long>(v)) +
+                  LibraryText("%06lld", static_cast<long long>(v)));
+  }
 }
 
 TEST_F(SysUtils, FormatRejectsBadFormatsAndArguments) {
