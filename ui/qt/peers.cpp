@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -439,10 +440,12 @@ class PanelPeer : public Peer {
 class RadioGroupPeer : public Peer {
  public:
   RadioGroupPeer(PeerHost& host, vcl::TRadioGroup& group) : Peer(host, group), group_(group) {}
+  ~RadioGroupPeer() override { delete pending_.data(); }
 
  protected:
   QWidget* Make(QWidget* parent) override {
     box_ = new GroupFrame(parent);
+    box_->setProperty(kItemRebuildsProperty, 0);
     buttons_ = new QButtonGroup(box_);
     Block(buttons_);
     QObject::connect(buttons_, &QButtonGroup::idClicked, box_, [this](int id) {
@@ -459,15 +462,16 @@ class RadioGroupPeer : public Peer {
         box_->setTitle(Q(group_.Caption()));
         break;
       case vcl::Prop::Items:
-        SetItems();
-        ShowIndex();
+        // A refill is a clear and one change per item: the buttons are rebuilt
+        // once, when the index is next shown or the event loop next runs.
+        DeferItems();
         break;
       case vcl::Prop::ItemIndex:
-        ShowIndex();
+        if (!RebuildPendingItems()) ShowIndex();
         break;
       case vcl::Prop::Geometry:
       case vcl::Prop::Font:
-        Arrange();
+        if (!pending_) Arrange();
         break;
       default:
         break;
@@ -475,6 +479,28 @@ class RadioGroupPeer : public Peer {
   }
 
  private:
+  void DeferItems() {
+    if (pending_) return;
+    pending_ = new QObject(box_);
+    QMetaObject::invokeMethod(
+        pending_,
+        [this] {
+          if (!Live()) return;
+          const QSignalBlocker blocker(buttons_);
+          RebuildPendingItems();
+        },
+        Qt::QueuedConnection);
+  }
+  // Rebuilds the buttons if the items changed since; false when they had not.
+  bool RebuildPendingItems() {
+    if (!pending_) return false;
+    pending_->deleteLater();
+    pending_ = nullptr;
+    SetItems();
+    ShowIndex();
+    box_->setProperty(kItemRebuildsProperty, box_->property(kItemRebuildsProperty).toInt() + 1);
+    return true;
+  }
   void SetItems() {
     const int count = group_.Items().Count();
     // Buttons are reused: the items may change inside a click on one of them.
@@ -530,6 +556,8 @@ class RadioGroupPeer : public Peer {
   QGroupBox* box_ = nullptr;
   QButtonGroup* buttons_ = nullptr;
   std::vector<QRadioButton*> radios_;
+  // Lives while an items change waits for its rebuild; its queued call dies with it.
+  QPointer<QObject> pending_;
 };
 
 class CheckBoxPeer : public Peer {
