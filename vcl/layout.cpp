@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <functional>
 #include <map>
 #include <stdexcept>
 #include <string_view>
+#include <system_error>
 #include <unordered_map>
 #include <utility>
 
@@ -52,7 +54,7 @@ class Parser {
   }
 
   static bool IsIdentChar(char c) {
-    return std::isalnum(static_cast<unsigned char>(c)) || c == '_';
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
   }
 
   std::string Ident() {
@@ -85,6 +87,8 @@ class Parser {
     obj.name = Ident();
     Expect(':');
     obj.className = Ident();
+    // Most objects have a handful of properties; growing one by one moves them all.
+    obj.properties.reserve(12);
     while (true) {
       SkipBlank();
       if (pos_ >= s_.size()) Fail("'end' was expected");
@@ -127,7 +131,11 @@ class Parser {
             ++pos_;
             break;
           }
-          out += s_[pos_++];
+          // The plain run up to the next quote or line end, in one piece.
+          const size_t stop = s_.find_first_of("'\n", pos_);
+          const size_t end = stop == std::string_view::npos ? s_.size() : stop;
+          out.append(s_.substr(pos_, end - pos_));
+          pos_ = end;
         }
         any = true;
       } else if (pos_ < s_.size() && s_[pos_] == '#') {
@@ -258,18 +266,19 @@ class Parser {
         if (!std::isdigit(static_cast<unsigned char>(s_[pos_]))) isFloat = true;
         ++pos_;
       }
-      std::string num(s_.substr(start, pos_ - start));
-      try {
-        if (isFloat) {
-          v.kind = LayoutValue::Kind::Float;
-          v.number = std::stod(num);
-        } else {
-          v.kind = LayoutValue::Kind::Integer;
-          v.integer = std::stoll(num);
-        }
-      } catch (const std::exception&) {
-        Fail("bad number " + num);
+      const std::string_view num = s_.substr(start, pos_ - start);
+      const char* last = num.data() + num.size();
+      std::from_chars_result read{};
+      if (isFloat) {
+        v.kind = LayoutValue::Kind::Float;
+        read = std::from_chars(num.data(), last, v.number);
+      } else {
+        v.kind = LayoutValue::Kind::Integer;
+        read = std::from_chars(num.data(), last, v.integer);
       }
+      // A float reads as far as it makes sense ("1.5e" is 1.5), as it always has.
+      if (read.ec != std::errc() || (!isFloat && read.ptr != last))
+        Fail("bad number " + std::string(num));
     } else {
       v.kind = LayoutValue::Kind::Identifier;
       v.text = Ident();
@@ -895,10 +904,12 @@ const Entries kTimerEntries = {
 
 // What the loader knows of one class: how to make one, where its properties
 // go, and whether it lies among the controls.
+enum class Kind { Control, MainMenu, MenuItem, Other };
+
 struct ClassInfo {
   std::unique_ptr<TComponent> (*make)();
   PropertyTable properties;
-  bool control;
+  Kind kind;
 };
 
 template <class T>
@@ -911,7 +922,7 @@ const std::unordered_map<std::string_view, ClassInfo>& Classes() {
     std::unordered_map<std::string_view, ClassInfo> m;
     const auto control = [&](std::string_view name, std::unique_ptr<TComponent> (*make)(),
                              std::initializer_list<Entries> own) {
-      m.emplace(name, ClassInfo{make, Table(own), true});
+      m.emplace(name, ClassInfo{make, Table(own), Kind::Control});
     };
     control("TLabel", Make<TLabel>, {kLabelEntries, kCaptionEntries, kControlEntries});
     control("TStaticText", Make<TStaticText>,
@@ -936,10 +947,10 @@ const std::unordered_map<std::string_view, ClassInfo>& Classes() {
     control("TTrackBar", Make<TTrackBar>, {kTrackBarEntries, kControlEntries});
     control("TUpDown", Make<TUpDown>, {kUpDownEntries, kControlEntries});
     control("TButtonGroup", Make<TButtonGroup>, {kButtonGroupEntries, kControlEntries});
-    m.emplace("TMainMenu", ClassInfo{Make<TMainMenu>, {}, false});
-    m.emplace("TMenuItem", ClassInfo{Make<TMenuItem>, Table({kMenuItemEntries}), false});
-    m.emplace("TTimer", ClassInfo{Make<TTimer>, Table({kTimerEntries}), false});
-    m.emplace("TPrinterSetupDialog", ClassInfo{Make<TPrinterSetupDialog>, {}, false});
+    m.emplace("TMainMenu", ClassInfo{Make<TMainMenu>, {}, Kind::MainMenu});
+    m.emplace("TMenuItem", ClassInfo{Make<TMenuItem>, Table({kMenuItemEntries}), Kind::MenuItem});
+    m.emplace("TTimer", ClassInfo{Make<TTimer>, Table({kTimerEntries}), Kind::Other});
+    m.emplace("TPrinterSetupDialog", ClassInfo{Make<TPrinterSetupDialog>, {}, Kind::Other});
     return m;
   }();
   return classes;
@@ -954,7 +965,7 @@ const PropertyTable& FormProperties() {
 bool IsEvent(const std::string& name) { return name.size() > 2 && name.compare(0, 2, "On") == 0; }
 
 // Index-like properties are applied after the items they index.
-bool IsDeferred(const std::string& n) {
+bool IsDeferred(std::string_view n) {
   return n == "ItemIndex" || n == "TabIndex" || n == "Position" || n == "Checked";
 }
 
@@ -967,7 +978,9 @@ void ApplyProperty(Context& ctx, TComponent& comp, const PropertyTable& properti
                                  : "not a property of " + comp.ClassName());
 }
 
-void Build(Context& ctx, const LayoutObject& obj, TComponent* parent, bool isRoot) {
+// The parent's kind is known from its own class, so nothing is cast by trial.
+void Build(Context& ctx, const LayoutObject& obj, TComponent* parent, Kind parentKind,
+           bool isRoot) {
   TComponent* comp = nullptr;
   const ClassInfo* info = nullptr;
   if (isRoot && !parent) {
@@ -990,29 +1003,30 @@ void Build(Context& ctx, const LayoutObject& obj, TComponent* parent, bool isRoo
     } catch (const ELayoutError& e) {
       throw ELayoutError(ctx.resource + ":" + std::to_string(obj.line) + ": " + e.Message());
     }
-    auto* asControl = info->control ? &As<TControl>(*comp) : nullptr;
-    auto* asMenuItem = dynamic_cast<TMenuItem*>(comp);
-    auto* parentControl = dynamic_cast<TControl*>(parent);
+    auto* asControl = info->kind == Kind::Control ? &As<TControl>(*comp) : nullptr;
+    auto* asMenuItem = info->kind == Kind::MenuItem ? &As<TMenuItem>(*comp) : nullptr;
+    auto* parentControl = parentKind == Kind::Control ? &As<TControl>(*parent) : nullptr;
     if (asControl) {
       if (!parentControl)
         throw ELayoutError(ctx.resource + ":" + std::to_string(obj.line) + ": " + obj.name +
                            " must lie inside a control");
       asControl->SetParent(parentControl);
     } else if (asMenuItem) {
-      if (auto* pm = dynamic_cast<TMainMenu*>(parent))
-        pm->Add(asMenuItem);
-      else if (auto* pi = dynamic_cast<TMenuItem*>(parent))
-        pi->Add(asMenuItem);
+      if (parentKind == Kind::MainMenu)
+        As<TMainMenu>(*parent).Add(asMenuItem);
+      else if (parentKind == Kind::MenuItem)
+        As<TMenuItem>(*parent).Add(asMenuItem);
       else
         throw ELayoutError(ctx.resource + ":" + std::to_string(obj.line) + ": " + obj.name +
                            " must lie inside a menu");
-    } else if (dynamic_cast<TMainMenu*>(parent) || dynamic_cast<TMenuItem*>(parent)) {
+    } else if (parentKind == Kind::MainMenu || parentKind == Kind::MenuItem) {
       throw ELayoutError(ctx.resource + ":" + std::to_string(obj.line) +
                          ": only menu items lie in a menu");
     }
   }
   const PropertyTable& properties = info ? info->properties : FormProperties();
-  const bool control = info ? info->control : true;
+  const Kind kind = info ? info->kind : Kind::Control;
+  const bool control = kind == Kind::Control;
   auto apply = [&](const LayoutProperty& p) {
     try {
       ApplyProperty(ctx, *comp, properties, control, p);
@@ -1023,11 +1037,15 @@ void Build(Context& ctx, const LayoutObject& obj, TComponent* parent, bool isRoo
       Bad(ctx, p, e.Message());
     }
   };
-  for (const auto& p : obj.properties)
-    if (!IsDeferred(p.name)) apply(p);
-  for (const auto& p : obj.properties)
-    if (IsDeferred(p.name)) apply(p);
-  for (const auto& child : obj.children) Build(ctx, child, comp, false);
+  std::vector<const LayoutProperty*> deferred;
+  for (const auto& p : obj.properties) {
+    if (IsDeferred(p.name))
+      deferred.push_back(&p);
+    else
+      apply(p);
+  }
+  for (const LayoutProperty* p : deferred) apply(*p);
+  for (const auto& child : obj.children) Build(ctx, child, comp, kind, false);
 }
 
 }  // namespace
@@ -1050,12 +1068,12 @@ void TForm::LoadLayoutText(std::string_view text, const std::string& resource,
     if (parentName.empty()) {
       if (!layouts_.empty())
         throw ELayoutError(resource + ": the form's own layout must come first");
-      Build(ctx, root, nullptr, true);
+      Build(ctx, root, nullptr, Kind::Control, true);
     } else {
       auto* parent = Find<TControl>(parentName);
       if (!parent)
         throw ELayoutError(resource + ": no control named " + parentName + " in " + Name);
-      Build(ctx, root, parent, false);
+      Build(ctx, root, parent, Kind::Control, false);
     }
     if (!ctx.menuName.empty()) {
       Menu = Find<TMainMenu>(ctx.menuName);

@@ -1,10 +1,12 @@
 #include "vcl/sysutils.h"
 
 #include <algorithm>
+#include <bit>
 #include <charconv>
 #include <climits>
 #include <clocale>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <limits>
@@ -214,14 +216,92 @@ void AppendField(std::string& out, std::string_view text, int width, unsigned fl
 constexpr int kFastPrecision = 40;
 constexpr size_t kFixedBuffer = 2 + 309 + 1 + kFastPrecision;
 
-// %f of a finite value: to_chars gives the exact, correctly rounded digits the C
-// library writes, without its format parser or locale.
+using Wide = unsigned __int128;
+
+// Decimal digits of n, written backwards so the caller knows where they start.
+char* WriteDigitsBackwards(char* end, Wide n) {
+  constexpr std::uint64_t kChunk = 10'000'000'000'000'000'000ULL;  // 10^19
+  while (n >= kChunk) {
+    std::uint64_t low = static_cast<std::uint64_t>(n % kChunk);
+    n /= kChunk;
+    for (int i = 0; i < 19; ++i, low /= 10) *--end = static_cast<char>('0' + low % 10);
+  }
+  std::uint64_t rest = static_cast<std::uint64_t>(n);
+  do {
+    *--end = static_cast<char>('0' + rest % 10);
+    rest /= 10;
+  } while (rest != 0);
+  return end;
+}
+
+// The exact value times 10^precision, rounded to the nearest whole number with
+// ties to even, as the C library rounds; false when it would not fit.
+bool ScaledFixed(double magnitude, int precision, Wide& scaled) {
+  constexpr int kMaxScaledPrecision = 15;  // 10^15 < 2^50: the product fits 128 bits
+  if (precision > kMaxScaledPrecision) return false;
+  const auto bits = std::bit_cast<std::uint64_t>(magnitude);
+  const int biased = static_cast<int>(bits >> 52);
+  std::uint64_t mantissa = bits & ((1ULL << 52) - 1);
+  int exponent = -1074;
+  if (biased != 0) {
+    mantissa |= 1ULL << 52;
+    exponent = biased - 1075;
+  }
+  Wide power = 1;
+  for (int i = 0; i < precision; ++i) power *= 10;
+  const Wide product = static_cast<Wide>(mantissa) * power;  // below 2^103
+  if (exponent >= 0) {
+    if (exponent > 24) return false;  // 2^103 * 2^24 stays below 2^128
+    scaled = product << exponent;
+    return true;
+  }
+  const int shift = -exponent;
+  if (shift > 104) {  // below a half
+    scaled = 0;
+    return true;
+  }
+  scaled = product >> shift;
+  const Wide remainder = product - (scaled << shift);
+  const Wide half = static_cast<Wide>(1) << (shift - 1);
+  if (remainder > half || (remainder == half && (scaled & 1) != 0)) ++scaled;
+  return true;
+}
+
+// %f of a finite value, with the exact, correctly rounded digits the C library
+// writes, but without its format parser or locale.
 void AppendFixed(std::string& out, double v, int width, int precision, unsigned flags) {
   char buf[kFixedBuffer];
-  char* first = buf + 1;
-  const auto res = std::to_chars(first, buf + sizeof buf, v, std::chars_format::fixed, precision);
-  if (*first != '-' && (flags & (kPlus | kSpace))) *--first = (flags & kPlus) ? '+' : ' ';
-  AppendField(out, std::string_view(first, static_cast<size_t>(res.ptr - first)), width, flags);
+  const char* first = nullptr;
+  const char* last = nullptr;
+  Wide scaled = 0;
+  if (ScaledFixed(std::fabs(v), precision, scaled)) {
+    char* end = buf + sizeof buf;
+    char* digits = WriteDigitsBackwards(end, scaled);
+    // At least one whole digit before the point.
+    while (end - digits < precision + 1) *--digits = '0';
+    char* p = digits - 1;
+    if (precision > 0) {
+      std::memmove(p, digits, static_cast<size_t>(end - digits - precision));
+      p[end - digits - precision] = '.';
+      digits = p;
+      p = digits - 1;
+    }
+    if (std::signbit(v))
+      *p = '-';
+    else if (flags & (kPlus | kSpace))
+      *p = (flags & kPlus) ? '+' : ' ';
+    else
+      ++p;
+    first = p;
+    last = end;
+  } else {
+    char* begin = buf + 1;
+    const auto res = std::to_chars(begin, buf + sizeof buf, v, std::chars_format::fixed, precision);
+    if (*begin != '-' && (flags & (kPlus | kSpace))) *--begin = (flags & kPlus) ? '+' : ' ';
+    first = begin;
+    last = res.ptr;
+  }
+  AppendField(out, std::string_view(first, static_cast<size_t>(last - first)), width, flags);
 }
 
 void AppendInteger(std::string& out, long long v, int width, unsigned flags) {
