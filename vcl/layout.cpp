@@ -109,7 +109,7 @@ class Parser {
     p.line = line_;
     p.name = Ident();
     Expect('=');
-    p.value = ParseValue();
+    ParseValueInto(p.value);
     return p;
   }
 
@@ -191,8 +191,14 @@ class Parser {
   }
 
   LayoutValue ParseValue() {
-    SkipBlank();
     LayoutValue v;
+    ParseValueInto(v);
+    return v;
+  }
+
+  // Fills a fresh value in place, so a property's value is never moved.
+  void ParseValueInto(LayoutValue& v) {
+    SkipBlank();
     v.line = line_;
     if (pos_ >= s_.size()) Fail("a value was expected");
     char c = s_[pos_];
@@ -205,7 +211,7 @@ class Parser {
       SkipBlank();
       if (pos_ < s_.size() && s_[pos_] == ']') {
         ++pos_;
-        return v;
+        return;
       }
       while (true) {
         v.names.push_back(Ident());
@@ -283,7 +289,6 @@ class Parser {
       v.kind = LayoutValue::Kind::Identifier;
       v.text = Ident();
     }
-    return v;
   }
 
   std::string_view s_;
