@@ -1,6 +1,7 @@
 #include "vcl/sysutils.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <charconv>
 #include <climits>
@@ -44,14 +45,11 @@ long long CapAdd(long long a, long long b) {
 bool ParseFloat(const std::string& text, double& value) {
   const std::string_view s = TrimBlanks(text);
   const char sep = FormatSettings.DecimalSeparator;
-  std::string normal;
-  normal.reserve(s.size());
 
   size_t i = 0;
   bool negative = false;
   if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
-    negative = s[i] == '-';
-    normal += s[i++];
+    negative = s[i++] == '-';
   }
 
   // Decimal order of the first non-zero mantissa digit, needed below to tell an
@@ -64,10 +62,9 @@ bool ParseFloat(const std::string& text, double& value) {
     any_digit = true;
     if (s[i] != '0') nonzero = true;
     if (nonzero) int_digits = CapAdd(int_digits, 1);
-    normal += s[i];
   }
-  if (i < s.size() && s[i] == sep) {
-    normal += '.';
+  const size_t sep_at = i < s.size() && s[i] == sep ? i : std::string_view::npos;
+  if (sep_at != std::string_view::npos) {
     for (++i; i < s.size() && IsDigit(s[i]); ++i) {
       any_digit = true;
       if (!nonzero) {
@@ -77,32 +74,34 @@ bool ParseFloat(const std::string& text, double& value) {
           nonzero = true;
         }
       }
-      normal += s[i];
     }
   }
   if (!any_digit) return false;
 
   long long exponent = 0;
   if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
-    normal += 'e';
     ++i;
     bool exp_negative = false;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
-      exp_negative = s[i] == '-';
-      normal += s[i++];
-    }
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) exp_negative = s[i++] == '-';
     if (i >= s.size() || !IsDigit(s[i])) return false;
     for (; i < s.size() && IsDigit(s[i]); ++i) {
       exponent = std::min(kMagnitudeCap, exponent * 10 + (s[i] - '0'));
-      normal += s[i];
     }
     if (exp_negative) exponent = -exponent;
   }
   if (i != s.size()) return false;
 
+  // The text is valid now; only another separator needs a copy with '.'.
+  std::string normal;
+  std::string_view number = s;
+  if (sep != '.' && sep_at != std::string_view::npos) {
+    normal.assign(s);
+    normal[sep_at] = '.';
+    number = normal;
+  }
   double result = 0.0;
-  const char* first = normal.data();
-  const char* last = first + normal.size();
+  const char* first = number.data();
+  const char* last = first + number.size();
   if (*first == '+') ++first;  // from_chars takes no plus sign
   const auto [end, ec] = std::from_chars(first, last, result, std::chars_format::general);
   if (end != last) return false;
@@ -267,6 +266,84 @@ bool ScaledFixed(double magnitude, int precision, Wide& scaled) {
   return true;
 }
 
+// 10^n for n in 0..38, the widest power a 128-bit whole number holds.
+Wide PowerOfTen(int n) {
+  static const auto powers = [] {
+    std::array<Wide, 39> p{};
+    p[0] = 1;
+    for (size_t i = 1; i < p.size(); ++i) p[i] = p[i - 1] * 10;
+    return p;
+  }();
+  return powers[static_cast<size_t>(n)];
+}
+
+int BitWidth(Wide x) {
+  const auto high = static_cast<std::uint64_t>(x >> 64);
+  return high != 0 ? 64 + std::bit_width(high) : std::bit_width(static_cast<std::uint64_t>(x));
+}
+
+// The exact value times 10^power (power may be negative), rounded to a whole
+// number with ties to even; false when the exact quotient would not fit.
+bool RoundedScaled(double magnitude, int power, Wide& rounded) {
+  if (power > 22 || power < -38) return false;
+  const auto bits = std::bit_cast<std::uint64_t>(magnitude);
+  const int biased = static_cast<int>(bits >> 52);
+  std::uint64_t mantissa = bits & ((1ULL << 52) - 1);
+  int exponent = -1074;
+  if (biased != 0) {
+    mantissa |= 1ULL << 52;
+    exponent = biased - 1075;
+  }
+  Wide numerator = mantissa;
+  Wide denominator = 1;
+  if (power >= 0)
+    numerator *= PowerOfTen(power);  // below 2^53 * 10^22 < 2^127
+  else
+    denominator = PowerOfTen(-power);
+  if (exponent >= 0) {
+    if (BitWidth(numerator) + exponent > 127) return false;
+    numerator <<= exponent;
+  } else {
+    if (BitWidth(denominator) - exponent > 126) return false;
+    denominator <<= -exponent;
+  }
+  Wide quotient = numerator / denominator;
+  const Wide twice = (numerator - quotient * denominator) << 1;
+  if (twice > denominator || (twice == denominator && (quotient & 1) != 0)) ++quotient;
+  rounded = quotient;
+  return true;
+}
+
+// A positive finite value rounded to 15 significant digits, exactly and ties to
+// even as the C library rounds: value ~ digits * 10^(exponent - 14), digits in
+// [10^14, 10^15). False for magnitudes the whole-number arithmetic cannot hold.
+bool FifteenDigits(double magnitude, std::uint64_t& digits, int& exponent) {
+  constexpr std::uint64_t kLow = 100'000'000'000'000ULL;  // 10^14
+  constexpr std::uint64_t kHigh = kLow * 10;
+  int k = static_cast<int>(std::floor(std::log10(magnitude)));
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    Wide q = 0;
+    if (!RoundedScaled(magnitude, 14 - k, q)) return false;
+    if (q >= kHigh) {
+      ++k;
+    } else if (q < kLow) {
+      --k;
+    } else {
+      // The logarithm may have guessed one too high and the rounding carried
+      // the digits up to 10^14: one more digit tells.
+      Wide finer = 0;
+      if (q == kLow && RoundedScaled(magnitude, 15 - k, finer) && finer < kHigh) {
+        q = finer;
+        --k;
+      }
+      digits = static_cast<std::uint64_t>(q);
+      exponent = k;
+      return true;
+    }
+  }
+  return false;
+}
+
 // %f of a finite value, with the exact, correctly rounded digits the C library
 // writes, but without its format parser or locale.
 void AppendFixed(std::string& out, double v, int width, int precision, unsigned flags) {
@@ -355,19 +432,27 @@ std::string FloatToStr(double value) {
   if (std::isinf(value)) return value < 0 ? "-INF" : "INF";
   if (value == 0.0) return "0";
 
-  // Correctly rounded to 15 significant digits: "d.dddddddddddddde±x".
-  char buf[64];
-  const auto res =
-      std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 14);
-  const std::string_view sci(buf, static_cast<size_t>(res.ptr - buf));
-  const size_t e_at = sci.find('e');
+  // Correctly rounded to 15 significant digits.
   std::string digits;
-  for (char c : sci.substr(0, e_at)) {
-    if (c != '.') digits += c;
-  }
   int exponent = 0;
-  std::from_chars(sci.data() + e_at + (sci[e_at + 1] == '+' ? 2 : 1), sci.data() + sci.size(),
-                  exponent);
+  std::uint64_t whole = 0;
+  if (FifteenDigits(std::fabs(value), whole, exponent)) {
+    char buf[24];
+    const auto res = std::to_chars(buf, buf + sizeof buf, whole);
+    digits.assign(buf, res.ptr);
+  } else {
+    // "d.dddddddddddddde±x"
+    char buf[64];
+    const auto res =
+        std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 14);
+    const std::string_view sci(buf, static_cast<size_t>(res.ptr - buf));
+    const size_t e_at = sci.find('e');
+    for (char c : sci.substr(0, e_at)) {
+      if (c != '.') digits += c;
+    }
+    std::from_chars(sci.data() + e_at + (sci[e_at + 1] == '+' ? 2 : 1), sci.data() + sci.size(),
+                    exponent);
+  }
   while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
 
   const char sep = FormatSettings.DecimalSeparator;
@@ -501,6 +586,30 @@ std::string FormatV(std::string_view format, std::initializer_list<FormatArg> ar
     }
   }
   return out;
+}
+
+double RoundToFifteenDigits(double value) {
+  if (!std::isfinite(value) || value == 0) return value;
+  std::uint64_t digits = 0;
+  int exponent = 0;
+  if (FifteenDigits(std::fabs(value), digits, exponent)) {
+    // Both operands are exact, so the one operation rounds once, as reading
+    // the digits back would.
+    static constexpr double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                         1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                         1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    const int scale = exponent - 14;
+    if (scale >= -22 && scale <= 22) {
+      const double d = static_cast<double>(digits);
+      const double r = scale >= 0 ? d * kPowers[scale] : d / kPowers[-scale];
+      return std::copysign(r, value);
+    }
+  }
+  char text[32];
+  const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::general, 15);
+  double back = value;
+  std::from_chars(text, end.ptr, back);
+  return back;
 }
 
 std::string CommaForm(std::string text) {

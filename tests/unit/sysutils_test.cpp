@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <functional>
 #include <limits>
@@ -376,6 +377,46 @@ TEST_F(SysUtils, ResultFormatsMatchTheCLibrary) {
       {vcl::Format("%+06.1f", kInf), "  +INF"},
   };
   for (const auto& [actual, expected] : words) EXPECT_EQ(actual, expected);
+}
+
+TEST_F(SysUtils, FifteenDigitRoundingMatchesTheCLibrary) {
+  std::vector<double> values = FormatProbeValues();
+  // Halfway between two 15-digit decimals, and the decimals themselves.
+  for (const double v : {1.000000000000005, 9.999999999999995, 123456789012345.5, 0.1, 0.3,
+                         1e15 - 0.5, 999999999999999.4, 999999999999999.0, 99999999999999.99,
+                         9999999999999.999, 1e-5, 2.5e-9, 7e21, 3e40})
+    values.push_back(v);
+  for (const double v : values) {
+    if (v == 0) continue;
+    SCOPED_TRACE(LibraryText("%.17g", v));
+    // The C library's own 15 significant digits, read back.
+    const std::string reference = LibraryText("%.14e", v);
+    const double expected = std::strtod(reference.c_str(), nullptr);
+    if (std::isfinite(expected)) {
+      ASSERT_EQ(vcl::RoundToFifteenDigits(v), expected);
+      ASSERT_EQ(vcl::StrToFloat(vcl::FloatToStr(v)), expected) << vcl::FloatToStr(v);
+    } else {
+      // Rounded past the largest double: the value stays itself.
+      ASSERT_EQ(vcl::RoundToFifteenDigits(v), v);
+    }
+    // The same digits, with the trailing zeros dropped.
+    const size_t sign = reference[0] == '-' ? 1 : 0;
+    std::string digits = reference.substr(sign, reference.find('e') - sign);
+    digits.erase(std::remove(digits.begin(), digits.end(), '.'), digits.end());
+    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+    std::string shown;
+    for (const char c : vcl::FloatToStr(v)) {
+      if (c == 'E') break;
+      if (c >= '0' && c <= '9' && (c != '0' || !shown.empty())) shown += c;
+    }
+    while (shown.size() > 1 && shown.back() == '0') shown.pop_back();
+    ASSERT_EQ(shown, digits) << vcl::FloatToStr(v);
+  }
+  for (const double v : {0.0, -0.0, kInf, -kInf}) {
+    EXPECT_EQ(vcl::RoundToFifteenDigits(v), v);
+    EXPECT_EQ(std::signbit(vcl::RoundToFifteenDigits(v)), std::signbit(v));
+  }
+  EXPECT_TRUE(std::isnan(vcl::RoundToFifteenDigits(kNaN)));
 }
 
 TEST_F(SysUtils, WholeNumberFormatsMatchTheCLibrary) {
