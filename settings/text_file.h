@@ -5,8 +5,9 @@
 
 namespace trellis {
 
-// Creates or truncates the file and writes the bytes as they are; false when
-// opening, any write or the close fails.
+// Puts a file holding exactly the bytes at the path, replacing what was there
+// (a link included, never its target); false when creating, any write, the
+// close or the replacement fails, and then the path keeps what it had.
 bool WriteWholeFile(const std::string& path, const std::string& bytes);
 
 }  // namespace trellis

@@ -20,6 +20,9 @@ namespace vcl {
 
 namespace {
 
+// Deep enough for any real window, shallow enough for any thread's stack.
+constexpr int kMaxNesting = 100;
+
 class Parser {
  public:
   Parser(std::string_view text, std::string resource) : s_(text), res_(std::move(resource)) {}
@@ -73,6 +76,21 @@ class Parser {
     return after >= s_.size() || !IsIdentChar(s_[after]);
   }
 
+  // Holds one level of nesting for as long as it lives.
+  class Nested {
+   public:
+    explicit Nested(Parser& p) : p_(p) {
+      if (++p_.depth_ > kMaxNesting)
+        p_.Fail("objects and lists nest deeper than " + std::to_string(kMaxNesting) + " levels");
+    }
+    ~Nested() { --p_.depth_; }
+    Nested(const Nested&) = delete;
+    Nested& operator=(const Nested&) = delete;
+
+   private:
+    Parser& p_;
+  };
+
   void Expect(char c) {
     SkipBlank();
     if (pos_ >= s_.size() || s_[pos_] != c) Fail(std::string("'") + c + "' was expected");
@@ -81,6 +99,7 @@ class Parser {
 
   LayoutObject ParseObject() {
     if (!PeekWord("object")) Fail("'object' was expected");
+    const Nested level(*this);
     pos_ += 6;
     LayoutObject obj;
     obj.line = line_;
@@ -224,6 +243,7 @@ class Parser {
         break;
       }
     } else if (c == '(') {
+      const Nested level(*this);
       ++pos_;
       v.kind = LayoutValue::Kind::List;
       while (true) {
@@ -235,6 +255,7 @@ class Parser {
         v.list.push_back(ParseValue());
       }
     } else if (c == '<') {
+      const Nested level(*this);
       ++pos_;
       v.kind = LayoutValue::Kind::Collection;
       while (true) {
@@ -295,6 +316,7 @@ class Parser {
   std::string res_;
   size_t pos_ = 0;
   int line_ = 1;
+  int depth_ = 0;
 };
 
 }  // namespace

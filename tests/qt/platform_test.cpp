@@ -5,11 +5,15 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QProcess>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QTimer>
+#include <functional>
 
 #include "tests/qt/qt_test_support.h"
 #include "ui/qt/qt_platform.h"
@@ -73,6 +77,173 @@ TEST(QtSettings, ProgramKeyIsTheTopLevelAndOtherKeysAreGroups) {
   QSettings file(config.ConfFile(), QSettings::IniFormat);
   for (const Case& c : cases) EXPECT_EQ(file.value(c.path).toString(), "x") << c.key;
   EXPECT_EQ(file.allKeys().size(), static_cast<qsizetype>(std::size(cases)));
+}
+
+QString ProgramFolderOf(const ScopedConfig& config) { return config.Path() + "/Orvane, Inc."; }
+
+void PutFile(const QString& path, const QByteArray& bytes) {
+  QDir().mkpath(QFileInfo(path).path());
+  QFile f(path);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  f.write(bytes);
+}
+
+// Puts a file where the program's settings folder was, so nothing can be stored.
+void BlockTheFolder(const ScopedConfig& config) {
+  QDir(ProgramFolderOf(config)).removeRecursively();
+  PutFile(ProgramFolderOf(config), "not a folder");
+}
+
+// A run killed while storing leaves its lock file behind, empty when it died
+// before writing its details.
+TEST(QtSettings, ALockNoProcessHoldsDoesNotHoldUpTheFirstWrite) {
+  // The details of a process that has ended.
+  QProcess ended;
+  ended.start(QStringLiteral("/bin/sh"), {"-c", "exit 0"});
+  ASSERT_TRUE(ended.waitForFinished(10000));
+  const QByteArray deadDetails = QByteArray::number(ended.processId()) + "\n" +
+                                 QCoreApplication::applicationName().toUtf8() + "\n" +
+                                 QSysInfo::machineHostName().toUtf8() + "\n";
+  struct Case {
+    const char* what;
+    QByteArray lock;
+  } cases[] = {
+      {"empty", ""},
+      {"unreadable bytes", "\x01\x02\x03"},
+      {"the details of a run that has ended", deadDetails},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    ScopedConfig config;
+    const QString lock = config.ConfFile() + ".lock";
+    PutFile(config.ConfFile(), "[General]\nUnits=1\n");
+    PutFile(lock, c.lock);
+    QtPlatform platform;
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_TRUE(platform.Settings().WriteString(kKey, "Trellis_Theme", "2"));
+    EXPECT_LT(clock.elapsed(), 5000);
+    EXPECT_FALSE(QFileInfo::exists(lock));
+    EXPECT_TRUE(FileText(config.ConfFile()).contains("Trellis_Theme=2"));
+  }
+}
+
+// Only a lock file nobody holds is cleared; a living holder keeps it.
+TEST(QtSettings, ClearsOnlyALockNoLivingProcessHolds) {
+  ScopedConfig config;
+  const QString path = config.Path() + "/Trellis.conf.lock";
+  struct Case {
+    const char* what;
+    std::function<void(std::unique_ptr<QLockFile>&)> plant;
+    bool kept;
+  };
+  const Case cases[] = {
+      {"no lock", [](std::unique_ptr<QLockFile>&) {}, false},
+      {"an empty file", [&](std::unique_ptr<QLockFile>&) { PutFile(path, ""); }, false},
+      {"a file of unreadable bytes",
+       [&](std::unique_ptr<QLockFile>&) { PutFile(path, "\x01\x02"); }, false},
+      {"held by a living process",
+       [&](std::unique_ptr<QLockFile>& held) {
+         held = std::make_unique<QLockFile>(path);
+         ASSERT_TRUE(held->tryLock(0));
+       },
+       true},
+      {"held, its details not yet written",
+       [&](std::unique_ptr<QLockFile>& held) {
+         held = std::make_unique<QLockFile>(path);
+         ASSERT_TRUE(held->tryLock(0));
+         PutFile(path, "");
+       },
+       true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::unique_ptr<QLockFile> held;
+    c.plant(held);
+    ClearDeadSettingsLock(path);
+    EXPECT_EQ(QFileInfo::exists(path), c.kept);
+    held.reset();
+    QFile::remove(path);
+  }
+}
+
+// A file the toolkit cannot parse reads as far as it can; the next write
+// stores its value, rewrites the file cleanly and reports no failure.
+TEST(QtSettings, AFileThatCannotBeParsedIsRewrittenByTheNextWrite) {
+  struct Case {
+    const char* what;
+    QByteArray bytes;
+  } cases[] = {
+      {"a byte-order mark", "\xEF\xBB\xBF[General]\nUnits=1\n"},
+      {"an unreadable line", "[General]\nUnits=1\n\x01\x02\x03\n"},
+      {"an unclosed section", "Units=1\n[broken\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    ScopedConfig config;
+    PutFile(config.ConfFile(), c.bytes);
+    QtPlatform platform;
+    vcl::TApplication app(platform);
+    vcl::TRegistry reg;
+    ASSERT_TRUE(reg.OpenKey(kKey, true));
+    EXPECT_NO_THROW(reg.WriteString("Trellis_Theme", "2"));
+    EXPECT_NO_THROW(reg.WriteString("Units", "0"));
+    QSettings file(config.ConfFile(), QSettings::IniFormat);
+    EXPECT_EQ(file.status(), QSettings::NoError);
+    EXPECT_EQ(file.value("Trellis_Theme").toString(), "2");
+    EXPECT_EQ(file.value("Units").toString(), "0");
+  }
+}
+
+// An unparsed file hides no real failure: a value that could not be stored still raises.
+TEST(QtSettings, AFileThatCannotBeParsedStillReportsAWriteThatFailed) {
+  ScopedConfig config;
+  PutFile(config.ConfFile(), "\xEF\xBB\xBF[General]\nUnits=1\n\x01\n");
+  QtPlatform platform;
+  EXPECT_EQ(platform.Settings().ReadString(kKey, "Units"), "1");
+  BlockTheFolder(config);
+  EXPECT_FALSE(platform.Settings().WriteString(kKey, "Trellis_Theme", "2"));
+}
+
+// Storing the value the store already holds writes nothing, yet is still checked.
+TEST(QtSettings, StoringTheValueAlreadyHeldWritesNothing) {
+  ScopedConfig config;
+  QtPlatform platform;
+  vcl::SettingsStore& store = platform.Settings();
+  ASSERT_TRUE(store.WriteString(kKey, "Units", "1"));
+  ASSERT_TRUE(store.WriteString(kKey + std::string("\\Recent"), "File", "a.txt"));
+  // The toolkit writes a new file and renames it over the old one.
+  auto inode = [&] {
+    struct stat st {};
+    return stat(config.ConfFile().toLocal8Bit().constData(), &st) == 0 ? st.st_ino : ino_t{0};
+  };
+  ASSERT_NE(inode(), ino_t{0});
+  struct Case {
+    std::string key, name, value;
+    bool rewritten;
+  } cases[] = {
+      {kKey, "Units", "1", false},
+      {kKey + std::string("\\Recent"), "File", "a.txt", false},
+      {kKey, "Units", "0", true},
+      {kKey, "Units", "0", false},
+      {kKey, "Units", "", true},
+      {kKey, "Units", "", false},
+      {kKey + std::string("\\Recent"), "Units", "", true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name + "=" + c.value);
+    const ino_t before = inode();
+    EXPECT_TRUE(store.WriteString(c.key, c.name, c.value));
+    EXPECT_EQ(inode() != before, c.rewritten);
+    EXPECT_EQ(store.ReadString(c.key, c.name), c.value);
+  }
+  // A value another run stored meanwhile is no longer the one held: it is written.
+  PutFile(config.ConfFile(), "[General]\nUnits=7\n");
+  EXPECT_TRUE(store.WriteString(kKey, "Units", ""));
+  EXPECT_EQ(QSettings(config.ConfFile(), QSettings::IniFormat).value("Units").toString(), "");
+  // A store that can no longer write refuses even an unchanged value.
+  BlockTheFolder(config);
+  EXPECT_FALSE(store.WriteString(kKey, "Units", "0"));
 }
 
 enum class Unwritable { FolderIsAFile, ReadOnlyFolder };

@@ -2,11 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
 #include "settings/installer_form.h"
 #include "tests/support/harness.h"
+#include "vcl/exceptions.h"
 
 namespace {
 
@@ -45,6 +49,31 @@ TEST(RegistryScript, InstallerWindowShowsTheScriptItWrites) {
   std::string shown;
   for (const std::string& line : form.RichEdit1->Lines().Items()) shown += line + "\r\n";
   EXPECT_EQ(shown, RegistryScriptText());
+}
+
+// A link planted under the script's name is replaced; what it points to is untouched.
+TEST(RegistryScript, InstallerReplacesALinkAtTheScriptsName) {
+  namespace fs = std::filesystem;
+  trellis::testing::Harness h;
+  h.Start();
+  auto& form = dynamic_cast<trellis::TForm8&>(h.Window("Form8"));
+  const fs::path target = fs::path(h.ScratchFolder()) / "elsewhere.txt";
+  std::ofstream(target, std::ios::binary) << "precious";
+  fs::create_symlink(target, form.RegInstallerPath);
+  try {
+    form.Button1Click(nullptr);
+    ADD_FAILURE() << "the program went on";
+  } catch (const vcl::ProgramExit& e) {
+    EXPECT_EQ(e.code, 0);
+  }
+  auto bytes = [](const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  };
+  EXPECT_EQ(bytes(target), "precious");
+  EXPECT_FALSE(fs::is_symlink(form.RegInstallerPath));
+  EXPECT_EQ(bytes(form.RegInstallerPath), RegistryScriptText());
+  EXPECT_EQ(h.platform.shellCalls, std::vector<std::string>{form.RegInstallerPath});
 }
 
 TEST(RegistryScript, ParsesTheScriptIntoTheStoresDefaults) {

@@ -11,6 +11,7 @@
 #include "tests/support/harness.h"
 #include "vcl/exceptions.h"
 #include "vcl/forms.h"
+#include "vcl/layout.h"
 #include "vcl/resources.h"
 
 namespace {
@@ -307,6 +308,54 @@ TEST_F(Loader, BindingChecksPresenceAndExactClass) {
     EXPECT_EQ(message, c.message);
   }
   EXPECT_NE(edit, nullptr);
+}
+
+// Nesting is bounded, so a hostile or broken layout is an error, not a stack overflow.
+TEST(LayoutParser, CapsTheNestingDepthNamingResourceAndLine) {
+  auto objects = [](int depth) {
+    std::string text;
+    for (int i = 0; i < depth; ++i) text += "object P" + std::to_string(i) + ": TPanel\n";
+    for (int i = 0; i < depth; ++i) text += "end\n";
+    return text;
+  };
+  auto lists = [](int depth) {
+    return "object F: TTestForm\n  Items = " + std::string(depth, '(') + std::string(depth, ')') +
+           "\nend\n";
+  };
+  auto collections = [](int depth) {
+    std::string text = "object F: TTestForm\n  Columns = ";
+    for (int i = 0; i < depth; ++i) text += "< item\n Sub = ";
+    text += "0\n";
+    for (int i = 0; i < depth; ++i) text += "end >\n";
+    return text + "end\n";
+  };
+  struct Case {
+    const char* what;
+    std::string text;
+    std::string message;  // "" when the text parses
+  };
+  const Case cases[] = {
+      {"objects at the limit", objects(100), ""},
+      {"one object too deep", objects(101),
+       "Deep:101: objects and lists nest deeper than 100 levels"},
+      {"tens of thousands of objects", objects(50000),
+       "Deep:101: objects and lists nest deeper than 100 levels"},
+      {"lists inside the form at the limit", lists(99), ""},
+      {"tens of thousands of lists", lists(50000),
+       "Deep:2: objects and lists nest deeper than 100 levels"},
+      {"tens of thousands of collections", collections(50000),
+       "Deep:101: objects and lists nest deeper than 100 levels"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::string message;
+    try {
+      vcl::ParseLayout(c.text, "Deep");
+    } catch (const vcl::ELayoutError& e) {
+      message = e.Message();
+    }
+    EXPECT_EQ(message, c.message);
+  }
 }
 
 // Every window of the program loads its layouts and binds every member it declares.

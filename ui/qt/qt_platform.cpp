@@ -8,8 +8,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
+#include <QLockFile>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPicture>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -76,6 +78,19 @@ bool StartFirstOf(std::initializer_list<const char*> programs) {
 
 }  // namespace
 
+void ClearDeadSettingsLock(const QString& lockFile) {
+  if (!QFileInfo::exists(lockFile)) return;
+  QLockFile lock(lockFile);
+  qint64 pid = 0;
+  QString host, application;
+  // A lock that names its holder is the toolkit's to judge: it clears one
+  // whose process has gone.
+  if (lock.getLockInfo(&pid, &host, &application)) return;
+  // A nameless one could only be waited out; the removal refuses while a
+  // living holder still has the file locked.
+  lock.removeStaleLockFile();
+}
+
 // ---- QtSettingsStore ----
 
 QtSettingsStore::QtSettingsStore()
@@ -131,19 +146,36 @@ std::optional<std::string> QtSettingsStore::ReadString(const std::string& key,
 bool QtSettingsStore::WriteString(const std::string& key, const std::string& name,
                                   const std::string& value) {
   if (!settings_->isWritable()) return false;
+  // Each write is a whole-file sync; an unchanged value needs none. With
+  // nothing pending the sync only rereads a file another run has changed.
+  settings_->sync();
+  if (ReadString(key, name) == value) return true;
   settings_->beginGroup(GroupOf(key));
   settings_->setValue(Q(name), Q(value));
   settings_->endGroup();
-  settings_->sync();
-  if (settings_->status() == QSettings::NoError && settings_->isWritable()) return true;
-  // QSettings keeps its first error; a fresh object lets a later write succeed
-  // once the file can be written again.
-  settings_ = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                          kOrganisation, kApplication);
-  return false;
+  Sync();
+  const QSettings::Status status = settings_->status();
+  if (status == QSettings::NoError && settings_->isWritable()) return true;
+  // QSettings keeps its first error, so a fresh object lets a later write
+  // succeed once the file can be written again.
+  auto fresh = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                           kOrganisation, kApplication);
+  // A parse error of the file as it was read hides whether this write landed:
+  // the rewritten file says, and it parses cleanly when the write did.
+  bool stored = false;
+  if (status == QSettings::FormatError && fresh->status() == QSettings::NoError) {
+    fresh->beginGroup(GroupOf(key));
+    stored = fresh->contains(Q(name)) && fresh->value(Q(name)).toString() == Q(value);
+    fresh->endGroup();
+  }
+  settings_ = std::move(fresh);
+  return stored;
 }
 
-void QtSettingsStore::Sync() { settings_->sync(); }
+void QtSettingsStore::Sync() {
+  ClearDeadSettingsLock(settings_->fileName() + QStringLiteral(".lock"));
+  settings_->sync();
+}
 
 // ---- QtPlatform ----
 
@@ -265,15 +297,27 @@ void QtPlatform::PrintForm(vcl::TForm& form) {
     throw vcl::EPrinter("There is no default printer currently selected");
   if (!renderer_) throw vcl::EPrinter("Printing failed");
   QWidget* client = renderer_->ClientArea(form);
+  // Rendering straight to a printer gives one bitmap of the window; recorded
+  // first, the drawing reaches the page as vectors and its texts as text.
+  QPicture picture;
+  {
+    QPainter recorder(&picture);
+    client->render(&recorder, QPoint(), QRegion(),
+                   QWidget::DrawWindowBackground | QWidget::DrawChildren);
+  }
   QPainter painter;
   if (!painter.begin(&printer)) throw vcl::EPrinter("Printing failed");
+  // The printable width, or less when the window would run off the page; centred.
   const QRectF page = printer.pageRect(QPrinter::DevicePixel);
-  const qreal scale = std::min(page.width() / std::max(1, client->width()),
-                               page.height() / std::max(1, client->height()));
-  painter.scale(scale, scale);
-  client->render(&painter, QPoint(), QRegion(),
-                 QWidget::DrawWindowBackground | QWidget::DrawChildren);
-  painter.end();
+  const QSizeF size(std::max(1, client->width()), std::max(1, client->height()));
+  const qreal scale = std::min(page.width() / size.width(), page.height() / size.height());
+  painter.translate((page.width() - size.width() * scale) / 2,
+                    (page.height() - size.height() * scale) / 2);
+  // The picture replays in its own resolution, scaled up to the printer's.
+  painter.scale(scale * picture.logicalDpiX() / std::max(1, printer.logicalDpiX()),
+                scale * picture.logicalDpiY() / std::max(1, printer.logicalDpiY()));
+  painter.drawPicture(QPointF(0, 0), picture);
+  if (!painter.end()) throw vcl::EPrinter("Printing failed");
 }
 
 void QtPlatform::Sleep(int milliseconds) {

@@ -19,6 +19,10 @@ namespace trellis::desktop {
 
 class QtRenderer;
 
+// Removes the settings file's lock when no living process holds it (a run
+// killed while storing leaves one behind), so a write never waits it out.
+void ClearDeadSettingsLock(const QString& lockFile);
+
 // The registry-like store over the program's QSettings: the program's own key
 // is the top level, any other key a group of the same path.
 class QtSettingsStore : public vcl::SettingsStore {

@@ -1,0 +1,79 @@
+// The program started on the desktop over a settings file a crash or a hand
+// edit left behind: it starts at once, raises nothing, and leaves a clean file.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+#include <memory>
+
+#include "app/program.h"
+#include "tests/qt/qt_test_support.h"
+#include "ui/qt/qt_platform.h"
+#include "ui/qt/renderer.h"
+#include "ui/qt/themes.h"
+
+namespace trellis::desktop {
+namespace {
+
+using testing::BoxAnswerer;
+using testing::ScopedConfig;
+
+TEST(SettingsAtStartUp, ALeftoverLockOrAnUnparsableFileNeitherStallsNorRaises) {
+  struct Case {
+    const char* what;
+    QByteArray conf;
+    bool lockLeft;
+  } cases[] = {
+      {"a byte-order mark", "\xEF\xBB\xBF[General]\nRegistry_Status=0\nUnits=1\n", false},
+      {"an unreadable line", "[General]\nRegistry_Status=0\n\x01\x02\nUnits=1\n", false},
+      {"an empty lock of a killed run", "[General]\nRegistry_Status=0\nUnits=1\n", true},
+  };
+  const std::string themeBefore = CurrentDesktopTheme();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    ScopedConfig config;
+    QDir().mkpath(QFileInfo(config.ConfFile()).path());
+    {
+      QFile conf(config.ConfFile());
+      ASSERT_TRUE(conf.open(QIODevice::WriteOnly));
+      conf.write(c.conf);
+    }
+    if (c.lockLeft) {
+      QFile lock(config.ConfFile() + ".lock");
+      ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+    }
+    QElapsedTimer clock;
+    clock.start();
+    {
+      QtPlatform platform;
+      platform.SetSleepsSkipped(true);
+      BoxAnswerer answerer(QMessageBox::Ok);
+      std::unique_ptr<Program> program;
+      std::unique_ptr<QtRenderer> renderer;
+      EXPECT_NO_THROW({
+        program = std::make_unique<Program>(platform);
+        renderer = std::make_unique<QtRenderer>(platform);
+        renderer->Build(program->Windows());
+        program->ShowMainWindow();
+      });
+      QApplication::processEvents();
+      for (const auto& box : answerer.seen) ADD_FAILURE() << box.title << ": " << box.text;
+      renderer.reset();
+      program.reset();
+    }
+    EXPECT_LT(clock.elapsed(), 5000);
+    // The start-up stored the theme, and the file reads cleanly from now on.
+    QSettings file(config.ConfFile(), QSettings::IniFormat);
+    EXPECT_EQ(file.status(), QSettings::NoError);
+    EXPECT_EQ(file.value("Trellis_Theme").toString(), "2");
+    EXPECT_EQ(file.value("Units").toString(), "1");
+  }
+  ApplyDesktopTheme(themeBefore);
+}
+
+}  // namespace
+}  // namespace trellis::desktop
