@@ -119,17 +119,23 @@ class Parser {
         obj.children.push_back(ParseObject());
         continue;
       }
-      obj.properties.push_back(ParseProperty());
+      ParsePropertyInto(obj.properties.emplace_back());
     }
   }
 
   LayoutProperty ParseProperty() {
     LayoutProperty p;
+    ParsePropertyInto(p);
+    return p;
+  }
+
+  // Fills a fresh property in place: a property is large, and moving each one
+  // into its object's list would copy it whole.
+  void ParsePropertyInto(LayoutProperty& p) {
     p.line = line_;
     p.name = Ident();
     Expect('=');
     ParseValueInto(p.value);
-    return p;
   }
 
   std::string ParseStringParts() {
