@@ -217,6 +217,22 @@ constexpr size_t kFixedBuffer = 2 + 309 + 1 + kFastPrecision;
 
 using Wide = unsigned __int128;
 
+// 10^n for n in 0..38, the widest power a 128-bit whole number holds.
+Wide PowerOfTen(int n) {
+  static const auto powers = [] {
+    std::array<Wide, 39> p{};
+    p[0] = 1;
+    for (size_t i = 1; i < p.size(); ++i) p[i] = p[i - 1] * 10;
+    return p;
+  }();
+  return powers[static_cast<size_t>(n)];
+}
+
+int BitWidth(Wide x) {
+  const auto high = static_cast<std::uint64_t>(x >> 64);
+  return high != 0 ? 64 + std::bit_width(high) : std::bit_width(static_cast<std::uint64_t>(x));
+}
+
 // Decimal digits of n, written backwards so the caller knows where they start.
 char* WriteDigitsBackwards(char* end, Wide n) {
   constexpr std::uint64_t kChunk = 10'000'000'000'000'000'000ULL;  // 10^19
@@ -225,11 +241,26 @@ char* WriteDigitsBackwards(char* end, Wide n) {
     n /= kChunk;
     for (int i = 0; i < 19; ++i, low /= 10) *--end = static_cast<char>('0' + low % 10);
   }
+  // Two digits at a time: half the divisions.
+  static constexpr char kPairs[] =
+      "00010203040506070809101112131415161718192021222324252627282930313233343536373839404142434445"
+      "46474849"
+      "50515253545556575859606162636465666768697071727374757677787980818283848586878889909192939495"
+      "96979899";
   std::uint64_t rest = static_cast<std::uint64_t>(n);
-  do {
-    *--end = static_cast<char>('0' + rest % 10);
-    rest /= 10;
-  } while (rest != 0);
+  while (rest >= 100) {
+    const auto pair = static_cast<size_t>(rest % 100) * 2;
+    rest /= 100;
+    *--end = kPairs[pair + 1];
+    *--end = kPairs[pair];
+  }
+  if (rest >= 10) {
+    const auto pair = static_cast<size_t>(rest) * 2;
+    *--end = kPairs[pair + 1];
+    *--end = kPairs[pair];
+  } else {
+    *--end = static_cast<char>('0' + rest);
+  }
   return end;
 }
 
@@ -246,9 +277,7 @@ bool ScaledFixed(double magnitude, int precision, Wide& scaled) {
     mantissa |= 1ULL << 52;
     exponent = biased - 1075;
   }
-  Wide power = 1;
-  for (int i = 0; i < precision; ++i) power *= 10;
-  const Wide product = static_cast<Wide>(mantissa) * power;  // below 2^103
+  const Wide product = static_cast<Wide>(mantissa) * PowerOfTen(precision);  // below 2^103
   if (exponent >= 0) {
     if (exponent > 24) return false;  // 2^103 * 2^24 stays below 2^128
     scaled = product << exponent;
@@ -264,22 +293,6 @@ bool ScaledFixed(double magnitude, int precision, Wide& scaled) {
   const Wide half = static_cast<Wide>(1) << (shift - 1);
   if (remainder > half || (remainder == half && (scaled & 1) != 0)) ++scaled;
   return true;
-}
-
-// 10^n for n in 0..38, the widest power a 128-bit whole number holds.
-Wide PowerOfTen(int n) {
-  static const auto powers = [] {
-    std::array<Wide, 39> p{};
-    p[0] = 1;
-    for (size_t i = 1; i < p.size(); ++i) p[i] = p[i - 1] * 10;
-    return p;
-  }();
-  return powers[static_cast<size_t>(n)];
-}
-
-int BitWidth(Wide x) {
-  const auto high = static_cast<std::uint64_t>(x >> 64);
-  return high != 0 ? 64 + std::bit_width(high) : std::bit_width(static_cast<std::uint64_t>(x));
 }
 
 // The exact value times 10^power (power may be negative), rounded to a whole
@@ -494,7 +507,10 @@ std::string FormatV(std::string_view format, std::initializer_list<FormatArg> ar
   while (i < n) {
     const char c = format[i++];
     if (c != '%') {
-      out += c;
+      // The plain run up to the next conversion, in one piece.
+      const size_t stop = std::min(format.find('%', i), n);
+      out.append(format.substr(i - 1, stop - (i - 1)));
+      i = stop;
       continue;
     }
     if (i < n && format[i] == '%') {
