@@ -440,12 +440,14 @@ class PanelPeer : public Peer {
 class RadioGroupPeer : public Peer {
  public:
   RadioGroupPeer(PeerHost& host, vcl::TRadioGroup& group) : Peer(host, group), group_(group) {}
-  ~RadioGroupPeer() override { delete pending_.data(); }
+  // The queued rebuilds go with their context, so none reaches a gone peer.
+  ~RadioGroupPeer() override { delete rebuilds_.data(); }
 
  protected:
   QWidget* Make(QWidget* parent) override {
     box_ = new GroupFrame(parent);
     box_->setProperty(kItemRebuildsProperty, 0);
+    rebuilds_ = new QObject(box_);
     buttons_ = new QButtonGroup(box_);
     Block(buttons_);
     QObject::connect(buttons_, &QButtonGroup::idClicked, box_, [this](int id) {
@@ -471,7 +473,7 @@ class RadioGroupPeer : public Peer {
         break;
       case vcl::Prop::Geometry:
       case vcl::Prop::Font:
-        if (!pending_) Arrange();
+        if (!itemsPending_) Arrange();
         break;
       default:
         break;
@@ -480,10 +482,10 @@ class RadioGroupPeer : public Peer {
 
  private:
   void DeferItems() {
-    if (pending_) return;
-    pending_ = new QObject(box_);
+    if (itemsPending_) return;
+    itemsPending_ = true;
     QMetaObject::invokeMethod(
-        pending_,
+        rebuilds_,
         [this] {
           if (!Live()) return;
           const QSignalBlocker blocker(buttons_);
@@ -493,9 +495,8 @@ class RadioGroupPeer : public Peer {
   }
   // Rebuilds the buttons if the items changed since; false when they had not.
   bool RebuildPendingItems() {
-    if (!pending_) return false;
-    pending_->deleteLater();
-    pending_ = nullptr;
+    if (!itemsPending_) return false;
+    itemsPending_ = false;
     SetItems();
     ShowIndex();
     box_->setProperty(kItemRebuildsProperty, box_->property(kItemRebuildsProperty).toInt() + 1);
@@ -556,8 +557,9 @@ class RadioGroupPeer : public Peer {
   QGroupBox* box_ = nullptr;
   QButtonGroup* buttons_ = nullptr;
   std::vector<QRadioButton*> radios_;
-  // Lives while an items change waits for its rebuild; its queued call dies with it.
-  QPointer<QObject> pending_;
+  // The context of the queued rebuilds; set while an items change waits for one.
+  QPointer<QObject> rebuilds_;
+  bool itemsPending_ = false;
 };
 
 class CheckBoxPeer : public Peer {
