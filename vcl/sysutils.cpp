@@ -264,19 +264,26 @@ char* WriteDigitsBackwards(char* end, Wide n) {
   return end;
 }
 
+// A non-negative double as mantissa * 2^exponent, both whole.
+void Decompose(double magnitude, std::uint64_t& mantissa, int& exponent) {
+  const auto bits = std::bit_cast<std::uint64_t>(magnitude);
+  const int biased = static_cast<int>(bits >> 52);
+  mantissa = bits & ((1ULL << 52) - 1);
+  exponent = -1074;
+  if (biased != 0) {
+    mantissa |= 1ULL << 52;
+    exponent = biased - 1075;
+  }
+}
+
 // The exact value times 10^precision, rounded to the nearest whole number with
 // ties to even, as the C library rounds; false when it would not fit.
 bool ScaledFixed(double magnitude, int precision, Wide& scaled) {
   constexpr int kMaxScaledPrecision = 15;  // 10^15 < 2^50: the product fits 128 bits
   if (precision > kMaxScaledPrecision) return false;
-  const auto bits = std::bit_cast<std::uint64_t>(magnitude);
-  const int biased = static_cast<int>(bits >> 52);
-  std::uint64_t mantissa = bits & ((1ULL << 52) - 1);
-  int exponent = -1074;
-  if (biased != 0) {
-    mantissa |= 1ULL << 52;
-    exponent = biased - 1075;
-  }
+  std::uint64_t mantissa = 0;
+  int exponent = 0;
+  Decompose(magnitude, mantissa, exponent);
   const Wide product = static_cast<Wide>(mantissa) * PowerOfTen(precision);  // below 2^103
   if (exponent >= 0) {
     if (exponent > 24) return false;  // 2^103 * 2^24 stays below 2^128
@@ -299,14 +306,9 @@ bool ScaledFixed(double magnitude, int precision, Wide& scaled) {
 // number with ties to even; false when the exact quotient would not fit.
 bool RoundedScaled(double magnitude, int power, Wide& rounded) {
   if (power > 22 || power < -38) return false;
-  const auto bits = std::bit_cast<std::uint64_t>(magnitude);
-  const int biased = static_cast<int>(bits >> 52);
-  std::uint64_t mantissa = bits & ((1ULL << 52) - 1);
-  int exponent = -1074;
-  if (biased != 0) {
-    mantissa |= 1ULL << 52;
-    exponent = biased - 1075;
-  }
+  std::uint64_t mantissa = 0;
+  int exponent = 0;
+  Decompose(magnitude, mantissa, exponent);
   Wide numerator = mantissa;
   Wide denominator = 1;
   if (power >= 0)
