@@ -354,6 +354,34 @@ TEST_F(SysUtils, FixedPointFormatsMatchTheCLibrary) {
   }
 }
 
+// Past the whole-number path: long precisions, the alternate form and
+// precisions past any double's digits.
+TEST_F(SysUtils, LongAndAlternateFixedPointFormatsMatchTheCLibrary) {
+  const std::vector<double> values = FormatProbeValues();
+  for (const char* flags : {"", "#", "+", "-0", "# "}) {
+    for (const int width : {0, 30}) {
+      for (const int precision : {0, 3, 16, 20, 31, 40, 41, 60}) {
+        const std::string format = std::string("%") + flags +
+                                   (width > 0 ? std::to_string(width) : "") + "." +
+                                   std::to_string(precision) + "f";
+        for (const double v : values) {
+          SCOPED_TRACE(format + " of " + LibraryText("%.17g", v));
+          ASSERT_EQ(vcl::Format(format, v), LibraryText(format, v));
+        }
+      }
+    }
+  }
+  // Whole numbers with a precision keep the C library's least digits.
+  for (const char* format : {"%.3d", "%8.5d", "%-8.2d", "%+.4i"}) {
+    for (const long long v : {0LL, 7LL, -42LL, 123456LL}) {
+      SCOPED_TRACE(std::string(format) + " of " + std::to_string(v));
+      std::string library = format;
+      library.insert(library.size() - 1, "ll");
+      EXPECT_EQ(vcl::Format(format, v), LibraryText(library, v));
+    }
+  }
+}
+
 TEST_F(SysUtils, ResultFormatsMatchTheCLibrary) {
   const char* const formats[] = {"%.3f",    "%.2f mils", "%3.0f um",        "%.4f Ohms",
                                  "%0.1fC",  "%4.0f um",  "%.2f:1",          "%.8f Amps",
