@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -23,15 +24,22 @@ namespace {
 using trellis::desktop::QtPlatform;
 using trellis::desktop::QtRenderer;
 
+// A fresh settings folder, in place before the store opens its file.
+struct ScratchSettings {
+  QTemporaryDir folder;
+  ScratchSettings() {
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
+  }
+};
+
 // The program as a user starts it, with the installer's values stored first.
 struct Desktop {
-  QTemporaryDir config;
+  ScratchSettings config;
   QtPlatform platform;
   std::unique_ptr<trellis::Program> program;
   std::unique_ptr<QtRenderer> renderer;
 
   Desktop() {
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config.path());
     platform.SetSleepsSkipped(true);
     for (const auto& [name, value] : trellis::testing::Harness::DefaultSettings())
       platform.Settings().WriteString(trellis::testing::kSettingsKey, name, value);
@@ -59,6 +67,8 @@ void BM_DesktopUnitsSwitch(benchmark::State& state) {
     QApplication::processEvents();
   }
   state.counters["solves"] = static_cast<double>(f.SolveCount);
+  const QString file = d.config.folder.filePath("Orvane, Inc./Trellis.conf");
+  if (!QFileInfo(file).isFile()) state.SkipWithError("the settings file is not on disk");
 }
 BENCHMARK(BM_DesktopUnitsSwitch)->Unit(benchmark::kMillisecond);
 
