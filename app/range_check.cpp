@@ -1,6 +1,5 @@
 #include "app/range_check.h"
 
-#include <charconv>
 #include <cmath>
 
 #include "app/form1.h"
@@ -14,13 +13,7 @@ Unit UnitOf(const TForm1& form) {
   return Form6->CheckBox3->Checked() ? Unit::Micrometres : Unit::Millimetres;
 }
 
-double Decimal(double value) {
-  char text[32];
-  const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::general, 15);
-  double back = value;
-  std::from_chars(text, end.ptr, back);
-  return back;
-}
+double Decimal(double value) { return vcl::RoundToFifteenDigits(value); }
 
 std::string PassingText(double value, const std::function<bool(double)>& passes) {
   std::string text = vcl::FloatToStr(value);

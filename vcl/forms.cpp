@@ -95,9 +95,8 @@ const std::vector<TTimer*> TForm::Timers() const {
 TComponent* TForm::Adopt(std::unique_ptr<TComponent> component) {
   TComponent* raw = component.get();
   if (!raw->Name.empty()) {
-    if (raw->Name == Name || byName_.count(raw->Name))
+    if (raw->Name == Name || !byName_.try_emplace(raw->Name, raw).second)
       throw ELayoutError("A component named " + raw->Name + " already exists in " + Name);
-    byName_[raw->Name] = raw;
   }
   raw->OwnerForm = this;
   components_.push_back(raw);

@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 #include <typeinfo>
+#include <unordered_map>
 #include <vector>
 
 #include "vcl/controls.h"
@@ -77,11 +78,11 @@ class TForm : public TControl {
                          [this, name, &member]() {
                            TComponent* c = FindComponent(name);
                            if (!c) BindError("", name, "is missing from the layout");
-                           T* typed = dynamic_cast<T*>(c);
-                           if (!typed || typeid(*c) != typeid(T))
+                           // Exactly the bound class, so the cast needs no search.
+                           if (typeid(*c) != typeid(T))
                              BindError(c->DeclaredAt, name,
                                        "has class " + c->ClassName() + ", not the bound one");
-                           member = typed;
+                           member = static_cast<T*>(c);
                          },
                          &typeid(T)});
   }
@@ -124,7 +125,7 @@ class TForm : public TControl {
   bool loading_ = false;
   std::vector<std::unique_ptr<TComponent>> owned_;
   std::vector<TComponent*> components_;
-  std::map<std::string, TComponent*> byName_;
+  std::unordered_map<std::string, TComponent*> byName_;
   std::vector<BoundMember> bindings_;
   std::vector<std::string> layouts_;
   std::map<std::string, TNotifyEvent> notify_;

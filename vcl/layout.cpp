@@ -1,9 +1,15 @@
 #include "vcl/layout.h"
 
+#include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <functional>
 #include <map>
 #include <stdexcept>
+#include <string_view>
+#include <system_error>
+#include <unordered_map>
+#include <utility>
 
 #include "vcl/exceptions.h"
 #include "vcl/resources.h"
@@ -51,7 +57,7 @@ class Parser {
   }
 
   static bool IsIdentChar(char c) {
-    return std::isalnum(static_cast<unsigned char>(c)) || c == '_';
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
   }
 
   std::string Ident() {
@@ -100,6 +106,8 @@ class Parser {
     obj.name = Ident();
     Expect(':');
     obj.className = Ident();
+    // Most objects have a handful of properties; growing one by one moves them all.
+    obj.properties.reserve(12);
     while (true) {
       SkipBlank();
       if (pos_ >= s_.size()) Fail("'end' was expected");
@@ -111,17 +119,23 @@ class Parser {
         obj.children.push_back(ParseObject());
         continue;
       }
-      obj.properties.push_back(ParseProperty());
+      ParsePropertyInto(obj.properties.emplace_back());
     }
   }
 
   LayoutProperty ParseProperty() {
     LayoutProperty p;
+    ParsePropertyInto(p);
+    return p;
+  }
+
+  // Fills a fresh property in place: a property is large, and moving each one
+  // into its object's list would copy it whole.
+  void ParsePropertyInto(LayoutProperty& p) {
     p.line = line_;
     p.name = Ident();
     Expect('=');
-    p.value = ParseValue();
-    return p;
+    ParseValueInto(p.value);
   }
 
   std::string ParseStringParts() {
@@ -142,7 +156,11 @@ class Parser {
             ++pos_;
             break;
           }
-          out += s_[pos_++];
+          // The plain run up to the next quote or line end, in one piece.
+          const size_t stop = s_.find_first_of("'\n", pos_);
+          const size_t end = stop == std::string_view::npos ? s_.size() : stop;
+          out.append(s_.substr(pos_, end - pos_));
+          pos_ = end;
         }
         any = true;
       } else if (pos_ < s_.size() && s_[pos_] == '#') {
@@ -198,8 +216,14 @@ class Parser {
   }
 
   LayoutValue ParseValue() {
-    SkipBlank();
     LayoutValue v;
+    ParseValueInto(v);
+    return v;
+  }
+
+  // Fills a fresh value in place, so a property's value is never moved.
+  void ParseValueInto(LayoutValue& v) {
+    SkipBlank();
     v.line = line_;
     if (pos_ >= s_.size()) Fail("a value was expected");
     char c = s_[pos_];
@@ -212,7 +236,7 @@ class Parser {
       SkipBlank();
       if (pos_ < s_.size() && s_[pos_] == ']') {
         ++pos_;
-        return v;
+        return;
       }
       while (true) {
         v.names.push_back(Ident());
@@ -275,23 +299,23 @@ class Parser {
         if (!std::isdigit(static_cast<unsigned char>(s_[pos_]))) isFloat = true;
         ++pos_;
       }
-      std::string num(s_.substr(start, pos_ - start));
-      try {
-        if (isFloat) {
-          v.kind = LayoutValue::Kind::Float;
-          v.number = std::stod(num);
-        } else {
-          v.kind = LayoutValue::Kind::Integer;
-          v.integer = std::stoll(num);
-        }
-      } catch (const std::exception&) {
-        Fail("bad number " + num);
+      const std::string_view num = s_.substr(start, pos_ - start);
+      const char* last = num.data() + num.size();
+      std::from_chars_result read{};
+      if (isFloat) {
+        v.kind = LayoutValue::Kind::Float;
+        read = std::from_chars(num.data(), last, v.number);
+      } else {
+        v.kind = LayoutValue::Kind::Integer;
+        read = std::from_chars(num.data(), last, v.integer);
       }
+      // A float reads as far as it makes sense ("1.5e" is 1.5), as it always has.
+      if (read.ec != std::errc() || (!isFloat && read.ptr != last))
+        Fail("bad number " + std::string(num));
     } else {
       v.kind = LayoutValue::Kind::Identifier;
       v.text = Ident();
     }
-    return v;
   }
 
   std::string_view s_;
@@ -308,38 +332,6 @@ LayoutObject ParseLayout(std::string_view text, const std::string& resourceName)
 }
 
 // ---- Classes ----
-
-std::unique_ptr<TComponent> CreateComponent(const std::string& cls) {
-  static const std::map<std::string, std::function<std::unique_ptr<TComponent>()>> factories = {
-      {"TLabel", [] { return std::make_unique<TLabel>(); }},
-      {"TStaticText", [] { return std::make_unique<TStaticText>(); }},
-      {"TEdit", [] { return std::make_unique<TEdit>(); }},
-      {"TGroupBox", [] { return std::make_unique<TGroupBox>(); }},
-      {"TPanel", [] { return std::make_unique<TPanel>(); }},
-      {"TCheckBox", [] { return std::make_unique<TCheckBox>(); }},
-      {"TRadioGroup", [] { return std::make_unique<TRadioGroup>(); }},
-      {"TComboBox", [] { return std::make_unique<TComboBox>(); }},
-      {"TButton", [] { return std::make_unique<TButton>(); }},
-      {"TBitBtn", [] { return std::make_unique<TBitBtn>(); }},
-      {"TImage", [] { return std::make_unique<TImage>(); }},
-      {"TShape", [] { return std::make_unique<TShape>(); }},
-      {"TMemo", [] { return std::make_unique<TMemo>(); }},
-      {"TRichEdit", [] { return std::make_unique<TRichEdit>(); }},
-      {"TTabControl", [] { return std::make_unique<TTabControl>(); }},
-      {"TStatusBar", [] { return std::make_unique<TStatusBar>(); }},
-      {"TProgressBar", [] { return std::make_unique<TProgressBar>(); }},
-      {"TTrackBar", [] { return std::make_unique<TTrackBar>(); }},
-      {"TUpDown", [] { return std::make_unique<TUpDown>(); }},
-      {"TMainMenu", [] { return std::make_unique<TMainMenu>(); }},
-      {"TMenuItem", [] { return std::make_unique<TMenuItem>(); }},
-      {"TTimer", [] { return std::make_unique<TTimer>(); }},
-      {"TButtonGroup", [] { return std::make_unique<TButtonGroup>(); }},
-      {"TPrinterSetupDialog", [] { return std::make_unique<TPrinterSetupDialog>(); }},
-  };
-  auto it = factories.find(cls);
-  if (it == factories.end()) return nullptr;
-  return it->second();
-}
 
 // ---- Applying properties ----
 
@@ -367,18 +359,18 @@ long long Int(const Context& ctx, const LayoutProperty& p) {
   return p.value.integer;
 }
 
-std::string Str(const Context& ctx, const LayoutProperty& p) {
+const std::string& Str(const Context& ctx, const LayoutProperty& p) {
   if (p.value.kind != LayoutValue::Kind::String) Bad(ctx, p, "a quoted text was expected");
   return p.value.text;
 }
 
-std::string IdentOf(const Context& ctx, const LayoutProperty& p) {
+const std::string& IdentOf(const Context& ctx, const LayoutProperty& p) {
   if (p.value.kind != LayoutValue::Kind::Identifier) Bad(ctx, p, "a name was expected");
   return p.value.text;
 }
 
 bool Bool(const Context& ctx, const LayoutProperty& p) {
-  std::string id = IdentOf(ctx, p);
+  const std::string& id = IdentOf(ctx, p);
   if (id == "True") return true;
   if (id == "False") return false;
   Bad(ctx, p, "True or False was expected");
@@ -428,512 +420,602 @@ unsigned FontStyleOf(const Context& ctx, const LayoutProperty& p) {
 }
 
 TAlignment AlignmentOf(const Context& ctx, const LayoutProperty& p) {
-  std::string id = IdentOf(ctx, p);
+  const std::string& id = IdentOf(ctx, p);
   if (id == "taLeftJustify") return TAlignment::taLeftJustify;
   if (id == "taRightJustify") return TAlignment::taRightJustify;
   if (id == "taCenter") return TAlignment::taCenter;
   Bad(ctx, p, "unknown alignment " + id);
 }
 
+// Each class's properties, looked up by name: a layout object's class is
+// decided once and every one of its properties goes straight to its setter.
+using Setter = void (*)(Context&, TComponent&, const LayoutProperty&);
+using PropertyTable = std::unordered_map<std::string_view, Setter>;
+using Entries = std::initializer_list<std::pair<const std::string_view, Setter>>;
+
+// The class is known from the table the setter lies in.
+template <class T>
+T& As(TComponent& c) {
+  return static_cast<T&>(c);
+}
+
+int Whole(const Context& ctx, const LayoutProperty& p) { return static_cast<int>(Int(ctx, p)); }
+
+// Properties every control understands.
+const Entries kControlEntries = {
+    {"Left", [](Context& ctx, TComponent& c,
+                const LayoutProperty& p) { As<TControl>(c).SetLeft(Whole(ctx, p)); }},
+    {"Top", [](Context& ctx, TComponent& c,
+               const LayoutProperty& p) { As<TControl>(c).SetTop(Whole(ctx, p)); }},
+    {"Width", [](Context& ctx, TComponent& c,
+                 const LayoutProperty& p) { As<TControl>(c).SetWidth(Whole(ctx, p)); }},
+    {"Height", [](Context& ctx, TComponent& c,
+                  const LayoutProperty& p) { As<TControl>(c).SetHeight(Whole(ctx, p)); }},
+    {"Visible", [](Context& ctx, TComponent& c,
+                   const LayoutProperty& p) { As<TControl>(c).SetVisible(Bool(ctx, p)); }},
+    {"Enabled", [](Context& ctx, TComponent& c,
+                   const LayoutProperty& p) { As<TControl>(c).SetEnabled(Bool(ctx, p)); }},
+    {"Hint", [](Context& ctx, TComponent& c,
+                const LayoutProperty& p) { As<TControl>(c).SetHint(Str(ctx, p)); }},
+    {"ShowHint", [](Context& ctx, TComponent& c,
+                    const LayoutProperty& p) { As<TControl>(c).ShowHint = Bool(ctx, p); }},
+    {"TabOrder", [](Context& ctx, TComponent& c,
+                    const LayoutProperty& p) { As<TControl>(c).TabOrder = Whole(ctx, p); }},
+    {"TabStop", [](Context& ctx, TComponent& c,
+                   const LayoutProperty& p) { As<TControl>(c).TabStop = Bool(ctx, p); }},
+    {"Tag", [](Context& ctx, TComponent& c,
+               const LayoutProperty& p) { As<TControl>(c).Tag = Whole(ctx, p); }},
+    {"Color", [](Context& ctx, TComponent& c,
+                 const LayoutProperty& p) { As<TControl>(c).SetColor(Colour(ctx, p)); }},
+    {"Cursor",
+     [](Context& ctx, TComponent& c, const LayoutProperty& p) {
+       const std::string& id = IdentOf(ctx, p);
+       if (id == "crDefault")
+         As<TControl>(c).Cursor = TCursor::crDefault;
+       else if (id == "crHandPoint")
+         As<TControl>(c).Cursor = TCursor::crHandPoint;
+       else
+         Bad(ctx, p, "unknown cursor " + id);
+     }},
+    {"Font.Color", [](Context& ctx, TComponent& c,
+                      const LayoutProperty& p) { As<TControl>(c).SetFontColor(Colour(ctx, p)); }},
+    {"Font.Style",
+     [](Context& ctx, TComponent& c, const LayoutProperty& p) {
+       As<TControl>(c).SetFontStyle(FontStyleOf(ctx, p));
+     }},
+    {"Font.Size",
+     [](Context& ctx, TComponent& c, const LayoutProperty& p) {
+       TFont f = As<TControl>(c).Font();
+       f.Size = Whole(ctx, p);
+       As<TControl>(c).SetFont(f);
+     }},
+    {"Font.Name",
+     [](Context& ctx, TComponent& c, const LayoutProperty& p) {
+       TFont f = As<TControl>(c).Font();
+       f.Name = Str(ctx, p);
+       As<TControl>(c).SetFont(f);
+     }},
+    {"OnClick",
+     [](Context& ctx, TComponent& c, const LayoutProperty& p) {
+       As<TControl>(c).OnClick = ctx.form.NotifyHandler(IdentOf(ctx, p));
+     }},
+    {"OnExit",
+     [](Context& ctx, TComponent& c, const LayoutProperty& p) {
+       As<TControl>(c).OnExit = ctx.form.NotifyHandler(IdentOf(ctx, p));
+     }},
+    {"OnEnter",
+     [](Context& ctx, TComponent& c, const LayoutProperty& p) {
+       As<TControl>(c).OnEnter = ctx.form.NotifyHandler(IdentOf(ctx, p));
+     }},
+    {"OnKeyDown",
+     [](Context& ctx, TComponent& c, const LayoutProperty& p) {
+       As<TControl>(c).OnKeyDown = ctx.form.KeyHandler(IdentOf(ctx, p));
+     }},
+    {"OnKeyPress",
+     [](Context& ctx, TComponent& c, const LayoutProperty& p) {
+       As<TControl>(c).OnKeyPress = ctx.form.KeyPressHandler(IdentOf(ctx, p));
+     }},
+};
+
+const Entries kCaptionEntries = {
+    {"Caption", [](Context& ctx, TComponent& c,
+                   const LayoutProperty& p) { As<TControl>(c).SetCaption(Str(ctx, p)); }},
+};
+
+// The class's own entries come first, so a class can take over a common name.
+PropertyTable Table(std::initializer_list<Entries> parts) {
+  PropertyTable table;
+  for (const Entries& part : parts)
+    for (const auto& entry : part) table.emplace(entry);
+  return table;
+}
+
+template <class T>
+void SetRangeMin(Context& ctx, TComponent& c, const LayoutProperty& p) {
+  T& t = As<T>(c);
+  t.SetRange(Whole(ctx, p), std::max(t.Max(), Whole(ctx, p)));
+}
+template <class T>
+void SetRangeMax(Context& ctx, TComponent& c, const LayoutProperty& p) {
+  T& t = As<T>(c);
+  t.SetRange(t.Min(), Whole(ctx, p));
+}
+template <class T>
+void SetPositionOf(Context& ctx, TComponent& c, const LayoutProperty& p) {
+  As<T>(c).SetPosition(Whole(ctx, p));
+}
+
+const Entries kFormEntries = {
+    {"ClientWidth",
+     [](Context& ctx, TComponent& c, const LayoutProperty& p) {
+       As<TForm>(c).SetClientSize(Whole(ctx, p), As<TForm>(c).ClientHeight());
+     }},
+    {"ClientHeight",
+     [](Context& ctx, TComponent& c, const LayoutProperty& p) {
+       As<TForm>(c).SetClientSize(As<TForm>(c).ClientWidth(), Whole(ctx, p));
+     }},
+    {"Caption", [](Context& ctx, TComponent& c,
+                   const LayoutProperty& p) { As<TForm>(c).SetCaption(Str(ctx, p)); }},
+    {"Menu",
+     [](Context& ctx, TComponent&, const LayoutProperty& p) { ctx.menuName = IdentOf(ctx, p); }},
+    {"BorderStyle",
+     [](Context& ctx, TComponent& c, const LayoutProperty& p) {
+       static const std::map<std::string, TFormBorderStyle, std::less<>> m = {
+           {"bsNone", TFormBorderStyle::bsNone},
+           {"bsSingle", TFormBorderStyle::bsSingle},
+           {"bsSizeable", TFormBorderStyle::bsSizeable},
+           {"bsDialog", TFormBorderStyle::bsDialog},
+           {"bsToolWindow", TFormBorderStyle::bsToolWindow}};
+       auto it = m.find(IdentOf(ctx, p));
+       if (it == m.end()) Bad(ctx, p, "unknown border style");
+       As<TForm>(c).BorderStyle = it->second;
+     }},
+    {"Position",
+     [](Context& ctx, TComponent& c, const LayoutProperty& p) {
+       static const std::map<std::string, TPosition, std::less<>> m = {
+           {"poDesigned", TPosition::poDesigned},
+           {"poScreenCenter", TPosition::poScreenCenter},
+           {"poMainFormCenter", TPosition::poMainFormCenter},
+           {"poDesktopCenter", TPosition::poDesktopCenter}};
+       auto it = m.find(IdentOf(ctx, p));
+       if (it == m.end()) Bad(ctx, p, "unknown position");
+       As<TForm>(c).Position = it->second;
+     }},
+    {"Visible", [](Context& ctx, TComponent&,
+                   const LayoutProperty& p) { Bad(ctx, p, "forms are shown by code"); }},
+    {"OnShow",
+     [](Context& ctx, TComponent& c, const LayoutProperty& p) {
+       As<TForm>(c).OnShow = ctx.form.NotifyHandler(IdentOf(ctx, p));
+     }},
+    {"OnCreate",
+     [](Context& ctx, TComponent& c, const LayoutProperty& p) {
+       As<TForm>(c).OnCreate = ctx.form.NotifyHandler(IdentOf(ctx, p));
+     }},
+    {"OnDestroy",
+     [](Context& ctx, TComponent& c, const LayoutProperty& p) {
+       As<TForm>(c).OnDestroy = ctx.form.NotifyHandler(IdentOf(ctx, p));
+     }},
+    {"OnCloseQuery",
+     [](Context& ctx, TComponent& c, const LayoutProperty& p) {
+       As<TForm>(c).OnCloseQuery = ctx.form.CloseQueryHandler(IdentOf(ctx, p));
+     }},
+};
+
+const Entries kEditEntries = {
+    {"Text", [](Context& ctx, TComponent& c,
+                const LayoutProperty& p) { As<TEdit>(c).SetText(Str(ctx, p)); }},
+    {"ReadOnly", [](Context& ctx, TComponent& c,
+                    const LayoutProperty& p) { As<TEdit>(c).SetReadOnly(Bool(ctx, p)); }},
+    {"MaxLength", [](Context& ctx, TComponent& c,
+                     const LayoutProperty& p) { As<TEdit>(c).SetMaxLength(Whole(ctx, p)); }},
+    {"Alignment", [](Context& ctx, TComponent& c,
+                     const LayoutProperty& p) { As<TEdit>(c).Alignment = AlignmentOf(ctx, p); }},
+    {"OnChange",
+     [](Context& ctx, TComponent& c, const LayoutProperty& p) {
+       As<TEdit>(c).OnChange = ctx.form.NotifyHandler(IdentOf(ctx, p));
+     }},
+};
+
+const Entries kLabelEntries = {
+    {"AutoSize", [](Context& ctx, TComponent& c,
+                    const LayoutProperty& p) { As<TLabel>(c).AutoSize = Bool(ctx, p); }},
+    {"WordWrap", [](Context& ctx, TComponent& c,
+                    const LayoutProperty& p) { As<TLabel>(c).WordWrap = Bool(ctx, p); }},
+    {"Transparent", [](Context& ctx, TComponent& c,
+                       const LayoutProperty& p) { As<TLabel>(c).Transparent = Bool(ctx, p); }},
+    {"Alignment", [](Context& ctx, TComponent& c,
+                     const LayoutProperty& p) { As<TLabel>(c).Alignment = AlignmentOf(ctx, p); }},
+};
+
+const Entries kStaticTextEntries = {
+    {"Alignment",
+     [](Context& ctx, TComponent& c, const LayoutProperty& p) {
+       As<TStaticText>(c).Alignment = AlignmentOf(ctx, p);
+     }},
+};
+
+const Entries kCheckBoxEntries = {
+    {"Checked", [](Context& ctx, TComponent& c,
+                   const LayoutProperty& p) { As<TCheckBox>(c).SetChecked(Bool(ctx, p)); }},
+};
+
+const Entries kRadioGroupEntries = {
+    {"Items.Strings",
+     [](Context& ctx, TComponent& c, const LayoutProperty& p) {
+       As<TRadioGroup>(c).Items().Assign(Strings(ctx, p));
+     }},
+    {"ItemIndex",
+     [](Context& ctx, TComponent& c, const LayoutProperty& p) {
+       auto& rg = As<TRadioGroup>(c);
+       const long long i = Int(ctx, p);
+       if (i >= rg.Items().Count()) Bad(ctx, p, "index past the last item");
+       rg.SetItemIndex(static_cast<int>(i));
+     }},
+    {"Columns", [](Context& ctx, TComponent& c,
+                   const LayoutProperty& p) { As<TRadioGroup>(c).Columns = Whole(ctx, p); }},
+};
+
+const Entries kComboBoxEntries = {
+    {"Items.Strings",
+     [](Context& ctx, TComponent& c, const LayoutProperty& p) {
+       As<TComboBox>(c).Items().Assign(Strings(ctx, p));
+     }},
+    {"ItemIndex",
+     [](Context& ctx, TComponent& c, const LayoutProperty& p) {
+       auto& co = As<TComboBox>(c);
+       const long long i = Int(ctx, p);
+       if (i >= co.Items().Count()) Bad(ctx, p, "index past the last item");
+       co.SetItemIndex(static_cast<int>(i));
+     }},
+    {"Text", [](Context& ctx, TComponent& c,
+                const LayoutProperty& p) { As<TComboBox>(c).SetText(Str(ctx, p)); }},
+    {"DropDownCount",
+     [](Context& ctx, TComponent& c, const LayoutProperty& p) {
+       As<TComboBox>(c).DropDownCount = Whole(ctx, p);
+     }},
+    {"Style",
+     [](Context& ctx, TComponent& c, const LayoutProperty& p) {
+       const std::string& s = IdentOf(ctx, p);
+       auto& co = As<TComboBox>(c);
+       if (s == "csDropDown")
+         co.Style = TComboBoxStyle::csDropDown;
+       else if (s == "csDropDownList")
+         co.Style = TComboBoxStyle::csDropDownList;
+       else if (s == "csSimple")
+         co.Style = TComboBoxStyle::csSimple;
+       else
+         Bad(ctx, p, "unknown combo style");
+     }},
+    {"OnChange",
+     [](Context& ctx, TComponent& c, const LayoutProperty& p) {
+       As<TComboBox>(c).OnChange = ctx.form.NotifyHandler(IdentOf(ctx, p));
+     }},
+    {"OnSelect",
+     [](Context& ctx, TComponent& c, const LayoutProperty& p) {
+       As<TComboBox>(c).OnSelect = ctx.form.NotifyHandler(IdentOf(ctx, p));
+     }},
+};
+
+const Entries kButtonEntries = {
+    {"Default", [](Context& ctx, TComponent& c,
+                   const LayoutProperty& p) { As<TButton>(c).Default = Bool(ctx, p); }},
+    {"Cancel", [](Context& ctx, TComponent& c,
+                  const LayoutProperty& p) { As<TButton>(c).Cancel = Bool(ctx, p); }},
+    {"ModalResult", [](Context& ctx, TComponent& c,
+                       const LayoutProperty& p) { As<TButton>(c).ModalResult = Whole(ctx, p); }},
+};
+
+const Entries kBitBtnEntries = {
+    {"Kind", [](Context& ctx, TComponent& c,
+                const LayoutProperty& p) { As<TBitBtn>(c).Kind = IdentOf(ctx, p); }},
+    {"Glyph", [](Context& ctx, TComponent& c,
+                 const LayoutProperty& p) { As<TBitBtn>(c).Glyph = Str(ctx, p); }},
+};
+
+const Entries kImageEntries = {
+    {"Picture", [](Context& ctx, TComponent& c,
+                   const LayoutProperty& p) { As<TImage>(c).SetPicture(Str(ctx, p)); }},
+    {"Stretch", [](Context& ctx, TComponent& c,
+                   const LayoutProperty& p) { As<TImage>(c).Stretch = Bool(ctx, p); }},
+    {"Proportional", [](Context& ctx, TComponent& c,
+                        const LayoutProperty& p) { As<TImage>(c).Proportional = Bool(ctx, p); }},
+    {"Center", [](Context& ctx, TComponent& c,
+                  const LayoutProperty& p) { As<TImage>(c).Center = Bool(ctx, p); }},
+    {"Transparent", [](Context& ctx, TComponent& c,
+                       const LayoutProperty& p) { As<TImage>(c).Transparent = Bool(ctx, p); }},
+};
+
+const Entries kShapeEntries = {
+    {"Brush.Color", [](Context& ctx, TComponent& c,
+                       const LayoutProperty& p) { As<TShape>(c).BrushColor = Colour(ctx, p); }},
+    {"Pen.Color", [](Context& ctx, TComponent& c,
+                     const LayoutProperty& p) { As<TShape>(c).PenColor = Colour(ctx, p); }},
+    {"Shape",
+     [](Context& ctx, TComponent& c, const LayoutProperty& p) {
+       static const std::map<std::string, TShapeType, std::less<>> m = {
+           {"stRectangle", TShapeType::stRectangle},
+           {"stSquare", TShapeType::stSquare},
+           {"stRoundRect", TShapeType::stRoundRect},
+           {"stEllipse", TShapeType::stEllipse},
+           {"stCircle", TShapeType::stCircle}};
+       auto it = m.find(IdentOf(ctx, p));
+       if (it == m.end()) Bad(ctx, p, "unknown shape");
+       As<TShape>(c).Shape = it->second;
+     }},
+};
+
+const Entries kMemoEntries = {
+    {"Lines.Strings",
+     [](Context& ctx, TComponent& c, const LayoutProperty& p) {
+       As<TMemo>(c).Lines().Assign(Strings(ctx, p));
+     }},
+    {"ReadOnly", [](Context& ctx, TComponent& c,
+                    const LayoutProperty& p) { As<TMemo>(c).ReadOnly = Bool(ctx, p); }},
+    {"WordWrap", [](Context& ctx, TComponent& c,
+                    const LayoutProperty& p) { As<TMemo>(c).WordWrap = Bool(ctx, p); }},
+    {"ScrollBars", [](Context& ctx, TComponent& c,
+                      const LayoutProperty& p) { As<TMemo>(c).ScrollBars = IdentOf(ctx, p); }},
+    {"OnChange",
+     [](Context& ctx, TComponent& c, const LayoutProperty& p) {
+       As<TMemo>(c).OnChange = ctx.form.NotifyHandler(IdentOf(ctx, p));
+     }},
+};
+
+const Entries kTabControlEntries = {
+    {"Tabs.Strings",
+     [](Context& ctx, TComponent& c, const LayoutProperty& p) {
+       As<TTabControl>(c).Tabs().Assign(Strings(ctx, p));
+     }},
+    {"TabIndex",
+     [](Context& ctx, TComponent& c, const LayoutProperty& p) {
+       auto& tc = As<TTabControl>(c);
+       const long long i = Int(ctx, p);
+       if (i >= tc.Tabs().Count()) Bad(ctx, p, "index past the last tab");
+       tc.SetTabIndex(static_cast<int>(i));
+     }},
+    {"MultiLine", [](Context& ctx, TComponent& c,
+                     const LayoutProperty& p) { As<TTabControl>(c).MultiLine = Bool(ctx, p); }},
+    {"OnChange",
+     [](Context& ctx, TComponent& c, const LayoutProperty& p) {
+       As<TTabControl>(c).OnChange = ctx.form.NotifyHandler(IdentOf(ctx, p));
+     }},
+    {"OnChanging",
+     [](Context& ctx, TComponent& c, const LayoutProperty& p) {
+       As<TTabControl>(c).OnChanging = ctx.form.ChangingHandler(IdentOf(ctx, p));
+     }},
+};
+
+const Entries kStatusBarEntries = {
+    {"SimplePanel", [](Context& ctx, TComponent& c,
+                       const LayoutProperty& p) { As<TStatusBar>(c).SimplePanel = Bool(ctx, p); }},
+    {"AutoHint", [](Context& ctx, TComponent& c,
+                    const LayoutProperty& p) { As<TStatusBar>(c).AutoHint = Bool(ctx, p); }},
+    {"Panels",
+     [](Context& ctx, TComponent& c, const LayoutProperty& p) {
+       if (p.value.kind != LayoutValue::Kind::Collection) Bad(ctx, p, "a collection was expected");
+       for (const auto& item : p.value.items) {
+         TStatusPanel panel;
+         for (const auto& ip : item.properties) {
+           if (ip.name == "Width")
+             panel.Width = Whole(ctx, ip);
+           else if (ip.name == "Text")
+             panel.Text = Str(ctx, ip);
+           else if (ip.name == "Alignment")
+             panel.Alignment = AlignmentOf(ctx, ip);
+           else
+             Bad(ctx, ip, "not a property of a status panel");
+         }
+         As<TStatusBar>(c).AddPanel(panel);
+       }
+     }},
+};
+
+const Entries kProgressBarEntries = {
+    {"Min", SetRangeMin<TProgressBar>},
+    {"Max", SetRangeMax<TProgressBar>},
+    {"Position", SetPositionOf<TProgressBar>},
+};
+
+const Entries kTrackBarEntries = {
+    {"Min", SetRangeMin<TTrackBar>},
+    {"Max", SetRangeMax<TTrackBar>},
+    {"Position", SetPositionOf<TTrackBar>},
+    {"Frequency", [](Context& ctx, TComponent& c,
+                     const LayoutProperty& p) { As<TTrackBar>(c).Frequency = Whole(ctx, p); }},
+    {"OnChange",
+     [](Context& ctx, TComponent& c, const LayoutProperty& p) {
+       As<TTrackBar>(c).OnChange = ctx.form.NotifyHandler(IdentOf(ctx, p));
+     }},
+};
+
+const Entries kUpDownEntries = {
+    {"Min", SetRangeMin<TUpDown>},
+    {"Max", SetRangeMax<TUpDown>},
+    {"Position", SetPositionOf<TUpDown>},
+    {"Increment", [](Context& ctx, TComponent& c,
+                     const LayoutProperty& p) { As<TUpDown>(c).Increment = Whole(ctx, p); }},
+    {"Wrap", [](Context& ctx, TComponent& c,
+                const LayoutProperty& p) { As<TUpDown>(c).Wrap = Bool(ctx, p); }},
+    {"Thousands", [](Context& ctx, TComponent& c,
+                     const LayoutProperty& p) { As<TUpDown>(c).Thousands = Bool(ctx, p); }},
+    {"Associate", [](Context& ctx, TComponent& c,
+                     const LayoutProperty& p) { As<TUpDown>(c).AssociateName = IdentOf(ctx, p); }},
+    {"OnChanging",
+     [](Context& ctx, TComponent& c, const LayoutProperty& p) {
+       As<TUpDown>(c).OnChanging = ctx.form.ChangingHandler(IdentOf(ctx, p));
+     }},
+    {"OnClick",
+     [](Context& ctx, TComponent& c, const LayoutProperty& p) {
+       As<TUpDown>(c).OnClick = ctx.form.UDClickHandler(IdentOf(ctx, p));
+     }},
+};
+
+const Entries kButtonGroupEntries = {
+    {"Items.Strings",
+     [](Context& ctx, TComponent& c, const LayoutProperty& p) {
+       As<TButtonGroup>(c).Items().Assign(Strings(ctx, p));
+     }},
+    {"Items",
+     [](Context& ctx, TComponent& c, const LayoutProperty& p) {
+       auto& bg = As<TButtonGroup>(c);
+       if (p.value.kind != LayoutValue::Kind::Collection) Bad(ctx, p, "a collection was expected");
+       std::vector<std::string> captions;
+       for (const auto& item : p.value.items) {
+         captions.emplace_back();
+         for (const auto& ip : item.properties)
+           if (ip.name == "Caption") captions.back() = Str(ctx, ip);
+       }
+       bg.Items().Assign(captions);
+       for (size_t i = 0; i < p.value.items.size(); ++i) {
+         const int index = static_cast<int>(i);
+         for (const auto& ip : p.value.items[i].properties) {
+           if (ip.name == "Caption") continue;
+           if (ip.name == "Hint")
+             bg.SetItemHint(index, Str(ctx, ip));
+           else if (ip.name == "OnClick")
+             bg.SetItemClick(index, ctx.form.NotifyHandler(IdentOf(ctx, ip)));
+           else
+             Bad(ctx, ip, "not a property of a button group's button");
+         }
+       }
+     }},
+    {"ButtonOptions",
+     [](Context& ctx, TComponent& c, const LayoutProperty& p) {
+       auto& bg = As<TButtonGroup>(c);
+       if (p.value.kind != LayoutValue::Kind::Set) Bad(ctx, p, "a set was expected");
+       bg.AllowReorder = false;
+       for (const auto& o : p.value.names) {
+         if (o == "gboAllowReorder")
+           bg.AllowReorder = true;
+         else if (o != "gboFullSize" && o != "gboShowCaptions")
+           Bad(ctx, p, "unknown button option " + o);
+       }
+     }},
+    {"ItemIndex", [](Context& ctx, TComponent& c,
+                     const LayoutProperty& p) { As<TButtonGroup>(c).SetItemIndex(Whole(ctx, p)); }},
+    {"OnButtonClicked",
+     [](Context& ctx, TComponent& c, const LayoutProperty& p) {
+       As<TButtonGroup>(c).OnButtonClicked = ctx.form.NotifyHandler(IdentOf(ctx, p));
+     }},
+};
+
+const Entries kMenuItemEntries = {
+    {"Caption", [](Context& ctx, TComponent& c,
+                   const LayoutProperty& p) { As<TMenuItem>(c).SetCaption(Str(ctx, p)); }},
+    {"Visible", [](Context& ctx, TComponent& c,
+                   const LayoutProperty& p) { As<TMenuItem>(c).SetVisible(Bool(ctx, p)); }},
+    {"Enabled", [](Context& ctx, TComponent& c,
+                   const LayoutProperty& p) { As<TMenuItem>(c).SetEnabled(Bool(ctx, p)); }},
+    {"Checked", [](Context& ctx, TComponent& c,
+                   const LayoutProperty& p) { As<TMenuItem>(c).SetChecked(Bool(ctx, p)); }},
+    {"RadioItem", [](Context& ctx, TComponent& c,
+                     const LayoutProperty& p) { As<TMenuItem>(c).RadioItem = Bool(ctx, p); }},
+    {"GroupIndex", [](Context& ctx, TComponent& c,
+                      const LayoutProperty& p) { As<TMenuItem>(c).GroupIndex = Whole(ctx, p); }},
+    {"ShortCut", [](Context& ctx, TComponent& c,
+                    const LayoutProperty& p) { As<TMenuItem>(c).ShortCut = Str(ctx, p); }},
+    {"Hint", [](Context& ctx, TComponent& c,
+                const LayoutProperty& p) { As<TMenuItem>(c).Hint = Str(ctx, p); }},
+    {"Tag", [](Context& ctx, TComponent& c,
+               const LayoutProperty& p) { As<TMenuItem>(c).Tag = Whole(ctx, p); }},
+    {"OnClick",
+     [](Context& ctx, TComponent& c, const LayoutProperty& p) {
+       As<TMenuItem>(c).OnClick = ctx.form.NotifyHandler(IdentOf(ctx, p));
+     }},
+};
+
+const Entries kTimerEntries = {
+    {"Enabled", [](Context& ctx, TComponent& c,
+                   const LayoutProperty& p) { As<TTimer>(c).SetEnabled(Bool(ctx, p)); }},
+    {"Interval", [](Context& ctx, TComponent& c,
+                    const LayoutProperty& p) { As<TTimer>(c).SetInterval(Whole(ctx, p)); }},
+    {"OnTimer",
+     [](Context& ctx, TComponent& c, const LayoutProperty& p) {
+       As<TTimer>(c).OnTimer = ctx.form.NotifyHandler(IdentOf(ctx, p));
+     }},
+};
+
+// What the loader knows of one class: how to make one, where its properties
+// go, and whether it lies among the controls.
+enum class Kind { Control, MainMenu, MenuItem, Other };
+
+struct ClassInfo {
+  std::unique_ptr<TComponent> (*make)();
+  PropertyTable properties;
+  Kind kind;
+};
+
+template <class T>
+std::unique_ptr<TComponent> Make() {
+  return std::make_unique<T>();
+}
+
+const std::unordered_map<std::string_view, ClassInfo>& Classes() {
+  static const std::unordered_map<std::string_view, ClassInfo> classes = [] {
+    std::unordered_map<std::string_view, ClassInfo> m;
+    const auto control = [&](std::string_view name, std::unique_ptr<TComponent> (*make)(),
+                             std::initializer_list<Entries> own) {
+      m.emplace(name, ClassInfo{make, Table(own), Kind::Control});
+    };
+    control("TLabel", Make<TLabel>, {kLabelEntries, kCaptionEntries, kControlEntries});
+    control("TStaticText", Make<TStaticText>,
+            {kStaticTextEntries, kCaptionEntries, kControlEntries});
+    control("TEdit", Make<TEdit>, {kEditEntries, kControlEntries});
+    control("TGroupBox", Make<TGroupBox>, {kCaptionEntries, kControlEntries});
+    control("TPanel", Make<TPanel>, {kCaptionEntries, kControlEntries});
+    control("TCheckBox", Make<TCheckBox>, {kCheckBoxEntries, kCaptionEntries, kControlEntries});
+    control("TRadioGroup", Make<TRadioGroup>,
+            {kRadioGroupEntries, kCaptionEntries, kControlEntries});
+    control("TComboBox", Make<TComboBox>, {kComboBoxEntries, kControlEntries});
+    control("TButton", Make<TButton>, {kButtonEntries, kCaptionEntries, kControlEntries});
+    control("TBitBtn", Make<TBitBtn>,
+            {kButtonEntries, kBitBtnEntries, kCaptionEntries, kControlEntries});
+    control("TImage", Make<TImage>, {kImageEntries, kControlEntries});
+    control("TShape", Make<TShape>, {kShapeEntries, kControlEntries});
+    control("TMemo", Make<TMemo>, {kMemoEntries, kControlEntries});
+    control("TRichEdit", Make<TRichEdit>, {kMemoEntries, kControlEntries});
+    control("TTabControl", Make<TTabControl>, {kTabControlEntries, kControlEntries});
+    control("TStatusBar", Make<TStatusBar>, {kStatusBarEntries, kControlEntries});
+    control("TProgressBar", Make<TProgressBar>, {kProgressBarEntries, kControlEntries});
+    control("TTrackBar", Make<TTrackBar>, {kTrackBarEntries, kControlEntries});
+    control("TUpDown", Make<TUpDown>, {kUpDownEntries, kControlEntries});
+    control("TButtonGroup", Make<TButtonGroup>, {kButtonGroupEntries, kControlEntries});
+    m.emplace("TMainMenu", ClassInfo{Make<TMainMenu>, {}, Kind::MainMenu});
+    m.emplace("TMenuItem", ClassInfo{Make<TMenuItem>, Table({kMenuItemEntries}), Kind::MenuItem});
+    m.emplace("TTimer", ClassInfo{Make<TTimer>, Table({kTimerEntries}), Kind::Other});
+    m.emplace("TPrinterSetupDialog", ClassInfo{Make<TPrinterSetupDialog>, {}, Kind::Other});
+    return m;
+  }();
+  return classes;
+}
+
+// The root form's properties: its own, then every control's.
+const PropertyTable& FormProperties() {
+  static const PropertyTable table = Table({kFormEntries, kControlEntries});
+  return table;
+}
+
 bool IsEvent(const std::string& name) { return name.size() > 2 && name.compare(0, 2, "On") == 0; }
 
-// Properties every control understands. Returns false when not one of them.
-bool ApplyControlProperty(Context& ctx, TControl& c, const LayoutProperty& p) {
-  const std::string& n = p.name;
-  if (n == "Left")
-    c.SetLeft(static_cast<int>(Int(ctx, p)));
-  else if (n == "Top")
-    c.SetTop(static_cast<int>(Int(ctx, p)));
-  else if (n == "Width")
-    c.SetWidth(static_cast<int>(Int(ctx, p)));
-  else if (n == "Height")
-    c.SetHeight(static_cast<int>(Int(ctx, p)));
-  else if (n == "Visible")
-    c.SetVisible(Bool(ctx, p));
-  else if (n == "Enabled")
-    c.SetEnabled(Bool(ctx, p));
-  else if (n == "Hint")
-    c.SetHint(Str(ctx, p));
-  else if (n == "ShowHint")
-    c.ShowHint = Bool(ctx, p);
-  else if (n == "TabOrder")
-    c.TabOrder = static_cast<int>(Int(ctx, p));
-  else if (n == "TabStop")
-    c.TabStop = Bool(ctx, p);
-  else if (n == "Tag")
-    c.Tag = static_cast<int>(Int(ctx, p));
-  else if (n == "Color")
-    c.SetColor(Colour(ctx, p));
-  else if (n == "Cursor") {
-    const std::string id = IdentOf(ctx, p);
-    if (id == "crDefault")
-      c.Cursor = TCursor::crDefault;
-    else if (id == "crHandPoint")
-      c.Cursor = TCursor::crHandPoint;
-    else
-      Bad(ctx, p, "unknown cursor " + id);
-  } else if (n == "Font.Color")
-    c.SetFontColor(Colour(ctx, p));
-  else if (n == "Font.Style")
-    c.SetFontStyle(FontStyleOf(ctx, p));
-  else if (n == "Font.Size") {
-    TFont f = c.Font();
-    f.Size = static_cast<int>(Int(ctx, p));
-    c.SetFont(f);
-  } else if (n == "Font.Name") {
-    TFont f = c.Font();
-    f.Name = Str(ctx, p);
-    c.SetFont(f);
-  } else if (n == "OnClick")
-    c.OnClick = ctx.form.NotifyHandler(IdentOf(ctx, p));
-  else if (n == "OnExit")
-    c.OnExit = ctx.form.NotifyHandler(IdentOf(ctx, p));
-  else if (n == "OnEnter")
-    c.OnEnter = ctx.form.NotifyHandler(IdentOf(ctx, p));
-  else if (n == "OnKeyDown")
-    c.OnKeyDown = ctx.form.KeyHandler(IdentOf(ctx, p));
-  else if (n == "OnKeyPress")
-    c.OnKeyPress = ctx.form.KeyPressHandler(IdentOf(ctx, p));
-  else
-    return false;
-  return true;
-}
-
-bool IsCaptioned(const TControl& c) {
-  return dynamic_cast<const TLabel*>(&c) || dynamic_cast<const TStaticText*>(&c) ||
-         dynamic_cast<const TGroupBox*>(&c) || dynamic_cast<const TPanel*>(&c) ||
-         dynamic_cast<const TCheckBox*>(&c) || dynamic_cast<const TRadioGroup*>(&c) ||
-         dynamic_cast<const TButton*>(&c) || dynamic_cast<const TForm*>(&c);
-}
-
 // Index-like properties are applied after the items they index.
-bool IsDeferred(const std::string& n) {
+bool IsDeferred(std::string_view n) {
   return n == "ItemIndex" || n == "TabIndex" || n == "Position" || n == "Checked";
 }
 
-void ApplyProperty(Context& ctx, TComponent& comp, const LayoutProperty& p) {
-  const std::string& n = p.name;
-
-  if (auto* mi = dynamic_cast<TMenuItem*>(&comp)) {
-    if (n == "Caption")
-      mi->SetCaption(Str(ctx, p));
-    else if (n == "Visible")
-      mi->SetVisible(Bool(ctx, p));
-    else if (n == "Enabled")
-      mi->SetEnabled(Bool(ctx, p));
-    else if (n == "Checked")
-      mi->SetChecked(Bool(ctx, p));
-    else if (n == "RadioItem")
-      mi->RadioItem = Bool(ctx, p);
-    else if (n == "GroupIndex")
-      mi->GroupIndex = static_cast<int>(Int(ctx, p));
-    else if (n == "ShortCut")
-      mi->ShortCut = Str(ctx, p);
-    else if (n == "Hint")
-      mi->Hint = Str(ctx, p);
-    else if (n == "Tag")
-      mi->Tag = static_cast<int>(Int(ctx, p));
-    else if (n == "OnClick")
-      mi->OnClick = ctx.form.NotifyHandler(IdentOf(ctx, p));
-    else
-      Bad(ctx, p, "not a property of TMenuItem");
-    return;
-  }
-  if (auto* t = dynamic_cast<TTimer*>(&comp)) {
-    if (n == "Enabled")
-      t->SetEnabled(Bool(ctx, p));
-    else if (n == "Interval")
-      t->SetInterval(static_cast<int>(Int(ctx, p)));
-    else if (n == "OnTimer")
-      t->OnTimer = ctx.form.NotifyHandler(IdentOf(ctx, p));
-    else
-      Bad(ctx, p, "not a property of TTimer");
-    return;
-  }
-  if (dynamic_cast<TMainMenu*>(&comp) || dynamic_cast<TPrinterSetupDialog*>(&comp)) {
-    Bad(ctx, p, "not a property of " + comp.ClassName());
-  }
-
-  auto& c = dynamic_cast<TControl&>(comp);
-
-  // Class-specific properties first, so a class can take over a common name.
-  if (auto* f = dynamic_cast<TForm*>(&c)) {
-    if (n == "ClientWidth")
-      return f->SetClientSize(static_cast<int>(Int(ctx, p)), f->ClientHeight());
-    if (n == "ClientHeight")
-      return f->SetClientSize(f->ClientWidth(), static_cast<int>(Int(ctx, p)));
-    if (n == "Caption") return f->SetCaption(Str(ctx, p));
-    if (n == "Menu") {
-      ctx.menuName = IdentOf(ctx, p);
-      return;
-    }
-    if (n == "BorderStyle") {
-      static const std::map<std::string, TFormBorderStyle> m = {
-          {"bsNone", TFormBorderStyle::bsNone},
-          {"bsSingle", TFormBorderStyle::bsSingle},
-          {"bsSizeable", TFormBorderStyle::bsSizeable},
-          {"bsDialog", TFormBorderStyle::bsDialog},
-          {"bsToolWindow", TFormBorderStyle::bsToolWindow}};
-      auto it = m.find(IdentOf(ctx, p));
-      if (it == m.end()) Bad(ctx, p, "unknown border style");
-      f->BorderStyle = it->second;
-      return;
-    }
-    if (n == "Position") {
-      static const std::map<std::string, TPosition> m = {
-          {"poDesigned", TPosition::poDesigned},
-          {"poScreenCenter", TPosition::poScreenCenter},
-          {"poMainFormCenter", TPosition::poMainFormCenter},
-          {"poDesktopCenter", TPosition::poDesktopCenter}};
-      auto it = m.find(IdentOf(ctx, p));
-      if (it == m.end()) Bad(ctx, p, "unknown position");
-      f->Position = it->second;
-      return;
-    }
-    if (n == "Visible") Bad(ctx, p, "forms are shown by code");
-    if (n == "OnShow") {
-      f->OnShow = ctx.form.NotifyHandler(IdentOf(ctx, p));
-      return;
-    }
-    if (n == "OnCreate") {
-      f->OnCreate = ctx.form.NotifyHandler(IdentOf(ctx, p));
-      return;
-    }
-    if (n == "OnDestroy") {
-      f->OnDestroy = ctx.form.NotifyHandler(IdentOf(ctx, p));
-      return;
-    }
-    if (n == "OnCloseQuery") {
-      f->OnCloseQuery = ctx.form.CloseQueryHandler(IdentOf(ctx, p));
-      return;
-    }
-  }
-  if (auto* e = dynamic_cast<TEdit*>(&c)) {
-    if (n == "Text") return e->SetText(Str(ctx, p));
-    if (n == "ReadOnly") return e->SetReadOnly(Bool(ctx, p));
-    if (n == "MaxLength") return e->SetMaxLength(static_cast<int>(Int(ctx, p)));
-    if (n == "Alignment") {
-      e->Alignment = AlignmentOf(ctx, p);
-      return;
-    }
-    if (n == "OnChange") {
-      e->OnChange = ctx.form.NotifyHandler(IdentOf(ctx, p));
-      return;
-    }
-  }
-  if (auto* l = dynamic_cast<TLabel*>(&c)) {
-    if (n == "AutoSize") {
-      l->AutoSize = Bool(ctx, p);
-      return;
-    }
-    if (n == "WordWrap") {
-      l->WordWrap = Bool(ctx, p);
-      return;
-    }
-    if (n == "Transparent") {
-      l->Transparent = Bool(ctx, p);
-      return;
-    }
-    if (n == "Alignment") {
-      l->Alignment = AlignmentOf(ctx, p);
-      return;
-    }
-  }
-  if (auto* st = dynamic_cast<TStaticText*>(&c)) {
-    if (n == "Alignment") {
-      st->Alignment = AlignmentOf(ctx, p);
-      return;
-    }
-  }
-  if (auto* cb = dynamic_cast<TCheckBox*>(&c)) {
-    if (n == "Checked") return cb->SetChecked(Bool(ctx, p));
-  }
-  if (auto* rg = dynamic_cast<TRadioGroup*>(&c)) {
-    if (n == "Items.Strings") return rg->Items().Assign(Strings(ctx, p));
-    if (n == "ItemIndex") {
-      long long i = Int(ctx, p);
-      if (i >= rg->Items().Count()) Bad(ctx, p, "index past the last item");
-      return rg->SetItemIndex(static_cast<int>(i));
-    }
-    if (n == "Columns") {
-      rg->Columns = static_cast<int>(Int(ctx, p));
-      return;
-    }
-  }
-  if (auto* co = dynamic_cast<TComboBox*>(&c)) {
-    if (n == "Items.Strings") return co->Items().Assign(Strings(ctx, p));
-    if (n == "ItemIndex") {
-      long long i = Int(ctx, p);
-      if (i >= co->Items().Count()) Bad(ctx, p, "index past the last item");
-      return co->SetItemIndex(static_cast<int>(i));
-    }
-    if (n == "Text") {
-      co->SetText(Str(ctx, p));
-      return;
-    }
-    if (n == "DropDownCount") {
-      co->DropDownCount = static_cast<int>(Int(ctx, p));
-      return;
-    }
-    if (n == "Style") {
-      std::string s = IdentOf(ctx, p);
-      if (s == "csDropDown")
-        co->Style = TComboBoxStyle::csDropDown;
-      else if (s == "csDropDownList")
-        co->Style = TComboBoxStyle::csDropDownList;
-      else if (s == "csSimple")
-        co->Style = TComboBoxStyle::csSimple;
-      else
-        Bad(ctx, p, "unknown combo style");
-      return;
-    }
-    if (n == "OnChange") {
-      co->OnChange = ctx.form.NotifyHandler(IdentOf(ctx, p));
-      return;
-    }
-    if (n == "OnSelect") {
-      co->OnSelect = ctx.form.NotifyHandler(IdentOf(ctx, p));
-      return;
-    }
-  }
-  if (auto* b = dynamic_cast<TButton*>(&c)) {
-    if (n == "Default") {
-      b->Default = Bool(ctx, p);
-      return;
-    }
-    if (n == "Cancel") {
-      b->Cancel = Bool(ctx, p);
-      return;
-    }
-    if (n == "ModalResult") {
-      b->ModalResult = static_cast<int>(Int(ctx, p));
-      return;
-    }
-    if (auto* bb = dynamic_cast<TBitBtn*>(&c)) {
-      if (n == "Kind") {
-        bb->Kind = IdentOf(ctx, p);
-        return;
-      }
-      if (n == "Glyph") {
-        bb->Glyph = Str(ctx, p);
-        return;
-      }
-    }
-  }
-  if (auto* im = dynamic_cast<TImage*>(&c)) {
-    if (n == "Picture") return im->SetPicture(Str(ctx, p));
-    if (n == "Stretch") {
-      im->Stretch = Bool(ctx, p);
-      return;
-    }
-    if (n == "Proportional") {
-      im->Proportional = Bool(ctx, p);
-      return;
-    }
-    if (n == "Center") {
-      im->Center = Bool(ctx, p);
-      return;
-    }
-    if (n == "Transparent") {
-      im->Transparent = Bool(ctx, p);
-      return;
-    }
-  }
-  if (auto* sh = dynamic_cast<TShape*>(&c)) {
-    if (n == "Brush.Color") {
-      sh->BrushColor = Colour(ctx, p);
-      return;
-    }
-    if (n == "Pen.Color") {
-      sh->PenColor = Colour(ctx, p);
-      return;
-    }
-    if (n == "Shape") {
-      std::string s = IdentOf(ctx, p);
-      static const std::map<std::string, TShapeType> m = {{"stRectangle", TShapeType::stRectangle},
-                                                          {"stSquare", TShapeType::stSquare},
-                                                          {"stRoundRect", TShapeType::stRoundRect},
-                                                          {"stEllipse", TShapeType::stEllipse},
-                                                          {"stCircle", TShapeType::stCircle}};
-      auto it = m.find(s);
-      if (it == m.end()) Bad(ctx, p, "unknown shape");
-      sh->Shape = it->second;
-      return;
-    }
-  }
-  if (auto* me = dynamic_cast<TMemo*>(&c)) {
-    if (n == "Lines.Strings") return me->Lines().Assign(Strings(ctx, p));
-    if (n == "ReadOnly") {
-      me->ReadOnly = Bool(ctx, p);
-      return;
-    }
-    if (n == "WordWrap") {
-      me->WordWrap = Bool(ctx, p);
-      return;
-    }
-    if (n == "ScrollBars") {
-      me->ScrollBars = IdentOf(ctx, p);
-      return;
-    }
-    if (n == "OnChange") {
-      me->OnChange = ctx.form.NotifyHandler(IdentOf(ctx, p));
-      return;
-    }
-  }
-  if (auto* tc = dynamic_cast<TTabControl*>(&c)) {
-    if (n == "Tabs.Strings") return tc->Tabs().Assign(Strings(ctx, p));
-    if (n == "TabIndex") {
-      long long i = Int(ctx, p);
-      if (i >= tc->Tabs().Count()) Bad(ctx, p, "index past the last tab");
-      return tc->SetTabIndex(static_cast<int>(i));
-    }
-    if (n == "MultiLine") {
-      tc->MultiLine = Bool(ctx, p);
-      return;
-    }
-    if (n == "OnChange") {
-      tc->OnChange = ctx.form.NotifyHandler(IdentOf(ctx, p));
-      return;
-    }
-    if (n == "OnChanging") {
-      tc->OnChanging = ctx.form.ChangingHandler(IdentOf(ctx, p));
-      return;
-    }
-  }
-  if (auto* sb = dynamic_cast<TStatusBar*>(&c)) {
-    if (n == "SimplePanel") {
-      sb->SimplePanel = Bool(ctx, p);
-      return;
-    }
-    if (n == "AutoHint") {
-      sb->AutoHint = Bool(ctx, p);
-      return;
-    }
-    if (n == "Panels") {
-      if (p.value.kind != LayoutValue::Kind::Collection) Bad(ctx, p, "a collection was expected");
-      for (const auto& item : p.value.items) {
-        TStatusPanel panel;
-        for (const auto& ip : item.properties) {
-          if (ip.name == "Width")
-            panel.Width = static_cast<int>(Int(ctx, ip));
-          else if (ip.name == "Text")
-            panel.Text = Str(ctx, ip);
-          else if (ip.name == "Alignment")
-            panel.Alignment = AlignmentOf(ctx, ip);
-          else
-            Bad(ctx, ip, "not a property of a status panel");
-        }
-        sb->AddPanel(panel);
-      }
-      return;
-    }
-  }
-  if (auto* pb = dynamic_cast<TProgressBar*>(&c)) {
-    if (n == "Min")
-      return pb->SetRange(static_cast<int>(Int(ctx, p)),
-                          std::max(pb->Max(), static_cast<int>(Int(ctx, p))));
-    if (n == "Max") return pb->SetRange(pb->Min(), static_cast<int>(Int(ctx, p)));
-    if (n == "Position") return pb->SetPosition(static_cast<int>(Int(ctx, p)));
-  }
-  if (auto* tb = dynamic_cast<TTrackBar*>(&c)) {
-    if (n == "Min")
-      return tb->SetRange(static_cast<int>(Int(ctx, p)),
-                          std::max(tb->Max(), static_cast<int>(Int(ctx, p))));
-    if (n == "Max") return tb->SetRange(tb->Min(), static_cast<int>(Int(ctx, p)));
-    if (n == "Position") return tb->SetPosition(static_cast<int>(Int(ctx, p)));
-    if (n == "Frequency") {
-      tb->Frequency = static_cast<int>(Int(ctx, p));
-      return;
-    }
-    if (n == "OnChange") {
-      tb->OnChange = ctx.form.NotifyHandler(IdentOf(ctx, p));
-      return;
-    }
-  }
-  if (auto* ud = dynamic_cast<TUpDown*>(&c)) {
-    if (n == "Min")
-      return ud->SetRange(static_cast<int>(Int(ctx, p)),
-                          std::max(ud->Max(), static_cast<int>(Int(ctx, p))));
-    if (n == "Max") return ud->SetRange(ud->Min(), static_cast<int>(Int(ctx, p)));
-    if (n == "Position") return ud->SetPosition(static_cast<int>(Int(ctx, p)));
-    if (n == "Increment") {
-      ud->Increment = static_cast<int>(Int(ctx, p));
-      return;
-    }
-    if (n == "Wrap") {
-      ud->Wrap = Bool(ctx, p);
-      return;
-    }
-    if (n == "Thousands") {
-      ud->Thousands = Bool(ctx, p);
-      return;
-    }
-    if (n == "Associate") {
-      ud->AssociateName = IdentOf(ctx, p);
-      return;
-    }
-    if (n == "OnChanging") {
-      ud->OnChanging = ctx.form.ChangingHandler(IdentOf(ctx, p));
-      return;
-    }
-    if (n == "OnClick") {
-      ud->OnClick = ctx.form.UDClickHandler(IdentOf(ctx, p));
-      return;
-    }
-  }
-  if (auto* bg = dynamic_cast<TButtonGroup*>(&c)) {
-    if (n == "Items.Strings") return bg->Items().Assign(Strings(ctx, p));
-    if (n == "Items") {
-      if (p.value.kind != LayoutValue::Kind::Collection) Bad(ctx, p, "a collection was expected");
-      std::vector<std::string> captions;
-      for (const auto& item : p.value.items) {
-        captions.emplace_back();
-        for (const auto& ip : item.properties)
-          if (ip.name == "Caption") captions.back() = Str(ctx, ip);
-      }
-      bg->Items().Assign(captions);
-      for (size_t i = 0; i < p.value.items.size(); ++i) {
-        const int index = static_cast<int>(i);
-        for (const auto& ip : p.value.items[i].properties) {
-          if (ip.name == "Caption") continue;
-          if (ip.name == "Hint")
-            bg->SetItemHint(index, Str(ctx, ip));
-          else if (ip.name == "OnClick")
-            bg->SetItemClick(index, ctx.form.NotifyHandler(IdentOf(ctx, ip)));
-          else
-            Bad(ctx, ip, "not a property of a button group's button");
-        }
-      }
-      return;
-    }
-    if (n == "ButtonOptions") {
-      if (p.value.kind != LayoutValue::Kind::Set) Bad(ctx, p, "a set was expected");
-      bg->AllowReorder = false;
-      for (const auto& o : p.value.names) {
-        if (o == "gboAllowReorder")
-          bg->AllowReorder = true;
-        else if (o != "gboFullSize" && o != "gboShowCaptions")
-          Bad(ctx, p, "unknown button option " + o);
-      }
-      return;
-    }
-    if (n == "ItemIndex") return bg->SetItemIndex(static_cast<int>(Int(ctx, p)));
-    if (n == "OnButtonClicked") {
-      bg->OnButtonClicked = ctx.form.NotifyHandler(IdentOf(ctx, p));
-      return;
-    }
-  }
-  if (n == "Caption") {
-    if (!IsCaptioned(c)) Bad(ctx, p, "not a property of " + c.ClassName());
-    return c.SetCaption(Str(ctx, p));
-  }
-  if (ApplyControlProperty(ctx, c, p)) return;
+void ApplyProperty(Context& ctx, TComponent& comp, const PropertyTable& properties, bool control,
+                   const LayoutProperty& p) {
+  const auto it = properties.find(p.name);
+  if (it != properties.end()) return it->second(ctx, comp, p);
   Bad(ctx, p,
-      IsEvent(n) ? "not an event of " + c.ClassName() : "not a property of " + c.ClassName());
+      control && IsEvent(p.name) ? "not an event of " + comp.ClassName()
+                                 : "not a property of " + comp.ClassName());
 }
 
-void Build(Context& ctx, const LayoutObject& obj, TComponent* parent, bool isRoot) {
+// The parent's kind is known from its own class, so nothing is cast by trial.
+void Build(Context& ctx, const LayoutObject& obj, TComponent* parent, Kind parentKind,
+           bool isRoot) {
   TComponent* comp = nullptr;
+  const ClassInfo* info = nullptr;
   if (isRoot && !parent) {
     if (obj.className != ctx.form.ClassName())
       throw ELayoutError(ctx.resource + ":" + std::to_string(obj.line) + ": the layout is of " +
@@ -941,10 +1023,12 @@ void Build(Context& ctx, const LayoutObject& obj, TComponent* parent, bool isRoo
     ctx.form.Name = obj.name;
     comp = &ctx.form;
   } else {
-    auto made = CreateComponent(obj.className);
-    if (!made)
+    const auto known = Classes().find(obj.className);
+    if (known == Classes().end())
       throw ELayoutError(ctx.resource + ":" + std::to_string(obj.line) + ": unknown class " +
                          obj.className);
+    info = &known->second;
+    auto made = info->make();
     made->Name = obj.name;
     made->DeclaredAt = ctx.resource + ":" + std::to_string(obj.line);
     try {
@@ -952,30 +1036,33 @@ void Build(Context& ctx, const LayoutObject& obj, TComponent* parent, bool isRoo
     } catch (const ELayoutError& e) {
       throw ELayoutError(ctx.resource + ":" + std::to_string(obj.line) + ": " + e.Message());
     }
-    auto* asControl = dynamic_cast<TControl*>(comp);
-    auto* asMenuItem = dynamic_cast<TMenuItem*>(comp);
-    auto* parentControl = dynamic_cast<TControl*>(parent);
+    auto* asControl = info->kind == Kind::Control ? &As<TControl>(*comp) : nullptr;
+    auto* asMenuItem = info->kind == Kind::MenuItem ? &As<TMenuItem>(*comp) : nullptr;
+    auto* parentControl = parentKind == Kind::Control ? &As<TControl>(*parent) : nullptr;
     if (asControl) {
       if (!parentControl)
         throw ELayoutError(ctx.resource + ":" + std::to_string(obj.line) + ": " + obj.name +
                            " must lie inside a control");
       asControl->SetParent(parentControl);
     } else if (asMenuItem) {
-      if (auto* pm = dynamic_cast<TMainMenu*>(parent))
-        pm->Add(asMenuItem);
-      else if (auto* pi = dynamic_cast<TMenuItem*>(parent))
-        pi->Add(asMenuItem);
+      if (parentKind == Kind::MainMenu)
+        As<TMainMenu>(*parent).Add(asMenuItem);
+      else if (parentKind == Kind::MenuItem)
+        As<TMenuItem>(*parent).Add(asMenuItem);
       else
         throw ELayoutError(ctx.resource + ":" + std::to_string(obj.line) + ": " + obj.name +
                            " must lie inside a menu");
-    } else if (dynamic_cast<TMainMenu*>(parent) || dynamic_cast<TMenuItem*>(parent)) {
+    } else if (parentKind == Kind::MainMenu || parentKind == Kind::MenuItem) {
       throw ELayoutError(ctx.resource + ":" + std::to_string(obj.line) +
                          ": only menu items lie in a menu");
     }
   }
+  const PropertyTable& properties = info ? info->properties : FormProperties();
+  const Kind kind = info ? info->kind : Kind::Control;
+  const bool control = kind == Kind::Control;
   auto apply = [&](const LayoutProperty& p) {
     try {
-      ApplyProperty(ctx, *comp, p);
+      ApplyProperty(ctx, *comp, properties, control, p);
     } catch (const EPlacedLayoutError&) {
       throw;
     } catch (const ELayoutError& e) {
@@ -983,14 +1070,23 @@ void Build(Context& ctx, const LayoutObject& obj, TComponent* parent, bool isRoo
       Bad(ctx, p, e.Message());
     }
   };
-  for (const auto& p : obj.properties)
-    if (!IsDeferred(p.name)) apply(p);
-  for (const auto& p : obj.properties)
-    if (IsDeferred(p.name)) apply(p);
-  for (const auto& child : obj.children) Build(ctx, child, comp, false);
+  std::vector<const LayoutProperty*> deferred;
+  for (const auto& p : obj.properties) {
+    if (IsDeferred(p.name))
+      deferred.push_back(&p);
+    else
+      apply(p);
+  }
+  for (const LayoutProperty* p : deferred) apply(*p);
+  for (const auto& child : obj.children) Build(ctx, child, comp, kind, false);
 }
 
 }  // namespace
+
+std::unique_ptr<TComponent> CreateComponent(const std::string& className) {
+  const auto it = Classes().find(className);
+  return it == Classes().end() ? nullptr : it->second.make();
+}
 
 void TForm::LoadLayout(const std::string& resource, const std::string& parentName) {
   LoadLayoutText(LayoutResource(resource), resource, parentName);
@@ -1005,12 +1101,12 @@ void TForm::LoadLayoutText(std::string_view text, const std::string& resource,
     if (parentName.empty()) {
       if (!layouts_.empty())
         throw ELayoutError(resource + ": the form's own layout must come first");
-      Build(ctx, root, nullptr, true);
+      Build(ctx, root, nullptr, Kind::Control, true);
     } else {
       auto* parent = Find<TControl>(parentName);
       if (!parent)
         throw ELayoutError(resource + ": no control named " + parentName + " in " + Name);
-      Build(ctx, root, parent, false);
+      Build(ctx, root, parent, Kind::Control, false);
     }
     if (!ctx.menuName.empty()) {
       Menu = Find<TMainMenu>(ctx.menuName);

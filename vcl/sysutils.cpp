@@ -1,10 +1,13 @@
 #include "vcl/sysutils.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <charconv>
 #include <climits>
 #include <clocale>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <limits>
@@ -42,14 +45,11 @@ long long CapAdd(long long a, long long b) {
 bool ParseFloat(const std::string& text, double& value) {
   const std::string_view s = TrimBlanks(text);
   const char sep = FormatSettings.DecimalSeparator;
-  std::string normal;
-  normal.reserve(s.size());
 
   size_t i = 0;
   bool negative = false;
   if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
-    negative = s[i] == '-';
-    normal += s[i++];
+    negative = s[i++] == '-';
   }
 
   // Decimal order of the first non-zero mantissa digit, needed below to tell an
@@ -62,10 +62,9 @@ bool ParseFloat(const std::string& text, double& value) {
     any_digit = true;
     if (s[i] != '0') nonzero = true;
     if (nonzero) int_digits = CapAdd(int_digits, 1);
-    normal += s[i];
   }
-  if (i < s.size() && s[i] == sep) {
-    normal += '.';
+  const size_t sep_at = i < s.size() && s[i] == sep ? i : std::string_view::npos;
+  if (sep_at != std::string_view::npos) {
     for (++i; i < s.size() && IsDigit(s[i]); ++i) {
       any_digit = true;
       if (!nonzero) {
@@ -75,32 +74,34 @@ bool ParseFloat(const std::string& text, double& value) {
           nonzero = true;
         }
       }
-      normal += s[i];
     }
   }
   if (!any_digit) return false;
 
   long long exponent = 0;
   if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
-    normal += 'e';
     ++i;
     bool exp_negative = false;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
-      exp_negative = s[i] == '-';
-      normal += s[i++];
-    }
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) exp_negative = s[i++] == '-';
     if (i >= s.size() || !IsDigit(s[i])) return false;
     for (; i < s.size() && IsDigit(s[i]); ++i) {
       exponent = std::min(kMagnitudeCap, exponent * 10 + (s[i] - '0'));
-      normal += s[i];
     }
     if (exp_negative) exponent = -exponent;
   }
   if (i != s.size()) return false;
 
+  // The text is valid now; only another separator needs a copy with '.'.
+  std::string normal;
+  std::string_view number = s;
+  if (sep != '.' && sep_at != std::string_view::npos) {
+    normal.assign(s);
+    normal[sep_at] = '.';
+    number = normal;
+  }
   double result = 0.0;
-  const char* first = normal.data();
-  const char* last = first + normal.size();
+  const char* first = number.data();
+  const char* last = first + number.size();
   if (*first == '+') ++first;  // from_chars takes no plus sign
   const auto [end, ec] = std::from_chars(first, last, result, std::chars_format::general);
   if (end != last) return false;
@@ -185,6 +186,224 @@ void PointDecimal(std::string& text) {
   if (at != std::string::npos) text.replace(at, std::strlen(point), ".");
 }
 
+// Flag characters of one conversion, as bits.
+enum FormatFlag : unsigned { kLeft = 1, kPlus = 2, kSpace = 4, kAlternate = 8, kZero = 16 };
+
+// Writes sign-and-digits text into its field as printf does: left-aligned, zero-filled
+// after the sign, or right-aligned.
+void AppendField(std::string& out, std::string_view text, int width, unsigned flags) {
+  const size_t fill = width > 0 && text.size() < static_cast<size_t>(width)
+                          ? static_cast<size_t>(width) - text.size()
+                          : 0;
+  if (fill == 0) {
+    out += text;
+  } else if (flags & kLeft) {
+    out += text;
+    out.append(fill, ' ');
+  } else if (flags & kZero) {
+    const bool signed_text = !text.empty() && (text[0] == '-' || text[0] == '+' || text[0] == ' ');
+    if (signed_text) out += text[0];
+    out.append(fill, '0');
+    out += signed_text ? text.substr(1) : text;
+  } else {
+    out.append(fill, ' ');
+    out += text;
+  }
+}
+
+// The longest fixed-point text a double gives at the fast path's largest precision.
+constexpr int kFastPrecision = 40;
+constexpr size_t kFixedBuffer = 2 + 309 + 1 + kFastPrecision;
+
+using Wide = unsigned __int128;
+
+// 10^n for n in 0..38, the widest power a 128-bit whole number holds.
+Wide PowerOfTen(int n) {
+  static const auto powers = [] {
+    std::array<Wide, 39> p{};
+    p[0] = 1;
+    for (size_t i = 1; i < p.size(); ++i) p[i] = p[i - 1] * 10;
+    return p;
+  }();
+  return powers[static_cast<size_t>(n)];
+}
+
+int BitWidth(Wide x) {
+  const auto high = static_cast<std::uint64_t>(x >> 64);
+  return high != 0 ? 64 + std::bit_width(high) : std::bit_width(static_cast<std::uint64_t>(x));
+}
+
+// Decimal digits of n, written backwards so the caller knows where they start.
+char* WriteDigitsBackwards(char* end, Wide n) {
+  constexpr std::uint64_t kChunk = 10'000'000'000'000'000'000ULL;  // 10^19
+  while (n >= kChunk) {
+    std::uint64_t low = static_cast<std::uint64_t>(n % kChunk);
+    n /= kChunk;
+    for (int i = 0; i < 19; ++i, low /= 10) *--end = static_cast<char>('0' + low % 10);
+  }
+  // Two digits at a time: half the divisions.
+  static constexpr char kPairs[] =
+      "00010203040506070809101112131415161718192021222324"
+      "25262728293031323334353637383940414243444546474849"
+      "50515253545556575859606162636465666768697071727374"
+      "75767778798081828384858687888990919293949596979899";
+  std::uint64_t rest = static_cast<std::uint64_t>(n);
+  while (rest >= 100) {
+    const auto pair = static_cast<size_t>(rest % 100) * 2;
+    rest /= 100;
+    *--end = kPairs[pair + 1];
+    *--end = kPairs[pair];
+  }
+  if (rest >= 10) {
+    const auto pair = static_cast<size_t>(rest) * 2;
+    *--end = kPairs[pair + 1];
+    *--end = kPairs[pair];
+  } else {
+    *--end = static_cast<char>('0' + rest);
+  }
+  return end;
+}
+
+// A non-negative double as mantissa * 2^exponent, both whole.
+void Decompose(double magnitude, std::uint64_t& mantissa, int& exponent) {
+  const auto bits = std::bit_cast<std::uint64_t>(magnitude);
+  const int biased = static_cast<int>(bits >> 52);
+  mantissa = bits & ((1ULL << 52) - 1);
+  exponent = -1074;
+  if (biased != 0) {
+    mantissa |= 1ULL << 52;
+    exponent = biased - 1075;
+  }
+}
+
+// The exact value times 10^precision, rounded to the nearest whole number with
+// ties to even, as the C library rounds; false when it would not fit.
+bool ScaledFixed(double magnitude, int precision, Wide& scaled) {
+  constexpr int kMaxScaledPrecision = 15;  // 10^15 < 2^50: the product fits 128 bits
+  if (precision > kMaxScaledPrecision) return false;
+  std::uint64_t mantissa = 0;
+  int exponent = 0;
+  Decompose(magnitude, mantissa, exponent);
+  const Wide product = static_cast<Wide>(mantissa) * PowerOfTen(precision);  // below 2^103
+  if (exponent >= 0) {
+    if (exponent > 24) return false;  // 2^103 * 2^24 stays below 2^128
+    scaled = product << exponent;
+    return true;
+  }
+  const int shift = -exponent;
+  if (shift > 104) {  // below a half
+    scaled = 0;
+    return true;
+  }
+  scaled = product >> shift;
+  const Wide remainder = product - (scaled << shift);
+  const Wide half = static_cast<Wide>(1) << (shift - 1);
+  if (remainder > half || (remainder == half && (scaled & 1) != 0)) ++scaled;
+  return true;
+}
+
+// The exact value times 10^power (power may be negative), rounded to a whole
+// number with ties to even; false when the exact quotient would not fit.
+bool RoundedScaled(double magnitude, int power, Wide& rounded) {
+  if (power > 22 || power < -38) return false;
+  std::uint64_t mantissa = 0;
+  int exponent = 0;
+  Decompose(magnitude, mantissa, exponent);
+  Wide numerator = mantissa;
+  Wide denominator = 1;
+  if (power >= 0)
+    numerator *= PowerOfTen(power);  // below 2^53 * 10^22 < 2^127
+  else
+    denominator = PowerOfTen(-power);
+  if (exponent >= 0) {
+    if (BitWidth(numerator) + exponent > 127) return false;
+    numerator <<= exponent;
+  } else {
+    if (BitWidth(denominator) - exponent > 126) return false;
+    denominator <<= -exponent;
+  }
+  Wide quotient = numerator / denominator;
+  const Wide twice = (numerator - quotient * denominator) << 1;
+  if (twice > denominator || (twice == denominator && (quotient & 1) != 0)) ++quotient;
+  rounded = quotient;
+  return true;
+}
+
+// A positive finite value rounded to 15 significant digits, exactly and ties to
+// even as the C library rounds: value ~ digits * 10^(exponent - 14), digits in
+// [10^14, 10^15). False for magnitudes the whole-number arithmetic cannot hold.
+bool FifteenDigits(double magnitude, std::uint64_t& digits, int& exponent) {
+  constexpr std::uint64_t kLow = 100'000'000'000'000ULL;  // 10^14
+  constexpr std::uint64_t kHigh = kLow * 10;
+  int k = static_cast<int>(std::floor(std::log10(magnitude)));
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    Wide q = 0;
+    if (!RoundedScaled(magnitude, 14 - k, q)) return false;
+    if (q >= kHigh) {
+      ++k;
+    } else if (q < kLow) {
+      --k;
+    } else {
+      // The logarithm may have guessed one too high and the rounding carried
+      // the digits up to 10^14: one more digit tells.
+      Wide finer = 0;
+      if (q == kLow && RoundedScaled(magnitude, 15 - k, finer) && finer < kHigh) {
+        q = finer;
+        --k;
+      }
+      digits = static_cast<std::uint64_t>(q);
+      exponent = k;
+      return true;
+    }
+  }
+  return false;
+}
+
+// %f of a finite value, with the exact, correctly rounded digits the C library
+// writes, but without its format parser or locale.
+void AppendFixed(std::string& out, double v, int width, int precision, unsigned flags) {
+  char buf[kFixedBuffer];
+  const char* first = nullptr;
+  const char* last = nullptr;
+  Wide scaled = 0;
+  if (ScaledFixed(std::fabs(v), precision, scaled)) {
+    char* end = buf + sizeof buf;
+    char* digits = WriteDigitsBackwards(end, scaled);
+    // At least one whole digit before the point.
+    while (end - digits < precision + 1) *--digits = '0';
+    char* p = digits - 1;
+    if (precision > 0) {
+      std::memmove(p, digits, static_cast<size_t>(end - digits - precision));
+      p[end - digits - precision] = '.';
+      digits = p;
+      p = digits - 1;
+    }
+    if (std::signbit(v))
+      *p = '-';
+    else if (flags & (kPlus | kSpace))
+      *p = (flags & kPlus) ? '+' : ' ';
+    else
+      ++p;
+    first = p;
+    last = end;
+  } else {
+    char* begin = buf + 1;
+    const auto res = std::to_chars(begin, buf + sizeof buf, v, std::chars_format::fixed, precision);
+    if (*begin != '-' && (flags & (kPlus | kSpace))) *--begin = (flags & kPlus) ? '+' : ' ';
+    first = begin;
+    last = res.ptr;
+  }
+  AppendField(out, std::string_view(first, static_cast<size_t>(last - first)), width, flags);
+}
+
+void AppendInteger(std::string& out, long long v, int width, unsigned flags) {
+  char buf[24];
+  char* first = buf + 1;
+  const auto res = std::to_chars(first, buf + sizeof buf, v);
+  if (v >= 0 && (flags & (kPlus | kSpace))) *--first = (flags & kPlus) ? '+' : ' ';
+  AppendField(out, std::string_view(first, static_cast<size_t>(res.ptr - first)), width, flags);
+}
+
 // Keeps a hostile width or precision from asking for an enormous buffer.
 constexpr int kMaxField = 10000;
 
@@ -228,19 +447,27 @@ std::string FloatToStr(double value) {
   if (std::isinf(value)) return value < 0 ? "-INF" : "INF";
   if (value == 0.0) return "0";
 
-  // Correctly rounded to 15 significant digits: "d.dddddddddddddde±x".
-  char buf[64];
-  const auto res =
-      std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 14);
-  const std::string_view sci(buf, static_cast<size_t>(res.ptr - buf));
-  const size_t e_at = sci.find('e');
+  // Correctly rounded to 15 significant digits.
   std::string digits;
-  for (char c : sci.substr(0, e_at)) {
-    if (c != '.') digits += c;
-  }
   int exponent = 0;
-  std::from_chars(sci.data() + e_at + (sci[e_at + 1] == '+' ? 2 : 1), sci.data() + sci.size(),
-                  exponent);
+  std::uint64_t whole = 0;
+  if (FifteenDigits(std::fabs(value), whole, exponent)) {
+    char buf[24];
+    const auto res = std::to_chars(buf, buf + sizeof buf, whole);
+    digits.assign(buf, res.ptr);
+  } else {
+    // "d.dddddddddddddde±x"
+    char buf[64];
+    const auto res =
+        std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 14);
+    const std::string_view sci(buf, static_cast<size_t>(res.ptr - buf));
+    const size_t e_at = sci.find('e');
+    for (char c : sci.substr(0, e_at)) {
+      if (c != '.') digits += c;
+    }
+    std::from_chars(sci.data() + e_at + (sci[e_at + 1] == '+' ? 2 : 1), sci.data() + sci.size(),
+                    exponent);
+  }
   while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
 
   const char sep = FormatSettings.DecimalSeparator;
@@ -266,6 +493,7 @@ std::string FloatToStr(double value) {
 
 std::string FormatV(std::string_view format, std::initializer_list<FormatArg> args) {
   std::string out;
+  out.reserve(format.size() + 16);
   auto next_arg = args.begin();
   size_t i = 0;
   const size_t n = format.size();
@@ -281,7 +509,10 @@ std::string FormatV(std::string_view format, std::initializer_list<FormatArg> ar
   while (i < n) {
     const char c = format[i++];
     if (c != '%') {
-      out += c;
+      // The plain run up to the next conversion, in one piece.
+      const size_t stop = std::min(format.find('%', i), n);
+      out.append(format.substr(i - 1, stop - (i - 1)));
+      i = stop;
       continue;
     }
     if (i < n && format[i] == '%') {
@@ -290,8 +521,24 @@ std::string FormatV(std::string_view format, std::initializer_list<FormatArg> ar
       continue;
     }
 
-    std::string flags;
-    while (i < n && std::strchr("-+ #0", format[i]) != nullptr) flags += format[i++];
+    const size_t flags_at = i;
+    unsigned flag_bits = 0;
+    for (; i < n; ++i) {
+      const char f = format[i];
+      if (f == '-')
+        flag_bits |= kLeft;
+      else if (f == '+')
+        flag_bits |= kPlus;
+      else if (f == ' ')
+        flag_bits |= kSpace;
+      else if (f == '#')
+        flag_bits |= kAlternate;
+      else if (f == '0')
+        flag_bits |= kZero;
+      else
+        break;
+    }
+    const std::string_view flags = format.substr(flags_at, i - flags_at);
     int width = 0;
     read_number(width);
     int precision = -1;
@@ -305,20 +552,27 @@ std::string FormatV(std::string_view format, std::initializer_list<FormatArg> ar
     if (next_arg == args.end()) ThrowFormatError(format);
     const FormatArg& arg = *next_arg++;
 
-    const bool left = flags.find('-') != std::string::npos;
-    std::string spec = "%" + flags + (width > 0 ? std::to_string(width) : "");
-    if (precision >= 0) spec += "." + std::to_string(precision);
+    const bool left = (flag_bits & kLeft) != 0;
+    // The C library's own spelling of the conversion, for the conversions it writes.
+    const auto spec = [&] {
+      std::string text = "%" + std::string(flags) + (width > 0 ? std::to_string(width) : "");
+      if (precision >= 0) text += "." + std::to_string(precision);
+      return text;
+    };
 
     switch (conv) {
       case 'd':
       case 'i':
-        out += CFormat(spec + "lld", IntegerArg(arg, format));
+        if (precision < 0)
+          AppendInteger(out, IntegerArg(arg, format), width, flag_bits);
+        else
+          out += CFormat(spec() + "lld", IntegerArg(arg, format));
         break;
       case 'u':
       case 'x':
       case 'X':
         out +=
-            CFormat(spec + "ll" + conv, static_cast<unsigned long long>(IntegerArg(arg, format)));
+            CFormat(spec() + "ll" + conv, static_cast<unsigned long long>(IntegerArg(arg, format)));
         break;
       case 'c':
         out += Pad(std::string(1, static_cast<char>(IntegerArg(arg, format))), width, left);
@@ -337,8 +591,11 @@ std::string FormatV(std::string_view format, std::initializer_list<FormatArg> ar
           const std::string word =
               std::string(std::signbit(v) ? "-" : "+") + (std::isnan(v) ? "NAN" : "INF");
           out += Pad(word, width, left);
+        } else if ((conv == 'f' || conv == 'F') && !(flag_bits & kAlternate) &&
+                   precision <= kFastPrecision) {
+          AppendFixed(out, v, width, precision < 0 ? 6 : precision, flag_bits);
         } else {
-          std::string text = CFormat(spec + conv, v);
+          std::string text = CFormat(spec() + conv, v);
           PointDecimal(text);
           out += text;
         }
@@ -347,6 +604,30 @@ std::string FormatV(std::string_view format, std::initializer_list<FormatArg> ar
     }
   }
   return out;
+}
+
+double RoundToFifteenDigits(double value) {
+  if (!std::isfinite(value) || value == 0) return value;
+  std::uint64_t digits = 0;
+  int exponent = 0;
+  if (FifteenDigits(std::fabs(value), digits, exponent)) {
+    // Both operands are exact, so the one operation rounds once, as reading
+    // the digits back would.
+    static constexpr double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                         1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                         1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    const int scale = exponent - 14;
+    if (scale >= -22 && scale <= 22) {
+      const double d = static_cast<double>(digits);
+      const double r = scale >= 0 ? d * kPowers[scale] : d / kPowers[-scale];
+      return std::copysign(r, value);
+    }
+  }
+  char text[32];
+  const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::general, 15);
+  double back = value;
+  std::from_chars(text, end.ptr, back);
+  return back;
 }
 
 std::string CommaForm(std::string text) {

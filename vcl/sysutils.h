@@ -37,6 +37,11 @@ std::string IntToStr(long long value);
 // exponent is below -5 or at least 15. Non-finite: "INF", "-INF", "NAN".
 std::string FloatToStr(double value);
 
+// The double nearest to the value rounded to 15 significant digits: what its
+// FloatToStr text reads back as. Zero, non-finite values and those whose
+// rounding passes the largest double come back as they are.
+double RoundToFifteenDigits(double value);
+
 // printf-style formatting of result texts, always with a point. A double
 // conversion (%f %e %g %E %G) given an infinite or NaN value writes "+INF",
 // "-INF", "+NAN" or "-NAN" (by sign) in place of the digits, honouring the

@@ -1,5 +1,7 @@
 // The peers on a form built in code: user input reaches the model through its
 // entry points, and the widgets show what the model holds.
+#include "ui/qt/peers.h"
+
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -12,6 +14,7 @@
 #include <QTest>
 #include <QToolButton>
 #include <memory>
+#include <string>
 
 #include "tests/qt/qt_test_support.h"
 #include "ui/qt/qt_platform.h"
@@ -177,6 +180,53 @@ TEST_F(Peers, RadioGroupShowsNoChoiceUntilOneIsClicked) {
   ASSERT_EQ(rebuilt.size(), 2);
   EXPECT_EQ(rebuilt[0]->text(), "35um");
   for (QRadioButton* r : rebuilt) EXPECT_FALSE(r->isChecked());
+}
+
+TEST_F(Peers, RefilledRadioGroupRebuildsItsButtonsOnce) {
+  auto& group = form.Add<vcl::TRadioGroup>("RadioGroup1", form, 10, 10, 200, 250);
+  group.Items().Assign({"Bare PCB", "0.5oz", "1oz"});
+  Render();
+  auto* box = WidgetOf<QGroupBox>(group);
+  const auto rebuilds = [&] { return box->property(kItemRebuildsProperty).toInt(); };
+  const auto shown = [&] {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return box->findChildren<QRadioButton*>();
+  };
+
+  struct Case {
+    int items;
+    int index;  // chosen after the refill; -1: none
+  };
+  for (const Case c : {Case{7, -1}, Case{7, 3}, Case{1, 0}, Case{40, 39}, Case{2, -1}}) {
+    SCOPED_TRACE(::testing::Message() << c.items << " items, index " << c.index);
+    const int before = rebuilds();
+    group.Items().Clear();
+    for (int i = 0; i < c.items; ++i) group.Items().Add("item " + std::to_string(i));
+    if (c.index >= 0) {
+      group.SetItemIndex(c.index);
+      // Showing the choice needs the buttons: they are there at once.
+      EXPECT_EQ(rebuilds(), before + 1);
+    }
+    QApplication::processEvents();
+    EXPECT_EQ(rebuilds(), before + 1);
+    const auto radios = shown();
+    ASSERT_EQ(radios.size(), c.items);
+    for (int i = 0; i < c.items; ++i) {
+      EXPECT_EQ(radios[i]->text().toStdString(), "item " + std::to_string(i));
+      EXPECT_EQ(radios[i]->isChecked(), i == c.index);
+      EXPECT_TRUE(radios[i]->isVisibleTo(box));
+    }
+    // Down one column, each below the last.
+    for (int i = 1; i < c.items; ++i) EXPECT_GT(radios[i]->y(), radios[i - 1]->y());
+  }
+
+  // A whole assignment is one change and one rebuild too.
+  const int before = rebuilds();
+  group.Items().Assign({"35um", "70um"});
+  QApplication::processEvents();
+  EXPECT_EQ(rebuilds(), before + 1);
+  ASSERT_EQ(shown().size(), 2);
+  EXPECT_EQ(shown()[1]->text(), "70um");
 }
 
 TEST_F(Peers, TabPicksGoThroughTheModel) {

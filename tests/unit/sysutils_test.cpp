@@ -2,9 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <climits>
 #include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <functional>
 #include <limits>
+#include <random>
 #include <string>
 #include <utility>
 #include <vector>
@@ -258,6 +265,218 @@ TEST_F(SysUtils, FormatWritesPrintfStyleText) {
       {vcl::Format("%.1f mm, %s", 0.25, "ok"), "0.2 mm, ok"},
   };
   for (const auto& [actual, expected] : cases) EXPECT_EQ(actual, expected);
+}
+
+// The C library's own text for one conversion of one value.
+template <class T>
+std::string LibraryText(const std::string& format, T value) {
+  char buf[512];
+  const int n = std::snprintf(buf, sizeof buf, format.c_str(), value);
+  return n < 0 ? std::string() : std::string(buf, static_cast<size_t>(n));
+}
+
+// Doubles across every magnitude a result takes, with the awkward ones: exact
+// ties at each precision, values just either side of a tie, signed zeros, the
+// extremes and subnormals.
+std::vector<double> FormatProbeValues() {
+  std::vector<double> values = {0.0,
+                                -0.0,
+                                0.5,
+                                1.5,
+                                2.5,
+                                -2.5,
+                                0.125,
+                                0.375,
+                                -0.625,
+                                1.005,
+                                2.675,
+                                0.045,
+                                1e-7,
+                                -4e-4,
+                                9.9999999,
+                                99.95,
+                                999.5,
+                                0.0625,
+                                1.0 / 3.0,
+                                2.0 / 3.0,
+                                123456789.125,
+                                4503599627370495.5,
+                                9007199254740993.0,
+                                1e15,
+                                1e22,
+                                1e300,
+                                -1e300,
+                                std::numeric_limits<double>::max(),
+                                std::numeric_limits<double>::lowest(),
+                                std::numeric_limits<double>::min(),
+                                std::numeric_limits<double>::denorm_min(),
+                                -std::numeric_limits<double>::denorm_min()};
+  // Ties at every precision up to 15 places, and their neighbours.
+  for (int places = 0; places <= 15; ++places) {
+    const double tie = (7 + std::ldexp(1.0, -std::min(places, 10))) * 0.5;
+    values.push_back(tie);
+    values.push_back(std::nextafter(tie, 0.0));
+    values.push_back(-std::nextafter(tie, 100.0));
+  }
+  std::mt19937_64 random(20261210);
+  std::uniform_real_distribution<double> exponent(-20.0, 25.0);
+  std::uniform_real_distribution<double> mantissa(-10.0, 10.0);
+  for (int i = 0; i < 400; ++i)
+    values.push_back(mantissa(random) * std::pow(10.0, exponent(random)));
+  // Random bit patterns reach every exponent, with no regard for decimal roundness.
+  for (int i = 0; i < 200; ++i) {
+    double v = 0;
+    const std::uint64_t bits = random();
+    std::memcpy(&v, &bits, sizeof v);
+    if (std::isfinite(v)) values.push_back(v);
+  }
+  return values;
+}
+
+TEST_F(SysUtils, FixedPointFormatsMatchTheCLibrary) {
+  const char* const flag_sets[] = {"", "-", "0", "+", " ", "-0", "+0", " 0", "-+"};
+  const int widths[] = {0, 1, 3, 6, 12, 25};
+  const std::vector<double> values = FormatProbeValues();
+  for (const char* flags : flag_sets) {
+    for (const int width : widths) {
+      const std::string field = std::string("%") + flags + (width > 0 ? std::to_string(width) : "");
+      std::vector<std::string> formats = {field + "f"};
+      for (int precision = 0; precision <= 15; ++precision)
+        formats.push_back(field + "." + std::to_string(precision) + "f");
+      formats.push_back(field + ".F");
+      for (const std::string& format : formats) {
+        for (const double v : values) {
+          SCOPED_TRACE(format + " of " + LibraryText("%.17g", v));
+          ASSERT_EQ(vcl::Format(format, v), LibraryText(format, v));
+        }
+      }
+    }
+  }
+}
+
+// Past the whole-number path: long precisions, the alternate form and
+// precisions past any double's digits.
+TEST_F(SysUtils, LongAndAlternateFixedPointFormatsMatchTheCLibrary) {
+  const std::vector<double> values = FormatProbeValues();
+  for (const char* flags : {"", "#", "+", "-0", "# "}) {
+    for (const int width : {0, 30}) {
+      for (const int precision : {0, 3, 16, 20, 31, 40, 41, 60}) {
+        const std::string format = std::string("%") + flags +
+                                   (width > 0 ? std::to_string(width) : "") + "." +
+                                   std::to_string(precision) + "f";
+        for (const double v : values) {
+          SCOPED_TRACE(format + " of " + LibraryText("%.17g", v));
+          ASSERT_EQ(vcl::Format(format, v), LibraryText(format, v));
+        }
+      }
+    }
+  }
+  // Whole numbers with a precision keep the C library's least digits.
+  for (const char* format : {"%.3d", "%8.5d", "%-8.2d", "%+.4i"}) {
+    for (const long long v : {0LL, 7LL, -42LL, 123456LL}) {
+      SCOPED_TRACE(std::string(format) + " of " + std::to_string(v));
+      std::string library = format;
+      library.insert(library.size() - 1, "ll");
+      EXPECT_EQ(vcl::Format(format, v), LibraryText(library, v));
+    }
+  }
+}
+
+TEST_F(SysUtils, ResultFormatsMatchTheCLibrary) {
+  const char* const formats[] = {"%.3f",    "%.2f mils", "%3.0f um",        "%.4f Ohms",
+                                 "%0.1fC",  "%4.0f um",  "%.2f:1",          "%.8f Amps",
+                                 "%.3f °C", "%0.1f",     "[%-10.4f|%08.2f]"};
+  for (const char* format : formats) {
+    for (const double v : FormatProbeValues()) {
+      SCOPED_TRACE(std::string(format) + " of " + LibraryText("%.17g", v));
+      const std::string expected = std::string(format) == "[%-10.4f|%08.2f]"
+                                       ? LibraryText("[%-10.4f|", v) + LibraryText("%08.2f]", -v)
+                                       : LibraryText(format, v);
+      const std::string actual = std::string(format) == "[%-10.4f|%08.2f]"
+                                     ? vcl::Format(format, v, -v)
+                                     : vcl::Format(format, v);
+      ASSERT_EQ(actual, expected);
+    }
+  }
+  // Non-finite values keep their words in any field.
+  const std::pair<std::string, std::string> words[] = {
+      {vcl::Format("%.2f mils", kInf), "+INF mils"}, {vcl::Format("%3.0f um", -kInf), "-INF um"},
+      {vcl::Format("%6.3f", kNegNaN), "  -NAN"},     {vcl::Format("%-6.0f|", kNaN), "+NAN  |"},
+      {vcl::Format("%+06.1f", kInf), "  +INF"},
+  };
+  for (const auto& [actual, expected] : words) EXPECT_EQ(actual, expected);
+}
+
+TEST_F(SysUtils, FifteenDigitRoundingMatchesTheCLibrary) {
+  std::vector<double> values = FormatProbeValues();
+  // Halfway between two 15-digit decimals, and the decimals themselves.
+  for (const double v : {1.000000000000005, 9.999999999999995, 123456789012345.5, 0.1, 0.3,
+                         1e15 - 0.5, 999999999999999.4, 999999999999999.0, 99999999999999.99,
+                         9999999999999.999, 1e-5, 2.5e-9, 7e21, 3e40})
+    values.push_back(v);
+  for (const double v : values) {
+    if (v == 0) continue;
+    SCOPED_TRACE(LibraryText("%.17g", v));
+    // The C library's own 15 significant digits, read back.
+    const std::string reference = LibraryText("%.14e", v);
+    const double expected = std::strtod(reference.c_str(), nullptr);
+    if (std::isfinite(expected)) {
+      ASSERT_EQ(vcl::RoundToFifteenDigits(v), expected);
+      ASSERT_EQ(vcl::StrToFloat(vcl::FloatToStr(v)), expected) << vcl::FloatToStr(v);
+    } else {
+      // Rounded past the largest double: the value stays itself.
+      ASSERT_EQ(vcl::RoundToFifteenDigits(v), v);
+    }
+    // The same digits, with the trailing zeros dropped.
+    const size_t sign = reference[0] == '-' ? 1 : 0;
+    std::string digits = reference.substr(sign, reference.find('e') - sign);
+    digits.erase(std::remove(digits.begin(), digits.end(), '.'), digits.end());
+    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+    std::string shown;
+    for (const char c : vcl::FloatToStr(v)) {
+      if (c == 'E') break;
+      if (c >= '0' && c <= '9' && (c != '0' || !shown.empty())) shown += c;
+    }
+    while (shown.size() > 1 && shown.back() == '0') shown.pop_back();
+    ASSERT_EQ(shown, digits) << vcl::FloatToStr(v);
+  }
+  for (const double v : {0.0, -0.0, kInf, -kInf}) {
+    EXPECT_EQ(vcl::RoundToFifteenDigits(v), v);
+    EXPECT_EQ(std::signbit(vcl::RoundToFifteenDigits(v)), std::signbit(v));
+  }
+  EXPECT_TRUE(std::isnan(vcl::RoundToFifteenDigits(kNaN)));
+}
+
+TEST_F(SysUtils, WholeNumberFormatsMatchTheCLibrary) {
+  std::vector<long long> values = {
+      0,          1,           -1,           9,         10,        -10,
+      2147483647, -2147483648, 4294967296LL, LLONG_MAX, LLONG_MIN, LLONG_MIN + 1};
+  std::mt19937_64 random(7);
+  for (int i = 0; i < 200; ++i) {
+    const long long v = static_cast<long long>(random());
+    values.push_back(v >> (random() % 63));
+  }
+  const char* const flag_sets[] = {"", "-", "0", "+", " ", "-0", "+0", " 0"};
+  for (const char* flags : flag_sets) {
+    for (const int width : {0, 1, 4, 12, 25}) {
+      for (const char conv : {'d', 'i'}) {
+        const std::string field =
+            std::string("%") + flags + (width > 0 ? std::to_string(width) : "");
+        for (const long long v : values) {
+          SCOPED_TRACE(field + conv + " of " + std::to_string(v));
+          ASSERT_EQ(vcl::Format(field + conv, v), LibraryText(field + "lld", v));
+        }
+      }
+    }
+  }
+  // Doubles truncate towards zero first, whatever the field.
+  for (const double v : {2.9, -2.9, 0.5, -0.5, 1e10, -123456.75}) {
+    SCOPED_TRACE(v);
+    EXPECT_EQ(vcl::Format("%6d|%-6d|%06d", v, v, v),
+              LibraryText("%6lld|", static_cast<long long>(v)) +
+                  LibraryText("%-6lld|", static_cast<long long>(v)) +
+                  LibraryText("%06lld", static_cast<long long>(v)));
+  }
 }
 
 TEST_F(SysUtils, FormatRejectsBadFormatsAndArguments) {

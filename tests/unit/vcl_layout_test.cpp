@@ -140,6 +140,57 @@ TEST_F(Loader, RejectsWhatTheCodeDoesNotKnowWithResourceAndLine) {
   }
 }
 
+// Each class takes its own properties, those of the class it extends and the
+// common ones; a name that belongs to another class is refused on this one.
+TEST_F(Loader, EachClassTakesItsOwnAndItsBaseClassProperties) {
+  struct Case {
+    const char* what;
+    std::string object;   // one object inside the form
+    std::string message;  // "" when it loads
+  };
+  const Case cases[] = {
+      {"a button's own and its common ones",
+       "object B: TButton\n Caption = 'Go'\n Default = True\n Left = 3\n OnClick = Changed\nend",
+       ""},
+      {"a bit button takes a button's too",
+       "object B: TBitBtn\n Kind = bkOK\n ModalResult = 1\n Caption = 'OK'\nend", ""},
+      {"a rich edit takes a memo's",
+       "object R: TRichEdit\n Lines.Strings = (\n 'a')\n ReadOnly = True\n OnChange = Changed\nend",
+       ""},
+      {"a caption on an edit", "object E: TEdit\n Caption = 'x'\nend",
+       "Test:3: Caption: not a property of TEdit"},
+      {"a caption on a memo", "object M: TMemo\n Caption = 'x'\nend",
+       "Test:3: Caption: not a property of TMemo"},
+      {"a bit button's property on a button", "object B: TButton\n Kind = bkOK\nend",
+       "Test:3: Kind: not a property of TButton"},
+      {"an edit's event on a label", "object L: TLabel\n OnChange = Changed\nend",
+       "Test:3: OnChange: not an event of TLabel"},
+      {"a timer takes only its own", "object T: TTimer\n Left = 1\nend",
+       "Test:3: Left: not a property of TTimer"},
+      {"a timer's event it lacks", "object T: TTimer\n OnClick = Changed\nend",
+       "Test:3: OnClick: not a property of TTimer"},
+      {"a main menu takes none", "object M: TMainMenu\n Tag = 1\nend",
+       "Test:3: Tag: not a property of TMainMenu"},
+      {"a menu item's unknown property",
+       "object M: TMainMenu\n object I: TMenuItem\n  Caption = 'File'\n  Width = 4\n end\nend",
+       "Test:5: Width: not a property of TMenuItem"},
+      {"a timer inside a menu", "object M: TMainMenu\n object T: TTimer\n end\nend",
+       "Test:3: only menu items lie in a menu"},
+      {"an up-down's click is its own kind of handler",
+       "object U: TUpDown\n OnClick = Changed\nend", "Test:3: OnClick: "},
+      {"a deferred index after its items whatever the order",
+       "object C: TComboBox\n ItemIndex = 1\n Items.Strings = (\n 'a'\n 'b')\nend", ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const std::string message = ErrorOf("object F: TTestForm\n" + c.object + "\nend\n");
+    if (c.message.empty())
+      EXPECT_EQ(message, "");
+    else
+      EXPECT_EQ(message.substr(0, c.message.size()), c.message) << message;
+  }
+}
+
 TEST_F(Loader, ReadsTextsJoinsAndListItems) {
   auto& f = Load(
       "object F: TTestForm\n"

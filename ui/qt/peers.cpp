@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -449,10 +450,14 @@ class PanelPeer : public Peer {
 class RadioGroupPeer : public Peer {
  public:
   RadioGroupPeer(PeerHost& host, vcl::TRadioGroup& group) : Peer(host, group), group_(group) {}
+  // The queued rebuilds go with their context, so none reaches a gone peer.
+  ~RadioGroupPeer() override { delete rebuilds_.data(); }
 
  protected:
   QWidget* Make(QWidget* parent) override {
     box_ = new GroupFrame(parent);
+    box_->setProperty(kItemRebuildsProperty, 0);
+    rebuilds_ = new QObject(box_);
     buttons_ = new QButtonGroup(box_);
     Block(buttons_);
     QObject::connect(buttons_, &QButtonGroup::idClicked, box_, [this](int id) {
@@ -469,15 +474,16 @@ class RadioGroupPeer : public Peer {
         box_->setTitle(Q(group_.Caption()));
         break;
       case vcl::Prop::Items:
-        SetItems();
-        ShowIndex();
+        // A refill is a clear and one change per item: the buttons are rebuilt
+        // once, when the index is next shown or the event loop next runs.
+        DeferItems();
         break;
       case vcl::Prop::ItemIndex:
-        ShowIndex();
+        if (!RebuildPendingItems()) ShowIndex();
         break;
       case vcl::Prop::Geometry:
       case vcl::Prop::Font:
-        Arrange();
+        if (!itemsPending_) Arrange();
         break;
       default:
         break;
@@ -485,6 +491,27 @@ class RadioGroupPeer : public Peer {
   }
 
  private:
+  void DeferItems() {
+    if (itemsPending_) return;
+    itemsPending_ = true;
+    QMetaObject::invokeMethod(
+        rebuilds_,
+        [this] {
+          if (!Live()) return;
+          const QSignalBlocker blocker(buttons_);
+          RebuildPendingItems();
+        },
+        Qt::QueuedConnection);
+  }
+  // Rebuilds the buttons if the items changed since; false when they had not.
+  bool RebuildPendingItems() {
+    if (!itemsPending_) return false;
+    itemsPending_ = false;
+    SetItems();
+    ShowIndex();
+    box_->setProperty(kItemRebuildsProperty, box_->property(kItemRebuildsProperty).toInt() + 1);
+    return true;
+  }
   void SetItems() {
     const int count = group_.Items().Count();
     // Buttons are reused: the items may change inside a click on one of them.
@@ -540,6 +567,9 @@ class RadioGroupPeer : public Peer {
   QGroupBox* box_ = nullptr;
   QButtonGroup* buttons_ = nullptr;
   std::vector<QRadioButton*> radios_;
+  // The context of the queued rebuilds; set while an items change waits for one.
+  QPointer<QObject> rebuilds_;
+  bool itemsPending_ = false;
 };
 
 class CheckBoxPeer : public Peer {

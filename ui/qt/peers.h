@@ -89,6 +89,9 @@ class Peer : public vcl::ControlPeer {
 // The control's own mouse pointer on its widget (children without one inherit it).
 void ShowCursor(QWidget& widget, const vcl::TControl& control);
 
+// The radio group widget's count of button rebuilds after item changes.
+inline constexpr char kItemRebuildsProperty[] = "itemRebuilds";
+
 // The peer for a control's kind.
 std::unique_ptr<Peer> MakePeer(PeerHost& host, vcl::TControl& control);
 

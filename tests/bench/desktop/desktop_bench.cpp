@@ -1,0 +1,91 @@
+// Timings on the desktop platform, offscreen, with the settings file on disk
+// in a scratch folder: what a user's units switch costs with the real store
+// and the real widgets.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <cstdlib>
+#include <memory>
+
+#include "app/form1.h"
+#include "app/program.h"
+#include "tests/support/harness.h"
+#include "ui/qt/application.h"
+#include "ui/qt/qt_platform.h"
+#include "ui/qt/renderer.h"
+#include "vcl/user.h"
+
+namespace {
+
+using trellis::desktop::QtPlatform;
+using trellis::desktop::QtRenderer;
+
+// A fresh settings folder, in place before the store opens its file.
+struct ScratchSettings {
+  QTemporaryDir folder;
+  ScratchSettings() {
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
+  }
+};
+
+// The program as a user starts it, with the installer's values stored first.
+struct Desktop {
+  ScratchSettings config;
+  QtPlatform platform;
+  std::unique_ptr<trellis::Program> program;
+  std::unique_ptr<QtRenderer> renderer;
+
+  Desktop() {
+    platform.SetSleepsSkipped(true);
+    for (const auto& [name, value] : trellis::testing::Harness::DefaultSettings())
+      platform.Settings().WriteString(trellis::testing::kSettingsKey, name, value);
+    program = std::make_unique<trellis::Program>(platform);
+    renderer = std::make_unique<QtRenderer>(platform);
+    renderer->Build(program->Windows());
+    program->ShowMainWindow();
+    QApplication::processEvents();
+  }
+  ~Desktop() {
+    renderer.reset();
+    program.reset();
+  }
+};
+
+// One press of the units switch, alternating between imperial and metric.
+void BM_DesktopUnitsSwitch(benchmark::State& state) {
+  Desktop d;
+  auto& f = d.program->Main();
+  int units = f.RadioGroup6->ItemIndex();
+  for (auto _ : state) {
+    units = 1 - units;
+    vcl::user::ChooseItem(*f.RadioGroup6, units);
+    // What the event loop does after the click, as it does for a user.
+    QApplication::processEvents();
+  }
+  state.counters["solves"] = static_cast<double>(f.SolveCount);
+  const QString file = d.config.folder.filePath("Orvane, Inc./Trellis.conf");
+  if (!QFileInfo(file).isFile()) state.SkipWithError("the settings file is not on disk");
+}
+BENCHMARK(BM_DesktopUnitsSwitch)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  // Never the user's own settings or data.
+  QTemporaryDir scratch;
+  setenv("XDG_CONFIG_HOME", scratch.filePath("config").toLocal8Bit().constData(), 1);
+  setenv("XDG_DATA_HOME", scratch.filePath("data").toLocal8Bit().constData(), 1);
+  QStandardPaths::setTestModeEnabled(true);
+  QApplication app(argc, argv);
+  trellis::desktop::PrepareApplication(app);
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
