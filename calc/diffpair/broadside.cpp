@@ -18,24 +18,6 @@ namespace {
 // The metric length boxes hold millimetres, or micrometres under "Use Microns".
 double BoxScale(const DiffPairPass& pass) { return pass.metric && pass.microns ? 1000 : 1; }
 
-// These structures' conductor is the base copper alone.
-void WriteThickness(TForm1& f, const DiffPairPass& pass) {
-  f.Label56->SetCaption(pass.metric ? f.Shown(Format("%3.0f um", f.ConductorThickness * 1000))
-                                    : f.Shown(Format("%.2f mils", f.ConductorThickness)));
-}
-
-void WriteSaturationLength(TForm1& f, const DiffPairPass& pass, double er) {
-  auto& v = f.Values<DiffPairValues>();
-  v.SaturationLength = diffpair::SaturationLength(er, v.SignalRiseTime, pass.metric);
-  f.Label403->SetCaption(
-      f.Shown(Format(pass.metric ? "%.2f mm" : "%.2f mils", v.SaturationLength)));
-}
-
-void WriteDifferentialZ(TForm1& f, double zdiff) {
-  f.Values<DiffPairValues>().DifferentialZ = zdiff;
-  f.Edit29->SetText(f.Shown(Format("%.3f Ohms", zdiff)));
-}
-
 // A metric box's length in mils: the embedded pair's formulas work in mils.
 double MilsOf(vcl::TEdit* box, const DiffPairPass& pass) {
   const double typed = vcl::StrToFloat(box->Text());
@@ -103,8 +85,7 @@ void SolveEmbeddedPair(TForm1& f, const DiffPairPass& pass) {
   f.ErPrime = diffpair::EmbeddedErPrime(f.SubstrateEr, h1, h2);
   WriteSaturationLength(f, pass, f.ErPrime);
 
-  f.SingleEndedZo = diffpair::EmbeddedZo(f.ErPrime, f.ConductorWidth, thicknessMils, h1);
-  f.Edit28->SetText(f.Shown(Format("%.3f Ohms", f.SingleEndedZo)));
+  WriteSingleEndedZo(f, diffpair::EmbeddedZo(f.ErPrime, f.ConductorWidth, thicknessMils, h1));
 
   WriteDifferentialZ(f, diffpair::EmbeddedZdiff(f.SingleEndedZo, f.ConductorSpacing, h2));
   PairCouplingResults(f, pass, h2);

@@ -39,4 +39,12 @@ void SetZdiffTolerance(TForm1& f);
 // W/H and S/H warnings, at the end of every pass whatever the structure.
 void ZdiffToleranceWindow(TForm1& f);
 
+// What every block writes before the coupling results: the conductor thickness
+// (Label56), the saturation length over Er_s (Label403), the single-ended
+// impedance (Edit28) and the differential impedance (Edit29).
+void WriteThickness(TForm1& f, const DiffPairPass& pass);
+void WriteSaturationLength(TForm1& f, const DiffPairPass& pass, double erS);
+void WriteSingleEndedZo(TForm1& f, double zo);
+void WriteDifferentialZ(TForm1& f, double zdiff);
+
 }  // namespace trellis

@@ -23,30 +23,6 @@ double ReadHeight(const DiffPairPass& pass, const vcl::TEdit* box) {
   return pass.metric && pass.microns ? typed / 1000 : typed;
 }
 
-// The thickness in Label56: mils, or the millimetres as whole micrometres.
-void WriteThickness(TForm1& f, const DiffPairPass& pass) {
-  const double t = f.ConductorThickness;
-  f.Label56->SetCaption(
-      f.Shown(pass.metric ? Format("%3.0f um", t * 1000) : Format("%.2f mils", t)));
-}
-
-void WriteSaturationLength(TForm1& f, const DiffPairPass& pass, double erS) {
-  DiffPairValues& v = f.Values<DiffPairValues>();
-  v.SaturationLength = diffpair::SaturationLength(erS, v.SignalRiseTime, pass.metric);
-  f.Label403->SetCaption(
-      f.Shown(Format(pass.metric ? "%.2f mm" : "%.2f mils", v.SaturationLength)));
-}
-
-void WriteSingleEndedZo(TForm1& f, double zo) {
-  f.SingleEndedZo = zo;
-  f.Edit28->SetText(f.Shown(Format("%.3f Ohms", zo)));
-}
-
-void WriteDifferentialZ(TForm1& f, double zdiff) {
-  f.Values<DiffPairValues>().DifferentialZ = zdiff;
-  f.Edit29->SetText(f.Shown(Format("%.3f Ohms", zdiff)));
-}
-
 // Millimetres to mils as the model takes them.
 double MillimetresToMils(double mm) { return mm / 25.4 * 1000; }
 
