@@ -140,11 +140,11 @@ bool ParseInt(const std::string& text, int& value) {
 }
 
 template <class T>
-std::string CFormat(const std::string& spec, T value) {
-  const int n = std::snprintf(nullptr, 0, spec.c_str(), value);
+std::string CFormat(const std::string& directive, T value) {
+  const int n = std::snprintf(nullptr, 0, directive.c_str(), value);
   if (n < 0) return {};
   std::string out(static_cast<size_t>(n) + 1, '\0');
-  std::snprintf(out.data(), out.size(), spec.c_str(), value);
+  std::snprintf(out.data(), out.size(), directive.c_str(), value);
   out.resize(static_cast<size_t>(n));
   return out;
 }
@@ -554,7 +554,7 @@ std::string FormatV(std::string_view format, std::initializer_list<FormatArg> ar
 
     const bool left = (flag_bits & kLeft) != 0;
     // The C library's own spelling of the conversion, for the conversions it writes.
-    const auto spec = [&] {
+    const auto directive = [&] {
       std::string text = "%" + std::string(flags) + (width > 0 ? std::to_string(width) : "");
       if (precision >= 0) text += "." + std::to_string(precision);
       return text;
@@ -566,13 +566,13 @@ std::string FormatV(std::string_view format, std::initializer_list<FormatArg> ar
         if (precision < 0)
           AppendInteger(out, IntegerArg(arg, format), width, flag_bits);
         else
-          out += CFormat(spec() + "lld", IntegerArg(arg, format));
+          out += CFormat(directive() + "lld", IntegerArg(arg, format));
         break;
       case 'u':
       case 'x':
       case 'X':
-        out +=
-            CFormat(spec() + "ll" + conv, static_cast<unsigned long long>(IntegerArg(arg, format)));
+        out += CFormat(directive() + "ll" + conv,
+                       static_cast<unsigned long long>(IntegerArg(arg, format)));
         break;
       case 'c':
         out += Pad(std::string(1, static_cast<char>(IntegerArg(arg, format))), width, left);
@@ -595,7 +595,7 @@ std::string FormatV(std::string_view format, std::initializer_list<FormatArg> ar
                    precision <= kFastPrecision) {
           AppendFixed(out, v, width, precision < 0 ? 6 : precision, flag_bits);
         } else {
-          std::string text = CFormat(spec() + conv, v);
+          std::string text = CFormat(directive() + conv, v);
           PointDecimal(text);
           out += text;
         }
