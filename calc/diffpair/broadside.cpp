@@ -15,21 +15,12 @@ using vcl::Format;
 
 namespace {
 
-// The metric length boxes hold millimetres, or micrometres under "Use Microns".
-double BoxScale(const DiffPairPass& pass) { return pass.metric && pass.microns ? 1000 : 1; }
-
-// A metric box's length in mils: the embedded pair's formulas work in mils.
-double MilsOf(vcl::TEdit* box, const DiffPairPass& pass) {
-  const double typed = vcl::StrToFloat(box->Text());
-  return pass.microns ? typed / 25.4 : typed / 25.4 * 1000;
-}
-
 // The two broadside structures differ only in the planes' factor of h'.
 void SolveBroadside(TForm1& f, const DiffPairPass& pass, bool shielded) {
   f.ConductorThickness = f.BaseCopperThickness;
   WriteThickness(f, pass);
   const double t = f.ConductorThickness, s = f.ConductorSpacing;
-  const double scale = BoxScale(pass);
+  const double scale = pass.BoxScale();
 
   range::Input height(f.Edit27, scale, true);
   f.ConductorHeight = diffpair::BroadsideOffset(height.Read(), t, s);
@@ -55,10 +46,9 @@ void SolveBroadside(TForm1& f, const DiffPairPass& pass, bool shielded) {
   WriteSaturationLength(f, pass, f.SubstrateEr);
   const double w = f.ConductorWidth, er = f.SubstrateEr;
   const double tNow = f.ConductorThickness, sNow = f.ConductorSpacing;
-  WriteDifferentialZ(f, shielded
-                            ? diffpair::BroadsideShieldedZdiff(
-                                  w, sNow, tNow, er, pass.metric ? offset / 25.4 * 1000 : offset)
-                            : diffpair::BroadsideUnshieldedZdiff(w, sNow, tNow, er));
+  WriteDifferentialZ(
+      f, shielded ? diffpair::BroadsideShieldedZdiff(w, sNow, tNow, er, pass.BlockToMils(offset))
+                  : diffpair::BroadsideUnshieldedZdiff(w, sNow, tNow, er));
   PairCouplingResults(f, pass, vcl::StrToFloat(f.Edit27->Text()) / scale);
 }
 
@@ -70,11 +60,15 @@ void SolveEmbeddedPair(TForm1& f, const DiffPairPass& pass) {
   double thicknessMils = f.ConductorThickness;
   if (pass.metric) {
     WriteThickness(f, pass);
-    f.ConductorHeight1 = MilsOf(f.Edit27, pass);
-    f.ConductorHeight2 = MilsOf(f.Edit32, pass);
-    f.ConductorWidth = MilsOf(f.Edit21, pass);
-    f.ConductorSpacing = MilsOf(f.Edit26, pass);
-    thicknessMils = f.ConductorThickness / 25.4 * 1000;
+    const ImpedancePass lengths = pass.Lengths();
+    auto mils = [&lengths](const vcl::TEdit* box) {
+      return lengths.TypedToMils(vcl::StrToFloat(box->Text()));
+    };
+    f.ConductorHeight1 = mils(f.Edit27);
+    f.ConductorHeight2 = mils(f.Edit32);
+    f.ConductorWidth = mils(f.Edit21);
+    f.ConductorSpacing = mils(f.Edit26);
+    thicknessMils = pass.BlockToMils(f.ConductorThickness);
   } else {
     f.ConductorHeight1 = vcl::StrToFloat(f.Edit27->Text());
     f.ConductorHeight2 = vcl::StrToFloat(f.Edit32->Text());

@@ -34,8 +34,7 @@ void ReadEntry(TForm1& f, const DiffPairPass& pass) {
   DiffPairValues& v = f.Values<DiffPairValues>();
   f.ReadCopperWeights(pass.metric);
 
-  // Micrometre boxes hold a thousandth of the block's millimetres.
-  const double lengthScale = pass.microns ? 1000 : 1;
+  const double lengthScale = pass.BoxScale();
   v.CoupledLength = StrToFloat(f.Edit398->Text()) / lengthScale;
   v.SignalRiseTime = StrToFloat(f.Edit400->Text());
   v.AggressorVoltage = StrToFloat(f.Edit394->Text());

@@ -11,11 +11,8 @@ namespace trellis {
 
 using vcl::Format;
 
-// Mils, or the millimetres as whole micrometres.
 void WriteThickness(TForm1& f, const DiffPairPass& pass) {
-  const double t = f.ConductorThickness;
-  f.Label56->SetCaption(
-      f.Shown(pass.metric ? Format("%3.0f um", t * 1000) : Format("%.2f mils", t)));
+  impedance::WriteThickness(f, pass.Lengths(), f.ConductorThickness);
 }
 
 void WriteSaturationLength(TForm1& f, const DiffPairPass& pass, double erS) {

@@ -2,6 +2,7 @@
 // the coupling results every block runs after its differential impedance.
 #pragma once
 
+#include "calc/impedance/impedance_frame.h"
 #include "vcl/controls.h"
 
 namespace trellis {
@@ -14,6 +15,14 @@ struct DiffPairPass {
   bool microns = false;  // metric boxes typed in micrometres ("Use Microns")
   int structure = 0;     // the structure selector's item
   vcl::TObject* sender = nullptr;
+
+  // The same unit block as the conductor-impedance solve's, whose readers of
+  // length boxes and typed lengths serve the pairs as well.
+  ImpedancePass Lengths() const { return {metric, microns, sender}; }
+  // Typed metric lengths per millimetre of the block: 1000 under "Use Microns".
+  double BoxScale() const { return metric && microns ? 1000 : 1; }
+  // A length in the block's unit in mils.
+  double BlockToMils(double length) const { return metric ? length / 25.4 * 1000 : length; }
 };
 
 // The structure blocks, by the item of the structure selector.

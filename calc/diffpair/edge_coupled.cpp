@@ -15,24 +15,11 @@ namespace trellis {
 
 using vcl::Format;
 
-namespace {
-
-// A height box in the block's unit: mils, or millimetres (micrometres / 1000).
-double ReadHeight(const DiffPairPass& pass, const vcl::TEdit* box) {
-  const double typed = vcl::StrToFloat(box->Text());
-  return pass.metric && pass.microns ? typed / 1000 : typed;
-}
-
-// Millimetres to mils as the model takes them.
-double MillimetresToMils(double mm) { return mm / 25.4 * 1000; }
-
-}  // namespace
-
 void SolveEdgeCoupledExternal(TForm1& f, const DiffPairPass& pass) {
   DiffPairValues& v = f.Values<DiffPairValues>();
   f.ConductorThickness = f.BaseCopperThickness + f.PlatingThickness;
   WriteThickness(f, pass);
-  const double h = f.ConductorHeight = ReadHeight(pass, f.Edit27);
+  const double h = f.ConductorHeight = pass.Lengths().ReadLength(f.Edit27);
 
   const double w = f.ConductorWidth, t = f.ConductorThickness, er = f.SubstrateEr;
   if (const std::optional<double> erEffective = diffpair::ExternalPairErEffective(w, h, er)) {
@@ -52,7 +39,7 @@ void SolveEdgeCoupledSymmetric(TForm1& f, const DiffPairPass& pass) {
   // The plating stays on the outer layers.
   f.ConductorThickness = f.BaseCopperThickness;
   WriteThickness(f, pass);
-  const double h = f.ConductorHeight = ReadHeight(pass, f.Edit27);
+  const double h = f.ConductorHeight = pass.Lengths().ReadLength(f.Edit27);
   WriteSaturationLength(f, pass, f.SubstrateEr);
 
   const diffpair::SymmetricConstants constants =
@@ -69,8 +56,7 @@ void SolveEdgeCoupledAsymmetric(TForm1& f, const DiffPairPass& pass) {
   WriteThickness(f, pass);
   const double typed1 = vcl::StrToFloat(f.Edit27->Text());
   const double typed2 = vcl::StrToFloat(f.Edit32->Text());
-  const double h1 = pass.metric && pass.microns ? typed1 / 1000 : typed1;
-  const double h2 = pass.metric && pass.microns ? typed2 / 1000 : typed2;
+  const double h1 = typed1 / pass.BoxScale(), h2 = typed2 / pass.BoxScale();
   const double t = f.ConductorThickness;
   const double b = f.ConductorHeight = h1 + h2 + t;
 
@@ -88,14 +74,11 @@ void SolveEdgeCoupledAsymmetric(TForm1& f, const DiffPairPass& pass) {
 
   WriteSaturationLength(f, pass, f.SubstrateEr);
 
-  // The model works in mils in both blocks: the block's millimetres by
-  // / 25.4 x 1000, typed micrometres by / 25.4.
-  auto blockToMils = [&](double v) { return pass.metric ? MillimetresToMils(v) : v; };
-  auto typedToMils = [&](double v) {
-    return pass.metric && pass.microns ? v / 25.4 : blockToMils(v);
-  };
-  const impedance::AsymStriplineInputs in{blockToMils(f.ConductorWidth), blockToMils(t),
-                                          typedToMils(typed1), typedToMils(typed2), f.SubstrateEr};
+  // The model works in mils in both blocks.
+  const ImpedancePass lengths = pass.Lengths();
+  const impedance::AsymStriplineInputs in{pass.BlockToMils(f.ConductorWidth), pass.BlockToMils(t),
+                                          lengths.TypedToMils(typed1), lengths.TypedToMils(typed2),
+                                          f.SubstrateEr};
 
   const impedance::AsymStripline geometry = impedance::AsymStriplineGeometry(in);
   f.ModelHeight = geometry.b;
