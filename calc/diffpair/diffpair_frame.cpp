@@ -1,6 +1,7 @@
 #include "calc/diffpair/diffpair_frame.h"
 
 #include <limits>
+#include <string_view>
 
 #include "app/form1.h"
 #include "calc/diffpair/diffpair_values.h"
@@ -10,6 +11,16 @@
 namespace trellis {
 
 using vcl::Format;
+
+namespace {
+
+// A result kept in the program's values and shown in its box.
+void Put(TForm1& f, vcl::TEdit* box, double& kept, double value, std::string_view format) {
+  kept = value;
+  box->SetText(f.Shown(Format(format, value)));
+}
+
+}  // namespace
 
 void WriteThickness(TForm1& f, const DiffPairPass& pass) {
   impedance::WriteThickness(f, pass.Lengths(), f.ConductorThickness);
@@ -23,13 +34,11 @@ void WriteSaturationLength(TForm1& f, const DiffPairPass& pass, double erS) {
 }
 
 void WriteSingleEndedZo(TForm1& f, double zo) {
-  f.SingleEndedZo = zo;
-  f.Edit28->SetText(f.Shown(Format("%.3f Ohms", zo)));
+  Put(f, f.Edit28, f.SingleEndedZo, zo, "%.3f Ohms");
 }
 
 void WriteDifferentialZ(TForm1& f, double zdiff) {
-  f.Values<DiffPairValues>().DifferentialZ = zdiff;
-  f.Edit29->SetText(f.Shown(Format("%.3f Ohms", zdiff)));
+  Put(f, f.Edit29, f.Values<DiffPairValues>().DifferentialZ, zdiff, "%.3f Ohms");
 }
 
 void PairCouplingResults(TForm1& f, const DiffPairPass& pass, double hr) {
@@ -43,8 +52,7 @@ void PairCouplingResults(TForm1& f, const DiffPairPass& pass, double hr) {
   // needs one is not computed from whatever an earlier pass left.
   const bool broadside = pass.structure == 4 || pass.structure == 5;
   if (broadside) {
-    v.OddModeZ = v.DifferentialZ / 2;
-    f.Edit388->SetText(f.Shown(Format("%.3f Ohms", v.OddModeZ)));
+    Put(f, f.Edit388, v.OddModeZ, v.DifferentialZ / 2, "%.3f Ohms");
     const double none = std::numeric_limits<double>::quiet_NaN();
     v.EvenModeZ = v.TerminatedCoupling = v.UnterminatedCoupling = none;
     v.TerminatedCouplingDb = v.UnterminatedCouplingDb = none;
@@ -57,22 +65,14 @@ void PairCouplingResults(TForm1& f, const DiffPairPass& pass, double hr) {
 
   const diffpair::Coupling c = diffpair::PairCoupling(
       {f.SingleEndedZo, v.DifferentialZ, v.CoupledLength, v.SaturationLength, v.AggressorVoltage});
-  v.OddModeZ = c.odd;
-  f.Edit388->SetText(f.Shown(Format("%.3f Ohms", c.odd)));
-  v.EvenModeZ = c.even;
-  f.Edit389->SetText(f.Shown(Format("%.3f Ohms", c.even)));
-  v.TerminatedCoupling = c.terminated;
-  f.Edit390->SetText(f.Shown(Format("%.4f", c.terminated)));
-  v.UnterminatedCoupling = c.unterminated;
-  f.Edit391->SetText(f.Shown(Format("%.4f", c.unterminated)));
-  v.TerminatedCouplingDb = c.terminatedDb;
-  f.Edit392->SetText(f.Shown(Format("%.3f", c.terminatedDb)));
-  v.UnterminatedCouplingDb = c.unterminatedDb;
-  f.Edit393->SetText(f.Shown(Format("%.3f", c.unterminatedDb)));
-  v.TerminatedNextVoltage = c.terminatedNext;
-  f.Edit396->SetText(f.Shown(Format("%.4f V", c.terminatedNext)));
-  v.UnterminatedNextVoltage = c.unterminatedNext;
-  f.Edit397->SetText(f.Shown(Format("%.4f V", c.unterminatedNext)));
+  Put(f, f.Edit388, v.OddModeZ, c.odd, "%.3f Ohms");
+  Put(f, f.Edit389, v.EvenModeZ, c.even, "%.3f Ohms");
+  Put(f, f.Edit390, v.TerminatedCoupling, c.terminated, "%.4f");
+  Put(f, f.Edit391, v.UnterminatedCoupling, c.unterminated, "%.4f");
+  Put(f, f.Edit392, v.TerminatedCouplingDb, c.terminatedDb, "%.3f");
+  Put(f, f.Edit393, v.UnterminatedCouplingDb, c.unterminatedDb, "%.3f");
+  Put(f, f.Edit396, v.TerminatedNextVoltage, c.terminatedNext, "%.4f V");
+  Put(f, f.Edit397, v.UnterminatedNextVoltage, c.unterminatedNext, "%.4f V");
 }
 
 }  // namespace trellis
