@@ -4,13 +4,13 @@
 #include "calc/diffpair/crosstalk_form.h"
 
 #include <algorithm>
-#include <array>
 
 #include "app/form1.h"
 #include "app/material_table.h"
 #include "app/program.h"
 #include "app/range_check.h"
 #include "calc/diffpair/crosstalk_model.h"
+#include "vcl/arrange.h"
 #include "vcl/sysutils.h"
 
 namespace trellis {
@@ -100,6 +100,7 @@ void TForm12::SolveCrosstalk(vcl::TObject* Sender) {
   }
 
   const diffpair::Crosstalk x = diffpair::CrosstalkOf(coupling, delay, rise, volts);
+  // A comma user's boxes show the point form first, then the comma form.
   const bool comma = f.CommaFlag();
   Edit205->SetText(vcl::Format("%.5f dB", x.decibels));
   if (comma) Edit205->SetText(vcl::CommaForm(Edit205->Text()));
@@ -111,9 +112,7 @@ void TForm12::RadioGroup1Click(vcl::TObject* Sender) {
   const int item = RadioGroup1->ItemIndex();
   if (item == kMicrostrip || item == kStripline) {
     const bool stripline = item == kStripline;
-    for (vcl::TControl* c :
-         std::array<vcl::TControl*, 6>{Label197, Edit199, Edit200, Label198, Edit201, Edit202})
-      c->SetVisible(stripline);
+    vcl::ShowAll(stripline, {Label197, Edit199, Edit200, Label198, Edit201, Edit202});
     Image29->SetVisible(!stripline);
     Image30->SetVisible(stripline);
   }
@@ -128,7 +127,7 @@ void TForm12::ComboBox1Change(vcl::TObject* Sender) {
   const int item = ComboBox1->ItemIndex();
   if (item >= 0 && item < kMaterialCount) {
     const char* er = MaterialTable()[item].er;
-    Edit7->SetText(f.CommaFlag() ? vcl::CommaForm(er) : er);
+    Edit7->SetText(f.Shown(er));
   }
   Button1Click(Sender);
 }
