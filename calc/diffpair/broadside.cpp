@@ -49,7 +49,7 @@ void SolveBroadside(TForm1& f, const DiffPairPass& pass, bool shielded) {
   WriteDifferentialZ(
       f, shielded ? diffpair::BroadsideShieldedZdiff(w, sNow, tNow, er, pass.BlockToMils(offset))
                   : diffpair::BroadsideUnshieldedZdiff(w, sNow, tNow, er));
-  PairCouplingResults(f, pass, vcl::StrToFloat(f.Edit27->Text()) / scale);
+  PairCouplingResults(f, pass, pass.Lengths().ReadLength(f.Edit27));
 }
 
 }  // namespace

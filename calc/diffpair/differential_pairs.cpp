@@ -34,8 +34,8 @@ void ReadEntry(TForm1& f, const DiffPairPass& pass) {
   DiffPairValues& v = f.Values<DiffPairValues>();
   f.ReadCopperWeights(pass.metric);
 
-  const double lengthScale = pass.BoxScale();
-  v.CoupledLength = StrToFloat(f.Edit398->Text()) / lengthScale;
+  const ImpedancePass lengths = pass.Lengths();
+  v.CoupledLength = lengths.ReadLength(f.Edit398);
   v.SignalRiseTime = StrToFloat(f.Edit400->Text());
   v.AggressorVoltage = StrToFloat(f.Edit394->Text());
 
@@ -43,8 +43,8 @@ void ReadEntry(TForm1& f, const DiffPairPass& pass) {
   range::Input er(f.Edit7);
   f.SubstrateEr = checks.Check(er, kErRow);
 
-  f.ConductorWidth = StrToFloat(f.Edit21->Text()) / lengthScale;
-  f.ConductorSpacing = StrToFloat(f.Edit26->Text()) / lengthScale;
+  f.ConductorWidth = lengths.ReadLength(f.Edit21);
+  f.ConductorSpacing = lengths.ReadLength(f.Edit26);
 }
 
 }  // namespace
