@@ -3,15 +3,12 @@
 #include "app/range_check.h"
 #include "calc/diffpair/broadside_model.h"
 #include "calc/diffpair/diffpair_frame.h"
-#include "calc/diffpair/diffpair_values.h"
-#include "calc/diffpair/pair_coupling_model.h"
 #include "vcl/sysutils.h"
 
 namespace trellis {
 
 using range::Row;
 using range::Test;
-using vcl::Format;
 
 namespace {
 

@@ -1,12 +1,10 @@
 // The edge-coupled pairs: outer layer, and stripline with equal or unequal planes.
 #include <optional>
-#include <string>
 
 #include "app/form1.h"
 #include "calc/diffpair/diffpair_frame.h"
 #include "calc/diffpair/diffpair_values.h"
 #include "calc/diffpair/edge_coupled_model.h"
-#include "calc/diffpair/pair_coupling_model.h"
 #include "calc/impedance/asym_stripline_model.h"
 #include "vcl/arrange.h"
 #include "vcl/sysutils.h"
