@@ -47,8 +47,8 @@ void ReadEntry(TForm1& f, const DiffPairPass& pass) {
   f.ConductorSpacing = lengths.ReadLength(f.Edit26);
 }
 
-}  // namespace
-
+// The tolerance factors of the slider's position; a position off the slider
+// keeps the last ones.
 void SetZdiffTolerance(TForm1& f) {
   DiffPairValues& v = f.Values<DiffPairValues>();
   if (const auto t = diffpair::ToleranceAt(f.TrackBar1->Position())) {
@@ -56,8 +56,6 @@ void SetZdiffTolerance(TForm1& f) {
     v.ZdiffToleranceMinus = t->minus;
   }
 }
-
-namespace {
 
 void ShowRatio(TForm1& f, vcl::TLabel* label, double ratio) {
   switch (diffpair::RatioRange(ratio)) {

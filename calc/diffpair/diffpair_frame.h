@@ -41,9 +41,6 @@ void SolveBroadsideUnshielded(TForm1& f, const DiffPairPass& pass);    // 5 "Bro
 // SingleEndedZo) there before calling it.
 void PairCouplingResults(TForm1& f, const DiffPairPass& pass, double hr);
 
-// The tolerance factors of the slider's position; a position off the slider
-// keeps the last ones.
-void SetZdiffTolerance(TForm1& f);
 // The target window's texts, its verdict on the differential impedance and the
 // W/H and S/H warnings, at the end of every pass whatever the structure.
 void ZdiffToleranceWindow(TForm1& f);
