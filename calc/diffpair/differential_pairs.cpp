@@ -61,7 +61,7 @@ void ShowRatio(TForm1& f, vcl::TLabel* label, double ratio) {
   switch (diffpair::RatioRange(ratio)) {
     case diffpair::RatioVerdict::OutOfRange:
       label->SetFontColor(vcl::clRed);
-      label->SetCaption(f.Shown(Format("%s Warning!", Format("%.3f", ratio))));
+      label->SetCaption(f.Shown(Format("%.3f Warning!", ratio)));
       break;
     case diffpair::RatioVerdict::InRange:
       label->SetFontColor(vcl::clBlack);
