@@ -19,7 +19,7 @@ struct DiffPairPass {
   // The same unit block as the conductor-impedance solve's, whose readers of
   // length boxes and typed lengths serve the pairs as well.
   ImpedancePass Lengths() const { return {metric, microns, sender}; }
-  // Typed metric lengths per millimetre of the block: 1000 under "Use Microns".
+  // A length box's units per unit of the block: 1000 under "Use Microns", else 1.
   double BoxScale() const { return metric && microns ? 1000 : 1; }
   // A length in the block's unit in mils.
   double BlockToMils(double length) const { return metric ? length / 25.4 * 1000 : length; }
