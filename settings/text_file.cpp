@@ -43,7 +43,7 @@ bool WriteWholeFile(const std::string& path, const std::string& bytes) {
 #ifndef _WIN32
   ok = fsync(fileno(f)) == 0 && ok;
 #endif
-  // The close flushes too, so a full disk may show up only here.
+  // A network file system may report a failed write only at the close.
   ok = std::fclose(f) == 0 && ok;
   std::error_code error;
   if (ok) std::filesystem::rename(temporary, path, error);

@@ -123,14 +123,7 @@ class Parser {
     }
   }
 
-  LayoutProperty ParseProperty() {
-    LayoutProperty p;
-    ParsePropertyInto(p);
-    return p;
-  }
-
-  // Fills a fresh property in place: a property is large, and moving each one
-  // into its object's list would copy it whole.
+  // Properties and values are filled where they are kept, not moved there.
   void ParsePropertyInto(LayoutProperty& p) {
     p.line = line_;
     p.name = Ident();
@@ -215,13 +208,6 @@ class Parser {
     }
   }
 
-  LayoutValue ParseValue() {
-    LayoutValue v;
-    ParseValueInto(v);
-    return v;
-  }
-
-  // Fills a fresh value in place, so a property's value is never moved.
   void ParseValueInto(LayoutValue& v) {
     SkipBlank();
     v.line = line_;
@@ -258,7 +244,7 @@ class Parser {
           ++pos_;
           break;
         }
-        v.list.push_back(ParseValue());
+        ParseValueInto(v.list.emplace_back());
       }
     } else if (c == '<') {
       const Nested level(*this);
@@ -272,13 +258,12 @@ class Parser {
         }
         if (!PeekWord("item")) Fail("'item' was expected");
         pos_ += 4;
-        LayoutItem item;
+        LayoutItem& item = v.items.emplace_back();
         while (!PeekWord("end")) {
           if (pos_ >= s_.size()) Fail("'end' was expected");
-          item.properties.push_back(ParseProperty());
+          ParsePropertyInto(item.properties.emplace_back());
         }
         pos_ += 3;
-        v.items.push_back(std::move(item));
       }
     } else if (c == '$') {
       ++pos_;
@@ -330,8 +315,6 @@ class Parser {
 LayoutObject ParseLayout(std::string_view text, const std::string& resourceName) {
   return Parser(text, resourceName).ParseRoot();
 }
-
-// ---- Classes ----
 
 // ---- Applying properties ----
 

@@ -149,14 +149,6 @@ std::string CFormat(const std::string& directive, T value) {
   return out;
 }
 
-std::string Pad(std::string text, int width, bool left) {
-  if (width > 0 && text.size() < static_cast<size_t>(width)) {
-    const std::string fill(static_cast<size_t>(width) - text.size(), ' ');
-    text = left ? text + fill : fill + text;
-  }
-  return text;
-}
-
 // %d of a double truncates towards zero; values beyond long long saturate and NaN
 // reads as 0, so a stray non-finite result cannot make the formatting undefined.
 long long TruncateToInteger(double v) {
@@ -189,8 +181,8 @@ void PointDecimal(std::string& text) {
 // Flag characters of one conversion, as bits.
 enum FormatFlag : unsigned { kLeft = 1, kPlus = 2, kSpace = 4, kAlternate = 8, kZero = 16 };
 
-// Writes sign-and-digits text into its field as printf does: left-aligned, zero-filled
-// after the sign, or right-aligned.
+// Writes text into its field as printf does: left-aligned, zero-filled after the
+// sign (for numbers, the only texts given kZero), or right-aligned.
 void AppendField(std::string& out, std::string_view text, int width, unsigned flags) {
   const size_t fill = width > 0 && text.size() < static_cast<size_t>(width)
                           ? static_cast<size_t>(width) - text.size()
@@ -552,7 +544,6 @@ std::string FormatV(std::string_view format, std::initializer_list<FormatArg> ar
     if (next_arg == args.end()) ThrowFormatError(format);
     const FormatArg& arg = *next_arg++;
 
-    const bool left = (flag_bits & kLeft) != 0;
     // The C library's own spelling of the conversion, for the conversions it writes.
     const auto directive = [&] {
       std::string text = "%" + std::string(flags) + (width > 0 ? std::to_string(width) : "");
@@ -575,14 +566,15 @@ std::string FormatV(std::string_view format, std::initializer_list<FormatArg> ar
                        static_cast<unsigned long long>(IntegerArg(arg, format)));
         break;
       case 'c':
-        out += Pad(std::string(1, static_cast<char>(IntegerArg(arg, format))), width, left);
+        AppendField(out, std::string(1, static_cast<char>(IntegerArg(arg, format))), width,
+                    flag_bits & kLeft);
         break;
       case 's': {
         const auto* text = std::get_if<std::string>(&arg);
         if (text == nullptr) ThrowFormatError(format);
         const size_t len =
             precision >= 0 ? std::min(text->size(), static_cast<size_t>(precision)) : text->size();
-        out += Pad(text->substr(0, len), width, left);
+        AppendField(out, std::string_view(*text).substr(0, len), width, flag_bits & kLeft);
         break;
       }
       default: {
@@ -590,7 +582,7 @@ std::string FormatV(std::string_view format, std::initializer_list<FormatArg> ar
         if (!std::isfinite(v)) {
           const std::string word =
               std::string(std::signbit(v) ? "-" : "+") + (std::isnan(v) ? "NAN" : "INF");
-          out += Pad(word, width, left);
+          AppendField(out, word, width, flag_bits & kLeft);
         } else if ((conv == 'f' || conv == 'F') && !(flag_bits & kAlternate) &&
                    precision <= kFastPrecision) {
           AppendFixed(out, v, width, precision < 0 ? 6 : precision, flag_bits);

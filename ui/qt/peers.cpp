@@ -267,10 +267,7 @@ class EditPeer : public Peer {
   bool Event(QObject* watched, QEvent* event) override {
     // A click into the box reaches its handler; the box still sees the release,
     // so selecting text with the mouse works as before.
-    if (watched == line_ && event->type() == QEvent::MouseButtonRelease) {
-      ClickEvent(watched, event);
-      return Peer::Event(watched, event);
-    }
+    if (ClickEvent(watched, event)) return false;
     if (watched == line_ && event->type() == QEvent::KeyPress && Live()) {
       auto* key = static_cast<QKeyEvent*>(event);
       const bool plain = (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
@@ -567,7 +564,8 @@ class RadioGroupPeer : public Peer {
   QGroupBox* box_ = nullptr;
   QButtonGroup* buttons_ = nullptr;
   std::vector<QRadioButton*> radios_;
-  // The context of the queued rebuilds; set while an items change waits for one.
+  // The context of the queued rebuilds, made with the widget; the widget may
+  // take it along first.
   QPointer<QObject> rebuilds_;
   bool itemsPending_ = false;
 };
