@@ -8,7 +8,6 @@
 #include <QDir>
 #include <QImage>
 #include <QWidget>
-#include <initializer_list>
 #include <memory>
 #include <string>
 
@@ -67,26 +66,12 @@ class ScreensFixture : public ::testing::Test {
   }
 
   vcl::TControl& C(const std::string& name) { return *program->Main().Find<vcl::TControl>(name); }
-  void Show(std::initializer_list<const char*> names, bool visible) {
-    for (const char* n : names) C(n).SetVisible(visible);
-  }
-
-  // Shows one panel of Panel1 and hides the others.
-  void ShowPanel(const std::string& panel) {
-    for (vcl::TControl* c : program->Main().Panel1->Children()) c->SetVisible(c->Name == panel);
-  }
   // Saves the main window's client area as it is drawn now.
   void SaveClientArea(const QString& file) {
     QApplication::processEvents();
     const QImage shot = renderer->ClientArea(program->Main())->grab().toImage();
     const QString path = ShotPath(file);
     EXPECT_TRUE(shot.save(path)) << path.toStdString();
-  }
-  // ShowPanel, then grabs the main window on screen.
-  void ShootPanel(const std::string& panel, const QString& file) {
-    ShowPanel(panel);
-    renderer->Window(program->Main())->show();
-    SaveClientArea(file);
   }
 
   ScopedConfig config;
