@@ -66,13 +66,14 @@ class ScreensFixture : public ::testing::Test {
   }
 
   vcl::TControl& C(const std::string& name) { return *program->Main().Find<vcl::TControl>(name); }
-  // Saves the main window's client area as it is drawn now.
-  void SaveClientArea(const QString& file) {
+  // Saves a window's client area as it is drawn now; the main window's by default.
+  void SaveClientArea(vcl::TForm& form, const QString& file) {
     QApplication::processEvents();
-    const QImage shot = renderer->ClientArea(program->Main())->grab().toImage();
+    const QImage shot = renderer->ClientArea(form)->grab().toImage();
     const QString path = ShotPath(file);
     EXPECT_TRUE(shot.save(path)) << path.toStdString();
   }
+  void SaveClientArea(const QString& file) { SaveClientArea(program->Main(), file); }
 
   ScopedConfig config;
   QtPlatform platform;
