@@ -22,7 +22,6 @@
 #include "tests/support/harness.h"
 #include "ui/qt/qt_platform.h"
 #include "ui/qt/renderer.h"
-#include "ui/qt/themes.h"
 
 namespace trellis::desktop {
 namespace {
@@ -82,7 +81,6 @@ struct PdfFile {
 class PrintedWindow : public ::testing::Test {
  protected:
   void SetUp() override {
-    themeBefore = CurrentDesktopTheme();
     platform.SetSleepsSkipped(true);
     for (const auto& [name, value] : trellis::testing::Harness::DefaultSettings())
       ASSERT_TRUE(platform.Settings().WriteString(trellis::testing::kSettingsKey, name, value));
@@ -96,8 +94,6 @@ class PrintedWindow : public ::testing::Test {
   void TearDown() override {
     renderer.reset();
     program.reset();
-    // The start-up applied the stored theme to the whole application.
-    ApplyDesktopTheme(themeBefore);
   }
   QString PrintToPdf(vcl::TForm& form) {
     const QString pdf = dir.filePath(QString::fromStdString(form.Name) + ".pdf");
@@ -112,7 +108,6 @@ class PrintedWindow : public ::testing::Test {
   std::unique_ptr<Program> program;
   std::unique_ptr<QtRenderer> renderer;
   QTemporaryDir dir;
-  std::string themeBefore;
 };
 
 TEST_F(PrintedWindow, MainWindowPrintsAsTextAndVectorsOnOneSmallPage) {
