@@ -19,7 +19,7 @@
 #include "app/form1.h"
 #include "app/program.h"
 #include "tests/qt/qt_test_support.h"
-#include "tests/support/harness.h"
+#include "tests/qt/screens_fixture.h"
 #include "ui/qt/qt_platform.h"
 #include "ui/qt/renderer.h"
 
@@ -82,8 +82,7 @@ class PrintedWindow : public ::testing::Test {
  protected:
   void SetUp() override {
     platform.SetSleepsSkipped(true);
-    for (const auto& [name, value] : trellis::testing::Harness::DefaultSettings())
-      ASSERT_TRUE(platform.Settings().WriteString(trellis::testing::kSettingsKey, name, value));
+    ASSERT_NO_FATAL_FAILURE(testing::WriteInstallerSettings(platform));
     program = std::make_unique<Program>(platform);
     renderer = std::make_unique<QtRenderer>(platform);
     renderer->Build(program->Windows());
