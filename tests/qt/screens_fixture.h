@@ -24,12 +24,8 @@ namespace trellis::desktop::testing {
 // TRELLIS_SCREENSHOT_DIR when set; the build's own screenshots folder otherwise.
 inline QString ShotDir() {
   const QByteArray env = qgetenv("TRELLIS_SCREENSHOT_DIR");
-#ifdef TRELLIS_BUILD_SCREENSHOT_DIR
-  const QString fallback = QStringLiteral(TRELLIS_BUILD_SCREENSHOT_DIR);
-#else
-  const QString fallback = QDir::temp().filePath("trellis-screenshots");
-#endif
-  const QString dir = env.isEmpty() ? fallback : QString::fromLocal8Bit(env);
+  const QString dir =
+      env.isEmpty() ? QStringLiteral(TRELLIS_BUILD_SCREENSHOT_DIR) : QString::fromLocal8Bit(env);
   QDir().mkpath(dir);
   return dir;
 }
