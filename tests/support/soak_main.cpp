@@ -12,9 +12,11 @@
 #include <cstring>
 #include <fstream>
 #include <iostream>
+#include <set>
 #include <sstream>
 #include <string>
 #include <type_traits>
+#include <utility>
 #include <vector>
 
 #include "tests/support/soak.h"
@@ -24,23 +26,25 @@ namespace {
 using trellis::testing::SoakOptions;
 using trellis::testing::SoakResult;
 
+// The sets of names a process hands back, by the key of their lines.
+const std::pair<const char*, std::set<std::string> SoakResult::*> kNameSets[] = {
+    {"window", &SoakResult::windows},           {"control", &SoakResult::controls},
+    {"wreached", &SoakResult::windowsReached},  {"wopen", &SoakResult::windowsOpen},
+    {"creached", &SoakResult::controlsReached}, {"etext", &SoakResult::errorTexts}};
+
 void Save(const SoakResult& r, const std::string& path) {
   std::ofstream out(path);
   out << "actions " << r.actions << "\naccepted " << r.accepted << "\nrestarts " << r.restarts
       << "\nerrors " << r.errorBoxes << "\nmath " << r.mathBoxes << "\nslowest " << r.slowestSeconds
       << " " << r.slowestAction << "\n";
   for (const auto& [k, n] : r.kinds) out << "kind " << n << " " << k << "\n";
-  for (const auto& s : r.windows) out << "window " << s << "\n";
-  for (const auto& s : r.controls) out << "control " << s << "\n";
-  for (const auto& s : r.windowsReached) out << "wreached " << s << "\n";
-  for (const auto& s : r.windowsOpen) out << "wopen " << s << "\n";
-  for (const auto& s : r.controlsReached) out << "creached " << s << "\n";
-  for (const auto& s : r.errorTexts) {
-    std::string one = s;
-    for (char& c : one)
-      if (c == '\n') c = ' ';
-    out << "etext " << one << "\n";
-  }
+  for (const auto& [key, names] : kNameSets)
+    for (std::string one : r.*names) {
+      // One line each: an error text may hold line breaks.
+      for (char& c : one)
+        if (c == '\n') c = ' ';
+      out << key << " " << one << "\n";
+    }
   if (!r.failure.empty()) out << "failure " << r.failure << "\n";
 }
 
@@ -82,20 +86,11 @@ void Merge(const std::string& path, SoakResult& total) {
       std::string k;
       value >> n >> k;
       total.kinds[k] += n;
-    } else if (key == "window") {
-      total.windows.insert(rest);
-    } else if (key == "control") {
-      total.controls.insert(rest);
-    } else if (key == "wreached") {
-      total.windowsReached.insert(rest);
-    } else if (key == "wopen") {
-      total.windowsOpen.insert(rest);
-    } else if (key == "creached") {
-      total.controlsReached.insert(rest);
-    } else if (key == "etext") {
-      total.errorTexts.insert(rest);
-    } else if (key == "failure" && total.failure.empty()) {
-      total.failure = rest;
+    } else if (key == "failure") {
+      if (total.failure.empty()) total.failure = rest;
+    } else {
+      for (const auto& [name, names] : kNameSets)
+        if (key == name) (total.*names).insert(rest);
     }
   }
 }
