@@ -99,7 +99,7 @@ QString Shown(const std::string& caption) {
 
 class ContactSheet : public testing::SolvedScreensFixture {
  protected:
-  // SolvedScreensFixture starts the program; the splash is caught on the way.
+  // Starts the program as SolvedScreensFixture does, catching the splash on the way.
   void SetUp() override {
     ScreensFixture::SetUp();
     QTimer::singleShot(0, [this] {

@@ -14,11 +14,6 @@ namespace {
 
 class CrosstalkScreens : public testing::SolvedScreensFixture {
  protected:
-  void ShootWindow(vcl::TForm& form, const QString& file) {
-    QApplication::processEvents();
-    const QImage shot = renderer->ClientArea(form)->grab().toImage();
-    EXPECT_TRUE(shot.save(testing::ShotPath(file)));
-  }
   // What the desktop shows in a box.
   std::string Shown(vcl::TControl& box) {
     auto* edit = qobject_cast<QLineEdit*>(renderer->WidgetOf(box));
@@ -40,7 +35,7 @@ TEST_F(CrosstalkScreens, BothConductorTypes) {
   EXPECT_EQ(Shown(*Form12->Edit207), "3.86640 Volts");
   EXPECT_TRUE(renderer->WidgetOf(*Form12->Image29)->isVisible());
   EXPECT_FALSE(renderer->WidgetOf(*Form12->Edit199)->isVisible());
-  ShootWindow(*Form12, "window_Form12_microstrip.png");
+  SaveClientArea(*Form12, "window_Form12_microstrip.png");
 
   vcl::user::ChooseItem(*Form12->RadioGroup1, 1);
   EXPECT_EQ(Shown(*Form12->Edit205), "-16.12537 dB");
@@ -48,7 +43,7 @@ TEST_F(CrosstalkScreens, BothConductorTypes) {
   EXPECT_TRUE(renderer->WidgetOf(*Form12->Image30)->isVisible());
   EXPECT_FALSE(renderer->WidgetOf(*Form12->Image29)->isVisible());
   EXPECT_TRUE(renderer->WidgetOf(*Form12->Edit201)->isVisible());
-  ShootWindow(*Form12, "window_Form12_stripline.png");
+  SaveClientArea(*Form12, "window_Form12_stripline.png");
 
   // The unit boxes shown from the start and those shown with the stripline
   // heights look alike, and unlike an input.
@@ -64,7 +59,7 @@ TEST_F(CrosstalkScreens, MetricStripline) {
   vcl::user::ChooseItem(*Form12->ComboBox1, 16);
   EXPECT_EQ(Shown(*Form12->Edit198), "mm");
   EXPECT_EQ(Shown(*Form12->Edit7), "3.66");
-  ShootWindow(*Form12, "window_Form12_stripline_mm.png");
+  SaveClientArea(*Form12, "window_Form12_stripline_mm.png");
 }
 
 }  // namespace

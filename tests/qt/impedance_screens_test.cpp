@@ -11,48 +11,45 @@ namespace {
 
 // The program as start-up leaves it, each panel picked and arranged through its
 // own handlers, before anything is typed.
-class ImpedanceScreens : public testing::SolvedScreensFixture {
- protected:
-  void Shoot(const std::string& file) { SaveClientArea(QString::fromStdString(file)); }
-};
+class ImpedanceScreens : public testing::SolvedScreensFixture {};
 
 TEST_F(ImpedanceScreens, BandwidthPanelInBothMethods) {
   Pick(0);
   EXPECT_TRUE(main->GroupBox6->Visible());
-  Shoot("panel_GroupBox6.png");
+  SaveClientArea("panel_GroupBox6.png");
   Choose(main->RadioGroup12, 1);
   EXPECT_TRUE(main->RadioGroup20->Visible());
   EXPECT_FALSE(main->GroupBox41->Visible());
-  Shoot("panel_GroupBox6_frequency.png");
+  SaveClientArea("panel_GroupBox6_frequency.png");
 }
 
 // Each structure as the structure selector arranges the panel.
 TEST_F(ImpedanceScreens, ConductorImpedancePanelInEveryStructure) {
   Pick(1);
   EXPECT_TRUE(main->GroupBox15->Visible());
-  Shoot("panel_GroupBox15.png");
+  SaveClientArea("panel_GroupBox15.png");
   const char* pictures[] = {"Image8", "Image16", "Image22", "Image9", "Image47", "Image19"};
   for (int s = 1; s < 6; ++s) {
     SCOPED_TRACE(s);
     Choose(main->RadioGroup3, s);
     for (int i = 0; i < 6; ++i) EXPECT_EQ(C(pictures[i]).Visible(), i == s) << pictures[i];
-    Shoot("panel_GroupBox15_s" + std::to_string(s) + ".png");
+    SaveClientArea(QString("panel_GroupBox15_s%1.png").arg(s));
   }
 }
 
 TEST_F(ImpedanceScreens, ErEffectivePanel) {
   Pick(6);
   EXPECT_TRUE(main->GroupBox43->Visible());
-  Shoot("panel_GroupBox43.png");
+  SaveClientArea("panel_GroupBox43.png");
 }
 
 TEST_F(ImpedanceScreens, WavelengthPanelInBothMethods) {
   Pick(17);
   EXPECT_TRUE(main->GroupBox22->Visible());
-  Shoot("panel_GroupBox22.png");
+  SaveClientArea("panel_GroupBox22.png");
   Choose(main->RadioGroup22, 1);
   EXPECT_EQ(main->Label220->Caption(), "Frequency");
-  Shoot("panel_GroupBox22_frequency.png");
+  SaveClientArea("panel_GroupBox22_frequency.png");
 }
 
 // The program started as a user starts it, the conductor impedance picked,

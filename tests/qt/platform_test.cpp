@@ -101,8 +101,11 @@ TEST(QtSettings, ALockNoProcessHoldsDoesNotHoldUpTheFirstWrite) {
   // The details of a process that has ended.
   QProcess ended;
   ended.start(QStringLiteral("/bin/sh"), {"-c", "exit 0"});
+  // The toolkit forgets the number once the process has finished.
+  ended.waitForStarted(10000);
+  const qint64 deadPid = ended.processId();
   ASSERT_TRUE(ended.waitForFinished(10000));
-  const QByteArray deadDetails = QByteArray::number(ended.processId()) + "\n" +
+  const QByteArray deadDetails = QByteArray::number(deadPid) + "\n" +
                                  QCoreApplication::applicationName().toUtf8() + "\n" +
                                  QSysInfo::machineHostName().toUtf8() + "\n";
   struct Case {

@@ -19,10 +19,9 @@
 #include "app/form1.h"
 #include "app/program.h"
 #include "tests/qt/qt_test_support.h"
-#include "tests/support/harness.h"
+#include "tests/qt/screens_fixture.h"
 #include "ui/qt/qt_platform.h"
 #include "ui/qt/renderer.h"
-#include "ui/qt/themes.h"
 
 namespace trellis::desktop {
 namespace {
@@ -82,10 +81,8 @@ struct PdfFile {
 class PrintedWindow : public ::testing::Test {
  protected:
   void SetUp() override {
-    themeBefore = CurrentDesktopTheme();
     platform.SetSleepsSkipped(true);
-    for (const auto& [name, value] : trellis::testing::Harness::DefaultSettings())
-      ASSERT_TRUE(platform.Settings().WriteString(trellis::testing::kSettingsKey, name, value));
+    ASSERT_NO_FATAL_FAILURE(testing::WriteInstallerSettings(platform));
     program = std::make_unique<Program>(platform);
     renderer = std::make_unique<QtRenderer>(platform);
     renderer->Build(program->Windows());
@@ -96,8 +93,6 @@ class PrintedWindow : public ::testing::Test {
   void TearDown() override {
     renderer.reset();
     program.reset();
-    // The start-up applied the stored theme to the whole application.
-    ApplyDesktopTheme(themeBefore);
   }
   QString PrintToPdf(vcl::TForm& form) {
     const QString pdf = dir.filePath(QString::fromStdString(form.Name) + ".pdf");
@@ -112,7 +107,6 @@ class PrintedWindow : public ::testing::Test {
   std::unique_ptr<Program> program;
   std::unique_ptr<QtRenderer> renderer;
   QTemporaryDir dir;
-  std::string themeBefore;
 };
 
 TEST_F(PrintedWindow, MainWindowPrintsAsTextAndVectorsOnOneSmallPage) {

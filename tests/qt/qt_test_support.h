@@ -1,4 +1,4 @@
-// Helpers of the offscreen desktop tests: a private settings folder and
+// Helpers of the offscreen desktop tests: private settings folders and
 // automatic answers to modal boxes.
 #pragma once
 
@@ -7,13 +7,30 @@
 #include <QElapsedTimer>
 #include <QMessageBox>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QString>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
 namespace trellis::desktop::testing {
+
+// Made before the QApplication: the offscreen platform unless another is asked
+// for, and settings and data in a scratch folder while it lives, never the user's.
+class ScratchDesktop {
+ public:
+  ScratchDesktop() {
+    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    setenv("XDG_CONFIG_HOME", dir_.filePath("config").toLocal8Bit().constData(), 1);
+    setenv("XDG_DATA_HOME", dir_.filePath("data").toLocal8Bit().constData(), 1);
+    QStandardPaths::setTestModeEnabled(true);
+  }
+
+ private:
+  QTemporaryDir dir_;
+};
 
 // Points the program's QSettings at a fresh folder for the test's lifetime.
 class ScopedConfig {

@@ -17,8 +17,7 @@ class ReferenceScreens : public testing::SolvedScreensFixture {
  protected:
   void ShootWindow(vcl::TForm& form, const QString& file) {
     ASSERT_TRUE(form.Visible()) << form.Name;
-    QApplication::processEvents();
-    EXPECT_TRUE(renderer->ClientArea(form)->grab().toImage().save(testing::ShotPath(file)));
+    SaveClientArea(form, file);
     vcl::user::CloseForm(form);
   }
 };

@@ -15,14 +15,7 @@
 namespace trellis::desktop {
 namespace {
 
-class ReferenceWindowsScreens : public testing::SolvedScreensFixture {
- protected:
-  void ShootWindow(vcl::TForm& form, const QString& file) {
-    QApplication::processEvents();
-    const QImage shot = renderer->ClientArea(form)->grab().toImage();
-    EXPECT_TRUE(shot.save(testing::ShotPath(file)));
-  }
-};
+class ReferenceWindowsScreens : public testing::SolvedScreensFixture {};
 
 TEST_F(ReferenceWindowsScreens, DesignRulesInEachUnits) {
   struct Variant {
@@ -42,7 +35,7 @@ TEST_F(ReferenceWindowsScreens, DesignRulesInEachUnits) {
     vcl::user::PickMenuItem(*main->ConversionData1);
     vcl::user::Click(*main->Button23);
     ASSERT_TRUE(Form11->Visible());
-    ShootWindow(*Form11, v.file);
+    SaveClientArea(*Form11, v.file);
     vcl::user::Click(*Form11->Button1);
     EXPECT_TRUE(main->Enabled());
   }
@@ -52,7 +45,7 @@ TEST_F(ReferenceWindowsScreens, EdaResources) {
   main->Resources1->SetVisible(true);
   vcl::user::PickMenuItem(*main->Resources2);
   ASSERT_TRUE(Form9->Visible());
-  ShootWindow(*Form9, "window_Form9.png");
+  SaveClientArea(*Form9, "window_Form9.png");
   // Every button row the group shows lies whole inside it, and each caption fits its button.
   for (vcl::TButtonGroup* group : {Form9->ButtonGroup1, Form9->ButtonGroup2, Form9->ButtonGroup3,
                                    Form9->ButtonGroup4, Form9->ButtonGroup5, Form9->ButtonGroup6}) {
@@ -70,7 +63,7 @@ TEST_F(ReferenceWindowsScreens, EdaResources) {
     }
   }
   vcl::user::DragButton(*Form9->ButtonGroup1, 2, 0);
-  ShootWindow(*Form9, "window_Form9_reordered.png");
+  SaveClientArea(*Form9, "window_Form9_reordered.png");
 }
 
 TEST_F(ReferenceWindowsScreens, ThreadCharts) {
@@ -78,11 +71,11 @@ TEST_F(ReferenceWindowsScreens, ThreadCharts) {
   // At start-up both charts stand, the imperial one in front and hiding the other.
   EXPECT_TRUE(main->GroupBox46->Visible());
   EXPECT_TRUE(renderer->WidgetOf(*main->GroupBox19)->autoFillBackground());
-  ShootWindow(program->Main(), "panel_threads_startup.png");
+  SaveClientArea("panel_threads_startup.png");
   Choose(main->RadioGroup6, 1);
-  ShootWindow(program->Main(), "panel_threads_metric.png");
+  SaveClientArea("panel_threads_metric.png");
   Choose(main->RadioGroup6, 0);
-  ShootWindow(program->Main(), "panel_threads_imperial.png");
+  SaveClientArea("panel_threads_imperial.png");
 }
 
 }  // namespace

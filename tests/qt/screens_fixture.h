@@ -8,7 +8,6 @@
 #include <QDir>
 #include <QImage>
 #include <QWidget>
-#include <initializer_list>
 #include <memory>
 #include <string>
 
@@ -25,12 +24,8 @@ namespace trellis::desktop::testing {
 // TRELLIS_SCREENSHOT_DIR when set; the build's own screenshots folder otherwise.
 inline QString ShotDir() {
   const QByteArray env = qgetenv("TRELLIS_SCREENSHOT_DIR");
-#ifdef TRELLIS_BUILD_SCREENSHOT_DIR
-  const QString fallback = QStringLiteral(TRELLIS_BUILD_SCREENSHOT_DIR);
-#else
-  const QString fallback = QDir::temp().filePath("trellis-screenshots");
-#endif
-  const QString dir = env.isEmpty() ? fallback : QString::fromLocal8Bit(env);
+  const QString dir =
+      env.isEmpty() ? QStringLiteral(TRELLIS_BUILD_SCREENSHOT_DIR) : QString::fromLocal8Bit(env);
   QDir().mkpath(dir);
   return dir;
 }
@@ -67,27 +62,14 @@ class ScreensFixture : public ::testing::Test {
   }
 
   vcl::TControl& C(const std::string& name) { return *program->Main().Find<vcl::TControl>(name); }
-  void Show(std::initializer_list<const char*> names, bool visible) {
-    for (const char* n : names) C(n).SetVisible(visible);
-  }
-
-  // Shows one panel of Panel1 and hides the others.
-  void ShowPanel(const std::string& panel) {
-    for (vcl::TControl* c : program->Main().Panel1->Children()) c->SetVisible(c->Name == panel);
-  }
-  // Saves the main window's client area as it is drawn now.
-  void SaveClientArea(const QString& file) {
+  // Saves a window's client area as it is drawn now; the main window's by default.
+  void SaveClientArea(vcl::TForm& form, const QString& file) {
     QApplication::processEvents();
-    const QImage shot = renderer->ClientArea(program->Main())->grab().toImage();
+    const QImage shot = renderer->ClientArea(form)->grab().toImage();
     const QString path = ShotPath(file);
     EXPECT_TRUE(shot.save(path)) << path.toStdString();
   }
-  // ShowPanel, then grabs the main window on screen.
-  void ShootPanel(const std::string& panel, const QString& file) {
-    ShowPanel(panel);
-    renderer->Window(program->Main())->show();
-    SaveClientArea(file);
-  }
+  void SaveClientArea(const QString& file) { SaveClientArea(program->Main(), file); }
 
   ScopedConfig config;
   QtPlatform platform;

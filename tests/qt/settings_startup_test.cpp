@@ -14,7 +14,6 @@
 #include "tests/qt/qt_test_support.h"
 #include "ui/qt/qt_platform.h"
 #include "ui/qt/renderer.h"
-#include "ui/qt/themes.h"
 
 namespace trellis::desktop {
 namespace {
@@ -32,7 +31,6 @@ TEST(SettingsAtStartUp, ALeftoverLockOrAnUnparsableFileNeitherStallsNorRaises) {
       {"an unreadable line", "[General]\nRegistry_Status=0\n\x01\x02\nUnits=1\n", false},
       {"an empty lock of a killed run", "[General]\nRegistry_Status=0\nUnits=1\n", true},
   };
-  const std::string themeBefore = CurrentDesktopTheme();
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     ScopedConfig config;
@@ -72,7 +70,6 @@ TEST(SettingsAtStartUp, ALeftoverLockOrAnUnparsableFileNeitherStallsNorRaises) {
     EXPECT_EQ(file.value("Trellis_Theme").toString(), "2");
     EXPECT_EQ(file.value("Units").toString(), "1");
   }
-  ApplyDesktopTheme(themeBefore);
 }
 
 }  // namespace

@@ -12,8 +12,11 @@
 #include <cstring>
 #include <fstream>
 #include <iostream>
+#include <set>
 #include <sstream>
 #include <string>
+#include <type_traits>
+#include <utility>
 #include <vector>
 
 #include "tests/support/soak.h"
@@ -23,27 +26,29 @@ namespace {
 using trellis::testing::SoakOptions;
 using trellis::testing::SoakResult;
 
+// The sets of names a process hands back, by the key of their lines.
+const std::pair<const char*, std::set<std::string> SoakResult::*> kNameSets[] = {
+    {"window", &SoakResult::windows},           {"control", &SoakResult::controls},
+    {"wreached", &SoakResult::windowsReached},  {"wopen", &SoakResult::windowsOpen},
+    {"creached", &SoakResult::controlsReached}, {"etext", &SoakResult::errorTexts}};
+
 void Save(const SoakResult& r, const std::string& path) {
   std::ofstream out(path);
   out << "actions " << r.actions << "\naccepted " << r.accepted << "\nrestarts " << r.restarts
-      << "\nseconds " << r.seconds << "\nerrors " << r.errorBoxes << "\nmath " << r.mathBoxes
-      << "\nslowest " << r.slowestSeconds << " " << r.slowestAction << "\n";
+      << "\nerrors " << r.errorBoxes << "\nmath " << r.mathBoxes << "\nslowest " << r.slowestSeconds
+      << " " << r.slowestAction << "\n";
   for (const auto& [k, n] : r.kinds) out << "kind " << n << " " << k << "\n";
-  for (const auto& s : r.windows) out << "window " << s << "\n";
-  for (const auto& s : r.controls) out << "control " << s << "\n";
-  for (const auto& s : r.windowsReached) out << "wreached " << s << "\n";
-  for (const auto& s : r.windowsOpen) out << "wopen " << s << "\n";
-  for (const auto& s : r.controlsReached) out << "creached " << s << "\n";
-  for (const auto& s : r.errorTexts) {
-    std::string one = s;
-    for (char& c : one)
-      if (c == '\n') c = ' ';
-    out << "etext " << one << "\n";
-  }
+  for (const auto& [key, names] : kNameSets)
+    for (std::string one : r.*names) {
+      // One line each: an error text may hold line breaks.
+      for (char& c : one)
+        if (c == '\n') c = ' ';
+      out << key << " " << one << "\n";
+    }
   if (!r.failure.empty()) out << "failure " << r.failure << "\n";
 }
 
-// Adds one process's figures to the total.
+// Adds one process's figures to the total; the run's seconds are the caller's.
 void Merge(const std::string& path, SoakResult& total) {
   std::ifstream in(path);
   std::string line;
@@ -52,30 +57,21 @@ void Merge(const std::string& path, SoakResult& total) {
     if (space == std::string::npos) continue;
     const std::string key = line.substr(0, space), rest = line.substr(space + 1);
     std::istringstream value(rest);
+    const auto add = [&value](auto& sum) {
+      std::remove_reference_t<decltype(sum)> n = 0;
+      value >> n;
+      sum += n;
+    };
     if (key == "actions") {
-      long n = 0;
-      value >> n;
-      total.actions += n;
+      add(total.actions);
     } else if (key == "accepted") {
-      long n = 0;
-      value >> n;
-      total.accepted += n;
+      add(total.accepted);
     } else if (key == "restarts") {
-      int n = 0;
-      value >> n;
-      total.restarts += n;
-    } else if (key == "seconds") {
-      double s = 0;
-      value >> s;
-      total.seconds = std::max(total.seconds, s);
+      add(total.restarts);
     } else if (key == "errors") {
-      long n = 0;
-      value >> n;
-      total.errorBoxes += n;
+      add(total.errorBoxes);
     } else if (key == "math") {
-      long n = 0;
-      value >> n;
-      total.mathBoxes += n;
+      add(total.mathBoxes);
     } else if (key == "slowest") {
       double s = 0;
       value >> s;
@@ -90,20 +86,11 @@ void Merge(const std::string& path, SoakResult& total) {
       std::string k;
       value >> n >> k;
       total.kinds[k] += n;
-    } else if (key == "window") {
-      total.windows.insert(rest);
-    } else if (key == "control") {
-      total.controls.insert(rest);
-    } else if (key == "wreached") {
-      total.windowsReached.insert(rest);
-    } else if (key == "wopen") {
-      total.windowsOpen.insert(rest);
-    } else if (key == "creached") {
-      total.controlsReached.insert(rest);
-    } else if (key == "etext") {
-      total.errorTexts.insert(rest);
-    } else if (key == "failure" && total.failure.empty()) {
-      total.failure = rest;
+    } else if (key == "failure") {
+      if (total.failure.empty()) total.failure = rest;
+    } else {
+      for (const auto& [name, names] : kNameSets)
+        if (key == name) (total.*names).insert(rest);
     }
   }
 }
@@ -111,7 +98,6 @@ void Merge(const std::string& path, SoakResult& total) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  long actions = 20000;
   int jobs = 1;
   bool listUnreached = false;
   SoakOptions options;
@@ -123,7 +109,7 @@ int main(int argc, char** argv) {
       continue;
     }
     if (arg == "--actions" && next) {
-      actions = std::atol(next);
+      options.actions = std::atol(next);
     } else if (arg == "--jobs" && next) {
       jobs = std::max(1, std::atoi(next));
     } else if (arg == "--seed" && next) {
@@ -144,7 +130,6 @@ int main(int argc, char** argv) {
   SoakResult total;
   bool crashed = false;
   if (jobs == 1) {
-    options.actions = actions;
     total = trellis::testing::RunSoak(options);
   } else {
     char folder[] = "/tmp/trellis-soak-XXXXXX";
@@ -157,7 +142,7 @@ int main(int argc, char** argv) {
     for (int j = 0; j < jobs; ++j) {
       SoakOptions mine = options;
       mine.seed = options.seed + static_cast<uint32_t>(j);
-      mine.actions = actions / jobs + (j < actions % jobs ? 1 : 0);
+      mine.actions = options.actions / jobs + (j < options.actions % jobs ? 1 : 0);
       files.push_back(std::string(folder) + "/" + std::to_string(j));
       std::cout.flush();
       const pid_t pid = fork();

@@ -5,14 +5,11 @@
 
 #include <QApplication>
 #include <QFileInfo>
-#include <QSettings>
-#include <QStandardPaths>
-#include <QTemporaryDir>
-#include <cstdlib>
 #include <memory>
 
 #include "app/form1.h"
 #include "app/program.h"
+#include "tests/qt/qt_test_support.h"
 #include "tests/support/harness.h"
 #include "ui/qt/application.h"
 #include "ui/qt/qt_platform.h"
@@ -24,17 +21,10 @@ namespace {
 using trellis::desktop::QtPlatform;
 using trellis::desktop::QtRenderer;
 
-// A fresh settings folder, in place before the store opens its file.
-struct ScratchSettings {
-  QTemporaryDir folder;
-  ScratchSettings() {
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
-  }
-};
-
 // The program as a user starts it, with the installer's values stored first.
 struct Desktop {
-  ScratchSettings config;
+  // A fresh settings folder, in place before the store opens its file.
+  trellis::desktop::testing::ScopedConfig config;
   QtPlatform platform;
   std::unique_ptr<trellis::Program> program;
   std::unique_ptr<QtRenderer> renderer;
@@ -67,20 +57,15 @@ void BM_DesktopUnitsSwitch(benchmark::State& state) {
     QApplication::processEvents();
   }
   state.counters["solves"] = static_cast<double>(f.SolveCount);
-  const QString file = d.config.folder.filePath("Orvane, Inc./Trellis.conf");
-  if (!QFileInfo(file).isFile()) state.SkipWithError("the settings file is not on disk");
+  if (!QFileInfo(d.config.ConfFile()).isFile())
+    state.SkipWithError("the settings file is not on disk");
 }
 BENCHMARK(BM_DesktopUnitsSwitch)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  // Never the user's own settings or data.
-  QTemporaryDir scratch;
-  setenv("XDG_CONFIG_HOME", scratch.filePath("config").toLocal8Bit().constData(), 1);
-  setenv("XDG_DATA_HOME", scratch.filePath("data").toLocal8Bit().constData(), 1);
-  QStandardPaths::setTestModeEnabled(true);
+  trellis::desktop::testing::ScratchDesktop scratch;
   QApplication app(argc, argv);
   trellis::desktop::PrepareApplication(app);
   benchmark::Initialize(&argc, argv);
