@@ -5,8 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdio>
 #include <string>
+
+#include "tests/support/c_text.h"
 
 using trellis::impedance::FrequencyModel;
 using trellis::impedance::FrequencyResults;
@@ -15,13 +16,10 @@ using trellis::impedance::RisetimeModel;
 using trellis::impedance::RisetimeResults;
 using trellis::impedance::SignalLayer;
 
+using trellis::testing::Text;
+
 namespace {
 
-std::string Text(const char* format, double value) {
-  char buffer[64];
-  std::snprintf(buffer, sizeof buffer, format, value);
-  return buffer;
-}
 std::string Five(double value) { return Text("%.5f", value); }
 
 struct RisetimeCase {

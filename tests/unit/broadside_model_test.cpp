@@ -6,22 +6,19 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdio>
 #include <string>
 
+#include "tests/support/c_text.h"
 #include "tests/support/math_errors.h"
 
 using namespace trellis::diffpair;
 using trellis::testing::MathErrors;
 
+using trellis::testing::Text;
+
 namespace {
 
-std::string Fixed(const char* format, double v) {
-  char text[48];
-  std::snprintf(text, sizeof text, format, v);
-  return text;
-}
-std::string Ohms(double z) { return Fixed("%.3f", z); }
+std::string Ohms(double z) { return Text("%.3f", z); }
 
 struct EmbeddedCase {
   const char* name;
@@ -46,7 +43,7 @@ TEST(EmbeddedPairModel, WorkedFigures) {
     SCOPED_TRACE(c.name);
     MathErrors errors;
     const EmbeddedPair p = EmbeddedPairModel({c.w, c.s, c.t, c.h1, c.h2, c.er});
-    EXPECT_EQ(Fixed("%.4f", p.erPrime), c.erPrime);
+    EXPECT_EQ(Text("%.4f", p.erPrime), c.erPrime);
     EXPECT_EQ(Ohms(p.zo), c.zo);
     EXPECT_EQ(Ohms(p.zdiff), c.zdiff);
     EXPECT_LT(p.erPrime, c.er);
@@ -57,7 +54,7 @@ TEST(EmbeddedPairModel, WorkedFigures) {
 TEST(EmbeddedPairModel, WorkedSaturationAndRatiosOverTheSubstrate) {
   const EmbeddedPair p = EmbeddedPairModel({10, 5, 0.7, 5, 15, 4.6});
   // 11.8 / sqrt(Er') inches per ns over half a 1 ns rise, in mils.
-  EXPECT_EQ(Fixed("%.2f", 11.8 / std::sqrt(p.erPrime) * 0.5 * 1000), "2764.14");
+  EXPECT_EQ(Text("%.2f", 11.8 / std::sqrt(p.erPrime) * 0.5 * 1000), "2764.14");
   // The odd-mode impedance of the pair, half its differential one.
   EXPECT_EQ(Ohms(p.zdiff / 2), "22.607");
 }
@@ -109,7 +106,7 @@ TEST(BroadsideModel, WorkedFigures) {
     SCOPED_TRACE(c.name);
     MathErrors errors;
     const double offset = BroadsideOffset(c.h, c.t, c.s);
-    EXPECT_EQ(Fixed("%.4f", offset), c.offset);
+    EXPECT_EQ(Text("%.4f", offset), c.offset);
     const double offsetMils = c.metric ? offset / 25.4 * 1000 : offset;
     EXPECT_EQ(Ohms(BroadsideShieldedZdiff(c.w, c.s, c.t, c.er, offsetMils)), c.shielded);
     EXPECT_EQ(Ohms(BroadsideUnshieldedZdiff(c.w, c.s, c.t, c.er)), c.unshielded);

@@ -4,15 +4,17 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdio>
 #include <string>
 
 #include "calc/conductor/conductor_items.h"
 #include "calc/conductor/fusing_model.h"
 #include "calc/conductor/spacing_model.h"
 #include "calc/conductor/thermal_model.h"
+#include "tests/support/c_text.h"
 
 using namespace trellis::conductor;
+
+using trellis::testing::Text;
 
 namespace {
 
@@ -195,12 +197,6 @@ TEST(Copper, SkinDepthAndDensity) {
 // The fusing, spacing and junction models against the worked figures of their
 // calculators, as the result texts round them (worked out by hand).
 namespace {
-
-std::string Text(const char* format, double value) {
-  char buffer[64];
-  std::snprintf(buffer, sizeof buffer, format, value);
-  return buffer;
-}
 
 TEST(FusingModel, OnderdonkWorkedFigures) {
   struct Case {

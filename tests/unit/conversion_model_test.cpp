@@ -4,20 +4,15 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
+
+#include "tests/support/c_text.h"
 
 using namespace trellis::reference;
 
-namespace {
+using trellis::testing::Text;
 
-std::string Text(const char* format, double value) {
-  char buffer[64];
-  std::snprintf(buffer, sizeof buffer, format, value);
-  return buffer;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 TEST(ConversionModel, AngleFactorsTakePiAs314159) {
   EXPECT_DOUBLE_EQ(kDegreesPerRadian, 180 / 3.14159);
@@ -33,7 +28,7 @@ TEST(ConversionModel, Temperatures) {
       {72, "22.22", "161.60"}, {212, "100.00", "413.60"}, {-40, "-40.00", "-40.00"},
       {32, "0.00", "89.60"},   {100, "37.78", "212.00"},
   };
-  for (const Case& c : cases) {
+  for (const Case &c : cases) {
     SCOPED_TRACE(c.in);
     EXPECT_EQ(Text("%0.2f", FahrenheitToCelsius(c.in)), c.celsius);
     EXPECT_EQ(Text("%0.2f", CelsiusToFahrenheit(c.in)), c.fahrenheit);
@@ -52,7 +47,7 @@ TEST(ConversionModel, Distances) {
       {2.54, "0.0645", "0.0025", "64.5160", "100.00", "2540.0000", "0.1000"},
       {0, "0.0000", "0.0000", "0.0000", "0.00", "0.0000", "0.0000"},
   };
-  for (const Case& c : cases) {
+  for (const Case &c : cases) {
     SCOPED_TRACE(c.in);
     const FromMils m = ConvertMils(c.in);
     EXPECT_EQ(Text("%.4f", m.millimetres), c.mm);
@@ -83,7 +78,7 @@ TEST(ConversionModel, GainAndLevels) {
       {-30, 0, 0, "1.0000", "-30.00", "1.0000 uWatts"},
       {-100, -6, -6, "0.5012", "-100.00", "0.000100 nWatts"},
   };
-  for (const Case& c : cases) {
+  for (const Case &c : cases) {
     SCOPED_TRACE(c.in);
     EXPECT_EQ(Text("%.4f", VoltageGain(c.gain)), c.voltageGain);
     const double level = OutputLevel(c.in, c.gain, c.attenuator);
@@ -106,7 +101,7 @@ TEST(ConversionModel, RectangularToPolarInEveryQuadrant) {
       {0, -5, "5.0000", "-90.0001"},   {-5, 0, "5.0000", "180.0002"}, {0, 0, "0.0000", "0.0000"},
       {-0.0, 0, "0.0000", "0.0000"},   {0, -0.0, "0.0000", "0.0000"},
   };
-  for (const Case& c : cases) {
+  for (const Case &c : cases) {
     SCOPED_TRACE(testing::Message() << c.re << " " << c.im);
     const Polar p = ToPolar(c.re, c.im);
     EXPECT_EQ(Text("%.4f", p.magnitude), c.magnitude);
@@ -124,7 +119,7 @@ TEST(ConversionModel, PolarToRectangular) {
       {1.4142, 135.0001, "-1.0000", "1.0000"}, {5, -126.87, "-3.0000", "-4.0000"},
       {2, -45, "1.4142", "-1.4142"},           {10, 180, "-10.0000", "0.0000"},
   };
-  for (const Case& c : cases) {
+  for (const Case &c : cases) {
     SCOPED_TRACE(testing::Message() << c.magnitude << " " << c.degrees);
     const Rectangular r = ToRectangular(c.magnitude, c.degrees);
     EXPECT_EQ(Text("%.4f", r.re), c.re);

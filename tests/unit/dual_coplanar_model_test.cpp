@@ -6,21 +6,17 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdio>
 #include <string>
 #include <vector>
 
+#include "tests/support/c_text.h"
 #include "vcl/sysutils.h"
 
 using namespace trellis;
 
-namespace {
+using trellis::testing::Text;
 
-std::string Text(const char* format, double value) {
-  char buffer[64];
-  std::snprintf(buffer, sizeof buffer, format, value);
-  return buffer;
-}
+namespace {
 
 struct DualCase {
   const char* name;

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>
@@ -15,6 +14,7 @@
 #include "calc/diffpair/diffpair_values.h"
 #include "calc/diffpair/pair_coupling_model.h"
 #include "calc/impedance/asym_stripline_model.h"
+#include "tests/support/c_text.h"
 #include "tests/support/harness.h"
 #include "tests/support/math_errors.h"
 #include "vcl/sysutils.h"
@@ -23,13 +23,9 @@
 using namespace trellis::diffpair;
 using trellis::testing::MathErrors;
 
-namespace {
+using trellis::testing::Text;
 
-std::string Fixed(const char* format, double v) {
-  char text[64];
-  std::snprintf(text, sizeof text, format, v);
-  return text;
-}
+namespace {
 
 struct ExternalCase {
   const char* name;
@@ -54,11 +50,11 @@ TEST(EdgeCoupledModel, ExternalPair) {
     MathErrors errors;
     const std::optional<double> er = ExternalPairErEffective(c.w, c.h, c.er);
     ASSERT_TRUE(er);
-    EXPECT_EQ(Fixed("%.3f", *er), c.erEffective);
-    EXPECT_EQ(Fixed("%.2f", SaturationLength(*er, 1, false)), c.lsat);
+    EXPECT_EQ(Text("%.3f", *er), c.erEffective);
+    EXPECT_EQ(Text("%.2f", SaturationLength(*er, 1, false)), c.lsat);
     const double zo = ExternalPairZo(c.w, c.h, c.t, c.er);
-    EXPECT_EQ(Fixed("%.3f", zo), c.zo);
-    EXPECT_EQ(Fixed("%.3f", ExternalPairZdiff(zo, c.s, c.h)), c.zdiff);
+    EXPECT_EQ(Text("%.3f", zo), c.zo);
+    EXPECT_EQ(Text("%.3f", ExternalPairZdiff(zo, c.s, c.h)), c.zdiff);
     EXPECT_TRUE(errors.shown.empty());
   }
 }
@@ -112,8 +108,8 @@ TEST(EdgeCoupledModel, SymmetricPair) {
     SCOPED_TRACE(c.name);
     MathErrors errors;
     const double zo = SymmetricPairZo(c.w, c.h, c.t, c.er, c.constants);
-    EXPECT_EQ(Fixed("%.3f", zo), c.zo);
-    EXPECT_EQ(Fixed("%.3f", StriplinePairZdiff(zo, c.s, c.h)), c.zdiff);
+    EXPECT_EQ(Text("%.3f", zo), c.zo);
+    EXPECT_EQ(Text("%.3f", StriplinePairZdiff(zo, c.s, c.h)), c.zdiff);
     EXPECT_TRUE(errors.shown.empty());
   }
 }
@@ -154,8 +150,8 @@ TEST(EdgeCoupledModel, AsymmetricPair) {
     EXPECT_EQ(trellis::impedance::AsymStriplineFormFor(c.w, c.h1, c.h2), c.form);
     const auto m = trellis::impedance::AsymStriplineModel({c.w, c.t, c.h1, c.h2, c.er}, c.form);
     EXPECT_DOUBLE_EQ(m.b, c.h1 + c.h2 + c.t);
-    EXPECT_EQ(Fixed("%.3f", m.zo), c.zo);
-    EXPECT_EQ(Fixed("%.3f", StriplinePairZdiff(m.zo, c.s, m.b)), c.zdiff);
+    EXPECT_EQ(Text("%.3f", m.zo), c.zo);
+    EXPECT_EQ(Text("%.3f", StriplinePairZdiff(m.zo, c.s, m.b)), c.zdiff);
     EXPECT_TRUE(errors.shown.empty());
   }
 }
@@ -201,8 +197,8 @@ TEST_F(EdgeCoupledBlock, OffCentrePairInMicrometres) {
   EXPECT_DOUBLE_EQ(f.ConductorThickness, 0.035);
   EXPECT_NEAR(f.ConductorHeight, 0.416, 1e-12);
   EXPECT_NEAR(f.ModelHeight, 16.37795275590551, 1e-12);
-  EXPECT_EQ(Fixed("%.3f", f.SingleEndedZo), "45.582");
-  EXPECT_EQ(Fixed("%.3f", V().DifferentialZ), "77.096");
+  EXPECT_EQ(Text("%.3f", f.SingleEndedZo), "45.582");
+  EXPECT_EQ(Text("%.3f", V().DifferentialZ), "77.096");
   EXPECT_NEAR(V().SaturationLength, 11.8 / std::sqrt(4.6) * 0.5 * 25.4, 1e-9);
   EXPECT_EQ(f.Label56->Caption(), " 35 um");
   EXPECT_EQ(f.Label403->Caption(), "69.87 mm");

@@ -5,20 +5,18 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdio>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "tests/support/c_text.h"
+
 using namespace trellis::circuit;
+
+using trellis::testing::Text;
 
 namespace {
 
-std::string Text(const char* format, double value) {
-  char buffer[64];
-  std::snprintf(buffer, sizeof buffer, format, value);
-  return buffer;
-}
 std::string Four(double value) { return Text("%.4f", value); }
 
 struct OhmsLawCase {

@@ -5,21 +5,17 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdio>
 #include <limits>
 #include <string>
 
+#include "tests/support/c_text.h"
 #include "tests/support/math_errors.h"
 
 namespace dp = trellis::diffpair;
 
-namespace {
+using trellis::testing::Text;
 
-std::string Text(const char* format, double value) {
-  char buffer[64];
-  std::snprintf(buffer, sizeof buffer, format, value);
-  return buffer;
-}
+namespace {
 
 // The outer-layer pair of 10 mils at 5 mils spacing, 15 mils over its plane,
 // 2.1 mils of copper on Er 4.6, a 1 ns edge.
