@@ -5,8 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdio>
 #include <string>
+
+#include "tests/support/c_text.h"
 
 using trellis::impedance::Microstrip;
 using trellis::impedance::MicrostripInputs;
@@ -14,11 +15,7 @@ using trellis::impedance::MicrostripModel;
 
 namespace {
 
-std::string Text(double value) {
-  char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.4f", value);
-  return buffer;
-}
+std::string Text(double value) { return trellis::testing::Text("%.4f", value); }
 
 constexpr double Mm(double mils) { return mils / 1000 * 25.4; }
 
