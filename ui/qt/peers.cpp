@@ -102,6 +102,10 @@ void ShowCursor(QWidget& widget, const vcl::TControl& control) {
 
 void Peer::Create(QWidget* parent) {
   widget_ = Make(parent);
+  // The style sheet polishes a widget when it is first shown and then replaces
+  // its font and palette; polished now, the model's look goes on top of it,
+  // whether the control is shown at start-up or later.
+  widget_->ensurePolished();
   ShowCursor(*widget_, control_);
   Block(widget_);
   host_.Watch(widget_, this);
@@ -256,6 +260,8 @@ class EditPeer : public Peer {
         // sheet only reads again on a fresh polish.
         line_->style()->unpolish(line_);
         line_->style()->polish(line_);
+        // The polish replaced the font and palette with the sheet's.
+        ApplyLook();
         break;
       case vcl::Prop::MaxLength:
         line_->setMaxLength(edit_.MaxLength() > 0 ? edit_.MaxLength() : 32767);
