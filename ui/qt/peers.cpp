@@ -240,9 +240,11 @@ class EditPeer : public Peer {
     line_->setAlignment(HorizontalAlignment(edit_.Alignment) | Qt::AlignVCenter);
     QObject::connect(line_, &QLineEdit::textEdited, line_, [this](const QString& text) {
       if (!Live()) return;
+      typing_ = true;
       vcl::user::TypeText(edit_, text.toStdString());
       // The model may cut or refuse the text; the widget shows what it kept.
       Changed(vcl::Prop::Text);
+      typing_ = false;
     });
     return line_;
   }
@@ -252,7 +254,13 @@ class EditPeer : public Peer {
       case vcl::Prop::Text:
       case vcl::Prop::Caption:
         // Unchanged text keeps the caret where the user left it.
-        if (line_->text() != Q(edit_.Text())) line_->setText(Q(edit_.Text()));
+        if (line_->text() != Q(edit_.Text())) {
+          const int caret = line_->cursorPosition();
+          line_->setText(Q(edit_.Text()));
+          // Text the program sets shows its start; text corrected while the
+          // user types keeps the caret where the user had it.
+          line_->setCursorPosition(typing_ ? caret : 0);
+        }
         break;
       case vcl::Prop::ReadOnly:
         line_->setReadOnly(edit_.ReadOnly());
@@ -297,6 +305,7 @@ class EditPeer : public Peer {
  private:
   vcl::TEdit& edit_;
   QLineEdit* line_ = nullptr;
+  bool typing_ = false;
 };
 
 class MemoPeer : public Peer {
@@ -624,8 +633,10 @@ class ComboBoxPeer : public Peer {
       host_.Watch(line, this);
       QObject::connect(line, &QLineEdit::textEdited, box_, [this](const QString& text) {
         if (!Live()) return;
+        typing_ = true;
         vcl::user::TypeText(combo_, text.toStdString());
         Changed(vcl::Prop::Text);
+        typing_ = false;
       });
     }
     return box_;
@@ -649,12 +660,17 @@ class ComboBoxPeer : public Peer {
 
  private:
   void ShowIndex() {
+    QLineEdit* line = box_->lineEdit();
+    const QString before = line ? line->text() : QString();
+    const int caret = line ? line->cursorPosition() : 0;
     if (box_->currentIndex() != combo_.ItemIndex()) box_->setCurrentIndex(combo_.ItemIndex());
-    if (box_->isEditable() && box_->currentText() != Q(combo_.Text()))
-      box_->setEditText(Q(combo_.Text()));
+    if (line && box_->currentText() != Q(combo_.Text())) box_->setEditText(Q(combo_.Text()));
+    // As in an edit: the program's text from its start, the user's caret kept.
+    if (line && line->text() != before) line->setCursorPosition(typing_ ? caret : 0);
   }
   vcl::TComboBox& combo_;
   QComboBox* box_ = nullptr;
+  bool typing_ = false;
 };
 
 class ButtonGroupPeer : public Peer {
