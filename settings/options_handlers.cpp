@@ -228,10 +228,16 @@ void TForm6::CheckBox3Click(TObject* Sender) {
         {Form12->Edit199, Form12->Edit200, true},
         {Form12->Edit201, Form12->Edit202, true},
     };
-    // Every box is read first, so one that holds no number leaves all as they were.
+    // Every box is read first, so one that holds no number leaves all as they
+    // were, the check box included: it names the unit the boxes still hold.
     std::vector<double> values(boxes.size());
-    for (size_t i = 0; i < boxes.size(); ++i)
-      if (boxes[i].convert) values[i] = vcl::StrToFloat(boxes[i].box->Text());
+    try {
+      for (size_t i = 0; i < boxes.size(); ++i)
+        if (boxes[i].convert) values[i] = vcl::StrToFloat(boxes[i].box->Text());
+    } catch (...) {
+      CheckBox3->SetCheckedQuietly(!microns);
+      throw;
+    }
 
     for (const Box& b : boxes)
       if (b.unit) b.unit->SetText(microns ? "um" : "mm");
