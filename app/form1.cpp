@@ -8,6 +8,8 @@ namespace trellis {
 
 using vcl::TObject;
 
+#include "Form1.bind.inc"
+
 TForm1::TForm1() : vcl::TForm("TForm1") {
   BindPublished();
   LoadLayout("Form1");

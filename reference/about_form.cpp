@@ -6,6 +6,8 @@
 
 namespace trellis {
 
+#include "Form2.bind.inc"
+
 TForm2::TForm2() : vcl::TForm("TForm2") {
   BindPublished();
   LoadLayout("Form2");

@@ -33,6 +33,8 @@ constexpr std::array<DesignRule, 8> kDesignRulesChart = {{
 
 }  // namespace
 
+#include "Form11.bind.inc"
+
 TForm11::TForm11() : vcl::TForm("TForm11") {
   BindPublished();
   LoadLayout("Form11");

@@ -13,6 +13,8 @@ void Open(const char* address) { vcl::CurrentPlatform().ShellOpen(address); }
 
 }  // namespace
 
+#include "Form9.bind.inc"
+
 TForm9::TForm9() : vcl::TForm("TForm9") {
   BindPublished();
   LoadLayout("Form9");

@@ -5,6 +5,8 @@
 
 namespace trellis {
 
+#include "Form5.bind.inc"
+
 TForm5::TForm5() : vcl::TForm("TForm5") {
   BindPublished();
   LoadLayout("Form5");

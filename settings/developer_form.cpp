@@ -30,6 +30,8 @@ std::string LabelCaption(const vcl::TLabel& l) { return l.Caption(); }
 
 }  // namespace
 
+#include "Form10.bind.inc"
+
 TForm10::TForm10() : vcl::TForm("TForm10") {
   BindPublished();
   LoadLayout("Form10");

@@ -5,6 +5,8 @@
 
 namespace trellis {
 
+#include "Form8.bind.inc"
+
 TForm8::TForm8() : vcl::TForm("TForm8") {
   BindPublished();
   LoadLayout("Form8");

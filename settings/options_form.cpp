@@ -2,6 +2,8 @@
 
 namespace trellis {
 
+#include "Form6.bind.inc"
+
 TForm6::TForm6() : vcl::TForm("TForm6") {
   BindPublished();
   LoadLayout("Form6");

@@ -162,11 +162,17 @@ void TForm6::CheckBox3Click(TObject* Sender) {
     std::erase_if(boxes, [](const UnitBox& b) {
       return b.unitClass != UnitClass::Length && b.unitClass != UnitClass::Area;
     });
-    // Every box is read first, so one that holds no number leaves all as they were.
+    // Every box is read first, so one that holds no number leaves all as they
+    // were, the check box included: it names the unit the boxes still hold.
     std::vector<double> values(boxes.size());
-    for (size_t i = 0; i < boxes.size(); ++i)
-      if (boxes[i].inMicronsSwitch && boxes[i].value)
-        values[i] = vcl::StrToFloat(boxes[i].value->Text());
+    try {
+      for (size_t i = 0; i < boxes.size(); ++i)
+        if (boxes[i].inMicronsSwitch && boxes[i].value)
+          values[i] = vcl::StrToFloat(boxes[i].value->Text());
+    } catch (...) {
+      CheckBox3->SetCheckedQuietly(!microns);
+      throw;
+    }
 
     for (const UnitBox& b : boxes)
       if (b.unit)

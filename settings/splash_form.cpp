@@ -8,6 +8,8 @@
 
 namespace trellis {
 
+#include "Form4.bind.inc"
+
 TForm4::TForm4() : vcl::TForm("TForm4") {
   BindPublished();
   LoadLayout("Form4");

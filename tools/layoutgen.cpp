@@ -1,7 +1,9 @@
-// Build step: writes each window class's published section from the layouts.
+// Build step: writes each window class's published section from the layouts,
+// its declarations as FormN.published.inc and its binding as FormN.bind.inc.
 //   trellis-layoutgen OUTPUT_DIR LAYOUT.dfm...
-// A section is rewritten only when its text changes, so a layout edit rebuilds
-// only what includes that window's section.
+// A file is rewritten only when its text changes, so a layout edit rebuilds only
+// what includes the file that changed: the binding's one unit, unless the edit
+// adds a component or a handler.
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -44,8 +46,10 @@ int main(int argc, char** argv) {
     }
     const fs::path dir = argv[1];
     fs::create_directories(dir);
-    for (const auto& [resource, text] : vcl::GeneratePublishedSections(layouts))
-      WriteIfDifferent(dir / (resource + ".published.inc"), text);
+    for (const auto& [resource, section] : vcl::GeneratePublishedSections(layouts)) {
+      WriteIfDifferent(dir / (resource + ".published.inc"), section.declarations);
+      WriteIfDifferent(dir / (resource + ".bind.inc"), section.binding);
+    }
   } catch (const vcl::Exception& e) {
     std::cerr << "layout error: " << e.Message() << "\n";
     return 1;

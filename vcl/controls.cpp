@@ -199,6 +199,12 @@ void TCheckBox::SetChecked(bool v) {
   if (OnClick && !Loading()) OnClick(this);
 }
 
+void TCheckBox::SetCheckedQuietly(bool v) {
+  if (checked_ == v) return;
+  checked_ = v;
+  Notify(Prop::Checked);
+}
+
 void TCheckBox::Click() { SetChecked(!checked_); }
 
 // ---- TRadioGroup ----

@@ -221,6 +221,7 @@ class TEdit : public TControl {
   void SetText(const std::string& text);
   bool ReadOnly() const { return readOnly_; }
   void SetReadOnly(bool v);
+  // The most characters (code points, not bytes) typing leaves; 0 for no limit.
   int MaxLength() const { return maxLength_; }
   void SetMaxLength(int v);
   TAlignment Alignment = TAlignment::taLeftJustify;
@@ -248,6 +249,8 @@ class TCheckBox : public TControl {
   bool Checked() const { return checked_; }
   // Runs OnClick when the state changes.
   void SetChecked(bool v);
+  // Takes the state without running OnClick (to put a refused click back).
+  void SetCheckedQuietly(bool v);
   void Click() override;  // toggles, as a user's click does
 
  private:

@@ -125,26 +125,52 @@ void CheckNames(const Window& w) {
       Fail(use->at, name + " is a handler and the control at " + it->second.Text());
 }
 
-std::string Section(const Window& w) {
+std::string Generated(const Window& w) {
   std::string out = "// Generated from the layouts ";
   for (size_t i = 0; i < w.resources.size(); ++i) out += (i ? ", " : "") + w.resources[i];
-  out += "; do not edit.\n";
+  return out + "; do not edit.\n";
+}
+
+// Names and kinds only: no line and no property value, so that a layout edit
+// which adds no component and no handler leaves the text, and every file that
+// includes the window's class, as it is.
+std::string Declarations(const Window& w) {
+  std::string out = Generated(w);
   out += "// Included in the body of " + w.className +
-         ": its components, the handlers its layouts name and their binding.\n";
-  for (const Member& m : w.members)
-    out += m.at.Line() + "vcl::" + m.className + "* " + m.name + " = nullptr;\n";
-  for (const HandlerUse& h : w.handlers)
-    out += h.at.Line() + "void " + h.name + "(" + ParametersOf(h.kind) + ");\n";
+         ": its components and the handlers its layouts name.\n";
+  const std::string* heading = nullptr;
+  for (const Member& m : w.members) {
+    if (!heading || *heading != m.at.source->resource) {
+      heading = &m.at.source->resource;
+      out += "// " + *heading + "\n";
+    }
+    out += "vcl::" + m.className + "* " + m.name + " = nullptr;\n";
+  }
+  heading = nullptr;
+  for (const HandlerUse& h : w.handlers) {
+    if (!heading || *heading != h.at.source->resource) {
+      heading = &h.at.source->resource;
+      out += "// Handlers named in " + *heading + "\n";
+    }
+    out += "void " + h.name + "(" + ParametersOf(h.kind) + ");\n";
+  }
   bool keyDown = false;
   for (const HandlerUse& k : w.keys) keyDown = keyDown || k.kind == EventKind::KeyDown;
   if (keyDown)
     out += "// Enter in a box with a key-down handler.\nvoid EnterKeyDown(" +
            std::string(ParametersOf(EventKind::KeyDown)) + ");\n";
-  out += "void BindPublished() {\n";
+  out += "void BindPublished();\n";
+  return out;
+}
+
+// The one unit that carries the layouts' lines. A handler's registration sits at
+// the line that names it, so a handler nobody defines fails the link there.
+std::string Binding(const Window& w) {
+  std::string out = Generated(w);
+  out += "// Included in the file of " + w.className +
+         "'s constructor: the binding of its components and handlers.\n";
+  out += "void " + w.className + "::BindPublished() {\n";
   for (const Member& m : w.members) out += "  Bind(\"" + m.name + "\", " + m.name + ");\n";
-  for (const HandlerUse& h : w.handlers)
-    out += h.at.Line() + "  Handler(\"" + h.name + "\", this, &" + w.className + "::" + h.name +
-           ");\n";
   std::set<std::string> keysDone;
   for (const HandlerUse& k : w.keys) {
     if (!keysDone.insert(k.name).second) continue;
@@ -153,13 +179,17 @@ std::string Section(const Window& w) {
     else
       out += "  Handler(\"" + k.name + "\", vcl::TKeyPressEvent(vcl::DropEnterKey));\n";
   }
+  // Last, as every line after a #line counts from the layout's.
+  for (const HandlerUse& h : w.handlers)
+    out += h.at.Line() + "  Handler(\"" + h.name + "\", this, &" + w.className + "::" + h.name +
+           ");\n";
   out += "}\n";
   return out;
 }
 
 }  // namespace
 
-std::map<std::string, std::string> GeneratePublishedSections(
+std::map<std::string, PublishedSection> GeneratePublishedSections(
     const std::vector<LayoutSource>& layouts) {
   std::map<std::string, LayoutObject> parsed;
   std::map<std::string, const LayoutSource*> sources;
@@ -187,13 +217,13 @@ std::map<std::string, std::string> GeneratePublishedSections(
     Collect(it->second, *sources[resource], root, true);
   }
 
-  std::map<std::string, std::string> out;
+  std::map<std::string, PublishedSection> out;
   std::set<std::string> classes;
   for (const auto& [resource, w] : windows) {
     CheckNames(w);
     if (!classes.insert(w.className).second)
       Fail(Place{sources[resource], parsed[resource].line}, "a second layout of " + w.className);
-    out[resource] = Section(w);
+    out[resource] = {Declarations(w), Binding(w)};
   }
   return out;
 }

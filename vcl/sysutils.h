@@ -33,8 +33,9 @@ bool TryStrToInt(const std::string& text, int& value);
 std::string IntToStr(long long value);
 
 // General format, at most 15 significant digits, trailing zeros dropped,
-// FormatSettings.DecimalSeparator; scientific ("1.5E-6", "1E20") when the
-// exponent is below -5 or at least 15. Non-finite: "INF", "-INF", "NAN".
+// FormatSettings.DecimalSeparator; scientific ("1E-5", "1.5E-6", "1E15") when
+// the decimal exponent of the rounded value is -5 or below, or 15 or above,
+// so 0.0001 stays "0.0001". Non-finite: "INF", "-INF", "NAN".
 std::string FloatToStr(double value);
 
 // The double nearest to the value rounded to 15 significant digits: what its

@@ -13,6 +13,16 @@ void Dispatch(const std::function<void()>& action) {
     action();
 }
 
+// The text's first `count` characters: a UTF-8 text is never cut inside one.
+std::string FirstCharacters(const std::string& text, int count) {
+  int seen = 0;
+  for (size_t i = 0; i < text.size(); ++i) {
+    const bool continuation = (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80;
+    if (!continuation && seen++ == count) return text.substr(0, i);
+  }
+  return text;
+}
+
 }  // namespace
 
 bool Accepts(const TControl& control) {
@@ -26,10 +36,7 @@ void TypeText(TControl& control, const std::string& text) {
   Dispatch([&] {
     if (auto* e = dynamic_cast<TEdit*>(&control)) {
       if (e->ReadOnly()) return;
-      std::string t = text;
-      if (e->MaxLength() > 0 && static_cast<int>(t.size()) > e->MaxLength())
-        t.resize(e->MaxLength());
-      e->SetText(t);
+      e->SetText(e->MaxLength() > 0 ? FirstCharacters(text, e->MaxLength()) : text);
     } else if (auto* c = dynamic_cast<TComboBox*>(&control)) {
       if (c->Style == TComboBoxStyle::csDropDownList) return;
       c->SetText(text);

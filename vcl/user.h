@@ -11,7 +11,8 @@
 
 namespace vcl::user {
 
-// Replaces the edit's (or editable combo's) text as typing would; cut to MaxLength.
+// Replaces the edit's (or editable combo's) text as typing would; cut to MaxLength
+// characters.
 void TypeText(TControl& control, const std::string& text);
 // A click on a button, check box, label, image or group box.
 void Click(TControl& control);

@@ -37,6 +37,8 @@ CrosstalkUnit UnitOf(range::Unit unit) {
 
 }  // namespace
 
+#include "Form12.bind.inc"
+
 TForm12::TForm12() : vcl::TForm("TForm12") {
   BindPublished();
   LoadLayout("Form12");

@@ -99,6 +99,35 @@ TEST_F(Peers, TypingReachesTheEditAndCodeChangesDoNotComeBack) {
   EXPECT_TRUE(line->isReadOnly());
 }
 
+// The length limit counts characters, as the model does: a character beyond
+// the basic plane is one, never cut in half; what passes the limit is dropped
+// where it was typed.
+TEST_F(Peers, TypingStopsAtTheLimitInCharacters) {
+  auto& edit = form.Add<vcl::TEdit>("Edit1", form, 10, 10, 160, 21);
+  edit.SetMaxLength(8);
+  Render();
+  auto* line = WidgetOf<QLineEdit>(edit);
+  ASSERT_NE(line, nullptr);
+  struct Case {
+    const char* before;
+    int caret;
+    const char* typed;
+    const char* after;
+  } cases[] = {
+      {"", 0, "１２３", "１２３"},      {"", 0, "１２３４５６７８９", "１２３４５６７８"},
+      {"", 0, "𝟏𝟐𝟑𝟒𝟓𝟔𝟕𝟖𝟗", "𝟏𝟐𝟑𝟒𝟓𝟔𝟕𝟖"}, {"ab", 2, "𝟏𝟐𝟑𝟒𝟓𝟔𝟕", "ab𝟏𝟐𝟑𝟒𝟓𝟔"},
+      {"abcdef", 3, "XYZ", "abcXYdef"}, {"abcdefgh", 2, "X", "abcdefgh"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.typed);
+    edit.SetText(c.before);
+    line->setCursorPosition(c.caret);
+    line->insert(QString::fromUtf8(c.typed));
+    EXPECT_EQ(line->text(), QString::fromUtf8(c.after));
+    EXPECT_EQ(edit.Text(), c.after);
+  }
+}
+
 TEST_F(Peers, ClickIntoAnEditRunsItsClickAndTypingGoesOn) {
   auto& edit = form.Add<vcl::TEdit>("Edit1", form, 10, 10, 80, 21);
   edit.SetText("100");

@@ -1,5 +1,7 @@
 // The desktop platform's settings store, boxes, timers, shell and printing.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -13,8 +15,11 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QTimer>
+#include <csignal>
 #include <functional>
+#include <map>
 #include <memory>
+#include <optional>
 
 #include "tests/qt/qt_test_support.h"
 #include "ui/qt/qt_platform.h"
@@ -245,9 +250,207 @@ TEST(QtSettings, StoringTheValueAlreadyHeldWritesNothing) {
   PutFile(config.ConfFile(), "[General]\nUnits=7\n");
   EXPECT_TRUE(store.WriteString(kKey, "Units", ""));
   EXPECT_EQ(QSettings(config.ConfFile(), QSettings::IniFormat).value("Units").toString(), "");
-  // A store that can no longer write refuses even an unchanged value.
+  // With the folder gone the value is no longer held: a change, and refused.
   BlockTheFolder(config);
   EXPECT_FALSE(store.WriteString(kKey, "Units", "0"));
+}
+
+// The values of the settings file's top level as its lines read, parsed
+// apart from the toolkit, whose readers of one file share what they hold.
+std::map<QString, QString> FileValues(const QString& path) {
+  std::map<QString, QString> values;
+  for (const QString& line : FileText(path).split('\n')) {
+    const qsizetype at = line.indexOf('=');
+    if (at > 0) values[line.left(at)] = line.mid(at + 1);
+  }
+  return values;
+}
+
+// Runs its undoing when it goes.
+class Undo {
+ public:
+  explicit Undo(std::function<void()> undo) : undo_(std::move(undo)) {}
+  ~Undo() { undo_(); }
+  Undo(const Undo&) = delete;
+  Undo& operator=(const Undo&) = delete;
+
+ private:
+  std::function<void()> undo_;
+};
+using Fault = std::unique_ptr<Undo>;
+
+// Faults that hold the superuser too, each lasting while its result lives.
+// A full disk: files can be made, not one byte written into them.
+Fault FillTheDisk(const ScopedConfig&) {
+  rlimit saved{};
+  getrlimit(RLIMIT_FSIZE, &saved);
+  auto* handler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit none = saved;
+  none.rlim_cur = 0;
+  setrlimit(RLIMIT_FSIZE, &none);
+  return std::make_unique<Undo>([saved, handler] {
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, handler);
+  });
+}
+
+// No file can be opened: every descriptor the process may have is taken.
+Fault TakeEveryDescriptor(const ScopedConfig&) {
+  rlimit saved{};
+  getrlimit(RLIMIT_NOFILE, &saved);
+  const int lowestFree = open("/dev/null", O_RDONLY);
+  close(lowestFree);
+  rlimit taken = saved;
+  taken.rlim_cur = static_cast<rlim_t>(lowestFree);
+  setrlimit(RLIMIT_NOFILE, &taken);
+  return std::make_unique<Undo>([saved] { setrlimit(RLIMIT_NOFILE, &saved); });
+}
+
+// The settings folder put aside and a file in its place.
+Fault ReplaceTheFolder(const ScopedConfig& config) {
+  const QString folder = ProgramFolderOf(config), aside = folder + ".aside";
+  QDir().rename(folder, aside);
+  PutFile(folder, "not a folder");
+  return std::make_unique<Undo>([folder, aside] {
+    QFile::remove(folder);
+    QDir().rename(aside, folder);
+  });
+}
+
+// A refused write leaves the store holding what the file holds: the refused
+// value is not read back, no later write stores it, and once the fault is
+// gone a change that is stored is reported stored.
+TEST(QtSettings, ARefusedWriteIsNeitherHeldNorStoredLater) {
+  struct Case {
+    const char* what;
+    Fault (*plant)(const ScopedConfig&);
+    std::optional<std::string> heldDuring;  // what the file shows while the fault lasts
+  } cases[] = {
+      {"a full disk", FillTheDisk, "1"},
+      {"no file descriptor left", TakeEveryDescriptor, "1"},
+      {"the folder replaced by a file", ReplaceTheFolder, std::nullopt},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    ScopedConfig config;
+    QtPlatform platform;
+    vcl::SettingsStore& store = platform.Settings();
+    ASSERT_TRUE(store.WriteString(kKey, "Units", "1"));
+    ASSERT_TRUE(store.WriteString(kKey, "Program", "16"));
+    bool units = true, program = true;
+    std::optional<std::string> held;
+    {
+      // Checked once the fault is gone, so nothing is written while it lasts.
+      const Fault fault = c.plant(config);
+      units = store.WriteString(kKey, "Units", "0");
+      program = store.WriteString(kKey, "Program", "3");
+      held = store.ReadString(kKey, "Units");
+    }
+    EXPECT_FALSE(units);
+    EXPECT_FALSE(program);
+    EXPECT_EQ(held, c.heldDuring);
+    EXPECT_EQ(store.ReadString(kKey, "Units"), "1");
+    EXPECT_EQ(store.ReadString(kKey, "Program"), "16");
+
+    EXPECT_TRUE(store.WriteString(kKey, "Trellis_Theme", "2"));
+    std::map<QString, QString> file = FileValues(config.ConfFile());
+    EXPECT_EQ(file["Units"], "1");
+    EXPECT_EQ(file["Program"], "16");
+    EXPECT_EQ(file["Trellis_Theme"], "2");
+    EXPECT_TRUE(store.WriteString(kKey, "Units", "0"));
+    EXPECT_EQ(FileValues(config.ConfFile())["Units"], "0");
+    EXPECT_EQ(QtPlatform().Settings().ReadString(kKey, "Units"), "0");
+    // Nothing is left beside the file.
+    EXPECT_EQ(QDir(ProgramFolderOf(config)).entryList(QDir::Files | QDir::Hidden),
+              QStringList{"Trellis.conf"});
+  }
+}
+
+// A file that cannot be written, while nothing changes: an unchanged value
+// needs no write, so none fails; a real change still raises the registry error.
+TEST(QtSettings, AnUnwritableFileRefusesOnlyARealChange) {
+  struct Case {
+    const char* what;
+    Fault (*plant)(const ScopedConfig&);
+    bool superuserToo;
+  } cases[] = {
+      {"no file descriptor left", TakeEveryDescriptor, true},
+      {"a read-only file",
+       [](const ScopedConfig& config) {
+         const QString file = config.ConfFile();
+         QFile::setPermissions(file, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+         return std::make_unique<Undo>(
+             [file] { QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner); });
+       },
+       false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    if (!c.superuserToo && geteuid() == 0) continue;  // file modes do not stop the superuser
+    ScopedConfig config;
+    QtPlatform platform;
+    vcl::TApplication app(platform);
+    vcl::TRegistry reg;
+    ASSERT_TRUE(reg.OpenKey(kKey, true));
+    reg.WriteString("Program", "16");
+    reg.WriteString("Trellis_Theme", "2");
+    std::vector<std::string> errors;
+    auto write = [&](const char* name, const char* value) {
+      try {
+        vcl::TRegistry each;
+        each.OpenKey(kKey, true);
+        each.WriteString(name, value);
+      } catch (const vcl::ERegistryException& e) {
+        errors.push_back(e.Message());
+      }
+    };
+    std::vector<std::string> unchanged;
+    {
+      const Fault fault = c.plant(config);
+      // What every start writes.
+      write("Trellis_Theme", "2");
+      write("Program", "16");
+      unchanged.swap(errors);
+      write("Program", "3");
+    }
+    EXPECT_EQ(unchanged, std::vector<std::string>{});
+    EXPECT_EQ(errors, std::vector<std::string>{"Failed to set data for 'Program'"});
+    EXPECT_EQ(platform.Settings().ReadString(kKey, "Program"), "16");
+    EXPECT_EQ(FileValues(config.ConfFile())["Program"], "16");
+  }
+}
+
+// A file beyond 1 MiB is no settings file: it reads as none and the next
+// write replaces it with a clean one.
+TEST(QtSettings, AnOversizedFileReadsAsNoneAndTheNextWriteReplacesIt) {
+  struct Case {
+    const char* what;
+    qint64 size;
+    bool read;
+  } cases[] = {
+      {"1 MiB", 1 << 20, true},
+      {"a byte more", (1 << 20) + 1, false},
+      {"5 MB", 5000000, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    ScopedConfig config;
+    QByteArray bytes = "[General]\nUnits=1\n;";
+    bytes += QByteArray(c.size - bytes.size() - 1, 'x') + "\n";
+    ASSERT_EQ(bytes.size(), c.size);
+    PutFile(config.ConfFile(), bytes);
+    QtPlatform platform;
+    vcl::SettingsStore& store = platform.Settings();
+    EXPECT_EQ(store.KeyExists(kKey), c.read);
+    EXPECT_EQ(store.ReadString(kKey, "Units"),
+              c.read ? std::optional<std::string>("1") : std::nullopt);
+    EXPECT_TRUE(store.WriteString(kKey, "Trellis_Theme", "2"));
+    EXPECT_LT(QFileInfo(config.ConfFile()).size(), 100);
+    std::map<QString, QString> file = FileValues(config.ConfFile());
+    EXPECT_EQ(file["Trellis_Theme"], "2");
+    EXPECT_EQ(file.count("Units"), c.read ? 1u : 0u);
+    EXPECT_EQ(store.ReadString(kKey, "Trellis_Theme"), "2");
+  }
 }
 
 enum class Unwritable { FolderIsAFile, ReadOnlyFolder };

@@ -72,5 +72,40 @@ TEST(SettingsAtStartUp, ALeftoverLockOrAnUnparsableFileNeitherStallsNorRaises) {
   }
 }
 
+// A file of 2 MiB of noise is no settings file: the program starts on the
+// defaults without a box, and its first write leaves a small, clean file.
+TEST(SettingsAtStartUp, AnOversizedFileStartsOnTheDefaults) {
+  ScopedConfig config;
+  QDir().mkpath(QFileInfo(config.ConfFile()).path());
+  {
+    QByteArray noise(2 << 20, '\0');
+    unsigned state = 20261211;
+    for (char& c : noise) c = static_cast<char>((state = state * 1103515245u + 12345u) >> 24);
+    noise.replace(0, 22, "[General]\nUnits=1\nx=");
+    QFile conf(config.ConfFile());
+    ASSERT_TRUE(conf.open(QIODevice::WriteOnly));
+    conf.write(noise);
+  }
+  {
+    QtPlatform platform;
+    platform.SetSleepsSkipped(true);
+    BoxAnswerer answerer(QMessageBox::Ok);
+    auto program = std::make_unique<Program>(platform);
+    auto renderer = std::make_unique<QtRenderer>(platform);
+    renderer->Build(program->Windows());
+    program->ShowMainWindow();
+    QApplication::processEvents();
+    for (const auto& box : answerer.seen) ADD_FAILURE() << box.title << ": " << box.text;
+    renderer.reset();
+    program.reset();
+  }
+  EXPECT_LT(QFileInfo(config.ConfFile()).size(), 4096);
+  QSettings file(config.ConfFile(), QSettings::IniFormat);
+  EXPECT_EQ(file.status(), QSettings::NoError);
+  EXPECT_EQ(file.value("Trellis_Theme").toString(), "2");
+  EXPECT_FALSE(file.contains("Units"));
+  EXPECT_FALSE(file.contains("x"));
+}
+
 }  // namespace
 }  // namespace trellis::desktop

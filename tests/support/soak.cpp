@@ -105,6 +105,12 @@ Target Classify(vcl::TComponent* c, vcl::TForm* form) {
 
 bool TakesInput(Kind k) { return k != Kind::Other && k != Kind::Clickable; }
 
+// The controls the figures count, reached or not: those with a user event
+// handler or that take input; a menu item only with its handler.
+bool Counted(const Target& t) {
+  return t.kind == Kind::Menu ? t.handler : t.handler || TakesInput(t.kind);
+}
+
 // How often a control is picked against the others of its window.
 double Weight(const Target& t) {
   if (t.handler) return 10;
@@ -321,9 +327,9 @@ void Soak::SurveyAll() {
     for (Target& t : windows_.back().tabs) t.hits = &hits_[t.name];
     result_.windows.insert(f->Name);
     for (const Target& t : windows_.back().controls)
-      if (t.handler || TakesInput(t.kind)) result_.controls.insert(t.name);
+      if (Counted(t)) result_.controls.insert(t.name);
     for (const Target& t : windows_.back().menus)
-      if (t.handler) result_.controls.insert(t.name);
+      if (Counted(t)) result_.controls.insert(t.name);
   }
 }
 
@@ -635,7 +641,7 @@ void Soak::Act(std::string& what, bool& accepted) {
     result_.windowsReached.insert(t->form->Name);
     ++*t->hits;
   }
-  if (accepting && (t->handler || TakesInput(t->kind))) result_.controlsReached.insert(t->name);
+  if (accepting && Counted(*t)) result_.controlsReached.insert(t->name);
   ActOn(*t, what);
 }
 
@@ -776,7 +782,10 @@ std::string SoakFigures(const SoakResult& r) {
             : r.windowsOpen.count(w)  ? "(open, not acted on)"
                                       : "(never open to the user)");
   out << "\n";
-  out << "controls reached " << r.controlsReached.size() << " of " << r.controls.size()
+  const auto reached =
+      std::count_if(r.controls.begin(), r.controls.end(),
+                    [&r](const std::string& c) { return r.controlsReached.count(c); });
+  out << "controls reached " << reached << " of " << r.controls.size()
       << " that take input or have handlers\n";
   out << "error boxes " << r.errorBoxes << ", math error boxes " << r.mathBoxes << "\n";
   out << "by kind:";

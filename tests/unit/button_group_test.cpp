@@ -147,7 +147,7 @@ TEST_F(ButtonGroup, WithoutReorderingOrWhileDisabledADragMovesNothing) {
 
 TEST_F(ButtonGroup, AButtonsHandlersAreDeclaredFromItsLayout) {
   const auto sections = vcl::GeneratePublishedSections({{"Test", "Test.dfm", kLayout}});
-  const std::string& section = sections.at("Test");
+  const std::string& section = sections.at("Test").declarations;
   for (const char* handler : {"AClick", "BClick", "GroupClick"})
     EXPECT_NE(section.find(std::string("void ") + handler + "(vcl::TObject* Sender);"),
               std::string::npos)

@@ -1,5 +1,6 @@
 // The published sections the build writes from the layouts: what a window class
-// gets from its own layout and its panels, and the faults that stop the build.
+// gets from its own layout and its panels, which edits leave its declarations as
+// they are, and the faults that stop the build.
 #include "vcl/published.h"
 
 #include <gtest/gtest.h>
@@ -37,7 +38,8 @@ const std::string kPanel =
     "  end\n"                         // 11
     "end\n";
 
-std::string SectionOf(const std::vector<LayoutSource>& layouts, const std::string& window) {
+vcl::PublishedSection SectionOf(const std::vector<LayoutSource>& layouts,
+                                const std::string& window) {
   return vcl::GeneratePublishedSections(layouts).at(window);
 }
 
@@ -51,8 +53,9 @@ std::string ErrorOf(const std::vector<LayoutSource>& layouts) {
 }
 
 TEST(PublishedSection, DeclaresEveryComponentAndHandlerOnceWithItsEventsSignature) {
-  const std::string s =
+  const vcl::PublishedSection section =
       SectionOf({{"W", "/l/W.dfm", kWindow}, {"W_Panel", "/l/W_Panel.dfm", kPanel}}, "W");
+  const std::string& s = section.declarations;
   const char* const expected[] = {
       "vcl::TPanel* Host = nullptr;",
       "vcl::TUpDown* Spin = nullptr;",
@@ -65,12 +68,7 @@ TEST(PublishedSection, DeclaresEveryComponentAndHandlerOnceWithItsEventsSignatur
       "void GoClick(vcl::TObject* Sender);",
       "void BoxExit(vcl::TObject* Sender);",
       "void EnterKeyDown(vcl::TObject* Sender, uint16_t& Key, vcl::TShiftState Shift);",
-      "Bind(\"Box\", Box);",
-      "Handler(\"GoClick\", this, &TW::GoClick);",
-      "Handler(\"BoxKeyDown\", this, &TW::EnterKeyDown);",
-      "Handler(\"BoxKeyPress\", vcl::TKeyPressEvent(vcl::DropEnterKey));",
-      // Compiler messages about a declaration point at its layout line.
-      "#line 4 \"/l/W_Panel.dfm\"\nvoid GoClick(",
+      "void BindPublished();",
   };
   for (const char* line : expected) EXPECT_NE(s.find(line), std::string::npos) << line;
 
@@ -80,11 +78,95 @@ TEST(PublishedSection, DeclaresEveryComponentAndHandlerOnceWithItsEventsSignatur
   // The window itself and the key handlers are not declared.
   EXPECT_EQ(s.find("* W "), std::string::npos);
   EXPECT_EQ(s.find("void BoxKey"), std::string::npos);
+  // Lines belong to the binding alone.
+  EXPECT_EQ(s.find("#line"), std::string::npos);
+  EXPECT_EQ(s.find("Bind("), std::string::npos);
+
+  const std::string& b = section.binding;
+  const char* const binds[] = {
+      "void TW::BindPublished() {",
+      "Bind(\"Box\", Box);",
+      "Handler(\"BoxKeyDown\", this, &TW::EnterKeyDown);",
+      "Handler(\"BoxKeyPress\", vcl::TKeyPressEvent(vcl::DropEnterKey));",
+      // A handler nobody defines fails the link at the layout line naming it.
+      "#line 4 \"/l/W_Panel.dfm\"\n  Handler(\"GoClick\", this, &TW::GoClick);",
+      "#line 2 \"/l/W.dfm\"\n  Handler(\"FormCloseQuery\", this, &TW::FormCloseQuery);",
+      "#line 6 \"/l/W.dfm\"\n  Handler(\"SpinClick\", this, &TW::SpinClick);",
+      "#line 10 \"/l/W_Panel.dfm\"\n  Handler(\"BoxExit\", this, &TW::BoxExit);",
+  };
+  for (const char* line : binds) EXPECT_NE(b.find(line), std::string::npos) << line;
+  // Nothing after the first #line but lines that name their own.
+  const std::string tail = b.substr(b.find("#line"));
+  for (const char* plain : {"Bind(", "EnterKeyDown", "DropEnterKey"})
+    EXPECT_EQ(tail.find(plain), std::string::npos) << plain;
 }
 
 TEST(PublishedSection, AWindowWithoutKeyDownHandlersDeclaresNoEnterHandler) {
-  const std::string s = SectionOf({{"W", "W.dfm", kWindow}}, "W");
-  EXPECT_EQ(s.find("EnterKeyDown"), std::string::npos);
+  const vcl::PublishedSection s = SectionOf({{"W", "W.dfm", kWindow}}, "W");
+  EXPECT_EQ(s.declarations.find("EnterKeyDown"), std::string::npos);
+  EXPECT_EQ(s.binding.find("EnterKeyDown"), std::string::npos);
+}
+
+// Every file that includes a window's class includes its declarations: an edit
+// of a layout that adds no component and no handler must leave their text as it
+// is (and only the binding's lines may move), while one that does must change it.
+TEST(PublishedSection, OnlyANewComponentOrHandlerChangesTheDeclarations) {
+  const std::string panel =
+      "// notes\n"               // 1
+      "object G: TGroupBox\n"    // 2
+      "  Caption = 'Input'\n"    // 3
+      "  object Go: TButton\n"   // 4
+      "    Left = 8\n"           // 5
+      "    Caption = 'Go'\n"     // 6
+      "    OnClick = GoClick\n"  // 7
+      "  end\n"                  // 8
+      "  object Box: TEdit\n"    // 9
+      "    OnExit = BoxExit\n"   // 10
+      "  end\n"                  // 11
+      "end\n";
+  auto edited = [&](const std::string& from, const std::string& to) {
+    std::string text = panel;
+    const size_t at = text.find(from);
+    EXPECT_NE(at, std::string::npos) << from;
+    return at == std::string::npos ? text : text.replace(at, from.size(), to);
+  };
+  auto sectionWith = [](const std::string& text) {
+    return SectionOf({{"W", "W.dfm", kWindow}, {"W_Panel", "W_Panel.dfm", text}}, "W");
+  };
+  const vcl::PublishedSection before = sectionWith(panel);
+
+  struct Case {
+    const char* what;
+    std::string panel;
+    bool declarationsChange;
+    bool bindingChanges;
+  };
+  const Case cases[] = {
+      {"a caption", edited("'Go'", "'Solve'"), false, false},
+      {"a position", edited("Left = 8", "Left = 16"), false, false},
+      {"a comment", edited("// notes", "// other notes"), false, false},
+      {"a second use of a handler", edited("    OnExit", "    OnChange = GoClick\n    OnExit"),
+       false, true},
+      {"a comment line more", "// more notes\n" + panel, false, true},
+      {"a property more", edited("    Left = 8\n", "    Left = 8\n    Top = 4\n"), false, true},
+      {"a property less", edited("    Left = 8\n", ""), false, true},
+      {"a key-press handler", edited("    OnExit", "    OnKeyPress = BoxKeyPress\n    OnExit"),
+       false, true},
+      {"a control", edited("  object Box", "  object Tip: TLabel\n  end\n  object Box"), true,
+       true},
+      {"a handler", edited("    OnExit", "    OnChange = BoxChange\n    OnExit"), true, true},
+      {"the first key-down handler", edited("    OnExit", "    OnKeyDown = BoxKeyDown\n    OnExit"),
+       true, true},
+      {"a control's class", edited("Go: TButton", "Go: TBitBtn"), true, false},
+      {"a control's name", edited("Go: TButton", "Run: TButton"), true, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const vcl::PublishedSection after = sectionWith(c.panel);
+    EXPECT_EQ(after.declarations != before.declarations, c.declarationsChange)
+        << after.declarations;
+    EXPECT_EQ(after.binding != before.binding, c.bindingChanges) << after.binding;
+  }
 }
 
 TEST(PublishedSection, FaultsNameTheirResourceAndLine) {

@@ -22,6 +22,7 @@
 #include <QStringList>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QValidator>
 #include <algorithm>
 #include <array>
 #include <utility>
@@ -230,6 +231,32 @@ namespace {
 
 // ---- Edits ----
 
+// The edit's length limit in characters, as the model counts them: the widget's
+// own counts UTF-16 units and would split a character beyond the basic plane.
+// What passes the limit is dropped where it was typed, before the caret.
+class CharacterLimit : public QValidator {
+ public:
+  explicit CharacterLimit(QObject* parent) : QValidator(parent) {}
+  int limit = 0;  // none
+
+  State validate(QString& text, int& caret) const override {
+    if (limit <= 0) return Acceptable;
+    // The units the character ending at `at` takes.
+    auto last = [&](qsizetype at) -> int {
+      return at >= 2 && text[at - 1].isLowSurrogate() && text[at - 2].isHighSurrogate() ? 2 : 1;
+    };
+    qsizetype count = 0;
+    for (qsizetype at = text.size(); at > 0; at -= last(at)) ++count;
+    for (; count > limit && caret > 0; --count) {
+      const int n = last(caret);
+      text.remove(caret - n, n);
+      caret -= n;
+    }
+    for (; count > limit; --count) text.chop(last(text.size()));
+    return Acceptable;
+  }
+};
+
 class EditPeer : public Peer {
  public:
   EditPeer(PeerHost& host, vcl::TEdit& edit) : Peer(host, edit), edit_(edit) {}
@@ -238,6 +265,8 @@ class EditPeer : public Peer {
   QWidget* Make(QWidget* parent) override {
     line_ = new QLineEdit(parent);
     line_->setAlignment(HorizontalAlignment(edit_.Alignment) | Qt::AlignVCenter);
+    limit_ = new CharacterLimit(line_);
+    line_->setValidator(limit_);
     QObject::connect(line_, &QLineEdit::textEdited, line_, [this](const QString& text) {
       if (!Live()) return;
       typing_ = true;
@@ -272,7 +301,7 @@ class EditPeer : public Peer {
         ApplyLook();
         break;
       case vcl::Prop::MaxLength:
-        line_->setMaxLength(edit_.MaxLength() > 0 ? edit_.MaxLength() : 32767);
+        limit_->limit = edit_.MaxLength();
         break;
       default:
         break;
@@ -305,6 +334,7 @@ class EditPeer : public Peer {
  private:
   vcl::TEdit& edit_;
   QLineEdit* line_ = nullptr;
+  CharacterLimit* limit_ = nullptr;
   bool typing_ = false;
 };
 

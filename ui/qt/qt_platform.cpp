@@ -23,6 +23,7 @@
 #include <QUrl>
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
 #include <cstdlib>
 #include <vector>
 
@@ -94,11 +95,21 @@ void ClearDeadSettingsLock(const QString& lockFile) {
 
 // ---- QtSettingsStore ----
 
-QtSettingsStore::QtSettingsStore()
-    : settings_(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                            kOrganisation, kApplication)) {}
+namespace {
 
-QtSettingsStore::~QtSettingsStore() { Sync(); }
+// A settings file this large is no file of ours; reading it would only stall.
+constexpr qint64 kMaxSettingsFile = 1 << 20;
+
+QSettings* MakeSettings() {
+  return new QSettings(QSettings::NativeFormat, QSettings::UserScope, kOrganisation, kApplication);
+}
+
+}  // namespace
+
+QtSettingsStore::QtSettingsStore()
+    : file_(std::unique_ptr<QSettings>(MakeSettings())->fileName()) {}
+
+QtSettingsStore::~QtSettingsStore() = default;
 
 QString QtSettingsStore::GroupOf(const std::string& key) {
   const std::string lower = Lower(key);
@@ -113,70 +124,118 @@ QString QtSettingsStore::GroupOf(const std::string& key) {
   return Q(path);
 }
 
+bool QtSettingsStore::Oversized() const { return QFileInfo(file_).size() > kMaxSettingsFile; }
+
+QSettings* QtSettingsStore::Reader() {
+  // An oversized file reads as no file at all; the next write replaces it.
+  if (Oversized()) return nullptr;
+  if (!settings_) settings_.reset(MakeSettings());
+  // Only a file another run has changed is read again.
+  settings_->sync();
+  return settings_.get();
+}
+
 bool QtSettingsStore::KeyExists(const std::string& key) {
   if (created_.count(Lower(key))) return true;
-  settings_->beginGroup(GroupOf(key));
-  const bool exists = !settings_->allKeys().isEmpty();
-  settings_->endGroup();
+  QSettings* settings = Reader();
+  if (!settings) return false;
+  settings->beginGroup(GroupOf(key));
+  const bool exists = !settings->allKeys().isEmpty();
+  settings->endGroup();
   return exists;
 }
 
 bool QtSettingsStore::OpenKey(const std::string& key, bool canCreate) {
   if (KeyExists(key)) return true;
-  if (!canCreate || !settings_->isWritable()) return false;
+  if (!canCreate || !Writable()) return false;
   created_.insert(Lower(key));
   return true;
 }
 
 std::optional<std::string> QtSettingsStore::ReadString(const std::string& key,
                                                        const std::string& name) {
-  settings_->beginGroup(GroupOf(key));
+  QSettings* settings = Reader();
+  if (!settings) return std::nullopt;
+  settings->beginGroup(GroupOf(key));
   std::optional<std::string> out;
-  if (settings_->contains(Q(name))) {
-    const QVariant v = settings_->value(Q(name));
+  if (settings->contains(Q(name))) {
+    const QVariant v = settings->value(Q(name));
     // A hand-edited file may hold an unquoted comma, which reads as a list.
     if (v.typeId() == QMetaType::QStringList)
       out = v.toStringList().join(',').toStdString();
     else
       out = v.toString().toStdString();
   }
-  settings_->endGroup();
+  settings->endGroup();
   return out;
+}
+
+bool QtSettingsStore::Writable() const {
+  const QFileInfo info(file_);
+  if (info.exists()) return QFile(file_).open(QIODevice::ReadWrite);
+  return QDir().mkpath(info.absolutePath()) && QFileInfo(info.absolutePath()).isWritable();
 }
 
 bool QtSettingsStore::WriteString(const std::string& key, const std::string& name,
                                   const std::string& value) {
-  if (!settings_->isWritable()) return false;
-  // Each write is a whole-file sync; an unchanged value needs none. With
-  // nothing pending the sync only rereads a file another run has changed.
-  settings_->sync();
+  // An unchanged value needs no write, so it cannot fail.
   if (ReadString(key, name) == value) return true;
-  settings_->beginGroup(GroupOf(key));
-  settings_->setValue(Q(name), Q(value));
-  settings_->endGroup();
-  Sync();
-  const QSettings::Status status = settings_->status();
-  if (status == QSettings::NoError && settings_->isWritable()) return true;
-  // QSettings keeps its first error, so a fresh object lets a later write
-  // succeed once the file can be written again.
-  auto fresh = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                           kOrganisation, kApplication);
-  // A parse error of the file as it was read hides whether this write landed:
-  // the rewritten file says, and it parses cleanly when the write did.
+  if (!Writable()) return false;
+
+  // The toolkit keeps a value it failed to store as a change still to make and
+  // stores it with the next write that succeeds. So the new file is written
+  // beside the old one and put in its place only whole: a refused write leaves
+  // the file, and what this store holds, as they were.
+  const QString lockName = file_ + QStringLiteral(".lock");
+  ClearDeadSettingsLock(lockName);
+  QLockFile lock(lockName);
+  if (!lock.tryLock(10000)) return false;
+  // A linked file is written where the link leads, as the toolkit does.
+  const QFileInfo link(file_);
+  const QString target = link.isSymLink() ? link.symLinkTarget() : file_;
+  const QFileInfo old(target);
+  const bool existed = old.exists();
+  const qint64 oldSize = old.size();
+  const QDateTime oldTime = old.lastModified();
+  const QFile::Permissions oldPermissions = old.permissions();
+  // The toolkit shares what it holds of a file among its readers of that name,
+  // a refused change included; a name no write has used starts clean.
+  static int written = 0;
+  const QString next =
+      target + QStringLiteral(".%1-%2.new").arg(QCoreApplication::applicationPid()).arg(++written);
   bool stored = false;
-  if (status == QSettings::FormatError && fresh->status() == QSettings::NoError) {
-    fresh->beginGroup(GroupOf(key));
-    stored = fresh->contains(Q(name)) && fresh->value(Q(name)).toString() == Q(value);
-    fresh->endGroup();
+  {
+    QSettings out(next, QSettings::IniFormat);
+    if (QSettings* settings = Reader())
+      for (const QString& k : settings->allKeys()) out.setValue(k, settings->value(k));
+    out.beginGroup(GroupOf(key));
+    out.setValue(Q(name), Q(value));
+    out.endGroup();
+    out.sync();
+    stored = out.status() == QSettings::NoError && QFileInfo::exists(next);
   }
-  settings_ = std::move(fresh);
-  return stored;
+  if (stored) {
+    if (existed) QFile::setPermissions(next, oldPermissions);
+    stored = std::rename(QFile::encodeName(next).constData(),
+                         QFile::encodeName(target).constData()) == 0;
+  }
+  if (!stored) {
+    QFile::remove(next);
+    return false;
+  }
+  // The toolkit rereads a file whose size or time has changed; a rewrite of the
+  // same size within its clock's step would go unseen.
+  const QFileInfo now(target);
+  if (existed && now.size() == oldSize && now.lastModified() == oldTime) {
+    QFile touched(target);
+    if (touched.open(QIODevice::ReadWrite))
+      touched.setFileTime(oldTime.addMSecs(1), QFileDevice::FileModificationTime);
+  }
+  Sync();
+  return true;
 }
 
-void QtSettingsStore::Sync() {
-  ClearDeadSettingsLock(settings_->fileName() + QStringLiteral(".lock"));
-  settings_->sync();
-}
+void QtSettingsStore::Sync() { Reader(); }
 
 // ---- QtPlatform ----
 

@@ -2,6 +2,7 @@
 // QPrinter, QTimer and the windows the renderer builds.
 #pragma once
 
+#include <QString>
 #include <map>
 #include <memory>
 #include <set>
@@ -12,7 +13,6 @@
 
 class QPrinter;
 class QSettings;
-class QString;
 class QTimer;
 
 namespace trellis::desktop {
@@ -36,10 +36,16 @@ class QtSettingsStore : public vcl::SettingsStore {
   bool WriteString(const std::string& key, const std::string& name,
                    const std::string& value) override;
 
+  // Rereads the file when another run has changed it.
   void Sync();
 
  private:
   static QString GroupOf(const std::string& key);
+  bool Oversized() const;
+  bool Writable() const;
+  // The file as read, or none while it is oversized.
+  QSettings* Reader();
+  QString file_;
   std::unique_ptr<QSettings> settings_;
   // Keys opened with create: they exist for this run even before a value is written.
   std::set<std::string> created_;
