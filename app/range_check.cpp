@@ -8,11 +8,6 @@
 
 namespace trellis::range {
 
-Unit UnitOf(const TForm1& form) {
-  if (form.RadioGroup6->ItemIndex() != 1) return Unit::Mils;
-  return Form6->CheckBox3->Checked() ? Unit::Micrometres : Unit::Millimetres;
-}
-
 Row ErAtLeastOne(GoesOn goesOn) {
   return {
       .test = Test::Below,

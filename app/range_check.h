@@ -18,6 +18,7 @@
 #include <span>
 #include <string>
 
+#include "app/units.h"
 #include "vcl/controls.h"
 
 namespace trellis {
@@ -28,9 +29,9 @@ namespace range {
 
 // The unit the length boxes are typed in; micrometre boxes are compared in
 // millimetres (their Input's scale is 1000).
-enum class Unit { Mils, Millimetres, Micrometres };
+using Unit = LengthSystem;
 // Mils unless the units mode is metric; micrometres under "Use Microns".
-Unit UnitOf(const TForm1& form);
+inline Unit UnitOf(const TForm1& form) { return UnitsShown(form).System(); }
 
 // What makes a row fail, for the compared number v and the bound b.
 enum class Test {

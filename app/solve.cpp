@@ -76,8 +76,9 @@ void TForm1::UpdateConductorTemp() {
   ConductorTempF = ConductorTemp * 1.8 + 32;
   ConductorTempTextF = Format("%0.1fF", ConductorTempF);
   if (const CalculatorRow* tab = TabRow(); tab && tab->information.conductorTemperature) {
-    if (RadioGroup6->ItemIndex() == 0) Label27->SetCaption(Shown(ConductorTempTextF));
-    if (RadioGroup6->ItemIndex() == 1) Label27->SetCaption(Shown(ConductorTempTextC));
+    const LengthUnit unit = UnitsShown(*this);
+    if (unit.Imperial()) Label27->SetCaption(Shown(ConductorTempTextF));
+    if (unit.Metric()) Label27->SetCaption(Shown(ConductorTempTextC));
   } else {
     Label27->SetCaption("N/A");
   }

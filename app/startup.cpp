@@ -42,7 +42,8 @@ void TForm1::Button3Click(TObject* Sender) {
   Form4->ProgressBar1->SetPosition(0);
   Form4->Close();
 
-  if (RadioGroup6->ItemIndex() == 0) {
+  const LengthUnit unit = UnitsShown(*this);
+  if (unit.Imperial()) {
     if (PointFlag()) {
       Edit136->SetText("0.7");
       Edit138->SetText("1.4");
@@ -63,7 +64,7 @@ void TForm1::Button3Click(TObject* Sender) {
 
   if (const CalculatorRow* tab = TabRow(); tab && tab->options.planeGroup.unitWeightsAtStart) {
     RadioGroup5->Items().Clear();
-    if (RadioGroup6->ItemIndex() == 0) {
+    if (unit.Imperial()) {
       RadioGroup5->Items().Add("1oz");
       RadioGroup5->Items().Add("2oz");
     } else {

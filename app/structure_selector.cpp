@@ -54,9 +54,10 @@ void TForm1::ArrangeViaLayerSet() {
     vcl::Tops(
         {{Label8, 80}, {Edit6, 104}, {Edit55, 108}, {Label11, 144}, {Edit9, 168}, {Edit56, 172}});
   }
-  const bool metric = RadioGroup6->ItemIndex() == 1;
-  const bool microns = Form6->CheckBox3->Checked();
-  Edit56->SetText(!metric ? "mils" : (microns ? "um" : "mm"));
+  const LengthUnit unit = UnitsShown(*this);
+  const bool metric = unit.Metric();
+  const bool microns = unit.Microns();
+  Edit56->SetText(unit.Name());
 
   // The set's own via height, hole and plating replace what was typed.
   const bool point = PointFlag(), comma = CommaFlag();

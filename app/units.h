@@ -1,7 +1,84 @@
-// Conversions of typed values between the imperial and metric unit systems.
+// The units lengths are typed in, and conversions of typed values between the
+// imperial and metric unit systems.
 #pragma once
 
+#include <string>
+
+namespace vcl {
+class TEdit;
+}  // namespace vcl
+
 namespace trellis {
+
+class TForm1;
+
+// The conversion constants, each in the form the results depend on.
+inline constexpr double kMilsPerInch = 1000;
+inline constexpr double kMillimetresPerInch = 25.4;
+inline constexpr double kMillimetresPerMil = 0.0254;
+inline constexpr double kMicrometresPerMillimetre = 1000;
+// Square mils in a square millimetre, (1000 / 25.4)^2, and the round figure
+// some results are computed with.
+inline constexpr double kSquareMilsPerSquareMillimetre = 1550.0031000062;
+inline constexpr double kSquareMilsPerSquareMillimetreRound = 1550;
+// Square inches in a square millimetre, as the units switch converts areas.
+inline constexpr double kSquareInchesPerSquareMillimetre = 0.00155;
+
+// The length unit of the typed boxes.
+enum class LengthSystem { Mils, Millimetres, Micrometres };
+
+// The units the window shows, read once per pass: the metric/imperial group
+// (RadioGroup6) and "Use Microns". Micrometre boxes are computed in
+// millimetres: their box scale is 1000.
+class LengthUnit {
+ public:
+  constexpr LengthUnit() = default;
+  constexpr LengthUnit(LengthSystem system, bool known = true, bool micronsTicked = false)
+      : system_(system), known_(known), micronsTicked_(micronsTicked) {}
+
+  // Mils unless the group shows metric; micrometres under "Use Microns".
+  constexpr LengthSystem System() const { return system_; }
+  // The group shows imperial or metric (neither: no pass runs).
+  constexpr bool Known() const { return known_; }
+  constexpr bool Imperial() const { return known_ && system_ == LengthSystem::Mils; }
+  constexpr bool Metric() const { return known_ && system_ != LengthSystem::Mils; }
+  constexpr bool Microns() const { return system_ == LengthSystem::Micrometres; }
+  // The block of a solve that runs in metric (true) or imperial (false).
+  constexpr bool InBlock(bool metric) const { return metric ? Metric() : Imperial(); }
+  // "Use Microns" as ticked, whatever the units.
+  constexpr bool MicronsTicked() const { return micronsTicked_; }
+
+  // A box's units per unit of the pass: 1000 for micrometres, else 1.
+  constexpr double BoxScale() const { return Microns() ? kMicrometresPerMillimetre : 1; }
+  // A length box in the pass's unit: mils, or millimetres.
+  double Read(const vcl::TEdit* box) const;
+  // A typed length in mils.
+  constexpr double TypedToMils(double typed) const {
+    if (system_ == LengthSystem::Mils) return typed;
+    return Microns() ? typed / kMillimetresPerInch : typed / kMillimetresPerInch * kMilsPerInch;
+  }
+  // A length in the pass's unit (mils or millimetres) in mils.
+  constexpr double PassToMils(double length) const {
+    return system_ == LengthSystem::Mils ? length : length / kMillimetresPerInch * kMilsPerInch;
+  }
+  // The unit as the unit boxes name it: "mils", "mm" or "um".
+  constexpr const char* Name() const {
+    return system_ == LengthSystem::Mils ? "mils" : Microns() ? "um" : "mm";
+  }
+  // One of three texts by the unit.
+  template <class T>
+  constexpr T Pick(T mils, T mm, T um) const {
+    return system_ == LengthSystem::Mils ? mils : Microns() ? um : mm;
+  }
+
+ private:
+  LengthSystem system_ = LengthSystem::Mils;
+  bool known_ = true;
+  bool micronsTicked_ = false;
+};
+
+// The units the window shows now.
+LengthUnit UnitsShown(const TForm1& form);
 
 enum class UnitClass {
   Length,      // mils <-> mm, or um with "Use Microns"

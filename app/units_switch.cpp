@@ -60,9 +60,10 @@ const char* UnitText(UnitClass unitClass, bool toMetric, bool microns) {
 }  // namespace
 
 void TForm1::RadioGroup6Click(TObject* Sender) {
-  const bool toMetric = RadioGroup6->ItemIndex() == 1;
-  if (RadioGroup6->ItemIndex() != 0 && !toMetric) return;
-  const bool microns = Form6->CheckBox3->Checked();
+  const LengthUnit unit = UnitsShown(*this);
+  if (!unit.Known()) return;
+  const bool toMetric = unit.Metric();
+  const bool microns = unit.MicronsTicked();
 
   // A stored index the group does not have reads as its default.
   const int baseWeight = vcl::StrToInt(ReadSetting("Base_Weight"));

@@ -13,14 +13,14 @@ using vcl::TObject;
 
 void TForm1::SolveConversion(TObject*) {
   namespace r = reference;
-  const int units = RadioGroup6->ItemIndex();
-  if (units == 0) {
+  const LengthUnit unit = UnitsShown(*this);
+  if (unit.Imperial()) {
     Edit84->SetText(Shown(Format("%0.2f", r::FahrenheitToCelsius(StrToFloat(Edit85->Text())))));
     const r::FromMils d = r::ConvertMils(StrToFloat(Edit80->Text()));
     Edit81->SetText(Shown(Format("%.4f", d.millimetres)));
     Edit142->SetText(Shown(Format("%.4f", d.inches)));
     Edit143->SetText(Shown(Format("%.4f", d.micrometres)));
-  } else if (units == 1) {
+  } else if (unit.Metric()) {
     const r::FromMillimetres d = r::ConvertMillimetres(StrToFloat(Edit80->Text()));
     Edit81->SetText(Shown(Format("%.2f", d.mils)));
     Edit84->SetText(Shown(Format("%0.2f", r::CelsiusToFahrenheit(StrToFloat(Edit85->Text())))));

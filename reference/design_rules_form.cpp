@@ -49,8 +49,9 @@ void TForm1::Button23Click(vcl::TObject*) {
 }
 
 void TForm11::FormShow(vcl::TObject*) {
-  const bool metric = Form1->RadioGroup6->ItemIndex() == 1;
-  const bool microns = Form6->CheckBox3->Checked();
+  const LengthUnit unit = UnitsShown(*Form1);
+  const bool metric = unit.Metric();
+  const bool microns = unit.MicronsTicked();
   const std::array<vcl::TEdit*, 8> weights = {Edit1, Edit2, Edit3, Edit4,
                                               Edit5, Edit6, Edit7, Edit8};
   const std::array<vcl::TEdit*, 8> widths = {Edit9,  Edit10, Edit11, Edit12,

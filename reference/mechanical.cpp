@@ -10,9 +10,9 @@ using reference::WireUnits;
 using vcl::Format;
 
 void TForm1::SolveMechanical(vcl::TObject*) {
-  const int units = RadioGroup6->ItemIndex();
-  if (units != 0 && units != 1) return;
-  const WireUnits system = units == 1 ? WireUnits::Metric : WireUnits::Imperial;
+  const LengthUnit unit = UnitsShown(*this);
+  if (!unit.Known()) return;
+  const WireUnits system = unit.Metric() ? WireUnits::Metric : WireUnits::Imperial;
   const bool metric = system == WireUnits::Metric;
   MechanicalValues& v = Values<MechanicalValues>();
 

@@ -137,7 +137,7 @@ void TForm6::CheckBox1Click(TObject*) {
   f.GroupBox31->SetEnabled(base);
   for (TControl* c : std::initializer_list<TControl*>{f.GroupBox32, f.Edit138, f.Edit139})
     c->SetEnabled(plating);
-  if (f.RadioGroup6->ItemIndex() == 0) {
+  if (UnitsShown(f).Imperial()) {
     if (f.PointFlag()) {
       f.Edit136->SetText("0.7");
       f.Edit138->SetText("1.4");
@@ -156,7 +156,7 @@ void TForm6::CheckBox1Click(TObject*) {
 void TForm6::CheckBox3Click(TObject* Sender) {
   TForm1& f = *Form1;
   const bool microns = CheckBox3->Checked();
-  if (f.RadioGroup6->ItemIndex() == 1) {
+  if (UnitsShown(f).Metric()) {
     // The lengths and areas; the boxes in fixed units keep theirs.
     UnitBoxes boxes = f.AllUnitBoxes();
     std::erase_if(boxes, [](const UnitBox& b) {

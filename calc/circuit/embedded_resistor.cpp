@@ -22,8 +22,9 @@ constexpr int kAnnular = 2;
 
 void TForm1::SolveEmbeddedResistor(vcl::TObject*) {
   EmbeddedResistorValues& v = Values<EmbeddedResistorValues>();
-  const bool metric = RadioGroup6->ItemIndex() == 1;
-  const bool microns = metric && Form6->CheckBox3->Checked();
+  const LengthUnit unit = UnitsShown(*this);
+  const bool metric = unit.Metric();
+  const bool microns = unit.Microns();
   Label250->SetCaption(metric ? "Resistance/Sq. mm" : "Resistance/Sq. Inch");
 
   const int type = RadioGroup11->ItemIndex();
@@ -46,9 +47,11 @@ void TForm1::SolveEmbeddedResistor(vcl::TObject*) {
     if (!metric)
       Edit161->SetText(Shown(Format("%.2f Sq.mils", squareMils)));
     else if (microns)
-      Edit161->SetText(Shown(Format("%.2f Sq.um", squareMils / 1550 * 1e6)));
+      Edit161->SetText(
+          Shown(Format("%.2f Sq.um", squareMils / kSquareMilsPerSquareMillimetreRound * 1e6)));
     else
-      Edit161->SetText(Shown(Format("%.3f Sq.mm", squareMils / 1550)));
+      Edit161->SetText(
+          Shown(Format("%.3f Sq.mm", squareMils / kSquareMilsPerSquareMillimetreRound)));
     Edit163->SetText(Shown(Format("%.3f Ohms", v.ResistorOhms)));
   } else if (type == kAnnular) {
     v.SheetResistance = StrToFloat(Edit154->Text());
@@ -80,8 +83,9 @@ void TForm1::RadioGroup11Click(vcl::TObject* Sender) {
   const int type = RadioGroup11->ItemIndex();
   if (type < 0 || type > kAnnular) return;
   const bool annular = type == kAnnular;
-  const bool metric = RadioGroup6->ItemIndex() == 1;
-  const bool microns = metric && Form6->CheckBox3->Checked();
+  const LengthUnit unit = UnitsShown(*this);
+  const bool metric = unit.Metric();
+  const bool microns = unit.Microns();
 
   Edit162->SetVisible(annular);
   Label254->SetVisible(annular);

@@ -36,8 +36,9 @@ const Row kErRow = range::ErAtLeastOne({.resolve = "PDN Er", .readAgain = true})
 
 void TForm1::SolvePdn(vcl::TObject* Sender) {
   PdnValues& v = Values<PdnValues>();
-  const bool metric = RadioGroup6->ItemIndex() == 1;
-  const bool microns = metric && Form6->CheckBox3->Checked();
+  const LengthUnit unit = UnitsShown(*this);
+  const bool metric = unit.Metric();
+  const bool microns = unit.Microns();
   range::Checker checks(*this, Sender, range::UnitOf(*this));
 
   v.RailVoltage = StrToFloat(Edit105->Text());
@@ -57,7 +58,7 @@ void TForm1::SolvePdn(vcl::TObject* Sender) {
     v.PlaneArea = area;
     v.PlaneDistance = distance / 1000;
   } else {
-    v.PlaneArea = (microns ? area / 1e6 : area) * 0.00155;
+    v.PlaneArea = (microns ? area / 1e6 : area) * kSquareInchesPerSquareMillimetre;
     v.PlaneDistance = (microns ? distance / 1000 : distance) / 25.4;
   }
   v.PlaneCapacitance = circuit::PlaneCapacitancePf(SubstrateEr, v.PlaneArea, v.PlaneDistance);

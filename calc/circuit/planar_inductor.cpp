@@ -28,8 +28,8 @@ void TForm1::SolvePlanarInductor(vcl::TObject*) {
   const circuit::InductorGeometry geometry =
       item >= 0 && item < 4 ? kGeometries[item] : circuit::InductorGeometry::Square;
   // Metric lengths are micrometres, whatever "Use Microns" says.
-  const bool metric = RadioGroup6->ItemIndex() == 1;
-  const double toMicrometres = metric ? 1 : 25.4;
+  const bool metric = UnitsShown(*this).Metric();
+  const double toMicrometres = metric ? 1 : kMillimetresPerInch;
 
   v.Turns = InductorNumber(Edit88->Text());
   v.TraceWidth = InductorNumber(Edit89->Text()) * toMicrometres;

@@ -42,13 +42,12 @@ std::string MetricDefaultWidth(const TForm1& f, bool microns) {
 
 void TForm1::swap_current_width_labels() {
   const int mode = RadioGroup8->ItemIndex();
-  const int units = RadioGroup6->ItemIndex();
+  const LengthUnit unit = UnitsShown(*this);
   if (mode == 0) {
     Label19->SetCaption("Conductor Current");
     Label17->SetCaption("Conductor Width");
     Edit15->SetHint("Enter the width of the conductor.");
-    if (units == 0) Edit57->SetText("mils");
-    if (units == 1) Edit57->SetText(Form6->CheckBox3->Checked() ? "um" : "mm");
+    if (unit.Known()) Edit57->SetText(unit.Name());
     Edit57->SetLeft(508);
     Edit57->SetWidth(41);
     vcl::ShowAll(false, {Label339, Label340});
@@ -71,9 +70,9 @@ void TForm1::RadioGroup8Click(TObject* Sender) {
     // The etch factor stays where the width solve put it.
     Form6->RadioGroup2->SetEnabled(true);
     vcl::ShowAll(true, {Label405, Edit69, Edit407, Label53, Edit406});
-    if (RadioGroup6->ItemIndex() == 0) Edit15->SetText("50");
-    if (RadioGroup6->ItemIndex() == 1)
-      Edit15->SetText(MetricDefaultWidth(*this, Form6->CheckBox3->Checked()));
+    const LengthUnit unit = UnitsShown(*this);
+    if (unit.Imperial()) Edit15->SetText("50");
+    if (unit.Metric()) Edit15->SetText(MetricDefaultWidth(*this, unit.Microns()));
   }
   if (mode == 1) {
     // The width is area over thickness only without an etch factor; the

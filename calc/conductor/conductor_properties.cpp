@@ -13,7 +13,7 @@ using vcl::StrToFloat;
 
 namespace {
 
-constexpr double kSqMilsPerSqMm = 1550.0;
+constexpr double kSqMilsPerSqMm = kSquareMilsPerSquareMillimetreRound;
 
 using range::Row;
 using range::Test;
@@ -86,9 +86,10 @@ const Row kPlaneRow = {.test = Test::Below,
 // in their limits, formats and the order of a few writes.
 void TForm1::SolveConductorProperties(vcl::TObject* Sender) {
   ConductorValues& values = Values<ConductorValues>();
+  const LengthUnit unit = UnitsShown(*this);
   for (const bool metric : {false, true}) {
-    if (RadioGroup6->ItemIndex() != (metric ? 1 : 0)) continue;
-    const bool microns = metric && Form6->CheckBox3->Checked();
+    if (!unit.InBlock(metric)) continue;
+    const bool microns = unit.Microns();
     const double scale = microns ? 1000.0 : 1.0;
     range::Checker checks(*this, Sender, range::UnitOf(*this));
 
@@ -270,7 +271,8 @@ void TForm1::ComputeAreaCorrection() {
 // Square millimetres enter the bands as square mils, by the round 1550.
 void TForm1::ComputeAreaCorrectionMetric() {
   Label33->SetCaption(vcl::FloatToStr(CrossSection));
-  AreaCorrection = conductor::AreaCorrection(CrossSection * 1550.0, TempRise);
+  AreaCorrection =
+      conductor::AreaCorrection(CrossSection * kSquareMilsPerSquareMillimetreRound, TempRise);
 }
 
 }  // namespace trellis

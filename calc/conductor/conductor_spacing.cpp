@@ -37,10 +37,11 @@ std::optional<conductor::SpacingType> SpacingTypeOfItem(int item) {
 
 void TForm1::SolveConductorSpacing(vcl::TObject* Sender) {
   SpacingValues& values = Values<SpacingValues>();
-  const bool imperial = RadioGroup6->ItemIndex() == 0;
-  const bool metric = RadioGroup6->ItemIndex() == 1;
-  if (!imperial && !metric) return;
-  const bool microns = Form6->CheckBox3->Checked();
+  const LengthUnit unit = UnitsShown(*this);
+  if (!unit.Known()) return;
+  const bool imperial = unit.Imperial();
+  const bool metric = unit.Metric();
+  const bool microns = unit.Microns();
 
   range::Checker checks(*this, Sender, range::UnitOf(*this));
   range::Input voltage(Edit79);

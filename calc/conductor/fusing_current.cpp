@@ -17,7 +17,7 @@ using vcl::Format;
 
 namespace {
 
-constexpr double kSqMilsPerSqMm = 1550.0031000062;
+constexpr double kSqMilsPerSqMm = kSquareMilsPerSquareMillimetre;
 constexpr range::Under kAnyFlag = range::Under::AnyFlag;
 
 // The fuse time and the multiplier reset without solving again; the pass
@@ -51,10 +51,11 @@ Row WidthRow(double thickness, bool microns) {
 
 void TForm1::SolveFusingCurrent(vcl::TObject* Sender) {
   FusingValues& values = Values<FusingValues>();
-  const bool imperial = RadioGroup6->ItemIndex() == 0;
-  const bool metric = RadioGroup6->ItemIndex() == 1;
-  if (!imperial && !metric) return;
-  const bool microns = metric && Form6->CheckBox3->Checked();
+  const LengthUnit unit = UnitsShown(*this);
+  if (!unit.Known()) return;
+  const bool imperial = unit.Imperial();
+  const bool metric = unit.Metric();
+  const bool microns = unit.Microns();
 
   // Bare copper: no layer, so the plating always counts.
   ReadCopperWeights(metric);

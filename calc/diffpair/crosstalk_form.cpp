@@ -23,18 +23,6 @@ constexpr int kMicrostrip = 0, kStripline = 1;
 
 const range::Row kErRows[] = {range::ErAtLeastOne()};
 
-CrosstalkUnit UnitOf(range::Unit unit) {
-  switch (unit) {
-    case range::Unit::Mils:
-      return CrosstalkUnit::Mils;
-    case range::Unit::Millimetres:
-      return CrosstalkUnit::Millimetres;
-    case range::Unit::Micrometres:
-      return CrosstalkUnit::Micrometres;
-  }
-  return CrosstalkUnit::Mils;
-}
-
 }  // namespace
 
 #include "Form12.bind.inc"
@@ -52,7 +40,7 @@ void TForm12::FormShow(vcl::TObject* Sender) { Button1Click(Sender); }
 void TForm12::SolveCrosstalk(vcl::TObject* Sender) {
   TForm1& f = *Form1;
   range::Checker check(f, Sender, range::UnitOf(f));
-  const CrosstalkUnit unit = UnitOf(check.GetUnit());
+  const CrosstalkUnit unit = check.GetUnit();
 
   // The pass goes on with the Er as read; the next one reads the reset.
   range::Input erBox(Edit7);

@@ -21,13 +21,13 @@ double Square(double x) {
 double CrosstalkInches(double typed, CrosstalkUnit unit) {
   switch (unit) {
     case CrosstalkUnit::Mils:
-      return typed / 1000;
+      return typed / kMilsPerInch;
     case CrosstalkUnit::Millimetres:
-      return typed / 25.4;
+      return typed / kMillimetresPerInch;
     case CrosstalkUnit::Micrometres:
-      return typed / 1000 / 25.4;
+      return typed / kMicrometresPerMillimetre / kMillimetresPerInch;
   }
-  return typed / 1000;
+  return typed / kMilsPerInch;
 }
 
 double CrosstalkDelay(double er, double lengthInches) {

@@ -3,10 +3,12 @@
 // time the coupled length's delay covers.
 #pragma once
 
+#include "app/units.h"
+
 namespace trellis::diffpair {
 
 // The unit the window's lengths are typed in.
-enum class CrosstalkUnit { Mils, Millimetres, Micrometres };
+using CrosstalkUnit = LengthSystem;
 
 // A typed length in inches; micrometres go over millimetres.
 double CrosstalkInches(double typed, CrosstalkUnit unit);

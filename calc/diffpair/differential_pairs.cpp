@@ -94,11 +94,12 @@ void TForm1::SolveDifferentialPairs(vcl::TObject* Sender) {
       SolveEmbeddedPair,        SolveBroadsideShielded,    SolveBroadsideUnshielded};
 
   // Two successive tests of the live units mode; any other index runs neither.
+  const LengthUnit unit = UnitsShown(*this);
   for (const bool metric : {false, true}) {
-    if (RadioGroup6->ItemIndex() != (metric ? 1 : 0)) continue;
+    if (!unit.InBlock(metric)) continue;
     DiffPairPass pass;
     pass.metric = metric;
-    pass.microns = metric && Form6->CheckBox3->Checked();
+    pass.microns = unit.Microns();
     pass.structure = RadioGroup3->ItemIndex();
     pass.sender = Sender;
 

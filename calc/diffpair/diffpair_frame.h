@@ -20,9 +20,9 @@ struct DiffPairPass {
   // length boxes and typed lengths serve the pairs as well.
   ImpedancePass Lengths() const { return {metric, microns, sender}; }
   // A length box's units per unit of the block: 1000 under "Use Microns", else 1.
-  double BoxScale() const { return metric && microns ? 1000 : 1; }
+  double BoxScale() const { return Lengths().Unit().BoxScale(); }
   // A length in the block's unit in mils.
-  double BlockToMils(double length) const { return metric ? length / 25.4 * 1000 : length; }
+  double BlockToMils(double length) const { return Lengths().Unit().PassToMils(length); }
 };
 
 // The structure blocks, by the item of the structure selector.

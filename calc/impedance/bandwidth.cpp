@@ -62,8 +62,9 @@ const range::Row kErRow = range::ErAtLeastOne({.resolve = "bandwidth Er", .readA
 void TForm1::SolveBandwidth(vcl::TObject* Sender) {
   BandwidthValues& v = Values<BandwidthValues>();
   // Two successive tests of the live units mode; any other index runs neither.
+  const LengthUnit unit = UnitsShown(*this);
   for (const bool metric : {false, true}) {
-    if (RadioGroup6->ItemIndex() != (metric ? 1 : 0)) continue;
+    if (!unit.InBlock(metric)) continue;
     const char* lengthFormat = metric ? "%.5f cm" : "%.5f Inches";
     auto length = [metric](const impedance::SignalLength& l) {
       return metric ? l.centimetres : l.inches;

@@ -64,7 +64,7 @@ const Row kMetricHeightRow = {
 
 // Length boxes in the block's unit: mils, or millimetres from micrometres.
 range::Input LengthInput(vcl::TEdit* box, const ImpedancePass& pass) {
-  return range::Input(box, pass.metric && pass.microns ? 1000 : 1);
+  return range::Input(box, pass.Unit().BoxScale());
 }
 
 range::Checker ChecksOf(TForm1& f, const ImpedancePass& pass) {
@@ -223,9 +223,10 @@ void SolveStripline(TForm1& f, const ImpedancePass& pass) {
 
 void TForm1::SolveConductorImpedance(vcl::TObject* Sender) {
   // Two successive tests of the live units mode; any other index runs neither.
+  const LengthUnit unit = UnitsShown(*this);
   for (const bool metric : {false, true}) {
-    if (RadioGroup6->ItemIndex() != (metric ? 1 : 0)) continue;
-    const ImpedancePass pass{metric, metric && Form6->CheckBox3->Checked(), Sender};
+    if (!unit.InBlock(metric)) continue;
+    const ImpedancePass pass{metric, unit.Microns(), Sender};
     range::Checker checks(*this, Sender, range::UnitOf(*this));
 
     ReadCopperWeights(metric);

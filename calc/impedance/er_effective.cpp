@@ -33,9 +33,10 @@ std::string EveryPointToComma(std::string text) {
 
 void TForm1::SolveErEffective(vcl::TObject* Sender) {
   // Two successive tests of the live units mode; any other index runs neither.
+  const LengthUnit unit = UnitsShown(*this);
   for (const bool metric : {false, true}) {
-    if (RadioGroup6->ItemIndex() != (metric ? 1 : 0)) continue;
-    const bool microns = metric && Form6->CheckBox3->Checked();
+    if (!unit.InBlock(metric)) continue;
+    const bool microns = unit.Microns();
     // Millimetres from mils, or from micrometres under "Use Microns".
     auto toMm = [&](double typed) {
       return metric ? (microns ? typed / 1000 : typed) : typed / 1000 * 25.4;

@@ -7,16 +7,6 @@
 
 namespace trellis {
 
-double ImpedancePass::ReadLength(const vcl::TEdit* box) const {
-  const double value = vcl::StrToFloat(box->Text());
-  return metric && microns ? value / 1000 : value;
-}
-
-double ImpedancePass::TypedToMils(double typed) const {
-  if (!metric) return typed;
-  return microns ? typed / 25.4 : typed / 25.4 * 1000;
-}
-
 namespace impedance {
 
 void ShowRanged(TForm1& f, vcl::TLabel* value, double v, double low, double high,

@@ -18,10 +18,14 @@ struct ImpedancePass {
   bool microns = false;  // metric boxes typed in micrometres ("Use Microns")
   vcl::TObject* sender = nullptr;
 
+  LengthUnit Unit() const {
+    return LengthUnit(metric ? (microns ? LengthSystem::Micrometres : LengthSystem::Millimetres)
+                             : LengthSystem::Mils);
+  }
   // A length box in the block's unit: mils, or millimetres (micrometres / 1000).
-  double ReadLength(const vcl::TEdit* box) const;
+  double ReadLength(const vcl::TEdit* box) const { return Unit().Read(box); }
   // A typed length in mils: millimetres / 25.4 x 1000, micrometres / 25.4.
-  double TypedToMils(double typed) const;
+  double TypedToMils(double typed) const { return Unit().TypedToMils(typed); }
 };
 
 namespace impedance {

@@ -84,8 +84,9 @@ UnitLabel UnitLabelOf(SignalUnit unit) {
 void TForm1::SolveWavelength(vcl::TObject*) {
   WavelengthValues& v = Values<WavelengthValues>();
   // Two successive tests of the live units mode; any other index runs neither.
+  const LengthUnit unit = UnitsShown(*this);
   for (const bool metric : {false, true}) {
-    if (RadioGroup6->ItemIndex() != (metric ? 1 : 0)) continue;
+    if (!unit.InBlock(metric)) continue;
 
     const FractionRow* row = FractionAt(TrackBar4->Position());
     if (row) v.WavelengthFraction = row->fraction;

@@ -23,8 +23,10 @@ constexpr BgaLand kBgaLandTable[13] = {
 
 enum class LandForm { Point, Comma, Microns };
 
+// The land sizes are metric in either system: the micrometre form follows the
+// tick of "Use Microns" even while the window shows mils.
 LandForm CurrentForm(const TForm1& f) {
-  if (Form6->CheckBox3->Checked()) return LandForm::Microns;
+  if (UnitsShown(f).MicronsTicked()) return LandForm::Microns;
   return f.CommaFlag() ? LandForm::Comma : LandForm::Point;
 }
 

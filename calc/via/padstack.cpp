@@ -23,12 +23,14 @@ using vcl::TObject;
 
 double ConvertLength(double value, PadstackUnit from, PadstackUnit to) {
   auto toMm = [](double v, PadstackUnit u) {
-    return u == PadstackUnit::Mils ? v * 0.0254 : u == PadstackUnit::Micrometres ? v / 1000 : v;
+    return u == PadstackUnit::Mils          ? v * kMillimetresPerMil
+           : u == PadstackUnit::Micrometres ? v / kMicrometresPerMillimetre
+                                            : v;
   };
   if (from == to) return value;
   const double mm = toMm(value, from);
-  if (to == PadstackUnit::Mils) return mm / 0.0254;
-  if (to == PadstackUnit::Micrometres) return mm * 1000;
+  if (to == PadstackUnit::Mils) return mm / kMillimetresPerMil;
+  if (to == PadstackUnit::Micrometres) return mm * kMicrometresPerMillimetre;
   return mm;
 }
 
@@ -40,12 +42,10 @@ struct PadstackPass {
   bool imperial, microns;
 
   explicit PadstackPass(TForm1& form)
-      : f(form),
-        imperial(form.RadioGroup6->ItemIndex() == 0),
-        microns(form.RadioGroup6->ItemIndex() == 1 && Form6->CheckBox3->Checked()) {}
+      : f(form), imperial(UnitsShown(form).Imperial()), microns(UnitsShown(form).Microns()) {}
 
   PadstackUnit Unit() const { return imperial ? PadstackUnit::Mils : PadstackUnit::Millimetres; }
-  double Scale() const { return microns ? 1000 : 1; }
+  double Scale() const { return microns ? kMicrometresPerMillimetre : 1; }
 
   // Micrometre boxes are read as millimetres, so the metric arithmetic is one.
   double Read(TEdit* box) const {
@@ -177,8 +177,7 @@ std::string SpokeWidth(const PadstackPass& p, double hole) {
 }  // namespace
 
 void TForm1::SolvePadstack(TObject* Sender) {
-  const int units = RadioGroup6->ItemIndex();
-  if (units != 0 && units != 1) return;
+  if (!UnitsShown(*this).Known()) return;
   const PadstackPass p(*this);
   const int type = RadioGroup14->ItemIndex();
   PadstackValues& k = Values<PadstackValues>();

@@ -61,17 +61,18 @@ constexpr Preset kPadstackHolePresets[] = {{"32", "0.8128", "812.8"},   {"125", 
                                            {"156", "3.9624", "3962.4"}, {"185", "4.699", "4699"},
                                            {"209", "5.3086", "5308.6"}};
 
-bool Microns() { return Form6->CheckBox3->Checked(); }
-
 // A text for the current units: the metric ones take the comma under the flag.
+// A group showing neither system reads as metric here, by the tick alone.
 std::string UnitText(TForm1& f, const char* imperial, const char* mm, const char* um) {
-  if (f.RadioGroup6->ItemIndex() == 0) return imperial;
-  return f.Shown(Microns() ? um : mm);
+  const LengthUnit unit = UnitsShown(f);
+  if (unit.Imperial()) return imperial;
+  return f.Shown(unit.MicronsTicked() ? um : mm);
 }
 
 PadstackUnit BoxUnit(TForm1& f) {
-  if (f.RadioGroup6->ItemIndex() == 0) return PadstackUnit::Mils;
-  return Microns() ? PadstackUnit::Micrometres : PadstackUnit::Millimetres;
+  const LengthUnit unit = UnitsShown(f);
+  if (unit.Imperial()) return PadstackUnit::Mils;
+  return unit.MicronsTicked() ? PadstackUnit::Micrometres : PadstackUnit::Millimetres;
 }
 
 }  // namespace
@@ -244,7 +245,7 @@ void TForm1::ComboBox2Change(TObject* Sender) {
 }
 
 void TForm1::RadioGroup7Click(TObject* Sender) {
-  const bool imperial = RadioGroup6->ItemIndex() == 0;
+  const bool imperial = UnitsShown(*this).Imperial();
   const char* format = imperial ? "%0.2f" : "%0.4f";
   PadstackValues& k = Values<PadstackValues>();
   if (RadioGroup7->ItemIndex() == 1) {

@@ -3,10 +3,12 @@
 
 #include <string>
 
+#include "app/units.h"
+
 namespace trellis {
 
 // A box's unit: a kept number is only meaningful in the unit it was read in.
-enum class PadstackUnit { Mils, Millimetres, Micrometres };
+using PadstackUnit = LengthSystem;
 
 double ConvertLength(double value, PadstackUnit from, PadstackUnit to);
 

@@ -77,9 +77,10 @@ void SolveDifferentialVia(TForm1& f, ViaInputLimits& limits) {
 
 void TForm1::SolveViaProperties(TObject*) {
   ViaValues& kept = Values<ViaValues>();
-  const bool imperial = RadioGroup6->ItemIndex() == 0;
-  const bool metric = RadioGroup6->ItemIndex() == 1;
-  if (!imperial && !metric) return;
+  const LengthUnit unit = UnitsShown(*this);
+  if (!unit.Known()) return;
+  const bool imperial = unit.Imperial();
+  const bool metric = unit.Metric();
   const bool differential = RadioGroup5->ItemIndex() == 1;
   const int layerSet = RadioGroup3->ItemIndex();
   const std::optional<via::ViaLayerSet> layer = LayerSetOfItem(layerSet);
@@ -115,7 +116,7 @@ void TForm1::SolveViaProperties(TObject*) {
   } else {
     Edit8->SetText(microns ? Shown(Format("%.2f Sq.um", area * 1000000))
                            : Shown(Format("%.4f Sq.mm", area)));
-    CrossSectionSqMils = area * 1550;
+    CrossSectionSqMils = area * kSquareMilsPerSquareMillimetreRound;
   }
   const double sqMils = imperial ? area : CrossSectionSqMils;
   if (imperial)

@@ -2,12 +2,122 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
+#include "app/form1.h"
+#include "tests/support/harness.h"
+#include "vcl/controls.h"
 #include "vcl/sysutils.h"
 
 namespace {
 
 using trellis::ConvertUnits;
+using trellis::LengthSystem;
+using trellis::LengthUnit;
 using trellis::UnitClass;
+
+// The window's units: micrometres only in metric with the tick, which is kept
+// apart for the lengths that are metric in either system.
+TEST(Units, UnitsShownReadsTheGroupAndTheTick) {
+  struct Case {
+    const char* units;
+    const char* microns;
+    LengthSystem system;
+  };
+  const Case cases[] = {{"0", "0", LengthSystem::Mils},
+                        {"0", "1", LengthSystem::Mils},
+                        {"1", "0", LengthSystem::Millimetres},
+                        {"1", "1", LengthSystem::Micrometres}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.units) + c.microns);
+    trellis::testing::HarnessOptions options;
+    options.settings["Units"] = c.units;
+    options.settings["Microns"] = c.microns;
+    trellis::testing::Harness h(options);
+    h.Start();
+    const LengthUnit unit = trellis::UnitsShown(h.Main());
+    EXPECT_TRUE(unit.Known());
+    EXPECT_EQ(unit.System(), c.system);
+    EXPECT_EQ(unit.MicronsTicked(), std::string(c.microns) == "1");
+    h.platform.TakeMessages();
+  }
+}
+
+// The BGA land sizes are metric in either system: their micrometre form
+// follows the tick even while the window shows mils.
+TEST(Units, BgaLandSizesFollowTheTickInEitherSystem) {
+  struct Case {
+    const char* units;
+    const char* microns;
+    const char* firstBall;
+  };
+  const Case cases[] = {
+      {"0", "1", "750 um"}, {"0", "0", "0.75 mm"}, {"1", "1", "750 um"}, {"1", "0", "0.75 mm"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.units) + c.microns);
+    trellis::testing::HarnessOptions options;
+    options.settings["Units"] = c.units;
+    options.settings["Microns"] = c.microns;
+    options.settings["Program"] = trellis::ProgramText(trellis::Calculator::Padstack);
+    trellis::testing::Harness h(options);
+    h.Start();
+    trellis::TForm1& f = h.Main();
+    f.RadioGroup14->SetItemIndex(1);
+    ASSERT_GT(f.ComboBox4->Items().Count(), 0);
+    EXPECT_EQ(f.ComboBox4->Items()[0], c.firstBall);
+    h.platform.TakeMessages();
+  }
+}
+
+// The constants against their definitions: the inch is 25.4 mm exactly, and a
+// square millimetre is (1000 / 25.4)^2 square mils; the round forms are the
+// ones some results are computed with.
+TEST(Units, ConversionConstantsAreTheInchAndItsSquare) {
+  EXPECT_EQ(trellis::kMillimetresPerInch, 25.4);
+  EXPECT_DOUBLE_EQ(trellis::kMillimetresPerMil, 25.4 / 1000);
+  EXPECT_NEAR(trellis::kSquareMilsPerSquareMillimetre, 1550.0031000062002, 1e-9);
+  EXPECT_EQ(trellis::kSquareMilsPerSquareMillimetreRound, 1550);
+  EXPECT_NEAR(trellis::kSquareInchesPerSquareMillimetre, 0.0015500031, 1e-8);
+  EXPECT_EQ(trellis::kSquareInchesPerSquareMillimetre, 0.00155);
+}
+
+// One row per unit: the box scale, the unit's name, a box read, a typed
+// length and a pass length in mils (50 mils = 1.27 mm = 1270 um).
+TEST(Units, LengthUnitReadsAndConvertsInItsSystem) {
+  struct Case {
+    LengthSystem system;
+    double scale;
+    const char* name;
+    const char* typed;  // 50 mils in the unit
+    double read;        // the box read in the pass's unit
+    double pass;        // 10 mils in the pass's unit
+  };
+  const Case cases[] = {
+      {LengthSystem::Mils, 1, "mils", "50", 50, 10},
+      {LengthSystem::Millimetres, 1, "mm", "1.27", 1.27, 0.254},
+      {LengthSystem::Micrometres, 1000, "um", "1270", 1.27, 0.254},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const LengthUnit unit(c.system);
+    EXPECT_EQ(unit.BoxScale(), c.scale);
+    EXPECT_STREQ(unit.Name(), c.name);
+    EXPECT_STREQ(unit.Pick("mils", "mm", "um"), c.name);
+    vcl::TEdit box;
+    box.SetText(c.typed);
+    EXPECT_DOUBLE_EQ(unit.Read(&box), c.read);
+    EXPECT_DOUBLE_EQ(unit.TypedToMils(vcl::StrToFloat(c.typed)), 50);
+    EXPECT_DOUBLE_EQ(unit.PassToMils(c.pass), 10);
+    EXPECT_EQ(unit.Imperial(), c.system == LengthSystem::Mils);
+    EXPECT_EQ(unit.Metric(), c.system != LengthSystem::Mils);
+    EXPECT_EQ(unit.InBlock(true), unit.Metric());
+    EXPECT_EQ(unit.InBlock(false), unit.Imperial());
+  }
+  // A group showing neither system runs neither block.
+  const LengthUnit unknown(LengthSystem::Mils, false);
+  EXPECT_FALSE(unknown.InBlock(false));
+  EXPECT_FALSE(unknown.InBlock(true));
+}
 
 // The texts the units switch writes back, for the round trips a user makes.
 TEST(Units, RoundTripsShowTheTypedValuesAgain) {
