@@ -229,7 +229,9 @@ void TRadioGroup::SetItemIndexQuietly(int index) {
 
 // ---- TComboBox ----
 
-TComboBox::TComboBox() : TControl("TComboBox"), items_([this] { ItemsChanged(); }) {}
+TComboBox::TComboBox() : TControl("TComboBox"), items_([this] { ItemsChanged(); }) {
+  TabStop = true;
+}
 
 void TComboBox::ItemsChanged() {
   if (itemIndex_ >= items_.Count()) {
@@ -284,7 +286,9 @@ TTabControl::TTabControl()
     : TControl("TTabControl"), tabs_([this] {
         if (tabIndex_ >= tabs_.Count()) tabIndex_ = tabs_.Count() - 1;
         Notify(Prop::Items);
-      }) {}
+      }) {
+  TabStop = true;
+}
 
 void TTabControl::SetTabIndex(int index) {
   if (index < -1) index = -1;
@@ -437,7 +441,9 @@ void TTimer::SetInterval(int ms) {
 
 // ---- Button group, printer set-up ----
 
-TButtonGroup::TButtonGroup() : TControl("TButtonGroup"), items_([this] { ItemsChanged(); }) {}
+TButtonGroup::TButtonGroup() : TControl("TButtonGroup"), items_([this] { ItemsChanged(); }) {
+  TabStop = true;
+}
 
 void TButtonGroup::ItemsChanged() {
   extras_.resize(static_cast<size_t>(items_.Count()));

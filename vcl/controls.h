@@ -161,6 +161,8 @@ class TControl : public TComponent {
   void SetColor(TColor c);
 
   int TabOrder = 0;
+  // Off for the kinds that take no focus of their own; the kinds that do
+  // switch it on, and a layout may switch it off again.
   bool TabStop = false;
   // The mouse pointer over the control and its children that have none of their own.
   TCursor Cursor = TCursor::crDefault;
@@ -215,7 +217,7 @@ class TStaticText : public TControl {
 
 class TEdit : public TControl {
  public:
-  TEdit() : TControl("TEdit") {}
+  TEdit() : TControl("TEdit") { TabStop = true; }
   const std::string& Text() const { return caption_; }
   // Runs OnChange when the text changes (from code or from the user).
   void SetText(const std::string& text);
@@ -244,7 +246,7 @@ class TPanel : public TControl {
 
 class TCheckBox : public TControl {
  public:
-  TCheckBox() : TControl("TCheckBox") {}
+  TCheckBox() : TControl("TCheckBox") { TabStop = true; }
   bool Checked() const { return checked_; }
   // Runs OnClick when the state changes.
   void SetChecked(bool v);
@@ -298,8 +300,8 @@ class TComboBox : public TControl {
 
 class TButton : public TControl {
  public:
-  TButton() : TControl("TButton") {}
-  explicit TButton(std::string cls) : TControl(std::move(cls)) {}
+  TButton() : TButton("TButton") {}
+  explicit TButton(std::string cls) : TControl(std::move(cls)) { TabStop = true; }
   bool Default = false;
   bool Cancel = false;
   int ModalResult = 0;
@@ -340,8 +342,10 @@ class TShape : public TControl {
 
 class TMemo : public TControl {
  public:
-  TMemo() : TControl("TMemo"), lines_([this] { LinesChanged(); }) {}
-  explicit TMemo(std::string cls) : TControl(std::move(cls)), lines_([this] { LinesChanged(); }) {}
+  TMemo() : TMemo("TMemo") {}
+  explicit TMemo(std::string cls) : TControl(std::move(cls)), lines_([this] { LinesChanged(); }) {
+    TabStop = true;
+  }
   TStrings& Lines() { return lines_; }
   const TStrings& Lines() const { return lines_; }
   std::string Text() const { return lines_.Text(); }
@@ -417,7 +421,7 @@ class TProgressBar : public TControl {
 
 class TTrackBar : public TControl {
  public:
-  TTrackBar() : TControl("TTrackBar") {}
+  TTrackBar() : TControl("TTrackBar") { TabStop = true; }
   int Min() const { return min_; }
   int Max() const { return max_; }
   int Position() const { return position_; }
