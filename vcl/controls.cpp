@@ -235,7 +235,9 @@ void TRadioGroup::SetItemIndexQuietly(int index) {
 
 // ---- TComboBox ----
 
-TComboBox::TComboBox() : TControl("TComboBox"), items_([this] { ItemsChanged(); }) {}
+TComboBox::TComboBox() : TControl("TComboBox"), items_([this] { ItemsChanged(); }) {
+  TabStop = true;
+}
 
 void TComboBox::ItemsChanged() {
   if (itemIndex_ >= items_.Count()) {
@@ -290,7 +292,9 @@ TTabControl::TTabControl()
     : TControl("TTabControl"), tabs_([this] {
         if (tabIndex_ >= tabs_.Count()) tabIndex_ = tabs_.Count() - 1;
         Notify(Prop::Items);
-      }) {}
+      }) {
+  TabStop = true;
+}
 
 void TTabControl::SetTabIndex(int index) {
   if (index < -1) index = -1;
@@ -416,7 +420,9 @@ void TTimer::SetInterval(int ms) {
 
 // ---- Button group, printer set-up ----
 
-TButtonGroup::TButtonGroup() : TControl("TButtonGroup"), items_([this] { ItemsChanged(); }) {}
+TButtonGroup::TButtonGroup() : TControl("TButtonGroup"), items_([this] { ItemsChanged(); }) {
+  TabStop = true;
+}
 
 void TButtonGroup::ItemsChanged() {
   extras_.resize(static_cast<size_t>(items_.Count()));

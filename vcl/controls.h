@@ -161,6 +161,8 @@ class TControl : public TComponent {
   void SetColor(TColor c);
 
   int TabOrder = 0;
+  // Off for the kinds that take no focus of their own; the kinds that do
+  // switch it on, and a layout may switch it off again.
   bool TabStop = false;
   // The mouse pointer over the control and its children that have none of their own.
   TCursor Cursor = TCursor::crDefault;
@@ -215,7 +217,7 @@ class TStaticText : public TControl {
 
 class TEdit : public TControl {
  public:
-  TEdit() : TControl("TEdit") {}
+  TEdit() : TControl("TEdit") { TabStop = true; }
   const std::string& Text() const { return caption_; }
   // Runs OnChange when the text changes (from code or from the user).
   void SetText(const std::string& text);
@@ -245,7 +247,7 @@ class TPanel : public TControl {
 
 class TCheckBox : public TControl {
  public:
-  TCheckBox() : TControl("TCheckBox") {}
+  TCheckBox() : TControl("TCheckBox") { TabStop = true; }
   bool Checked() const { return checked_; }
   // Runs OnClick when the state changes.
   void SetChecked(bool v);
@@ -301,8 +303,8 @@ class TComboBox : public TControl {
 
 class TButton : public TControl {
  public:
-  TButton() : TControl("TButton") {}
-  explicit TButton(std::string cls) : TControl(std::move(cls)) {}
+  TButton() : TButton("TButton") {}
+  explicit TButton(std::string cls) : TControl(std::move(cls)) { TabStop = true; }
   bool Default = false;
   bool Cancel = false;
   int ModalResult = 0;
@@ -343,8 +345,10 @@ class TShape : public TControl {
 
 class TMemo : public TControl {
  public:
-  TMemo() : TControl("TMemo"), lines_([this] { LinesChanged(); }) {}
-  explicit TMemo(std::string cls) : TControl(std::move(cls)), lines_([this] { LinesChanged(); }) {}
+  TMemo() : TMemo("TMemo") {}
+  explicit TMemo(std::string cls) : TControl(std::move(cls)), lines_([this] { LinesChanged(); }) {
+    TabStop = true;
+  }
   TStrings& Lines() { return lines_; }
   const TStrings& Lines() const { return lines_; }
   std::string Text() const { return lines_.Text(); }
@@ -432,7 +436,7 @@ class TProgressBar : public TRangedControl {
 
 class TTrackBar : public TRangedControl {
  public:
-  TTrackBar() : TRangedControl("TTrackBar", 10) {}
+  TTrackBar() : TRangedControl("TTrackBar", 10) { TabStop = true; }
   // Runs OnChange when the position changes.
   void SetPosition(int p);
   int Frequency = 1;

@@ -107,6 +107,9 @@ void Peer::Create(QWidget* parent) {
   // its font and palette; polished now, the model's look goes on top of it,
   // whether the control is shown at start-up or later.
   widget_->ensurePolished();
+  // Tab passes a control that is no tab stop; a click still focuses it.
+  if (!control_.TabStop && (widget_->focusPolicy() & Qt::TabFocus))
+    widget_->setFocusPolicy(Qt::ClickFocus);
   ShowCursor(*widget_, control_);
   Block(widget_);
   host_.Watch(widget_, this);
@@ -193,11 +196,66 @@ void Peer::ApplyLook() {
   widget_->setAutoFillBackground(fill);
 }
 
+QWidget* Peer::TabTarget() const {
+  return control_.TabStop && (widget_->focusPolicy() & Qt::TabFocus) ? widget_ : nullptr;
+}
+
+namespace {
+
+// The form's controls in the order Tab visits them: within a parent by
+// TabOrder (equal ones as the layout lists them), each control followed by
+// its own children.
+void AddInTabOrder(const vcl::TControl& parent, std::vector<const vcl::TControl*>& out) {
+  std::vector<const vcl::TControl*> children(parent.Children().begin(), parent.Children().end());
+  std::stable_sort(
+      children.begin(), children.end(),
+      [](const vcl::TControl* a, const vcl::TControl* b) { return a->TabOrder < b->TabOrder; });
+  for (const vcl::TControl* child : children) {
+    out.push_back(child);
+    AddInTabOrder(*child, out);
+  }
+}
+
+// The next control after `from` (before it, going back) that takes the focus
+// by Tab, round the form; false when there is none.
+bool FocusNextTabStop(const vcl::TControl& from, bool forward) {
+  const vcl::TControl* root = &from;
+  while (root->Parent()) root = root->Parent();
+  std::vector<const vcl::TControl*> order;
+  AddInTabOrder(*root, order);
+  const auto at = std::find(order.begin(), order.end(), &from);
+  if (at == order.end()) return false;
+  const size_t n = order.size();
+  const size_t start = static_cast<size_t>(at - order.begin());
+  for (size_t step = 1; step < n; ++step) {
+    const vcl::TControl* next = order[(forward ? start + step : start + n - step) % n];
+    const auto* peer = dynamic_cast<const Peer*>(next->Peer());
+    QWidget* target = peer ? peer->TabTarget() : nullptr;
+    if (!target || !target->isVisible() || !target->isEnabled()) continue;
+    target->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
+  }
+  return false;
+}
+
+}  // namespace
+
 bool Peer::Event(QObject*, QEvent* event) {
   switch (event->type()) {
     case QEvent::Enter:
       host_.ShowHint(control_.Hint());
       break;
+    case QEvent::KeyPress: {
+      // Tab follows the layout's tab order rather than the order the widgets
+      // were made in.
+      const auto* key = static_cast<QKeyEvent*>(event);
+      const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;
+      const bool tab = key->key() == Qt::Key_Tab && mods == Qt::NoModifier;
+      const bool backtab =
+          key->key() == Qt::Key_Backtab || (key->key() == Qt::Key_Tab && mods == Qt::ShiftModifier);
+      if ((tab || backtab) && Live() && FocusNextTabStop(control_, tab)) return true;
+      break;
+    }
     case QEvent::FocusOut: {
       // Only the focus moving to another control of the window is an exit,
       // not the window losing the focus to a box or a menu.
@@ -494,6 +552,14 @@ class RadioGroupPeer : public Peer {
   RadioGroupPeer(PeerHost& host, vcl::TRadioGroup& group) : Peer(host, group), group_(group) {}
   // The queued rebuilds go with their context, so none reaches a gone peer.
   ~RadioGroupPeer() override { delete rebuilds_.data(); }
+  // The group is reached through its checked button, the first one when none is.
+  QWidget* TabTarget() const override {
+    if (radios_.empty()) return nullptr;
+    const int index = group_.ItemIndex();
+    return index >= 0 && index < static_cast<int>(radios_.size())
+               ? radios_[static_cast<size_t>(index)]
+               : radios_.front();
+  }
 
  protected:
   QWidget* Make(QWidget* parent) override {
@@ -706,6 +772,13 @@ class ComboBoxPeer : public Peer {
 class ButtonGroupPeer : public Peer {
  public:
   ButtonGroupPeer(PeerHost& host, vcl::TButtonGroup& group) : Peer(host, group), group_(group) {}
+  QWidget* TabTarget() const override {
+    if (!control_.TabStop || pushes_.empty()) return nullptr;
+    const int index = group_.ItemIndex();
+    return index >= 0 && index < static_cast<int>(pushes_.size())
+               ? pushes_[static_cast<size_t>(index)]
+               : pushes_.front();
+  }
 
   bool Event(QObject* watched, QEvent* event) override {
     if (auto* push = qobject_cast<QPushButton*>(watched); push && DragEvent(push, event))

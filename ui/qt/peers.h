@@ -56,6 +56,8 @@ class Peer : public vcl::ControlPeer {
   virtual bool Event(QObject* watched, QEvent* event);
   // A status bar that shows hints shows this one.
   virtual void ShowHintText(const std::string&) {}
+  // The widget Tab gives the focus to; none when the control is no tab stop.
+  virtual QWidget* TabTarget() const;
 
  protected:
   virtual QWidget* Make(QWidget* parent) = 0;
