@@ -1,6 +1,7 @@
 // The main window: the calculator frame and the nineteen calculators' panels.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -65,6 +66,11 @@ class TForm1 : public vcl::TForm, public ProgramValues {
   void SelectCalculator(Calculator k, vcl::TObject* Sender);
   // The calculator whose tab is shown (read from the tab control).
   Calculator TabCalculator() const;
+  // Its row; none when the tab shows no calculator.
+  const CalculatorRow* TabRow() const;
+  // The boxes both units switches convert: the Options panel's, every
+  // calculator's, then the crosstalk window's.
+  UnitBoxes AllUnitBoxes();
 
   // Arranges the conductor panel for its " Solve For " group, then solves.
   void swap_current_width_labels();
@@ -125,21 +131,41 @@ class TForm1 : public vcl::TForm, public ProgramValues {
   // The calculator table names the private arrangements.
   friend const std::array<CalculatorRow, kCalculatorCount>& CalculatorTable();
 
-  struct UnitField {
-    vcl::TEdit* box;
-    UnitClass unitClass;
-    bool keepsNA = false;          // "N/A" is written back unconverted
-    bool eitherSeparator = false;  // a decimal point or comma under any separator
-  };
-  std::vector<UnitField> UnitFields();
-  void WriteUnitTexts(bool toMetric, bool microns);
-  void ApplyInformationState(Calculator k);
-  void ApplyProgramOptionTexts(Calculator k);
+  UnitBoxes OptionsUnitBoxes();
+  void ApplyInformationState(const CalculatorRow& row);
+  void ApplyProgramOptionTexts(const CalculatorRow& row);
   void ArrangeViaLayerSet();
   void ArrangeConductorLayer();
   void ArrangeImpedanceStructure();
   void ArrangeDifferentialMode();
   void ArrangeInductorGeometry();
+  void ArrangeViaPropertySelection();
+
+  // The calculators' hooks of their rows in the calculator table.
+  void ArrangeViaInformation();
+  void ArrangeConductorInformation();
+  void ArrangeConversionInformation();
+  void ArrangeDifferentialPairInformation();
+  void ArrangeOhmsLawInformation();
+  void ArrangeReactanceInformation();
+  void ViaIpcModeChanged(int mode);
+  bool PadstackSolvable() const;
+  UnitBoxes ViaUnitBoxes();
+  UnitBoxes PadstackUnitBoxes();
+  UnitBoxes ConductorUnitBoxes();
+  UnitBoxes FusingUnitBoxes();
+  UnitBoxes DifferentialPairUnitBoxes();
+  UnitBoxes ImpedanceUnitBoxes();
+  UnitBoxes ErEffectiveUnitBoxes();
+  UnitBoxes ResistorUnitBoxes();
+  UnitBoxes PdnUnitBoxes();
+  UnitBoxes InductorUnitBoxes();
+  UnitBoxes ConversionUnitBoxes();
+  std::function<void()> ConductorUnitsSwitch(bool toMetric, bool microns);
+  std::function<void()> ResistorUnitsSwitch(bool toMetric, bool microns);
+  std::function<void()> ConversionUnitsSwitch(bool toMetric, bool microns);
+  std::function<void()> MechanicalUnitsSwitch(bool toMetric, bool microns);
+  void PadstackMicronsSwitch(bool microns);
 
   WorkingValues values_;
   int solveDepth_ = 0;

@@ -68,7 +68,7 @@ void TForm1::ComboBox1Change(vcl::TObject* Sender) {
       Edit66->SetText(m.tg);
       MaterialModifier = m.modifier;
     }
-    if (item == kMaterialAir && CalculatorIndex == Calculator::ErEffective) {
+    if (item == kMaterialAir && RowOf(CalculatorIndex).options.refusesAir) {
       vcl::ShowMessage("Air cannot be selected for this calculator");
       ComboBox1->SetItemIndex(0);
       Edit7->SetText(comma ? "4,6" : "4.6");

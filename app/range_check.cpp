@@ -13,6 +13,15 @@ Unit UnitOf(const TForm1& form) {
   return Form6->CheckBox3->Checked() ? Unit::Micrometres : Unit::Millimetres;
 }
 
+Row ErAtLeastOne(GoesOn goesOn) {
+  return {
+      .test = Test::Below,
+      .forms = InEveryUnit(
+          {Under::AnyFlag, 1, {"Minimum dielectric constant value can't be less than 1"}, {"1"}}),
+      .resolve = goesOn.resolve,
+      .readAgain = goesOn.readAgain};
+}
+
 double Decimal(double value) { return vcl::RoundToFifteenDigits(value); }
 
 std::string PassingText(double value, const std::function<bool(double)>& passes) {

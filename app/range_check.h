@@ -94,6 +94,17 @@ constexpr std::array<Form, 3> MetricOnly(const Form& mm, const Form& um) {
   return {Form{}, mm, um};
 }
 
+// How a pass goes on after a failing row of a shared definition: the name it
+// re-solves under (Row::resolve), and whether it reads the box again.
+struct GoesOn {
+  const char* resolve = nullptr;
+  bool readAgain = false;
+};
+
+// An Er below 1, in any unit and under any flag: "Minimum dielectric constant
+// value can't be less than 1", and the box reset to "1".
+Row ErAtLeastOne(GoesOn goesOn = {});
+
 // The typed decimal a sum or quotient of typed decimals stands for (15
 // significant digits): 0.232 + 0.051 compares equal to 0.283.
 double Decimal(double value);

@@ -11,9 +11,9 @@ using vcl::TObject;
 
 namespace {
 
-void Enable(int state, std::initializer_list<vcl::TControl*> controls) {
-  if (state < 0) return;
-  for (vcl::TControl* c : controls) c->SetEnabled(state == 1);
+void Enable(Enabling state, std::initializer_list<vcl::TControl*> controls) {
+  if (state == Enabling::Kept) return;
+  for (vcl::TControl* c : controls) c->SetEnabled(state == Enabling::On);
 }
 
 }  // namespace
@@ -22,19 +22,17 @@ Calculator TForm1::TabCalculator() const {
   return static_cast<Calculator>(TabControl1->TabIndex());
 }
 
+const CalculatorRow* TForm1::TabRow() const { return RowOfNumber(TabControl1->TabIndex()); }
+
 void TForm1::SelectCalculator(Calculator k, TObject* Sender) {
   const CalculatorRow& row = RowOf(k);
   CalculatorIndex = k;
 
-  if (k == Calculator::ViaProperties) {
-    RadioGroup5->SetCaption(" Property Selection ");
-    RadioGroup5->SetHint("Select between single via properties and differential via properties.");
-  } else {
-    RadioGroup5->SetCaption(" Plane Thickness ");
-    RadioGroup5->SetHint("Select between a 1oz and a 2oz plane.");
-  }
+  const PlaneGroupRow& plane = row.options.planeGroup;
+  RadioGroup5->SetCaption(plane.caption);
+  RadioGroup5->SetHint(plane.hint);
 
-  ApplyInformationState(k);
+  ApplyInformationState(row);
 
   const SelectorRow& selector = row.selector;
   RadioGroup3->SetCaption(selector.caption);
@@ -46,15 +44,7 @@ void TForm1::SelectCalculator(Calculator k, TObject* Sender) {
     RadioGroup3->SetTop(424);
   }
 
-  if (k == Calculator::Padstack) {
-    const int type = RadioGroup14->ItemIndex();
-    if (type == 0 || type == 2)
-      Button1->SetEnabled(true);
-    else
-      Button1->SetEnabled(false);
-  } else {
-    Button1->SetEnabled(true);
-  }
+  Button1->SetEnabled(!row.solvable || (this->*row.solvable)());
 
   const OptionsRow& o = row.options;
   Enable(o.units, {RadioGroup6});
@@ -62,18 +52,18 @@ void TForm1::SelectCalculator(Calculator k, TObject* Sender) {
   Enable(o.plating, {RadioGroup1});
   Enable(o.structure, {RadioGroup3});
   switch (o.plane) {
-    case 0:
+    case OptionsRow::Hidden:
       RadioGroup5->SetVisible(false);
       break;
-    case 1:
+    case OptionsRow::ShownDisabled:
       RadioGroup5->SetVisible(true);
       RadioGroup5->SetEnabled(false);
       break;
-    case 2:
+    case OptionsRow::ShownEnabled:
       RadioGroup5->SetVisible(true);
       RadioGroup5->SetEnabled(true);
       break;
-    case 3:
+    case OptionsRow::ByPlaneType:
       RadioGroup5->SetVisible(true);
       if (RadioGroup2->ItemIndex() == 1) RadioGroup5->SetEnabled(true);
       if (RadioGroup2->ItemIndex() == 0) RadioGroup5->SetEnabled(false);
@@ -85,12 +75,12 @@ void TForm1::SelectCalculator(Calculator k, TObject* Sender) {
   Enable(o.rise, {Edit1, UpDown1, Label1, Label2});
   Enable(o.ambient, {Edit2, UpDown2, Label3, Label4});
   Enable(o.manual, {Edit136, Edit137, Edit138, Edit139});
-  if (o.rise == 1) GroupBox3->SetEnabled(true);
-  if (o.ambient == 1) GroupBox4->SetEnabled(true);
-  if (o.baseCopper == 1) GroupBox31->SetEnabled(true);
+  if (o.rise == Enabling::On) GroupBox3->SetEnabled(true);
+  if (o.ambient == Enabling::On) GroupBox4->SetEnabled(true);
+  if (o.baseCopper == Enabling::On) GroupBox31->SetEnabled(true);
   if (o.platingBox) GroupBox32->SetEnabled(true);
 
-  ApplyProgramOptionTexts(k);
+  ApplyProgramOptionTexts(row);
 
   for (const CalculatorRow& r : CalculatorTable()) (this->*r.panel)->SetVisible(r.id == k);
 
@@ -107,9 +97,8 @@ void TForm1::SelectCalculator(Calculator k, TObject* Sender) {
 
   auto refillPlane = [&](bool comma) {
     RadioGroup5->Items().Clear();
-    if (k == Calculator::ViaProperties) {
-      RadioGroup5->Items().Add("Via Properties");
-      RadioGroup5->Items().Add("Via Stub Length");
+    if (!plane.modes.empty()) {
+      for (const char* mode : plane.modes) RadioGroup5->Items().Add(mode);
     } else {
       RadioGroup5->Items().Add(comma ? "0,5oz / 1oz" : "0.5oz / 1oz");
       RadioGroup5->Items().Add("2oz");
@@ -128,38 +117,16 @@ void TForm1::SelectCalculator(Calculator k, TObject* Sender) {
   Button1Click(Sender);
 }
 
-void TForm1::ApplyInformationState(Calculator k) {
-  if (k == Calculator::ViaProperties) {
-    Label55->SetCaption("Power Dissipation (dBm)");
-    Label56->SetCaption("N/A");
-    for (vcl::TControl* c : std::initializer_list<vcl::TControl*>{
-             Label23, Label27, Label319, Label350, Label320, Label398, Label106, Label110, Label284,
-             Label285, Label41, Label72, Edit227, UpDown6})
-      c->SetVisible(true);
-    Label23->SetCaption("Via Temperature");
-    Label319->SetCaption("Aspect Ratio = ");
-    Label320->SetCaption("J = ");
-    Label398->SetLeft(32);
-    Label106->SetCaption("Via Thermal Resistance");
-    Label284->SetCaption("Via Count:");
-    Label41->SetCaption("Via Voltage Drop");
-    Edit227->SetEnabled(true);
-    UpDown6->SetEnabled(true);
-    for (vcl::TControl* c :
-         std::initializer_list<vcl::TControl*>{Label106, Label110, Label41, Label72})
-      c->SetLeft(178);
-    Label41->SetTop(91);
-    // The off-centre pair's notice may have lifted the via count's caption.
-    Label284->SetTop(52);
-    for (vcl::TControl* c : std::initializer_list<vcl::TControl*>{Label396, Label397, Label403})
-      c->SetVisible(false);
+void TForm1::ApplyInformationState(const CalculatorRow& row) {
+  const InformationRow& info = row.information;
+  if (info.ownsPanel) {
+    (this->*info.arrange)();
     return;
   }
 
   for (vcl::TControl* c : std::initializer_list<vcl::TControl*>{Label55, Label56, Label319, Label23,
                                                                 Label27, Label350})
     c->SetEnabled(true);
-  const InformationRow& info = RowOf(k).information;
   if (!info.temperature) {
     for (vcl::TControl* c : std::initializer_list<vcl::TControl*>{Label23, Label27})
       c->SetVisible(false);
@@ -176,62 +143,13 @@ void TForm1::ApplyInformationState(Calculator k) {
     Label285->SetCaption("N/A");
   }
   if (!info.current) Label72->SetCaption("N/A");
-
-  switch (k) {
-    case Calculator::ConductorProperties:
-      Label23->SetVisible(true);
-      Label27->SetVisible(true);
-      Label23->SetCaption("Conductor Temperature");
-      Label319->SetCaption("Loaded Conductor Temperature");
-      Label319->SetVisible(true);
-      Label320->SetVisible(true);
-      Label106->SetCaption("Material Tg");
-      Label106->SetVisible(true);
-      Label110->SetVisible(true);
-      Label106->SetLeft(248);
-      Label110->SetLeft(248);
-      Label41->SetCaption("J =");
-      Label41->SetLeft(206);
-      Label41->SetTop(107);
-      Label41->SetVisible(true);
-      Label72->SetLeft(228);
-      Label72->SetVisible(true);
-      for (vcl::TControl* c :
-           std::initializer_list<vcl::TControl*>{Label106, Label110, Label41, Label72})
-        c->SetEnabled(true);
-      break;
-    case Calculator::Conversion:
-      Label55->SetCaption("dBm to Watts Conversion");
-      break;
-    case Calculator::DifferentialPairs:
-      Label319->SetCaption("W/H = ");
-      Label319->SetVisible(true);
-      Label397->SetVisible(true);
-      Label396->SetVisible(true);
-      Label398->SetVisible(true);
-      Label398->SetLeft(56);
-      Label23->SetCaption("Lsat = ");
-      Label23->SetVisible(true);
-      Label403->SetVisible(true);
-      break;
-    case Calculator::OhmsLaw:
-      Label319->SetCaption("Series Current");
-      Label319->SetVisible(true);
-      Label320->SetVisible(true);
-      Label320->SetCaption("N/A");
-      break;
-    case Calculator::Reactance:
-      Label320->SetCaption("N/A");
-      break;
-    default:
-      break;
-  }
+  if (info.arrange) (this->*info.arrange)();
 }
 
 // The selection copies the live Program Options into its panel's texts.
-void TForm1::ApplyProgramOptionTexts(Calculator k) {
-  const bool conductor = k == Calculator::ConductorProperties;
-  if (conductor || k == Calculator::ViaProperties) {
+void TForm1::ApplyProgramOptionTexts(const CalculatorRow& row) {
+  const ProgramOptionsRow& p = row.programOptions;
+  if (p.ipcMode) {
     const char* text = nullptr;
     switch (Form6->RadioGroup1->ItemIndex()) {
       case 0:
@@ -244,17 +162,14 @@ void TForm1::ApplyProgramOptionTexts(Calculator k) {
         text = "IPC-2221 mode";
         break;
     }
-    if (text) (conductor ? Label243 : Label187)->SetCaption(text);
+    if (text) (this->*p.ipcMode)->SetCaption(text);
   }
-  if (conductor || k == Calculator::FusingCurrent) {
+  if (p.etch) {
     const int etch = Form6->RadioGroup2->ItemIndex();
     static const char* const kTexts[3] = {"1:1", "2:1", "None"};
     if (etch >= 0 && etch <= 2) {
-      (conductor ? Label126 : Label380)->SetCaption(kTexts[etch]);
-      vcl::TImage* const pictures[3] = {conductor ? Image68 : Image74,
-                                        conductor ? Image73 : Image76,
-                                        conductor ? Image69 : Image75};
-      for (int i = 0; i < 3; ++i) pictures[i]->SetVisible(i == etch);
+      (this->*p.etch)->SetCaption(kTexts[etch]);
+      for (int i = 0; i < 3; ++i) (this->*p.etchPictures[i])->SetVisible(i == etch);
     }
   }
 }
@@ -313,7 +228,7 @@ void TForm1::TabControl1Change(TObject* Sender) {
   // Each test reads the tab anew; the selection sets the tab to its own number.
   for (Calculator k : TabTestOrder()) {
     if (TabCalculator() != k) continue;
-    if (k == Calculator::DifferentialPairs) RadioGroup3->Items().Clear();
+    if (RowOf(k).selector.clearedByTab) RadioGroup3->Items().Clear();
     SelectCalculator(k, Sender);
   }
 }

@@ -75,8 +75,7 @@ void TForm1::UpdateConductorTemp() {
   ConductorTempTextC = Format("%0.1fC", ConductorTemp);
   ConductorTempF = ConductorTemp * 1.8 + 32;
   ConductorTempTextF = Format("%0.1fF", ConductorTempF);
-  const Calculator tab = TabCalculator();
-  if (tab == Calculator::ConductorProperties || tab == Calculator::ViaProperties) {
+  if (const CalculatorRow* tab = TabRow(); tab && tab->information.conductorTemperature) {
     if (RadioGroup6->ItemIndex() == 0) Label27->SetCaption(Shown(ConductorTempTextF));
     if (RadioGroup6->ItemIndex() == 1) Label27->SetCaption(Shown(ConductorTempTextC));
   } else {

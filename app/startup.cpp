@@ -61,7 +61,7 @@ void TForm1::Button3Click(TObject* Sender) {
     }
   }
 
-  if (TabCalculator() == Calculator::ConductorProperties) {
+  if (const CalculatorRow* tab = TabRow(); tab && tab->options.planeGroup.unitWeightsAtStart) {
     RadioGroup5->Items().Clear();
     if (RadioGroup6->ItemIndex() == 0) {
       RadioGroup5->Items().Add("1oz");

@@ -13,8 +13,16 @@ namespace trellis {
 using vcl::TObject;
 
 void TForm1::RadioGroup3Click(TObject* Sender) {
-  if (const auto tab = CalculatorOfNumber(TabControl1->TabIndex())) {
-    if (auto arrange = RowOf(*tab).selector.arrange) (this->*arrange)();
+  if (const CalculatorRow* row = TabRow()) {
+    if (auto arrange = row->selector.arrange) (this->*arrange)();
+  }
+  Button1Click(Sender);
+}
+
+// The third group: a calculator's own modes, or a plane weight that needs only a Solve.
+void TForm1::RadioGroup5Click(TObject* Sender) {
+  if (const CalculatorRow* row = TabRow()) {
+    if (auto arrange = row->options.planeGroup.arrange) (this->*arrange)();
   }
   Button1Click(Sender);
 }

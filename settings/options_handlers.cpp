@@ -19,18 +19,8 @@ void TForm6::RadioGroup1Click(TObject*) {
   const int m = RadioGroup1->ItemIndex();
   if (m < 0 || m > 2) return;
   TForm1& f = *Form1;
-  const Calculator tab = f.TabCalculator();
-  if (tab == Calculator::ViaProperties) {
-    // The via height enters the single via's current only with the modifiers.
-    const int mode = f.RadioGroup5->ItemIndex();
-    int enable = -1;
-    if (m == 0 && mode == 0) enable = 1;
-    if (m != 0 && mode == 0) enable = 0;
-    if (m != 0 && mode == 1) enable = 1;
-    if (enable >= 0)
-      for (TControl* c : std::initializer_list<TControl*>{f.Edit6, f.Label8, f.Edit55})
-        c->SetEnabled(enable == 1);
-  }
+  const CalculatorRow* tab = f.TabRow();
+  if (tab && tab->programOptions.ipcModeChanged) (f.*tab->programOptions.ipcModeChanged)(m);
   f.BitBtn1->SetVisible(m == 0);
   static const char* const kModes[3] = {"IPC-2152 with modifiers mode",
                                         "IPC-2152 without modifiers mode", "IPC-2221 mode"};
@@ -52,7 +42,9 @@ void TForm6::RadioGroup1Click(TObject*) {
     f.RadioGroup15->SetItemIndex(0);
     f.RadioGroup15->SetEnabled(false);
   }
-  if (tab == Calculator::ConductorProperties) {
+  // A plane weight by plane type counts with the modifiers only; after the
+  // groups above, whose redrawing may have enabled it.
+  if (tab && tab->options.plane == OptionsRow::ByPlaneType) {
     if (f.RadioGroup2->ItemIndex() == 0) f.RadioGroup5->SetEnabled(false);
     if (m == 0 && f.RadioGroup2->ItemIndex() == 1) f.RadioGroup5->SetEnabled(true);
   }
@@ -132,29 +124,12 @@ void TForm6::CheckBox1Click(TObject*) {
     WriteSetting("Manual_Copper_Weight", "0");
     return;
   }
-  const Calculator tab = f.TabCalculator();
-  const int structure = f.RadioGroup3->ItemIndex();
-  bool base = false, plating = false;
-  switch (tab) {
-    case Calculator::ConductorImpedance:
-      base = true;
-      plating = structure == 0;
-      break;
-    case Calculator::ConductorProperties:
-      base = true;
-      plating = structure == 1;
-      break;
-    case Calculator::DifferentialPairs:
-      base = true;
-      plating = structure == 0;
-      break;
-    case Calculator::ErEffective:
-    case Calculator::FusingCurrent:
-      base = plating = true;
-      break;
-    default:
-      break;
-  }
+  const CalculatorRow* tab = f.TabRow();
+  const ManualCopperRow manual = tab ? tab->options.manualCopper : ManualCopperRow{};
+  const bool base = manual.base;
+  const bool plating = manual.plating == ManualCopperRow::Always ||
+                       (manual.plating == ManualCopperRow::AtStructure &&
+                        f.RadioGroup3->ItemIndex() == manual.structure);
   f.RadioGroup1->SetVisible(false);
   f.RadioGroup4->SetVisible(false);
   f.GroupBox31->SetVisible(true);
@@ -182,80 +157,29 @@ void TForm6::CheckBox3Click(TObject* Sender) {
   TForm1& f = *Form1;
   const bool microns = CheckBox3->Checked();
   if (f.RadioGroup6->ItemIndex() == 1) {
-    const bool plated = f.RadioGroup7->ItemIndex() == 0;
-    const bool resistorWidth = f.RadioGroup11->ItemIndex() != 2;
-    const bool widthIsLength = f.RadioGroup8->ItemIndex() == 0;
-    struct Box {
-      vcl::TEdit* box;
-      vcl::TEdit* unit;
-      bool convert;
-      bool area = false;
-    };
-    const std::vector<Box> boxes = {
-        {f.Edit3, f.Edit52, true},
-        {f.Edit4, f.Edit53, true},
-        {f.Edit5, f.Edit54, true},
-        {f.Edit6, f.Edit55, true},
-        {f.Edit335, f.Edit336, true},
-        {f.Edit9, f.Edit56, true},
-        {f.Edit15, widthIsLength ? f.Edit57 : nullptr, widthIsLength},
-        {f.Edit18, f.Edit58, true},
-        {f.Edit21, f.Edit62, true},
-        {f.Edit26, f.Edit63, true},
-        {f.Edit27, f.Edit64, true},
-        {f.Edit32, f.Edit65, true},
-        {f.Edit398, f.Edit399, true},
-        {f.Edit33, f.Edit59, true},
-        {f.Edit34, f.Edit60, plated},
-        {f.Edit35, f.Edit61, plated},
-        {f.Edit211, f.Edit212, true},
-        {f.Edit213, f.Edit214, true},
-        {f.Edit67, f.Edit71, true},
-        {f.Edit68, f.Edit72, true},
-        {f.Edit74, f.Edit75, true},
-        {f.Edit126, f.Edit127, true},
-        {f.Edit132, f.Edit133, true},
-        {f.Edit140, f.Edit155, true},
-        {f.Edit228, nullptr, true, true},
-        {f.Edit229, f.Edit232, true},
-        {f.Edit25, f.Edit222, true},
-        {f.Edit46, f.Edit223, true},
-        {f.Edit157, f.Edit164, true},
-        {f.Edit158, resistorWidth ? f.Edit165 : nullptr, resistorWidth},
-        {Form12->Edit195, Form12->Edit196, true},
-        {Form12->Edit203, Form12->Edit204, true},
-        {Form12->Edit197, Form12->Edit198, true},
-        {Form12->Edit199, Form12->Edit200, true},
-        {Form12->Edit201, Form12->Edit202, true},
-    };
+    // The lengths and areas; the boxes in fixed units keep theirs.
+    UnitBoxes boxes = f.AllUnitBoxes();
+    std::erase_if(boxes, [](const UnitBox& b) {
+      return b.unitClass != UnitClass::Length && b.unitClass != UnitClass::Area;
+    });
     // Every box is read first, so one that holds no number leaves all as they were.
     std::vector<double> values(boxes.size());
     for (size_t i = 0; i < boxes.size(); ++i)
-      if (boxes[i].convert) values[i] = vcl::StrToFloat(boxes[i].box->Text());
+      if (boxes[i].inMicronsSwitch && boxes[i].value)
+        values[i] = vcl::StrToFloat(boxes[i].value->Text());
 
-    for (const Box& b : boxes)
-      if (b.unit) b.unit->SetText(microns ? "um" : "mm");
-    f.Edit231->SetText(microns ? "Sq.um" : "Sq.mm");
+    for (const UnitBox& b : boxes)
+      if (b.unit)
+        b.unit->SetText(b.unitClass == UnitClass::Area ? (microns ? "Sq.um" : "Sq.mm")
+                                                       : (microns ? "um" : "mm"));
     for (size_t i = 0; i < boxes.size(); ++i) {
-      if (!boxes[i].convert) continue;
-      const double factor = boxes[i].area ? 1e6 : 1000;
+      if (!boxes[i].inMicronsSwitch || !boxes[i].value) continue;
+      const double factor = boxes[i].unitClass == UnitClass::Area ? 1e6 : 1000;
       const double v = microns ? values[i] * factor : values[i] / factor;
-      boxes[i].box->SetText(vcl::FloatToStr(vcl::RoundHalfAwayToPowerOfTen(v, -4)));
+      boxes[i].value->SetText(vcl::FloatToStr(vcl::RoundHalfAwayToPowerOfTen(v, -4)));
     }
-    if (f.PointFlag() || f.CommaFlag()) {
-      const bool comma = f.CommaFlag();
-      static const char* const kSizes[13] = {"75", "65", "60", "55", "50", "45", "40",
-                                             "35", "30", "25", "20", "17", "15"};
-      auto size = [&](const char* hundredths) {
-        return microns ? std::string(hundredths) + "0 um"
-                       : std::string("0") + (comma ? "," : ".") + hundredths + " mm";
-      };
-      f.ComboBox4->Items().Clear();
-      for (const char* s : kSizes) f.ComboBox4->Items().Add(size(s));
-      f.ComboBox4->SetItemIndex(0);
-      f.Edit36->SetText(size("55"));
-      f.Edit37->SetText(size("60") + " - " + size("50"));
-    }
+    for (const CalculatorRow& row : CalculatorTable())
+      if (row.micronsSwitch) (f.*row.micronsSwitch)(microns);
   }
   WriteSetting("Microns", microns ? "1" : "0");
   f.Button1Click(Sender);

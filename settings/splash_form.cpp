@@ -84,7 +84,8 @@ void TForm4::FormShow(vcl::TObject* Sender) {
   if (microns == 0) Form6->CheckBox3->SetChecked(false);
   if (microns == 1) Form6->CheckBox3->SetChecked(true);
 
-  if (CalculatorOfNumber(program) == Calculator::Bandwidth && ipc >= 0 && ipc <= 2)
+  const CalculatorRow* row = RowOfNumber(program);
+  if (row && row->options.planeGroup.enabledAtStart && ipc >= 0 && ipc <= 2)
     Form1->RadioGroup5->SetEnabled(true);
 }
 

@@ -319,65 +319,38 @@ void TStatusBar::SetPanelAlignment(int i, TAlignment alignment) {
 
 // ---- Bars ----
 
-void TProgressBar::SetRange(int min, int max) {
+void TRangedControl::SetRange(int min, int max) {
   min_ = min;
   max_ = std::max(min, max);
   position_ = std::clamp(position_, min_, max_);
   Notify(Prop::Range);
 }
 
-void TProgressBar::SetPosition(int p) {
+bool TRangedControl::MovePosition(int p) {
   p = std::clamp(p, min_, max_);
-  if (p == position_) return;
+  if (p == position_) return false;
   position_ = p;
   Notify(Prop::Position);
+  return true;
 }
 
 void TProgressBar::SetPositionFrom(double value) {
   if (std::isnan(value)) {
-    SetPosition(min_);
+    SetPosition(Min());
     return;
   }
   double clamped =
-      std::clamp(std::trunc(value), static_cast<double>(min_), static_cast<double>(max_));
+      std::clamp(std::trunc(value), static_cast<double>(Min()), static_cast<double>(Max()));
   SetPosition(static_cast<int>(clamped));
 }
 
-void TTrackBar::SetRange(int min, int max) {
-  min_ = min;
-  max_ = std::max(min, max);
-  position_ = std::clamp(position_, min_, max_);
-  Notify(Prop::Range);
-}
-
 void TTrackBar::SetPosition(int p) {
-  p = std::clamp(p, min_, max_);
-  if (p == position_) return;
-  position_ = p;
-  Notify(Prop::Position);
-  if (OnChange && !Loading()) OnChange(this);
-}
-
-void TUpDown::SetRange(int min, int max) {
-  min_ = min;
-  max_ = std::max(min, max);
-  position_ = std::clamp(position_, min_, max_);
-  Notify(Prop::Range);
-}
-
-void TUpDown::SetPositionQuietly(int p) {
-  p = std::clamp(p, min_, max_);
-  if (p == position_) return;
-  position_ = p;
-  Notify(Prop::Position);
+  if (MovePosition(p) && OnChange && !Loading()) OnChange(this);
 }
 
 void TUpDown::SetPosition(int p) {
-  p = std::clamp(p, min_, max_);
-  bool changed = p != position_;
-  position_ = p;
-  if (changed) Notify(Prop::Position);
-  if (Associate && !Loading()) Associate->SetText(std::to_string(position_));
+  MovePosition(p);
+  if (Associate && !Loading()) Associate->SetText(std::to_string(Position()));
 }
 
 // ---- Menus ----

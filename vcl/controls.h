@@ -399,49 +399,51 @@ class TStatusBar : public TControl {
   std::vector<TStatusPanel> panels_;
 };
 
-class TProgressBar : public TControl {
+// A control with a whole-number position kept within Min..Max. What a change
+// of position runs is each kind's own rule.
+class TRangedControl : public TControl {
  public:
-  TProgressBar() : TControl("TProgressBar") {}
   int Min() const { return min_; }
   int Max() const { return max_; }
   int Position() const { return position_; }
+  // Max is raised to Min when below it; the position is kept within both.
   void SetRange(int min, int max);
-  // Kept within Min..Max.
-  void SetPosition(int p);
-  // From a double: clamped in double first, so huge or NaN values are safe.
-  void SetPositionFrom(double value);
+
+ protected:
+  TRangedControl(std::string className, int max) : TControl(std::move(className)), max_(max) {}
+  // Takes the position, kept within Min..Max; whether it changed.
+  bool MovePosition(int p);
 
  private:
-  int min_ = 0, max_ = 100, position_ = 0;
+  int min_ = 0, max_, position_ = 0;
 };
 
-class TTrackBar : public TControl {
+class TProgressBar : public TRangedControl {
  public:
-  TTrackBar() : TControl("TTrackBar") {}
-  int Min() const { return min_; }
-  int Max() const { return max_; }
-  int Position() const { return position_; }
-  void SetRange(int min, int max);
+  TProgressBar() : TRangedControl("TProgressBar", 100) {}
+  // Runs nothing.
+  void SetPosition(int p) { MovePosition(p); }
+  // From a double: clamped in double first, so huge or NaN values are safe.
+  void SetPositionFrom(double value);
+};
+
+class TTrackBar : public TRangedControl {
+ public:
+  TTrackBar() : TRangedControl("TTrackBar", 10) {}
   // Runs OnChange when the position changes.
   void SetPosition(int p);
   int Frequency = 1;
   TNotifyEvent OnChange;
-
- private:
-  int min_ = 0, max_ = 10, position_ = 0;
 };
 
-class TUpDown : public TControl {
+class TUpDown : public TRangedControl {
  public:
-  TUpDown() : TControl("TUpDown") {}
-  int Min() const { return min_; }
-  int Max() const { return max_; }
-  int Position() const { return position_; }
-  void SetRange(int min, int max);
-  // Writes the new whole number into the associated edit (whose OnChange runs).
+  TUpDown() : TRangedControl("TUpDown", 100) {}
+  // Writes the new whole number into the associated edit (whose OnChange
+  // runs), whether or not the position changed.
   void SetPosition(int p);
   // Takes the position without writing the associated edit.
-  void SetPositionQuietly(int p);
+  void SetPositionQuietly(int p) { MovePosition(p); }
   int Increment = 1;
   bool Wrap = false;
   bool Thousands = false;
@@ -449,9 +451,6 @@ class TUpDown : public TControl {
   std::string AssociateName;  // resolved after loading
   TChangingEvent OnChanging;
   TUDClickEvent OnClick;
-
- private:
-  int min_ = 0, max_ = 100, position_ = 0;
 };
 
 class TMenuItem : public TComponent {

@@ -30,12 +30,7 @@ const Row kRippleRow = {
     .forms = range::InEveryUnit({kPlain, 0, {"Maximum AC ripple percentage can't be < 0"}, {"0"}}),
     .readAgain = true};
 // The nested Solve writes every result for Er 1; this pass goes on with it.
-const Row kErRow = {
-    .test = Test::Below,
-    .forms = range::InEveryUnit(
-        {kPlain, 1, {"Minimum dielectric constant value can't be less than 1"}, {"1"}}),
-    .resolve = "PDN Er",
-    .readAgain = true};
+const Row kErRow = range::ErAtLeastOne({.resolve = "PDN Er", .readAgain = true});
 
 }  // namespace
 

@@ -3,6 +3,7 @@
 
 #include "app/form1.h"
 #include "app/program.h"
+#include "app/range_check.h"
 #include "calc/conductor/conductor_values.h"
 #include "calc/conductor/spacing_model.h"
 #include "settings/options_form.h"
@@ -10,9 +11,15 @@
 namespace trellis {
 
 using vcl::Format;
-using vcl::StrToFloat;
 
 namespace {
+
+// Checked whatever the band, even while the box is disabled.
+const range::Row kVoltageRow = {
+    .test = range::Test::Below,
+    .forms = range::InEveryUnit(
+        {range::Under::AnyFlag, 501, {"Voltage must be equal to or greater than 501V"}, {"501"}}),
+    .resolve = "spacing voltage"};
 
 // The band group (RadioGroup9): "0 -15V" to "301 - 500V", then "> 500V".
 std::optional<conductor::SpacingBand> SpacingBandOfItem(int item) {
@@ -35,11 +42,11 @@ void TForm1::SolveConductorSpacing(vcl::TObject* Sender) {
   if (!imperial && !metric) return;
   const bool microns = Form6->CheckBox3->Checked();
 
-  values.SpacingVoltage = StrToFloat(Edit79->Text());
-  // Checked whatever the band, even while the box is disabled.
-  if (values.SpacingVoltage < 501)
-    ResetAndResolve("spacing voltage", "Voltage must be equal to or greater than 501V", Edit79,
-                    "501", Sender);
+  range::Checker checks(*this, Sender, range::UnitOf(*this));
+  range::Input voltage(Edit79);
+  values.SpacingVoltage = voltage.Read();
+  // The nested pass stores the reset voltage, which this pass goes on with.
+  checks.Check(voltage, kVoltageRow);
 
   const auto band = SpacingBandOfItem(RadioGroup9->ItemIndex());
   const auto type = SpacingTypeOfItem(RadioGroup10->ItemIndex());

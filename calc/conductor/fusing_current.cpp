@@ -1,5 +1,8 @@
+#include <span>
+
 #include "app/form1.h"
 #include "app/program.h"
+#include "app/range_check.h"
 #include "calc/conductor/conductor_items.h"
 #include "calc/conductor/conductor_model.h"
 #include "calc/conductor/conductor_values.h"
@@ -8,11 +11,42 @@
 
 namespace trellis {
 
+using range::Row;
+using range::Test;
 using vcl::Format;
-using vcl::StrToFloat;
 
 namespace {
+
 constexpr double kSqMilsPerSqMm = 1550.0031000062;
+constexpr range::Under kAnyFlag = range::Under::AnyFlag;
+
+// The fuse time and the multiplier reset without solving again; the pass
+// goes on with the reset.
+const Row kFuseTimeRow = {.test = Test::AtMost,
+                          .forms = range::InEveryUnit(
+                              {kAnyFlag, 0, {"Fuse time can't be less than or equal to 0"}, {"1"}}),
+                          .readAgain = true};
+const Row kMultiplierRow = {
+    .test = Test::Below,
+    .forms = range::InEveryUnit({kAnyFlag, 1, {"Multiplier can't be less than 1"}, {"1"}}),
+    .readAgain = true};
+
+// The width must exceed the copper's thickness; the reset is half as much
+// again, in the box's unit.
+Row WidthRow(double thickness, bool microns) {
+  return {.test = Test::AtMost,
+          .forms = range::InEveryUnit(
+              {kAnyFlag,
+               thickness,
+               {"Conductor width can't be less than or equal to conductor thickness"}}),
+          .derived =
+              [thickness, microns](std::span<const Row>) {
+                const double reset = thickness + thickness * 0.5;
+                return vcl::FloatToStr(microns ? reset * 1000 : reset);
+              },
+          .resolve = "fusing width"};
+}
+
 }  // namespace
 
 void TForm1::SolveFusingCurrent(vcl::TObject* Sender) {
@@ -29,27 +63,16 @@ void TForm1::SolveFusingCurrent(vcl::TObject* Sender) {
   Label56->SetCaption(metric ? Shown(Format("%4.0f um", ConductorThickness * 1000))
                              : Shown(Format("%.2f mils", ConductorThickness)));
 
-  ConductorWidth = StrToFloat(Edit140->Text());
-  if (microns) ConductorWidth /= 1000;
-  if (ConductorWidth <= ConductorThickness) {
-    const double reset = ConductorThickness + ConductorThickness * 0.5;
-    // The nested pass stores the reset width, which this pass goes on with.
-    ResetAndResolve("fusing width",
-                    "Conductor width can't be less than or equal to conductor thickness", Edit140,
-                    vcl::FloatToStr(microns ? reset * 1000 : reset), Sender);
-  }
+  range::Checker checks(*this, Sender, range::UnitOf(*this));
+  range::Input width(Edit140, microns ? 1000 : 1);
+  ConductorWidth = width.Read();
+  // The nested pass stores the reset width, which this pass goes on with.
+  checks.Check(width, WidthRow(ConductorThickness, microns));
 
-  if (StrToFloat(Edit153->Text()) <= 0) {
-    vcl::ShowMessage("Fuse time can't be less than or equal to 0");
-    Edit153->SetText("1");
-  }
-  values.FuseTime = StrToFloat(Edit153->Text());
-
-  if (StrToFloat(Edit337->Text()) < 1) {
-    vcl::ShowMessage("Multiplier can't be less than 1");
-    Edit337->SetText("1");
-  }
-  values.FusingMultiplier = StrToFloat(Edit337->Text());
+  range::Input time(Edit153);
+  values.FuseTime = checks.Check(time, kFuseTimeRow);
+  range::Input multiplier(Edit337);
+  values.FusingMultiplier = checks.Check(multiplier, kMultiplierRow);
 
   if (const auto etch = conductor::EtchFactorOfItem(Form6->RadioGroup2->ItemIndex()))
     CrossSection = conductor::EtchedCrossSection(*etch, ConductorWidth, ConductorThickness);

@@ -21,13 +21,7 @@ namespace {
 
 constexpr int kMicrostrip = 0, kStripline = 1;
 
-const range::Row kErRows[] = {
-    {.test = range::Test::Below,
-     .forms =
-         range::InEveryUnit({.bound = 1,
-                             .message = {"Minimum dielectric constant value can't be less than 1"},
-                             .reset = {"1"}})},
-};
+const range::Row kErRows[] = {range::ErAtLeastOne()};
 
 CrosstalkUnit UnitOf(range::Unit unit) {
   switch (unit) {

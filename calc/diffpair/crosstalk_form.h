@@ -1,6 +1,7 @@
 // The Crosstalk Calculator window.
 #pragma once
 
+#include "app/unit_boxes.h"
 #include "vcl/forms.h"
 
 namespace trellis {
@@ -10,6 +11,9 @@ class TForm12 : public vcl::TForm {
 #include "Form12.published.inc"
 
   TForm12();
+
+  // The window's lengths, which the main window's units switches convert.
+  UnitBoxes LengthBoxes();
 
  private:
   // The window's own Solve: reads its boxes in the main window's units and

@@ -21,12 +21,7 @@ using vcl::StrToFloat;
 namespace {
 
 // The pass goes on with the typed value; the next one reads the reset.
-const Row kErRow = {
-    .test = Test::Below,
-    .forms = range::InEveryUnit({range::Under::AnyFlag,
-                                 1,
-                                 {"Minimum dielectric constant value can't be less than 1"},
-                                 {"1"}})};
+const Row kErRow = range::ErAtLeastOne();
 
 constexpr int kCustomProtocol = diffpair::kProtocolCount - 1;
 

@@ -55,14 +55,7 @@ const auto& StepAt(const Steps& steps, const vcl::TTrackBar* bar) {
   return steps[static_cast<std::size_t>(std::clamp(bar->Position(), 0, last))];
 }
 
-const range::Row kErRow = {
-    .test = range::Test::Below,
-    .forms = range::InEveryUnit({range::Under::AnyFlag,
-                                 1,
-                                 {"Minimum dielectric constant value can't be less than 1"},
-                                 {"1"}}),
-    .resolve = "bandwidth Er",
-    .readAgain = true};
+const range::Row kErRow = range::ErAtLeastOne({.resolve = "bandwidth Er", .readAgain = true});
 
 }  // namespace
 

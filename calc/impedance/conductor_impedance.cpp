@@ -9,6 +9,7 @@
 #include "app/range_check.h"
 #include "calc/impedance/impedance_frame.h"
 #include "calc/impedance/microstrip_model.h"
+#include "calc/impedance/stripline_model.h"
 #include "settings/options_form.h"
 #include "vcl/sysutils.h"
 
@@ -151,19 +152,20 @@ void SolveMicrostripEmbed(TForm1& f, const ImpedancePass& pass) {
   range::Input h2 = LengthInput(f.Edit74, pass);
   f.ConductorHeight2 = checks.Check(h2, kHeightRow) * toInches;
 
-  const double w = f.ConductorWidth, height1 = f.ConductorHeight1, height2 = f.ConductorHeight2;
-  const double t = f.ConductorThickness * toInches;
-  // The top of the conductor at or above the dielectric's surface; the
-  // results are still those of the inputs as they stand.
-  if (t + height2 >= height1)
+  const double w = f.ConductorWidth, height1 = f.ConductorHeight1;
+  const impedance::EmbeddedMicrostripInputs in{w, f.ConductorThickness * toInches, height1,
+                                               f.ConductorHeight2, f.SubstrateEr};
+  // The results are still those of the inputs as they stand.
+  if (impedance::ConductorReachesSurface(in))
     vcl::ShowMessage(
         "Conductor Height2 can't be greater than or equal to Conductor Height1 + Copper Weight");
 
-  f.ErPrime = f.SubstrateEr * (1 - vcl::Exp(-1.55 * height1 / height2));
-  const double zo = (60 / vcl::Sqrt(f.ErPrime)) * vcl::Log(5.98 * height2 / (0.8 * w + t));
+  const impedance::EmbeddedMicrostrip m = impedance::EmbeddedMicrostripModel(in);
+  f.ErPrime = m.erPrime;
+  const double zo = m.zo;
   f.SingleEndedZo = zo;
   f.Edit70->SetText(f.Shown(Format("%.4f Ohms", zo)));
-  impedance::WriteDelay(f, pass, vcl::Sqrt(f.ErPrime) * 0.08457 * 1000, zo);
+  impedance::WriteDelay(f, pass, m.tpdPerInch, zo);
 
   WriteLengthRestrictions(f, pass);
 
@@ -197,12 +199,14 @@ void SolveStripline(TForm1& f, const ImpedancePass& pass) {
     f.ConductorHeight2 = checks.Check(h2, kMetricHeightRow);
     h = f.ConductorHeight1;
   }
-  const double w = f.ConductorWidth, t = f.ConductorThickness, er = f.SubstrateEr;
+  const double w = f.ConductorWidth;
 
-  const double zo = (60 / vcl::Sqrt(er)) * vcl::Log(1.9 * (2 * h + t) / (0.8 * w + t));
+  const impedance::Stripline s =
+      impedance::StriplineModel({w, f.ConductorThickness, h, f.SubstrateEr});
+  const double zo = s.zo;
   f.SingleEndedZo = zo;
   f.Edit70->SetText(f.Shown(Format("%.3f Ohms", zo)));
-  impedance::WriteDelay(f, pass, vcl::Sqrt(er) * 1.017 / 12 * 1000, zo);
+  impedance::WriteDelay(f, pass, s.tpdPerInch, zo);
 
   // The height range applies to H, the distance to each plane, as shown.
   WriteLengthRestrictions(f, pass);

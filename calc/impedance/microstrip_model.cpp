@@ -74,4 +74,17 @@ Microstrip MicrostripModel(const MicrostripInputs& in) {
   return m;
 }
 
+bool ConductorReachesSurface(const EmbeddedMicrostripInputs& in) {
+  return in.thickness + in.height2 >= in.height1;
+}
+
+EmbeddedMicrostrip EmbeddedMicrostripModel(const EmbeddedMicrostripInputs& in) {
+  EmbeddedMicrostrip m;
+  m.erPrime = in.er * (1 - vcl::Exp(-1.55 * in.height1 / in.height2));
+  m.zo =
+      (60 / vcl::Sqrt(m.erPrime)) * vcl::Log(5.98 * in.height2 / (0.8 * in.width + in.thickness));
+  m.tpdPerInch = vcl::Sqrt(m.erPrime) * 0.08457 * 1000;
+  return m;
+}
+
 }  // namespace trellis::impedance

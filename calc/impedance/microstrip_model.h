@@ -40,4 +40,28 @@ struct Microstrip {
 // the checked math reports what its functions meet.
 Microstrip MicrostripModel(const MicrostripInputs& in);
 
+// An embedded microstrip: a conductor of width W and thickness T at H2 above
+// its plane, inside a dielectric of thickness H1 and permittivity Er over that
+// plane. Lengths in inches (only their ratios count). A closed form, without
+// frequency.
+struct EmbeddedMicrostripInputs {
+  double width = 0;
+  double thickness = 0;
+  double height1 = 0;
+  double height2 = 0;
+  double er = 0;
+};
+
+struct EmbeddedMicrostrip {
+  double erPrime = 0;     // the dielectric's effect with its cover over the conductor
+  double zo = 0;          // ohms
+  double tpdPerInch = 0;  // ps per inch
+};
+
+// The conductor's top reaches the dielectric's surface: the formula's cover
+// is gone. A warning only; the model computes all the same.
+bool ConductorReachesSurface(const EmbeddedMicrostripInputs& in);
+
+EmbeddedMicrostrip EmbeddedMicrostripModel(const EmbeddedMicrostripInputs& in);
+
 }  // namespace trellis::impedance

@@ -1,13 +1,13 @@
 // The padstack calculator: pads around a hole, conductors between pads or
 // lands, and the drill for a rectangular pin.
 #include <array>
-#include <cmath>
 #include <span>
 #include <string>
 
 #include "app/form1.h"
 #include "app/program.h"
 #include "app/range_check.h"
+#include "calc/via/padstack_model.h"
 #include "calc/via/padstack_values.h"
 #include "settings/options_form.h"
 #include "vcl/arrange.h"
@@ -146,23 +146,22 @@ Row PitchRow(const PadstackPass& p, const char* check, const char* message, doub
 }
 
 struct Spoke {
-  double mils, mm;
   const char *imperial, *mmPoint, *mmComma, *umPoint, *umComma;
 };
 
-constexpr Spoke kSpokeWidthTable[] = {
-    {14, 0.3556, "6 mils", "0.1524 mm", "0,1524 mm", "152.4 um", "152,4 um"},
-    {22, 0.5588, "8 mils", "0.2032 mm", "0,2032 mm", "203.2 um", "203,2 um"},
-    {45, 1.143, "10 mils", "0.254 mm", "0,254 mm", "254 um", "254 um"},
-    {65, 1.651, "15 mils", "0.381 mm", "0,381 mm", "381 um", "381 um"},
-    {124, 3.1496, "20 mils", "0.508 mm", "0,508 mm", "508 um", "508 um"},
-    {HUGE_VAL, HUGE_VAL, "25 mils", "0.635 mm", "0,635 mm", "635 um", "635 um"},
+// The spoke-width rows' texts, by the model's row.
+constexpr Spoke kSpokeWidthTexts[via::kSpokeWidthRows] = {
+    {"6 mils", "0.1524 mm", "0,1524 mm", "152.4 um", "152,4 um"},
+    {"8 mils", "0.2032 mm", "0,2032 mm", "203.2 um", "203,2 um"},
+    {"10 mils", "0.254 mm", "0,254 mm", "254 um", "254 um"},
+    {"15 mils", "0.381 mm", "0,381 mm", "381 um", "381 um"},
+    {"20 mils", "0.508 mm", "0,508 mm", "508 um", "508 um"},
+    {"25 mils", "0.635 mm", "0,635 mm", "635 um", "635 um"},
 };
 
 std::string SpokeWidth(const PadstackPass& p, double hole) {
-  int row = 0;
-  while (hole > (p.imperial ? kSpokeWidthTable[row].mils : kSpokeWidthTable[row].mm)) ++row;
-  const Spoke& s = kSpokeWidthTable[row];
+  const int row = via::SpokeWidthRow(hole, !p.imperial);
+  const Spoke& s = kSpokeWidthTexts[row];
   if (p.imperial) return s.imperial;
   // The micrometre texts with a fraction exist in two forms; an unknown flag
   // leaves those two rows in millimetres.
@@ -214,11 +213,11 @@ void TForm1::SolvePadstack(TObject* Sender) {
       Edit34->SetEnabled(true);
       Edit35->SetEnabled(true);
       vcl::ShowAll(true, {Edit39, Edit40, Label64, Label65});
-      const double d = h + 2 * ring;
-      Edit36->SetText(pad(d));
-      Edit37->SetText(pad(d));
-      Edit39->SetText(pad(d));
-      Edit38->SetText(pad(d + 2 * isolation));
+      const via::ThruHolePads pads = via::PlatedPads(h, ring, isolation);
+      Edit36->SetText(pad(pads.outer));
+      Edit37->SetText(pad(pads.internal));
+      Edit39->SetText(pad(pads.relief));
+      Edit38->SetText(pad(pads.plane));
       Label55->SetCaption("Pad Diameter");
       Label56->SetCaption(Edit36->Text());
       Edit40->SetText(SpokeWidth(p, h));
@@ -229,16 +228,11 @@ void TForm1::SolvePadstack(TObject* Sender) {
       Edit34->SetEnabled(false);
       Edit35->SetEnabled(false);
       vcl::ShowAll(false, {Edit39, Edit40, Label64, Label65});
-      Edit36->SetText(pad(h));
-      if (p.imperial) {
-        Edit37->SetText(pad(h + 2 * ring));
-        Edit39->SetText(pad(h + 2 * ring));
-        Edit38->SetText(pad(h + 2 * ring + isolation));
-      } else {
-        Edit37->SetText(pad(h + 1.27));
-        Edit38->SetText(pad(h + 1.27));
-        Edit39->SetText(pad(h + 2 * ring));
-      }
+      const via::ThruHolePads pads = via::NonPlatedPads(h, ring, isolation, !p.imperial);
+      Edit36->SetText(pad(pads.outer));
+      Edit37->SetText(pad(pads.internal));
+      Edit38->SetText(pad(pads.plane));
+      Edit39->SetText(pad(pads.relief));
       Label55->SetCaption("Pad Diameter");
       Label56->SetCaption(Edit36->Text());
     }
@@ -251,25 +245,26 @@ void TForm1::SolvePadstack(TObject* Sender) {
         spacingBox(Edit35, p.Scale());
     const double pitch = pitchBox.Read(), width = widthBox.Read(), spacing = spacingBox.Read();
     const double hole = p.Read(Edit211), ring = p.Read(Edit213);
-    const double minPad = hole + 2 * ring;
     const bool two = type == 4;
+    const via::PadsAroundConductors pads =
+        via::PadsBetweenConductors(two ? 2 : 1, pitch, width, spacing, hole, ring);
+    const double minPad = pads.minPad;
     Label55->SetCaption("Pad Diameter");
     // One conductor's minimum pad stays in millimetres in micrometre mode.
     if (two)
       Label56->SetCaption(p.Text(minPad, "%.2f mils", "%.4f mm", "%.2f um"));
     else
       Label56->SetCaption(Shown(Format(p.imperial ? "%.2f mils" : "%.4f mm", minPad)));
-    const double maxPad = two ? pitch - (2 * width + 3 * spacing) : pitch - (2 * spacing + width);
-    Edit36->SetText(two ? p.Text(maxPad, "%.2f mils", "%.4f mm", "%.2f um")
-                        : p.Text(maxPad, "%.2f mils", "%.3f mm", "%.2f um"));
-    Edit37->SetText(p.Text((maxPad - hole) / 2, "%.2f mils", "%.4f mm", "%.2f um"));
+    Edit36->SetText(two ? p.Text(pads.maxPad, "%.2f mils", "%.4f mm", "%.2f um")
+                        : p.Text(pads.maxPad, "%.2f mils", "%.3f mm", "%.2f um"));
+    Edit37->SetText(p.Text(pads.ring, "%.2f mils", "%.4f mm", "%.2f um"));
     checks.Check(widthBox, kWidthRow);
     checks.Check(spacingBox, kSpacingRow);
     checks.Check(pitchBox, PitchRow(p, "padstack pitch",
                                     "Distance between pads cannont be less than the hole "
                                     "diameter + annular ring x2.",
                                     minPad));
-    const bool impossible = minPad > maxPad;
+    const bool impossible = pads.impossible;
     Edit36->SetFontColor(impossible ? vcl::clRed : vcl::clNavy);
     Edit37->SetFontColor(impossible ? vcl::clRed : vcl::clNavy);
     Memo3->SetVisible(impossible);
@@ -288,8 +283,8 @@ void TForm1::SolvePadstack(TObject* Sender) {
                                  land.AsRead()));
     checks.Check(land, kLandRow);
     checks.Check(spacing, kLandSpacingRow);
-    const double maxWidth = type == 3 ? k.LandPitch - k.LandDiameter - 2 * k.LandSpacing
-                                      : (k.LandPitch - k.LandDiameter - 3 * k.LandSpacing) / 2;
+    const double maxWidth =
+        via::ConductorBetweenLands(type == 5 ? 2 : 1, k.LandPitch, k.LandDiameter, k.LandSpacing);
     Edit36->SetText(p.Text(maxWidth, "%.3f mils", "%.4f mm", "%.2f um"));
     Edit36->SetFontColor(maxWidth < 0 ? vcl::clRed : vcl::clNavy);
     Memo5->SetVisible(maxWidth < 0);
@@ -306,15 +301,10 @@ void TForm1::SolvePadstack(TObject* Sender) {
     k.SideB = b.Read();
     checks.Check(a, kSideARow);
     checks.Check(b, kSideBRow);
-    const double c = vcl::Sqrt(k.SideA * k.SideA + k.SideB * k.SideB);
-    Edit36->SetText(p.Text(c, "%.2f mils", "%.3f mm", "%.2f um"));
-    // Drills come in whole mils, or in micrometres in metric.
-    const double minDrill = p.imperial ? vcl::RoundHalfEvenToPowerOfTen(c + 2, 0)
-                                       : vcl::RoundHalfEvenToPowerOfTen(c + 0.0508, -3);
-    const double maxDrill = p.imperial ? vcl::RoundHalfEvenToPowerOfTen(c + 11, 0)
-                                       : vcl::RoundHalfEvenToPowerOfTen(c + 0.2794, -3);
-    Edit37->SetText(p.Text(minDrill, "%0.2f mils", "%0.3f mm", "%.2f um"));
-    Edit38->SetText(p.Text(maxDrill, "%0.2f mils", "%0.3f mm", "%.2f um"));
+    const via::CornerDrill drill = via::CornerToCorner(k.SideA, k.SideB, !p.imperial);
+    Edit36->SetText(p.Text(drill.corner, "%.2f mils", "%.3f mm", "%.2f um"));
+    Edit37->SetText(p.Text(drill.minDrill, "%0.2f mils", "%0.3f mm", "%.2f um"));
+    Edit38->SetText(p.Text(drill.maxDrill, "%0.2f mils", "%0.3f mm", "%.2f um"));
     Label55->SetCaption("Formula");
     Label56->SetCaption("Pythagorean");
   }

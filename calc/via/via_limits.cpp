@@ -111,9 +111,7 @@ const Row kErRows[] = {
     {.test = Test::Above,
      .forms = range::InEveryUnit(
          {kPlain, 350, {"Maximum dielectric constant value can't be greater than 350"}, {"350"}})},
-    {.test = Test::Below,
-     .forms = range::InEveryUnit(
-         {kPlain, 1, {"Minimum dielectric constant value can't be less than 1"}, {"1"}})},
+    range::ErAtLeastOne(),
 };
 
 // The count is read anew for its second row.

@@ -112,13 +112,10 @@ void ArrangeDifferentialVia(TForm1& f) {
 
 }  // namespace
 
-// On the conductor tab the same group is the plane weight, which needs only a Solve.
-void TForm1::RadioGroup5Click(TObject* Sender) {
-  if (TabCalculator() == Calculator::ViaProperties) {
-    if (RadioGroup5->ItemIndex() == 0) ArrangeSingleVia(*this);
-    if (RadioGroup5->ItemIndex() == 1) ArrangeDifferentialVia(*this);
-  }
-  Button1Click(Sender);
+// The property selection: the single via or the differential via.
+void TForm1::ArrangeViaPropertySelection() {
+  if (RadioGroup5->ItemIndex() == 0) ArrangeSingleVia(*this);
+  if (RadioGroup5->ItemIndex() == 1) ArrangeDifferentialVia(*this);
 }
 
 // The picture only: the plane opening is no input of the pair's formulas.

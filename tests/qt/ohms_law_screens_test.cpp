@@ -3,6 +3,9 @@
 // the totals in the Information box.
 #include <gtest/gtest.h>
 
+#include <QImage>
+#include <QLineEdit>
+
 #include "tests/qt/screens_fixture.h"
 
 namespace trellis::desktop {
@@ -64,6 +67,27 @@ TEST_F(SolvedOhmsLawScreens, ThreeResistorsInParallel) {
   Solve();
   EXPECT_EQ(main->Label56->Caption(), "59.9768 Ohm's");
   Shoot("solved_GroupBox47_parallel.png");
+}
+
+// 50 MOhm is wider than its box: the leading digits show, as they do when the
+// program writes a text that fits.
+TEST_F(SolvedOhmsLawScreens, ALargeResistanceShowsItsLeadingDigits) {
+  Open(0);
+  Choose(main->RadioGroup13, 2);
+  Type(main->Edit245, "5000");
+  Type(main->Edit246, "0.0001");
+  Solve();
+  ASSERT_EQ(main->Edit244->Text(), "50000000.0000");
+  auto* box = qobject_cast<QLineEdit*>(renderer->WidgetOf(*main->Edit244));
+  ASSERT_NE(box, nullptr);
+  ASSERT_GE(box->fontMetrics().horizontalAdvance(box->text()), box->width());
+  Shoot("solved_GroupBox47_large_ohms.png");
+  const QImage large = box->grab().toImage();
+  main->Edit244->SetText("500");
+  const QImage fits = box->grab().toImage();
+  // Up to the end of "500" where it is drawn, no further.
+  const QRect start(0, 0, box->fontMetrics().horizontalAdvance("500"), box->height());
+  EXPECT_EQ(large.copy(start), fits.copy(start));
 }
 
 }  // namespace

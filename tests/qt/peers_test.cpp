@@ -8,11 +8,13 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
 #include <QToolButton>
+#include <cctype>
 #include <memory>
 #include <string>
 
@@ -142,6 +144,49 @@ TEST_F(Peers, FocusMovingToAnotherControlIsTheEditsExit) {
   QTest::keyClick(WidgetOf<QLineEdit>(first), Qt::Key_Tab);
   EXPECT_TRUE(WidgetOf<QLineEdit>(second)->hasFocus());
   EXPECT_EQ(exits, 1);
+}
+
+// A box narrower than its text: the program's text shows from its start, as
+// a box of its first characters does; the user's typing keeps the caret.
+TEST_F(Peers, TextTheProgramSetsShowsItsStart) {
+  auto& longer = form.Add<vcl::TEdit>("Edit1", form, 10, 10, 60, 21);
+  auto& start = form.Add<vcl::TEdit>("Edit2", form, 10, 40, 60, 21);
+  auto& typed = form.Add<vcl::TEdit>("Edit3", form, 10, 70, 60, 21);
+  auto& combo = form.Add<vcl::TComboBox>("ComboBox1", form, 10, 100, 60, 21);
+  combo.Style = vcl::TComboBoxStyle::csDropDown;
+  typed.OnChange = [&](vcl::TObject*) {
+    std::string upper = typed.Text();
+    for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    typed.SetText(upper);
+  };
+  Render();
+  auto* line = WidgetOf<QLineEdit>(longer);
+  longer.SetText("50000000.0000");
+  start.SetText("500");
+  // No caret in either picture.
+  if (QWidget* focused = QApplication::focusWidget()) focused->clearFocus();
+  ASSERT_GT(line->fontMetrics().horizontalAdvance(line->text()), line->width());
+  const QImage shown = line->grab().toImage();
+  const QImage first = WidgetOf<QLineEdit>(start)->grab().toImage();
+  ASSERT_EQ(shown.size(), first.size());
+  // Up to the end of "500" where it is drawn, no further.
+  const QRect drawn(0, 0, line->fontMetrics().horizontalAdvance("500"), line->height());
+  EXPECT_EQ(shown.copy(drawn), first.copy(drawn));
+
+  combo.SetText("50000000.0000");
+  EXPECT_EQ(WidgetOf<QComboBox>(combo)->lineEdit()->cursorPosition(), 0);
+
+  // Typed into the middle; the handler's rewrite keeps the caret after the letter.
+  auto* box = WidgetOf<QLineEdit>(typed);
+  typed.SetText("AC");
+  box->setCursorPosition(1);
+  QTest::keyClicks(box, "b");
+  EXPECT_EQ(box->text(), "ABC");
+  EXPECT_EQ(box->cursorPosition(), 2);
+  // Typed past the width, the caret and the view stay at the typing.
+  box->setCursorPosition(3);
+  QTest::keyClicks(box, "defghijklmnop");
+  EXPECT_EQ(box->cursorPosition(), 16);
 }
 
 TEST_F(Peers, RadioGroupShowsNoChoiceUntilOneIsClicked) {

@@ -5,11 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdio>
 #include <string>
 #include <vector>
 
 #include "app/form1.h"
+#include "tests/support/c_text.h"
 #include "tests/support/harness.h"
 #include "tests/support/math_errors.h"
 #include "vcl/sysutils.h"
@@ -20,11 +20,7 @@ using Form = AsymStriplineForm;
 
 namespace {
 
-std::string Ohms(double zo) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%.3f", zo);
-  return text;
-}
+std::string Ohms(double zo) { return trellis::testing::Text("%.3f", zo); }
 
 using trellis::testing::MathErrors;
 

@@ -6,20 +6,16 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdio>
 #include <string>
 
+#include "tests/support/c_text.h"
 #include "vcl/sysutils.h"
 
 using namespace trellis::circuit;
 
 namespace {
 
-std::string Text(double value) {
-  char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.2f", value);
-  return buffer;
-}
+std::string Text(double value) { return trellis::testing::Text("%.2f", value); }
 
 struct Case {
   const char* name;

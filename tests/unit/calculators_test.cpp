@@ -124,4 +124,39 @@ TEST(Calculators, StoredProgramStartsItsCalculator) {
   }
 }
 
+// Every box that shows a length unit at start-up is declared as a unit box,
+// once, so the units switches convert what it names.
+TEST(Calculators, UnitTextsAreDeclaredOnce) {
+  for (const char* units : {"0", "1"}) {
+    SCOPED_TRACE(units);
+    HarnessOptions options;
+    options.settings["Units"] = units;
+    Harness h(options);
+    h.Start();
+    TForm1& f = h.Main();
+    std::multiset<const vcl::TEdit*> values, names;
+    for (const trellis::UnitBox& b : f.AllUnitBoxes()) {
+      if (b.value) values.insert(b.value);
+      if (b.unit) names.insert(b.unit);
+    }
+    for (vcl::TForm* form : {static_cast<vcl::TForm*>(&f), &h.Window("Form12")}) {
+      for (vcl::TComponent* c : form->Components()) {
+        auto* edit = dynamic_cast<vcl::TEdit*>(c);
+        if (!edit) continue;
+        SCOPED_TRACE(edit->Name);
+        const std::string& t = edit->Text();
+        // The conversion's results name the other system; its own hook writes them.
+        const bool otherSystem = edit == f.Edit83 || edit == f.Edit144 || edit == f.Edit145;
+        if (!otherSystem &&
+            (t == "mils" || t == "mm" || t == "um" || t == "Sq.In" || t == "Sq.mm")) {
+          EXPECT_EQ(names.count(edit), 1u);
+        }
+        EXPECT_LE(values.count(edit), 1u);
+        EXPECT_LE(names.count(edit), 1u);
+      }
+    }
+    h.platform.TakeMessages();
+  }
+}
+
 }  // namespace

@@ -7,9 +7,6 @@
 #include <string>
 
 #include "calc/conductor/conductor_items.h"
-#include "calc/conductor/fusing_model.h"
-#include "calc/conductor/spacing_model.h"
-#include "calc/conductor/thermal_model.h"
 #include "tests/support/c_text.h"
 
 using namespace trellis::conductor;
@@ -190,74 +187,6 @@ TEST(Copper, SkinDepthAndDensity) {
   EXPECT_NEAR(SkinDepthMicrons(1), 66.00620, 5e-6);
   EXPECT_NEAR(SkinDepthMicrons(1) * kMilsPerMicron, 2.59867, 5e-6);
   EXPECT_NEAR(CurrentDensity(1, 100), 15500.03, 5e-3);
-}
-
-}  // namespace
-
-// The fusing, spacing and junction models against the worked figures of their
-// calculators, as the result texts round them (worked out by hand).
-namespace {
-
-TEST(FusingModel, OnderdonkWorkedFigures) {
-  struct Case {
-    double sqMils, seconds, multiplier;
-    const char *amps, *circularMils;
-  };
-  // Bare copper at an ambient of 22 C: 10 x 2.1 mils, and 0.254 x 0.053 mm.
-  const double metricArea = 0.254 * 0.053 * 1550.0031000062;
-  const Case cases[] = {{21, 1, 1, "3.9270", "26.74"},
-                        {21, 4, 1, "1.9635", "26.74"},
-                        {21, 1, 2, "7.8540", "26.74"},
-                        {metricArea, 1, 1, "3.9020", "26.57"}};
-  for (const Case& c : cases) {
-    EXPECT_EQ(Text("%.4f", OnderdonkCurrent(c.sqMils, 22, c.seconds, c.multiplier)), c.amps)
-        << c.sqMils << " " << c.seconds << " " << c.multiplier;
-    EXPECT_EQ(Text("%.2f", CircularMils(c.sqMils)), c.circularMils) << c.sqMils;
-  }
-  EXPECT_DOUBLE_EQ(kCopperMeltC, 1084.62);
-}
-
-TEST(SpacingModel, TabledAndAbove500V) {
-  struct Tabled {
-    SpacingBand band;
-    SpacingType type;
-    int micrometres;
-    const char* mils;
-  };
-  const Tabled tabled[] = {{SpacingBand::UpTo15V, SpacingType::B1, 50, "1.97"},
-                           {SpacingBand::UpTo500V, SpacingType::B3, 12500, "492.13"},
-                           {SpacingBand::UpTo300V, SpacingType::A7, 800, "31.50"},
-                           {SpacingBand::UpTo30V, SpacingType::A6, 250, "9.84"},
-                           {SpacingBand::UpTo100V, SpacingType::B2, 640, "25.20"}};
-  for (const Tabled& t : tabled) {
-    const TabledSpacing s = TabledConductorSpacing(t.band, t.type);
-    EXPECT_EQ(s.micrometres, t.micrometres) << t.mils;
-    EXPECT_EQ(Text("%.2f", s.mils), t.mils);
-  }
-  struct Line {
-    SpacingType type;
-    double volts;
-    bool metric;
-    const char* spacing;
-  };
-  const Line lines[] = {{SpacingType::B1, 501, false, "9.9409"},
-                        {SpacingType::B1, 501, true, "0.2525"},
-                        {SpacingType::B2, 1000, false, "196.8502"},
-                        {SpacingType::B2, 1000, true, "5.0000"},
-                        {SpacingType::A6, 1000, false, "119.0901"}};
-  for (const Line& l : lines)
-    EXPECT_EQ(Text("%.4f", SpacingAbove500V(l.type, l.volts, l.metric)), l.spacing) << l.volts;
-}
-
-TEST(ThermalModel, JunctionAboveTheAmbient) {
-  struct Case {
-    double watts, resistance, ambient;
-    const char* junction;
-  };
-  const Case cases[] = {
-      {5, 3, 22, "37.000"}, {0, 3, 22, "22.000"}, {5, -3, 22, "7.000"}, {5, 3, 200, "215.000"}};
-  for (const Case& c : cases)
-    EXPECT_EQ(Text("%.3f", JunctionTemperature(c.watts, c.resistance, c.ambient)), c.junction);
 }
 
 TEST(ConductorItems, GroupPositionsAsEnums) {

@@ -1,12 +1,13 @@
-// The microstrip model against figures worked out from its formulas with the
+// The microstrip models against figures worked out from their formulas with the
 // same constants, independently of the program, to four decimals.
 #include "calc/impedance/microstrip_model.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdio>
 #include <string>
+
+#include "tests/support/c_text.h"
 
 using trellis::impedance::Microstrip;
 using trellis::impedance::MicrostripInputs;
@@ -14,11 +15,7 @@ using trellis::impedance::MicrostripModel;
 
 namespace {
 
-std::string Text(double value) {
-  char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.4f", value);
-  return buffer;
-}
+std::string Text(double value) { return trellis::testing::Text("%.4f", value); }
 
 constexpr double Mm(double mils) { return mils / 1000 * 25.4; }
 
@@ -89,6 +86,37 @@ TEST(MicrostripModel, EffectiveConstantRisesWithFrequencyTowardsEr) {
 TEST(MicrostripModel, NoWidthGivesNoFiniteResult) {
   const Microstrip m = MicrostripModel({0, Mm(10), Mm(2.1), 4.6, 0.5});
   EXPECT_FALSE(std::isfinite(m.zo));
+}
+
+// Inches; the metric case is 0.254 x 0.035 mm at 0.2 mm in 0.3 mm.
+TEST(EmbeddedMicrostripModel, WorkedFigures) {
+  struct Case {
+    const char* name;
+    trellis::impedance::EmbeddedMicrostripInputs in;
+    const char *erPrime, *zo, *tpd;
+    bool reachesSurface;
+  };
+  // clang-format off
+  const Case cases[] = {
+      {"10 mils at 8 in 10", {0.010, 0.0014, 0.010, 0.008, 4.6}, "3.9373", "49.2017", "167.8093", false},
+      {"at 9: the top reaches the surface", {0.010, 0.0014, 0.010, 0.009, 4.6},
+       "3.7781", "53.8632", "164.3821", true},
+      // Binary fractions, so the top lies exactly at the surface.
+      {"top exactly at the surface", {0.5, 0.25, 0.75, 0.5, 4.6}, "4.1502", "44.9456", "172.2863", true},
+      {"thin cover, Er 3.8", {0.005, 0.0007, 0.020, 0.006, 3.8}, "3.7783", "62.7418", "164.3865", false},
+      {"millimetres", {0.01, 0.035 / 25.4, 0.3 / 25.4, 0.2 / 25.4, 4.2},
+       "3.7893", "49.7364", "164.6252", false},
+  };
+  // clang-format on
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const trellis::impedance::EmbeddedMicrostrip m =
+        trellis::impedance::EmbeddedMicrostripModel(c.in);
+    EXPECT_EQ(Text(m.erPrime), c.erPrime);
+    EXPECT_EQ(Text(m.zo), c.zo);
+    EXPECT_EQ(Text(m.tpdPerInch), c.tpd);
+    EXPECT_EQ(trellis::impedance::ConductorReachesSurface(c.in), c.reachesSurface);
+  }
 }
 
 }  // namespace

@@ -5,18 +5,15 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdio>
 #include <string>
+
+#include "tests/support/c_text.h"
 
 using namespace trellis::circuit;
 
 namespace {
 
-std::string Text(double value) {
-  char text[64];
-  std::snprintf(text, sizeof text, "%0.2f", value);
-  return text;
-}
+std::string Text(double value) { return trellis::testing::Text("%0.2f", value); }
 
 TEST(PpmModel, BandOfATolerance) {
   struct Case {

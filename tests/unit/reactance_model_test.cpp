@@ -6,10 +6,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdio>
 #include <string>
 #include <vector>
 
+#include "tests/support/c_text.h"
 #include "tests/support/math_errors.h"
 #include "vcl/sysutils.h"
 
@@ -17,11 +17,7 @@ using namespace trellis::circuit;
 
 namespace {
 
-std::string Text(double value) {
-  char text[64];
-  std::snprintf(text, sizeof text, "%.4f", value);
-  return text;
-}
+std::string Text(double value) { return trellis::testing::Text("%.4f", value); }
 
 using trellis::testing::MathErrors;
 

@@ -3,19 +3,16 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
 #include <vector>
+
+#include "tests/support/c_text.h"
 
 using namespace trellis::circuit;
 
 namespace {
 
-std::string Text(double value) {
-  char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.4f", value);
-  return buffer;
-}
+std::string Text(double value) { return trellis::testing::Text("%.4f", value); }
 
 struct Case {
   std::vector<double> values;

@@ -206,6 +206,26 @@ TEST_F(Events, ChangesFromCodeRunHandlersOnlyWhenTheValueChanges) {
       {"up-down position writes its edit",
        [](Events& t) { t.Spin().SetPosition(8); },
        {"Edit2Change"}},
+      {"same track bar position",
+       [](Events& t) { t.F().Get<vcl::TTrackBar>("TrackBar1").SetPosition(3); },
+       {}},
+      {"track bar position past its max, then at it",
+       [](Events& t) {
+         auto& bar = t.F().Get<vcl::TTrackBar>("TrackBar1");
+         bar.SetPosition(15);
+         bar.SetPosition(10);
+       },
+       {"TrackBar1Change"}},
+      {"track bar range narrowed past its position",
+       [](Events& t) { t.F().Get<vcl::TTrackBar>("TrackBar1").SetRange(0, 2); },
+       {}},
+      {"same up-down position writes its edit again",
+       [](Events& t) {
+         t.Edit("Edit2").SetText("typed");
+         t.Spin().SetPosition(5);
+       },
+       {"Edit2Change", "Edit2Change"}},
+      {"quiet up-down position", [](Events& t) { t.Spin().SetPositionQuietly(8); }, {}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);

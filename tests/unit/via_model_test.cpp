@@ -6,22 +6,18 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdio>
 #include <string>
 
 #include "calc/conductor/conductor_model.h"
+#include "tests/support/c_text.h"
 
 using namespace trellis;
 using conductor::IpcVersion;
 using via::ViaLayerSet;
 
-namespace {
+using trellis::testing::Text;
 
-std::string Text(const char* format, double value) {
-  char buffer[64];
-  std::snprintf(buffer, sizeof buffer, format, value);
-  return buffer;
-}
+namespace {
 
 // One via, every figure of its pass; lengths in mils, or millimetres when metric.
 struct SingleCase {

@@ -5,18 +5,15 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdio>
 #include <string>
+
+#include "tests/support/c_text.h"
 
 using namespace trellis::impedance;
 
 namespace {
 
-std::string Text(double value) {
-  char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.5f", value);
-  return buffer;
-}
+std::string Text(double value) { return trellis::testing::Text("%.5f", value); }
 
 struct Case {
   const char* name;

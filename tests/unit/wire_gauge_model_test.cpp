@@ -5,19 +5,16 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <string>
 
+#include "tests/support/c_text.h"
+
 using namespace trellis::reference;
 
-namespace {
+using trellis::testing::Text;
 
-std::string Text(const char* format, double value) {
-  char buffer[64];
-  std::snprintf(buffer, sizeof buffer, format, value);
-  return buffer;
-}
+namespace {
 
 struct GaugeCase {
   const char* name;

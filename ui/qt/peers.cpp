@@ -102,6 +102,10 @@ void ShowCursor(QWidget& widget, const vcl::TControl& control) {
 
 void Peer::Create(QWidget* parent) {
   widget_ = Make(parent);
+  // The style sheet polishes a widget when it is first shown and then replaces
+  // its font and palette; polished now, the model's look goes on top of it,
+  // whether the control is shown at start-up or later.
+  widget_->ensurePolished();
   ShowCursor(*widget_, control_);
   Block(widget_);
   host_.Watch(widget_, this);
@@ -236,9 +240,11 @@ class EditPeer : public Peer {
     line_->setAlignment(HorizontalAlignment(edit_.Alignment) | Qt::AlignVCenter);
     QObject::connect(line_, &QLineEdit::textEdited, line_, [this](const QString& text) {
       if (!Live()) return;
+      typing_ = true;
       vcl::user::TypeText(edit_, text.toStdString());
       // The model may cut or refuse the text; the widget shows what it kept.
       Changed(vcl::Prop::Text);
+      typing_ = false;
     });
     return line_;
   }
@@ -248,7 +254,13 @@ class EditPeer : public Peer {
       case vcl::Prop::Text:
       case vcl::Prop::Caption:
         // Unchanged text keeps the caret where the user left it.
-        if (line_->text() != Q(edit_.Text())) line_->setText(Q(edit_.Text()));
+        if (line_->text() != Q(edit_.Text())) {
+          const int caret = line_->cursorPosition();
+          line_->setText(Q(edit_.Text()));
+          // Text the program sets shows its start; text corrected while the
+          // user types keeps the caret where the user had it.
+          line_->setCursorPosition(typing_ ? caret : 0);
+        }
         break;
       case vcl::Prop::ReadOnly:
         line_->setReadOnly(edit_.ReadOnly());
@@ -256,6 +268,8 @@ class EditPeer : public Peer {
         // sheet only reads again on a fresh polish.
         line_->style()->unpolish(line_);
         line_->style()->polish(line_);
+        // The polish replaced the font and palette with the sheet's.
+        ApplyLook();
         break;
       case vcl::Prop::MaxLength:
         line_->setMaxLength(edit_.MaxLength() > 0 ? edit_.MaxLength() : 32767);
@@ -291,6 +305,7 @@ class EditPeer : public Peer {
  private:
   vcl::TEdit& edit_;
   QLineEdit* line_ = nullptr;
+  bool typing_ = false;
 };
 
 class MemoPeer : public Peer {
@@ -618,8 +633,10 @@ class ComboBoxPeer : public Peer {
       host_.Watch(line, this);
       QObject::connect(line, &QLineEdit::textEdited, box_, [this](const QString& text) {
         if (!Live()) return;
+        typing_ = true;
         vcl::user::TypeText(combo_, text.toStdString());
         Changed(vcl::Prop::Text);
+        typing_ = false;
       });
     }
     return box_;
@@ -643,12 +660,17 @@ class ComboBoxPeer : public Peer {
 
  private:
   void ShowIndex() {
+    QLineEdit* line = box_->lineEdit();
+    const QString before = line ? line->text() : QString();
+    const int caret = line ? line->cursorPosition() : 0;
     if (box_->currentIndex() != combo_.ItemIndex()) box_->setCurrentIndex(combo_.ItemIndex());
-    if (box_->isEditable() && box_->currentText() != Q(combo_.Text()))
-      box_->setEditText(Q(combo_.Text()));
+    if (line && box_->currentText() != Q(combo_.Text())) box_->setEditText(Q(combo_.Text()));
+    // As in an edit: the program's text from its start, the user's caret kept.
+    if (line && line->text() != before) line->setCursorPosition(typing_ ? caret : 0);
   }
   vcl::TComboBox& combo_;
   QComboBox* box_ = nullptr;
+  bool typing_ = false;
 };
 
 class ButtonGroupPeer : public Peer {

@@ -75,13 +75,14 @@ class Peer : public vcl::ControlPeer {
   // Signals of this object are blocked while model values are pushed.
   void Block(QObject* source) { blocked_.push_back(source); }
   bool Live() const { return host_.Live(); }
+  // The model's font and colours on the widget.
+  void ApplyLook();
 
   PeerHost& host_;
   vcl::TControl& control_;
   QWidget* widget_ = nullptr;
 
  private:
-  void ApplyLook();
   void ApplyHint();
   std::vector<QObject*> blocked_;
 };

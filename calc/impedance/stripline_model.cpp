@@ -1,0 +1,15 @@
+#include "calc/impedance/stripline_model.h"
+
+#include "vcl/sysutils.h"
+
+namespace trellis::impedance {
+
+Stripline StriplineModel(const StriplineInputs& in) {
+  Stripline s;
+  s.zo = (60 / vcl::Sqrt(in.er)) *
+         vcl::Log(1.9 * (2 * in.height + in.thickness) / (0.8 * in.width + in.thickness));
+  s.tpdPerInch = vcl::Sqrt(in.er) * 1.017 / 12 * 1000;
+  return s;
+}
+
+}  // namespace trellis::impedance
