@@ -15,8 +15,10 @@ SOAK_SEED ?= 1
 .PHONY: run test soak build deps configure clean
 
 deps:
-	@missing=""; for p in $(PACKAGES); do \
-	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
+	@installed=" $$(dpkg-query -W -f='$${Package} $${Status}\n' $(PACKAGES) 2>/dev/null | \
+	  awk '$$NF == "installed" { printf "%s ", $$1 }')"; \
+	missing=""; for p in $(PACKAGES); do \
+	  case "$$installed" in *" $$p "*) ;; *) missing="$$missing $$p";; esac; \
 	done; \
 	if [ -n "$$missing" ]; then \
 	  echo "Installing:$$missing"; \
@@ -24,14 +26,24 @@ deps:
 	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 install -y -qq $$missing; \
 	fi
 
+# A configured folder is configured again only for other flags: the build
+# itself re-runs CMake when a CMake file changes.
+FLAGS_STAMP = $(BUILD)/.make-cmake-flags
+
 configure: deps
-	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
+	@if [ ! -f $(BUILD)/CMakeCache.txt ] || \
+	    [ "$$(cat $(FLAGS_STAMP) 2>/dev/null)" != '$(CMAKE_FLAGS)' ]; then \
+	  cmake -S . -B $(BUILD) $(CMAKE_FLAGS) && printf '%s\n' '$(CMAKE_FLAGS)' > $(FLAGS_STAMP); \
+	fi
 
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
-run: build
-	./$(BUILD)/trellis
+# The program alone is built before it starts; its working folder is the build
+# folder, where the files it writes there (the installer's script) belong.
+run: configure
+	cmake --build $(BUILD) -j $(JOBS) --target trellis
+	cd $(BUILD) && ./trellis
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)

@@ -213,5 +213,24 @@ TEST_F(ContactSheet, EveryCalculatorAndWindow) {
   SaveSheet(Sheet(windows, 1.0, 3, 20), "contact_sheet_windows.png");
 }
 
+// The README's picture: the whole main window, its menu bar included, at its
+// own size, as a user leaves it after solving a microstrip's impedance.
+class ReadmePicture : public testing::SolvedScreensFixture {};
+
+TEST_F(ReadmePicture, MainWindowSolvingAMicrostrip) {
+  Pick(Number(Calculator::ConductorImpedance));
+  Choose(main->RadioGroup3, 0);
+  Type(main->Edit67, "17");
+  Type(main->Edit68, "10");
+  Solve();
+  ASSERT_FALSE(main->Edit70->Text().empty());
+  QApplication::processEvents();
+  QWidget* window = renderer->Window(*main);
+  const QImage shot = window->grab().toImage();
+  EXPECT_EQ(shot.width(), main->ClientWidth());
+  EXPECT_GT(shot.height(), main->ClientHeight());
+  SaveSheet(shot, "main_window.png");
+}
+
 }  // namespace
 }  // namespace trellis::desktop

@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QMessageBox>
 #include <QSettings>
 #include <QStandardPaths>
@@ -17,12 +18,29 @@
 
 namespace trellis::desktop::testing {
 
-// Made before the QApplication: the offscreen platform unless another is asked
-// for, and settings and data in a scratch folder while it lives, never the user's.
+// The offscreen desktop's screens, side by side: a full-HD monitor (the first,
+// where windows open), the 1280 x 720 a 1920 x 1080 laptop at 150 % offers and an 800 x 600
+// netbook.
+inline constexpr const char* kScreensJson = R"({"screens": [
+  {"name": "Desktop", "x": 0, "y": 0, "width": 1920, "height": 1080},
+  {"name": "Laptop", "x": 1920, "y": 0, "width": 1280, "height": 720},
+  {"name": "Netbook", "x": 3200, "y": 0, "width": 800, "height": 600}
+]})";
+
+// Made before the QApplication: the offscreen platform with the screens above
+// unless another platform is asked for, and settings and data in a scratch
+// folder while it lives, never the user's.
 class ScratchDesktop {
  public:
   ScratchDesktop() {
-    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    if (!platform || std::string(platform) == "offscreen") {
+      const QString screens = dir_.filePath("screens.json");
+      QFile file(screens);
+      if (file.open(QIODevice::WriteOnly)) file.write(kScreensJson);
+      file.close();
+      setenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + screens).toLocal8Bit().constData(), 1);
+    }
     setenv("XDG_CONFIG_HOME", dir_.filePath("config").toLocal8Bit().constData(), 1);
     setenv("XDG_DATA_HOME", dir_.filePath("data").toLocal8Bit().constData(), 1);
     QStandardPaths::setTestModeEnabled(true);

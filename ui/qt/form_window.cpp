@@ -7,9 +7,13 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <QWidget>
+#include <QWindow>
+#include <algorithm>
 #include <functional>
 
 #include "vcl/user.h"
@@ -25,13 +29,28 @@ class FrameWidget : public QWidget {
  public:
   using QWidget::QWidget;
   std::function<void()> onClose;
+  std::function<void()> onMoved;
 
  protected:
   void closeEvent(QCloseEvent* event) override {
     event->ignore();
     if (onClose) onClose();
   }
+  // The window manager's frame becomes known only after the window is mapped.
+  void moveEvent(QMoveEvent* event) override {
+    QWidget::moveEvent(event);
+    if (onMoved) onMoved();
+  }
 };
+
+// Until a window manager has framed a window of ours: room for a title bar and borders.
+constexpr QMargins kAssumedFrame(8, 40, 8, 8);
+
+// The frame the window manager last gave a window of ours.
+QMargins& LearnedFrame() {
+  static QMargins frame;
+  return frame;
+}
 
 Qt::WindowFlags FlagsFor(vcl::TFormBorderStyle style) {
   switch (style) {
@@ -52,6 +71,42 @@ Qt::WindowFlags FlagsFor(vcl::TFormBorderStyle style) {
 
 }  // namespace
 
+// Holds the client area at its designed size and scrolls it only when the
+// room the screen leaves is smaller: at its full size no scroll bar shows and
+// the window is as it would be without it.
+class FormWindow::Scroller : public QScrollArea {
+ public:
+  explicit Scroller(QWidget* parent) : QScrollArea(parent) {
+    setFrameShape(QFrame::NoFrame);
+    setWidgetResizable(false);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Tab moves between the form's controls, never onto the area itself.
+    setFocusPolicy(Qt::NoFocus);
+  }
+  void SetRoom(QSize room) {
+    if (room == room_) return;
+    room_ = room;
+    updateGeometry();
+  }
+  QSize sizeHint() const override {
+    const QSize client = widget() ? widget()->size() : QSize();
+    const int bar = std::max(verticalScrollBar()->sizeHint().width(),
+                             horizontalScrollBar()->sizeHint().height());
+    const int roomW = std::max(room_.width(), 2 * bar);
+    const int roomH = std::max(room_.height(), 2 * bar);
+    bool across = client.width() > roomW, down = client.height() > roomH;
+    // One scroll bar takes room the other direction may then lack.
+    if (down && !across) across = client.width() + bar > roomW;
+    if (across && !down) down = client.height() + bar > roomH;
+    return {std::min(roomW, client.width() + (down ? bar : 0)),
+            std::min(roomH, client.height() + (across ? bar : 0))};
+  }
+  QSize minimumSizeHint() const override { return sizeHint(); }
+
+ private:
+  QSize room_{QWIDGETSIZE_MAX, QWIDGETSIZE_MAX};
+};
+
 // The form's own properties: title, client size, colours, enabled state.
 class FormWindow::FormPeer : public vcl::ControlPeer {
  public:
@@ -65,6 +120,7 @@ class FormWindow::FormPeer : public vcl::ControlPeer {
         break;
       case vcl::Prop::Geometry:
         window_.client_->setFixedSize(form.ClientWidth(), form.ClientHeight());
+        window_.scroller_->updateGeometry();
         break;
       case vcl::Prop::Enabled:
         window_.window_->setEnabled(form.Enabled());
@@ -133,10 +189,17 @@ FormWindow::FormWindow(vcl::TForm& form) : form_(form) {
   frame->onClose = [this] {
     if (Live()) vcl::user::CloseForm(form_);
   };
+  frame->onMoved = [this] {
+    if (Live()) FrameMoved();
+  };
   window_ = std::move(frame);
   window_->setObjectName(Q(form.Name));
-  client_ = new QWidget(window_.get());
+  scroller_ = new Scroller(window_.get());
+  scroller_->setObjectName(Q(form.Name + ".scroller"));
+  client_ = new QWidget;
   client_->setObjectName(Q(form.Name + ".client"));
+  // Taking the client fills its background; the form's colour decides that below.
+  scroller_->setWidget(client_);
   ShowCursor(*client_, form);
 
   auto* layout = new QVBoxLayout(window_.get());
@@ -147,7 +210,7 @@ FormWindow::FormWindow(vcl::TForm& form) : form_(form) {
     layout->setMenuBar(menuBar_);
     BuildMenu();
   }
-  layout->addWidget(client_);
+  layout->addWidget(scroller_);
   layout->setSizeConstraint(form.BorderStyle == vcl::TFormBorderStyle::bsSizeable
                                 ? QLayout::SetMinimumSize
                                 : QLayout::SetFixedSize);
@@ -229,7 +292,54 @@ QAction* FormWindow::ActionOf(const vcl::TMenuItem& item) const {
   return nullptr;
 }
 
-void FormWindow::Place() {
+QScreen* FormWindow::TargetScreen() const {
+  if (!placed_ && form_.Position == vcl::TPosition::poMainFormCenter)
+    if (QWidget* active = QApplication::activeWindow(); active && active != window_.get())
+      return active->screen();
+  return window_->screen();
+}
+
+QMargins FormWindow::FrameMargins() const {
+  if (window_->windowFlags() & Qt::FramelessWindowHint) return {};
+  if (QWindow* handle = window_->windowHandle(); handle && window_->isVisible()) {
+    const QMargins frame = handle->frameMargins();
+    if (!frame.isNull()) return frame;
+  }
+  return LearnedFrame().isNull() ? kAssumedFrame : LearnedFrame();
+}
+
+// Limits the client area to the room the screen's free area leaves beside the
+// frame and the menu bar.
+void FormWindow::Fit(QScreen* screen) {
+  if (!screen) return;
+  const QRect area = screen->availableGeometry();
+  const QMargins frame = FrameMargins();
+  if (area == fittedArea_ && frame == fittedFrame_) return;
+  fittedArea_ = area;
+  fittedFrame_ = frame;
+  const int width = area.width() - frame.left() - frame.right();
+  const int menu = menuBar_ ? menuBar_->heightForWidth(width) : 0;
+  scroller_->SetRoom(QSize(width, area.height() - frame.top() - frame.bottom() - menu));
+  if (QLayout* layout = window_->layout()) layout->activate();
+  window_->adjustSize();
+}
+
+// Moves the window, frame and all, inside the screen's free area; the title
+// bar wins where it cannot be all inside.
+void FormWindow::KeepOnScreen(QScreen* screen) {
+  if (!screen) return;
+  const QRect area = screen->availableGeometry();
+  const QMargins frame = FrameMargins();
+  const QRect outer(window_->pos(), window_->size().grownBy(frame));
+  QPoint shift;
+  if (outer.right() > area.right()) shift.rx() = area.right() - outer.right();
+  if (outer.left() + shift.x() < area.left()) shift.rx() = area.left() - outer.left();
+  if (outer.bottom() > area.bottom()) shift.ry() = area.bottom() - outer.bottom();
+  if (outer.top() + shift.y() < area.top()) shift.ry() = area.top() - outer.top();
+  if (!shift.isNull()) window_->move(window_->pos() + shift);
+}
+
+void FormWindow::Place(QScreen* screen) {
   window_->adjustSize();
   const QSize size = window_->size();
   QRect area;
@@ -240,20 +350,37 @@ void FormWindow::Place() {
   if (form_.Position == vcl::TPosition::poMainFormCenter)
     if (QWidget* active = QApplication::activeWindow(); active && active != window_.get())
       area = active->frameGeometry();
-  if (area.isEmpty())
-    if (QScreen* screen = QGuiApplication::primaryScreen()) area = screen->availableGeometry();
+  if (area.isEmpty() && screen) area = screen->availableGeometry();
   if (area.isEmpty()) return;
   window_->move(area.center() - QPoint(size.width() / 2, size.height() / 2));
 }
 
 void FormWindow::Show() {
+  QScreen* screen = TargetScreen();
+  Fit(screen);
   if (!placed_) {
-    Place();
+    Place(screen);
     placed_ = true;
   }
+  KeepOnScreen(window_->screen());
   window_->show();
   window_->raise();
   window_->activateWindow();
+  FrameMoved();
+}
+
+// Once shown, the frame is what the window manager made it: the window is
+// fitted again if it differs from the one assumed.
+void FormWindow::FrameMoved() {
+  if (!window_->isVisible()) return;
+  if (QWindow* handle = window_->windowHandle();
+      handle && !(window_->windowFlags() & Qt::FramelessWindowHint) &&
+      !handle->frameMargins().isNull())
+    LearnedFrame() = handle->frameMargins();
+  if (FrameMargins() == fittedFrame_) return;
+  QScreen* screen = window_->screen();
+  Fit(screen);
+  KeepOnScreen(screen);
 }
 
 void FormWindow::Hide() { window_->hide(); }

@@ -1,7 +1,11 @@
 // One form's top-level window: its menu bar, client area and control peers.
+// The client area keeps its designed size; where the screen leaves less room
+// the window is made to fit and the client area scrolls inside it.
 #pragma once
 
+#include <QMargins>
 #include <QObject>
+#include <QRect>
 #include <map>
 #include <memory>
 #include <string>
@@ -12,6 +16,7 @@
 
 class QAction;
 class QMenuBar;
+class QScreen;
 class QWidget;
 
 namespace trellis::desktop {
@@ -38,14 +43,21 @@ class FormWindow : public QObject, public PeerHost {
  private:
   class FormPeer;
   class MenuPeer;
+  class Scroller;
   void BuildChildren(const vcl::TControl& parent, QWidget* into);
   void BuildMenu();
   void AddMenuItem(vcl::TMenuItem& item, QWidget* container);
-  void Place();
+  void Place(QScreen* screen);
+  QScreen* TargetScreen() const;
+  QMargins FrameMargins() const;
+  void Fit(QScreen* screen);
+  void KeepOnScreen(QScreen* screen);
+  void FrameMoved();
 
   vcl::TForm& form_;
   std::unique_ptr<QWidget> window_;
   QWidget* client_ = nullptr;
+  Scroller* scroller_ = nullptr;
   QMenuBar* menuBar_ = nullptr;
   std::unique_ptr<FormPeer> formPeer_;
   std::vector<std::unique_ptr<Peer>> peers_;
@@ -53,6 +65,8 @@ class FormWindow : public QObject, public PeerHost {
   std::vector<std::unique_ptr<MenuPeer>> menuPeers_;
   std::map<QObject*, Peer*> watched_;
   Peer* hintBar_ = nullptr;
+  QMargins fittedFrame_;
+  QRect fittedArea_;
   bool placed_ = false;
   bool detached_ = false;
 };

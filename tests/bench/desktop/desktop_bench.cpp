@@ -5,6 +5,8 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QPrinter>
+#include <QTemporaryDir>
 #include <memory>
 
 #include "app/form1.h"
@@ -61,6 +63,20 @@ void BM_DesktopUnitsSwitch(benchmark::State& state) {
     state.SkipWithError("the settings file is not on disk");
 }
 BENCHMARK(BM_DesktopUnitsSwitch)->Unit(benchmark::kMillisecond);
+
+// Print on the main window with File > Printer Setup set to a PDF file: the
+// pause before the window answers again.
+void BM_DesktopPrintToPdf(benchmark::State& state) {
+  Desktop d;
+  QTemporaryDir dir;
+  const QString pdf = dir.filePath("Trellis.pdf");
+  QPrinter& printer = d.platform.Printer();
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(pdf);
+  for (auto _ : state) d.platform.PrintForm(d.program->Main());
+  if (QFileInfo(pdf).size() <= 0) state.SkipWithError("no PDF was written");
+}
+BENCHMARK(BM_DesktopPrintToPdf)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
