@@ -71,7 +71,9 @@ class WindowOnScreen : public testing::ScreensFixture,
     QWidget* client = renderer->ClientArea(form);
     auto* bar = window->findChild<QMenuBar*>();
     auto* scroller = window->findChild<QScrollArea*>(QString(), Qt::FindDirectChildrenOnly);
-    if (scroller) ASSERT_EQ(scroller->widget(), client);
+    if (scroller) {
+      ASSERT_EQ(scroller->widget(), client);
+    }
     // What the window shows of its client area, in the window's terms.
     const QRect view = (scroller ? QRect(scroller->viewport()->mapTo(window, QPoint()),
                                          scroller->viewport()->size())
