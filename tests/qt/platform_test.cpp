@@ -387,6 +387,11 @@ TEST(QtSettings, AnUnwritableFileRefusesOnlyARealChange) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     if (!c.superuserToo && geteuid() == 0) continue;  // file modes do not stop the superuser
+#if defined(__SANITIZE_ADDRESS__)
+    // The sanitizers' runtime needs descriptors of its own while the exception
+    // is caught, so the exhausted-descriptor case runs in the plain build only.
+    if (c.plant == TakeEveryDescriptor) continue;
+#endif
     ScopedConfig config;
     QtPlatform platform;
     vcl::TApplication app(platform);
