@@ -21,6 +21,21 @@ namespace {
 using testing::BoxAnswerer;
 using testing::ScopedConfig;
 
+// Starts the program on the desktop as the entry does, with every box a failure.
+void StartWithoutBoxes() {
+  QtPlatform platform;
+  platform.SetSleepsSkipped(true);
+  BoxAnswerer answerer(QMessageBox::Ok);
+  auto program = std::make_unique<Program>(platform);
+  auto renderer = std::make_unique<QtRenderer>(platform);
+  renderer->Build(program->Windows());
+  program->ShowMainWindow();
+  QApplication::processEvents();
+  for (const auto& box : answerer.seen) ADD_FAILURE() << box.title << ": " << box.text;
+  renderer.reset();
+  program.reset();
+}
+
 TEST(SettingsAtStartUp, ALeftoverLockOrAnUnparsableFileNeitherStallsNorRaises) {
   struct Case {
     const char* what;
@@ -46,23 +61,7 @@ TEST(SettingsAtStartUp, ALeftoverLockOrAnUnparsableFileNeitherStallsNorRaises) {
     }
     QElapsedTimer clock;
     clock.start();
-    {
-      QtPlatform platform;
-      platform.SetSleepsSkipped(true);
-      BoxAnswerer answerer(QMessageBox::Ok);
-      std::unique_ptr<Program> program;
-      std::unique_ptr<QtRenderer> renderer;
-      EXPECT_NO_THROW({
-        program = std::make_unique<Program>(platform);
-        renderer = std::make_unique<QtRenderer>(platform);
-        renderer->Build(program->Windows());
-        program->ShowMainWindow();
-      });
-      QApplication::processEvents();
-      for (const auto& box : answerer.seen) ADD_FAILURE() << box.title << ": " << box.text;
-      renderer.reset();
-      program.reset();
-    }
+    { EXPECT_NO_THROW(StartWithoutBoxes()); }
     EXPECT_LT(clock.elapsed(), 5000);
     // The start-up stored the theme, and the file reads cleanly from now on.
     QSettings file(config.ConfFile(), QSettings::IniFormat);
@@ -86,19 +85,7 @@ TEST(SettingsAtStartUp, AnOversizedFileStartsOnTheDefaults) {
     ASSERT_TRUE(conf.open(QIODevice::WriteOnly));
     conf.write(noise);
   }
-  {
-    QtPlatform platform;
-    platform.SetSleepsSkipped(true);
-    BoxAnswerer answerer(QMessageBox::Ok);
-    auto program = std::make_unique<Program>(platform);
-    auto renderer = std::make_unique<QtRenderer>(platform);
-    renderer->Build(program->Windows());
-    program->ShowMainWindow();
-    QApplication::processEvents();
-    for (const auto& box : answerer.seen) ADD_FAILURE() << box.title << ": " << box.text;
-    renderer.reset();
-    program.reset();
-  }
+  StartWithoutBoxes();
   EXPECT_LT(QFileInfo(config.ConfFile()).size(), 4096);
   QSettings file(config.ConfFile(), QSettings::IniFormat);
   EXPECT_EQ(file.status(), QSettings::NoError);
