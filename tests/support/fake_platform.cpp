@@ -102,9 +102,20 @@ void FakePlatform::TimerChanged(vcl::TTimer& timer) { timers_[&timer]; }
 
 void FakePlatform::TimerDestroyed(vcl::TTimer& timer) { timers_.erase(&timer); }
 
-void FakePlatform::FormShown(vcl::TForm& form) { formEvents.push_back("show " + form.Name); }
+void FakePlatform::ApplyTheme(const std::string& name) {
+  appliedThemes.push_back(name);
+  if (onTheme) onTheme(name);
+}
 
-void FakePlatform::FormHidden(vcl::TForm& form) { formEvents.push_back("hide " + form.Name); }
+void FakePlatform::FormShown(vcl::TForm& form) {
+  formEvents.push_back("show " + form.Name);
+  if (onWindow) onWindow(form, true);
+}
+
+void FakePlatform::FormHidden(vcl::TForm& form) {
+  formEvents.push_back("hide " + form.Name);
+  if (onWindow) onWindow(form, false);
+}
 
 void FakePlatform::Exit(int code) {
   exitCode = code;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <set>
 #include <string>
@@ -75,7 +76,7 @@ class FakePlatform : public vcl::Platform {
   std::string ProgramFolder() override { return programFolder; }
   std::string WorkingDirectory() override { return workingDirectory; }
   std::string DataFolder() override { return dataFolder; }
-  void ApplyTheme(const std::string& name) override { appliedThemes.push_back(name); }
+  void ApplyTheme(const std::string& name) override;
   void FormShown(vcl::TForm& form) override;
   void FormHidden(vcl::TForm& form) override;
   [[noreturn]] void Exit(int code) override;
@@ -110,6 +111,10 @@ class FakePlatform : public vcl::Platform {
   std::vector<std::string> formEvents;     // "show Form4", "hide Form4"
   std::vector<std::string> appliedThemes;  // every theme applied, in order
   int exitCode = -1;
+  // Another view of the windows follows the record: told of every window shown
+  // or hidden and every theme applied.
+  std::function<void(vcl::TForm&, bool shown)> onWindow;
+  std::function<void(const std::string&)> onTheme;
 
  private:
   struct TimerState {

@@ -259,13 +259,22 @@ bool IsMessageKind(const std::string& w) {
 // One run: a program built from the start options, and what has been checked of it.
 class Run {
  public:
-  Run(const std::string& file, std::ostream& out, ScenarioResult& result, std::string suffix)
-      : file_(file), out_(out), result_(result), suffix_(std::move(suffix)) {}
+  Run(const std::string& file, std::ostream& out, ScenarioResult& result, std::string suffix,
+      ScenarioView* view)
+      : file_(file), out_(out), result_(result), suffix_(std::move(suffix)), view_(view) {}
+  ~Run() {
+    if (view_ && Created()) view_->Detach();
+  }
+  Run(const Run&) = delete;
+  Run& operator=(const Run&) = delete;
 
   void Execute(const Statement& s) {
     line_ = s.line;
     try {
       Dispatch(Expanded(s));
+      // Expectations only read the program.
+      if (view_ && Created() && !exited_ && !s.tokens.front().Is("expect"))
+        for (const std::string& disagreement : view_->Check()) Fail(disagreement);
     } catch (const ScenarioError& e) {
       Fail(e.what());
     } catch (const vcl::ProgramExit& e) {
@@ -328,6 +337,7 @@ class Run {
     if (Created()) return;
     harness_->Create();
     writeBase_ = harness_->platform.settings.writeLog.size();
+    if (view_) view_->Attach(*harness_);
   }
 
   bool Created() const { return harness_ && harness_->program; }
@@ -1099,6 +1109,7 @@ class Run {
   std::ostream& out_;
   ScenarioResult& result_;
   std::string suffix_;
+  ScenarioView* view_;
   int line_ = 0;
 
   HarnessOptions options_;
@@ -1121,7 +1132,8 @@ class Run {
 
 class Interpreter {
  public:
-  Interpreter(const std::string& name, std::ostream& out) : name_(name), out_(out) {}
+  Interpreter(const std::string& name, std::ostream& out, ScenarioView* view)
+      : name_(name), out_(out), view_(view) {}
 
   ScenarioResult RunAll(const std::vector<SourceLine>& lines) {
     try {
@@ -1148,7 +1160,7 @@ class Interpreter {
   }
 
   void RunLines(const std::vector<SourceLine>& lines, bool top, const std::string& suffix) {
-    auto run = std::make_unique<Run>(name_, out_, result_, suffix);
+    auto run = std::make_unique<Run>(name_, out_, result_, suffix, view_);
     for (size_t i = 0; i < lines.size(); ++i) {
       auto tokens = Read(lines[i], suffix);
       if (!tokens || tokens->empty()) continue;
@@ -1159,12 +1171,12 @@ class Interpreter {
         }
         run->Finish();
         i = Cases(lines, i);
-        run = std::make_unique<Run>(name_, out_, result_, suffix);
+        run = std::make_unique<Run>(name_, out_, result_, suffix, view_);
         continue;
       }
       if (IsWord(*tokens, "reset")) {
         run->Finish();
-        run = std::make_unique<Run>(name_, out_, result_, suffix);
+        run = std::make_unique<Run>(name_, out_, result_, suffix, view_);
         continue;
       }
       if (IsWord(*tokens, "where") || IsWord(*tokens, "end")) {
@@ -1319,20 +1331,22 @@ class Interpreter {
 
   std::string name_;
   std::ostream& out_;
+  ScenarioView* view_;
   ScenarioResult result_;
 };
 
 }  // namespace
 
-ScenarioResult RunScenario(std::string_view text, const std::string& name, std::ostream& out) {
+ScenarioResult RunScenario(std::string_view text, const std::string& name, std::ostream& out,
+                           ScenarioView* view) {
   std::vector<SourceLine> lines;
   std::istringstream in{std::string(text)};
   std::string line;
   for (int n = 1; std::getline(in, line); ++n) lines.push_back({n, line});
-  return Interpreter(name, out).RunAll(lines);
+  return Interpreter(name, out, view).RunAll(lines);
 }
 
-ScenarioResult RunScenarioFile(const std::string& path, std::ostream& out) {
+ScenarioResult RunScenarioFile(const std::string& path, std::ostream& out, ScenarioView* view) {
   std::ifstream in(path, std::ios::binary);
   if (!in) {
     out << path << ":0: cannot read the file\n";
@@ -1340,7 +1354,7 @@ ScenarioResult RunScenarioFile(const std::string& path, std::ostream& out) {
   }
   std::ostringstream text;
   text << in.rdbuf();
-  return RunScenario(text.str(), path, out);
+  return RunScenario(text.str(), path, out, view);
 }
 
 }  // namespace trellis::testing

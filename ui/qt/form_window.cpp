@@ -402,6 +402,11 @@ QWidget* FormWindow::WidgetOf(const vcl::TControl& control) const {
   return it == byControl_.end() ? nullptr : it->second->Widget();
 }
 
+Peer* FormWindow::PeerOf(const vcl::TControl& control) const {
+  auto it = byControl_.find(&control);
+  return it == byControl_.end() ? nullptr : it->second;
+}
+
 bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
   if (detached_) return false;
   auto it = watched_.find(watched);

@@ -36,6 +36,7 @@ class FormWindow : public QObject, public PeerHost {
   void Watch(QObject* object, Peer* peer) override;
   void ShowHint(const std::string& hint) override;
   QWidget* WidgetOf(const vcl::TControl& control) const override;
+  Peer* PeerOf(const vcl::TControl& control) const;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

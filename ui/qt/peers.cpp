@@ -560,6 +560,9 @@ class RadioGroupPeer : public Peer {
                ? radios_[static_cast<size_t>(index)]
                : radios_.front();
   }
+  std::vector<QAbstractButton*> ItemButtons() const override {
+    return {radios_.begin(), radios_.end()};
+  }
 
  protected:
   QWidget* Make(QWidget* parent) override {
@@ -644,12 +647,18 @@ class RadioGroupPeer : public Peer {
     const int index = group_.ItemIndex();
     if (index >= 0 && index < static_cast<int>(radios_.size())) {
       radios_[static_cast<size_t>(index)]->setChecked(true);
-      return;
+    } else {
+      // An exclusive group cannot uncheck its last button.
+      buttons_->setExclusive(false);
+      for (QRadioButton* r : radios_) r->setChecked(false);
+      buttons_->setExclusive(true);
     }
-    // An exclusive group cannot uncheck its last button.
-    buttons_->setExclusive(false);
-    for (QRadioButton* r : radios_) r->setChecked(false);
-    buttons_->setExclusive(true);
+    // Qt keeps Tab focus on the button checked last and moves it to a button
+    // added later, away from the checked one: only the tab target keeps it.
+    const QWidget* target = TabTarget();
+    for (QRadioButton* r : radios_)
+      r->setFocusPolicy(Qt::FocusPolicy(r == target ? r->focusPolicy() | Qt::TabFocus
+                                                    : r->focusPolicy() & ~Qt::TabFocus));
   }
   // Items run down the columns; the columns share the width inside the frame
   // and the rows share the height below the caption.
@@ -778,6 +787,9 @@ class ButtonGroupPeer : public Peer {
     return index >= 0 && index < static_cast<int>(pushes_.size())
                ? pushes_[static_cast<size_t>(index)]
                : pushes_.front();
+  }
+  std::vector<QAbstractButton*> ItemButtons() const override {
+    return {pushes_.begin(), pushes_.end()};
   }
 
   bool Event(QObject* watched, QEvent* event) override {

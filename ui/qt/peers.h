@@ -13,6 +13,7 @@
 
 #include "vcl/controls.h"
 
+class QAbstractButton;
 class QEvent;
 class QObject;
 class QPalette;
@@ -58,6 +59,8 @@ class Peer : public vcl::ControlPeer {
   virtual void ShowHintText(const std::string&) {}
   // The widget Tab gives the focus to; none when the control is no tab stop.
   virtual QWidget* TabTarget() const;
+  // The buttons showing a choice control's items, in item order; none for other kinds.
+  virtual std::vector<QAbstractButton*> ItemButtons() const { return {}; }
 
  protected:
   virtual QWidget* Make(QWidget* parent) = 0;

@@ -7,12 +7,14 @@
 
 namespace trellis::desktop {
 
-QtRenderer::QtRenderer(QtPlatform& platform) : platform_(platform) {
-  platform_.AttachRenderer(this);
+QtRenderer::QtRenderer(QtPlatform& platform) : platform_(&platform) {
+  platform_->AttachRenderer(this);
 }
 
+QtRenderer::QtRenderer() = default;
+
 QtRenderer::~QtRenderer() {
-  if (platform_.Renderer() == this) platform_.AttachRenderer(nullptr);
+  if (platform_ && platform_->Renderer() == this) platform_->AttachRenderer(nullptr);
   windows_.clear();
 }
 
@@ -33,6 +35,11 @@ QWidget* QtRenderer::ClientArea(vcl::TForm& form) { return WindowFor(form).Clien
 QWidget* QtRenderer::WidgetOf(const vcl::TControl& control) const {
   auto it = windows_.find(control.OwnerForm);
   return it == windows_.end() ? nullptr : it->second->WidgetOf(control);
+}
+
+Peer* QtRenderer::PeerOf(const vcl::TControl& control) const {
+  auto it = windows_.find(control.OwnerForm);
+  return it == windows_.end() ? nullptr : it->second->PeerOf(control);
 }
 
 QAction* QtRenderer::ActionOf(const vcl::TMenuItem& item) const {

@@ -15,12 +15,15 @@ class QWidget;
 namespace trellis::desktop {
 
 class FormWindow;
+class Peer;
 class QtPlatform;
 
 class QtRenderer {
  public:
   // Registers with the platform, which shows and hides the windows.
   explicit QtRenderer(QtPlatform& platform);
+  // Windows of a program on another platform: their owner shows and hides them.
+  QtRenderer();
   ~QtRenderer();
   QtRenderer(const QtRenderer&) = delete;
   QtRenderer& operator=(const QtRenderer&) = delete;
@@ -33,13 +36,15 @@ class QtRenderer {
   // The widget showing a control, nullptr when its form has no window yet.
   QWidget* WidgetOf(const vcl::TControl& control) const;
   QAction* ActionOf(const vcl::TMenuItem& item) const;
+  // The peer showing a control, nullptr when its form has no window yet.
+  Peer* PeerOf(const vcl::TControl& control) const;
 
   void Show(vcl::TForm& form);
   void Hide(vcl::TForm& form);
 
  private:
   FormWindow& WindowFor(vcl::TForm& form);
-  QtPlatform& platform_;
+  QtPlatform* platform_ = nullptr;
   std::map<const vcl::TForm*, std::unique_ptr<FormWindow>> windows_;
 };
 

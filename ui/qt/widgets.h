@@ -27,6 +27,8 @@ class TabStrip : public QWidget {
   void SetCurrent(int index);
   void SetMultiLine(bool multiLine);
   int RowCount() const { return rows_; }
+  const QStringList& Tabs() const { return tabs_; }
+  int Current() const { return current_; }
   // The tab's rectangle as laid out now (empty when it is not shown).
   QRect TabRect(int index) const;
   // A press on a tab; the model decides whether it becomes current.
@@ -88,6 +90,8 @@ class ShapeView : public QWidget {
   enum class Kind { Rectangle, Square, RoundRect, Ellipse, Circle };
   explicit ShapeView(QWidget* parent) : QWidget(parent) {}
   void SetShape(Kind kind, QColor brush, QColor pen);
+  QColor Brush() const { return brush_; }
+  QColor Pen() const { return pen_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -102,6 +106,7 @@ class PanelFrame : public QFrame {
  public:
   explicit PanelFrame(QWidget* parent);
   void SetCaption(const QString& caption);
+  const QString& Caption() const { return caption_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
