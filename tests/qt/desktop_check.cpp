@@ -95,8 +95,7 @@ QColor ThemedResultBackground(QSize size, bool enabled, QPoint at) {
 
 class Comparer {
  public:
-  Comparer(QtRenderer& renderer, std::vector<std::string>& out)
-      : renderer_(renderer), out_(out) {}
+  Comparer(QtRenderer& renderer, std::vector<std::string>& out) : renderer_(renderer), out_(out) {}
 
   void Form(vcl::TForm& form) {
     form_ = &form;
@@ -163,8 +162,7 @@ class Comparer {
 
   void Common(const std::string& who, const vcl::TControl& control, const Peer&, QWidget& widget) {
     Same(who, "visible", YesNo(control.Visible()), YesNo(!widget.isHidden()));
-    if (windowShown_)
-      Same(who, "shown", YesNo(ShownInWindow(control)), YesNo(widget.isVisible()));
+    if (windowShown_) Same(who, "shown", YesNo(ShownInWindow(control)), YesNo(widget.isVisible()));
     Same(who, "enabled", YesNo(EnabledInWindow(control)), YesNo(widget.isEnabled()));
 
     // An auto-sized label takes its text's extent, as the toolkit sizes it.
@@ -374,7 +372,9 @@ class Comparer {
       for (size_t i = 0; i < buttons.size(); ++i)
         if (buttons[i] == target) got = static_cast<int>(i);
       auto name = [](int i) {
-        return i == -1 ? std::string("none") : i == -2 ? "another widget" : "item " + std::to_string(i);
+        return i == -1   ? std::string("none")
+               : i == -2 ? "another widget"
+                         : "item " + std::to_string(i);
       };
       Same(who, "tab target", name(expected), name(got));
       if (expected >= 0 && got == expected) {
@@ -385,8 +385,7 @@ class Comparer {
         if (windowShown_ && ShownInWindow(control) && !button->isVisible())
           out_.push_back(who + " tab target: item " + std::to_string(expected) + " is not shown");
         if (EnabledInWindow(control) && !button->isEnabled())
-          out_.push_back(who + " tab target: item " + std::to_string(expected) +
-                         " is not enabled");
+          out_.push_back(who + " tab target: item " + std::to_string(expected) + " is not enabled");
       }
       return;
     }

@@ -343,7 +343,11 @@ class EditPeer : public Peer {
         // Unchanged text keeps the caret where the user left it.
         if (line_->text() != Q(edit_.Text())) {
           const int caret = line_->cursorPosition();
+          // The limit is the typing's: the validator would cut the model's
+          // own text too, so it is off while that text goes in.
+          const int limit = std::exchange(limit_->limit, 0);
           line_->setText(Q(edit_.Text()));
+          limit_->limit = limit;
           // Text the program sets shows its start; text corrected while the
           // user types keeps the caret where the user had it.
           line_->setCursorPosition(typing_ ? caret : 0);
@@ -547,6 +551,19 @@ class PanelPeer : public Peer {
 
 // ---- Choices ----
 
+// A radio group's button, which tells its group when it has taken the focus.
+class GroupRadio : public QRadioButton {
+ public:
+  using QRadioButton::QRadioButton;
+  std::function<void()> afterFocus;
+
+ protected:
+  void focusInEvent(QFocusEvent* event) override {
+    QRadioButton::focusInEvent(event);
+    if (afterFocus) afterFocus();
+  }
+};
+
 class RadioGroupPeer : public Peer {
  public:
   RadioGroupPeer(PeerHost& host, vcl::TRadioGroup& group) : Peer(host, group), group_(group) {}
@@ -634,7 +651,8 @@ class RadioGroupPeer : public Peer {
       gone->deleteLater();
     }
     while (static_cast<int>(radios_.size()) < count) {
-      auto* radio = new QRadioButton(box_);
+      auto* radio = new GroupRadio(box_);
+      radio->afterFocus = [this] { KeepTabOnTarget(); };
       buttons_->addButton(radio, static_cast<int>(radios_.size()));
       host_.Watch(radio, this);
       radio->show();
@@ -653,8 +671,11 @@ class RadioGroupPeer : public Peer {
       for (QRadioButton* r : radios_) r->setChecked(false);
       buttons_->setExclusive(true);
     }
-    // Qt keeps Tab focus on the button checked last and moves it to a button
-    // added later, away from the checked one: only the tab target keeps it.
+    KeepTabOnTarget();
+  }
+  // Qt makes the button that takes the focus its group's only one Tab
+  // reaches, checked or not: the group is still reached through its target.
+  void KeepTabOnTarget() {
     const QWidget* target = TabTarget();
     for (QRadioButton* r : radios_)
       r->setFocusPolicy(Qt::FocusPolicy(r == target ? r->focusPolicy() | Qt::TabFocus
