@@ -23,10 +23,11 @@ std::vector<std::string> CompareWithDesktop(QtRenderer& renderer,
 
 // Each run's program rendered offscreen by the desktop peers, while boxes,
 // settings, the shell, the printer and the clock stay the recording
-// platform's. Compares after every `every`th action.
+// platform's. Compares after every `every`th action; renders the first run
+// and then every `runs`th (each case of a table is a run of its own).
 class DesktopScenarioView : public trellis::testing::ScenarioView {
  public:
-  explicit DesktopScenarioView(int every = 1);
+  explicit DesktopScenarioView(int every = 1, int runs = 1);
   ~DesktopScenarioView() override;
   void Attach(trellis::testing::Harness& harness) override;
   std::vector<std::string> Check() override;
@@ -37,7 +38,9 @@ class DesktopScenarioView : public trellis::testing::ScenarioView {
 
  private:
   int every_;
+  int runs_;
   long actions_ = 0;
+  long attached_ = 0;
   trellis::testing::Harness* harness_ = nullptr;
   std::unique_ptr<QtRenderer> renderer_;
 };

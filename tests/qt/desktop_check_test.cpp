@@ -194,9 +194,10 @@ class DroppingPeer : public vcl::ControlPeer {
 
 class FaultyDesktop : public DesktopScenarioView {
  public:
-  explicit FaultyDesktop(int every = 1) : DesktopScenarioView(every) {}
+  explicit FaultyDesktop(int every = 1, int runs = 1) : DesktopScenarioView(every, runs) {}
   void Attach(trellis::testing::Harness& harness) override {
     DesktopScenarioView::Attach(harness);
+    if (!Renderer()) return;
     vcl::TControl& box = *harness.Main().Find<vcl::TControl>("Edit245");
     dropping = std::make_unique<DroppingPeer>(box.Peer(), vcl::Prop::Text);
     box.SetPeer(dropping.get());
@@ -233,6 +234,20 @@ TEST(DesktopScenario, EveryNthActionIsCompared) {
   EXPECT_EQ(out.str(),
             "every:4: Form1.Edit245 text: the control has \"6\", the widget shows \"1\"\n");
   EXPECT_EQ(result.failed, 1);
+}
+
+TEST(DesktopScenario, EveryNthRunIsRendered) {
+  FaultyDesktop view(1, 2);
+  std::ostringstream out;
+  std::string text;
+  for (int run = 0; run < 4; ++run)
+    text += "reset\nsetting Program \"10\"\nstart\ntype Edit245 \"5\"\n";
+  const auto result = trellis::testing::RunScenario(text, "runs", out, &view);
+  // The first and the third runs are rendered, the second and the fourth not.
+  EXPECT_EQ(out.str(),
+            "runs:4: Form1.Edit245 text: the control has \"5\", the widget shows \"1\"\n"
+            "runs:12: Form1.Edit245 text: the control has \"5\", the widget shows \"1\"\n");
+  EXPECT_EQ(result.failed, 2);
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
-// trellis-qt-scenario [--every N] FILE...: runs each scenario file as
-// trellis-scenario does, with the program's windows also rendered by the
+// trellis-qt-scenario [--every N] [--runs N] FILE...: runs each scenario file
+// as trellis-scenario does, with the program's windows also rendered by the
 // desktop offscreen, and fails each action after which a widget disagrees with
-// its control. --every N compares after every Nth action only.
+// its control. --every N compares after every Nth action only; --runs N
+// renders the first run and every Nth after it (a table's cases are runs).
 #include <QApplication>
 #include <cstdlib>
 #include <iostream>
@@ -26,14 +27,19 @@ void QuietMessages(QtMsgType type, const QMessageLogContext& context, const QStr
 
 int main(int argc, char** argv) {
   previousHandler = qInstallMessageHandler(QuietMessages);
-  int every = 1;
+  int every = 1, runs = 1;
   int first = 1;
-  if (argc > 2 && std::string(argv[1]) == "--every") {
-    every = std::atoi(argv[2]);
-    first = 3;
+  for (; first + 1 < argc; first += 2) {
+    const std::string option = argv[first];
+    if (option == "--every")
+      every = std::atoi(argv[first + 1]);
+    else if (option == "--runs")
+      runs = std::atoi(argv[first + 1]);
+    else
+      break;
   }
-  if (argc <= first || every < 1) {
-    std::cerr << "usage: trellis-qt-scenario [--every N] FILE...\n";
+  if (argc <= first || every < 1 || runs < 1) {
+    std::cerr << "usage: trellis-qt-scenario [--every N] [--runs N] FILE...\n";
     return 2;
   }
   setenv("LC_ALL", "C.UTF-8", 1);
@@ -41,7 +47,7 @@ int main(int argc, char** argv) {
   int qtArgc = 1;
   QApplication app(qtArgc, argv);
   trellis::desktop::PrepareApplication(app);
-  trellis::desktop::testing::DesktopScenarioView view(every);
+  trellis::desktop::testing::DesktopScenarioView view(every, runs);
   trellis::testing::ScenarioResult total;
   for (int i = first; i < argc; ++i) {
     auto r = trellis::testing::RunScenarioFile(argv[i], std::cout, &view);
