@@ -124,7 +124,7 @@ void SolveMicrostrip(TForm1& f, const ImpedancePass& pass) {
 
   f.SingleEndedZo = m.zo;
   f.Edit70->SetText(f.Shown(Format("%.4f Ohms", m.zo)));
-  impedance::WriteDelay(f, pass, 1000 * vcl::Sqrt(f.ErEffective) / 11.8, m.zo);
+  impedance::WriteDelay(f, pass, impedance::MicrostripDelayPerInch(f.ErEffective), m.zo);
 
   // Hidden for this structure, but kept up to date.
   f.Label85->SetCaption(ByFlag(f, "0.1 < W/H < 3.0", "0,1 < W/H < 3,0"));
