@@ -49,7 +49,7 @@ namespace {
 bool TestsText(Test test) { return test == Test::Empty || test == Test::NotANumber; }
 }  // namespace
 
-Checker::Checker(TForm1& form, vcl::TObject* sender, Unit unit)
+Checker::Checker(TForm1& form, vcl::TObject* sender, LengthUnit unit)
     : f_(form), sender_(sender), unit_(unit) {}
 
 bool Checker::Fails(const Row& row, const Form& form, double value, bool asRead) const {
