@@ -21,7 +21,8 @@ constexpr auto Always = ManualCopperRow::Always, AtStructure = ManualCopperRow::
 // Options panel's units group on, its other inputs off, the plane group shown
 // and disabled, and a two-item " Conductor Layer " selector with no choice.
 const std::array<CalculatorRow, kCalculatorCount>& CalculatorTable() {
-  const std::vector<const char*> lines = {"Microstrip", "Stripline"};
+  // Static like the table: every Solve looks the table up.
+  static const std::vector<const char*> lines = {"Microstrip", "Stripline"};
   // clang-format off
   static const std::array<CalculatorRow, kCalculatorCount> table = {{
   {.id = C::Bandwidth, .layout = "Form1_Bandwidth", .panel = &TForm1::GroupBox6,

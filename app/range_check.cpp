@@ -49,7 +49,7 @@ namespace {
 bool TestsText(Test test) { return test == Test::Empty || test == Test::NotANumber; }
 }  // namespace
 
-Checker::Checker(TForm1& form, vcl::TObject* sender, Unit unit)
+Checker::Checker(TForm1& form, vcl::TObject* sender, LengthUnit unit)
     : f_(form), sender_(sender), unit_(unit) {}
 
 bool Checker::Fails(const Row& row, const Form& form, double value, bool asRead) const {
@@ -105,14 +105,14 @@ void Checker::Fire(Input& input, std::span<const Row> rows, const Row& row, cons
 }
 
 double Checker::Check(Input& input, std::span<const Row> rows) {
-  const bool point = f_.PointFlag(), comma = f_.CommaFlag();
   for (const Row& row : rows) {
     if (stopped_) break;
     const bool text = TestsText(row.test);
     if (!text && !input.isRead_) input.Read();
     const Form& form = row.forms[UnitIndex()];
     if (!row.applies || !form.message.point) continue;
-    if (form.under == Under::KnownFlag && !point && !comma) continue;
+    // The flag is read only for the rows that depend on it; a pass never changes it.
+    if (form.under == Under::KnownFlag && !f_.PointFlag() && !f_.CommaFlag()) continue;
     double typed = 0;
     const bool fails = row.test == Test::Empty ? input.box_->Text().empty()
                        : row.test == Test::NotANumber

@@ -27,12 +27,6 @@ class TForm1;
 
 namespace range {
 
-// The unit the length boxes are typed in; micrometre boxes are compared in
-// millimetres (their Input's scale is 1000).
-using Unit = LengthSystem;
-// Mils unless the units mode is metric; micrometres under "Use Microns".
-inline Unit UnitOf(const TForm1& form) { return UnitsShown(form).System(); }
-
 // What makes a row fail, for the compared number v and the bound b.
 enum class Test {
   Above,       // v > b
@@ -145,10 +139,12 @@ class Input {
 // Runs rows for one pass of one calculator.
 class Checker {
  public:
-  Checker(TForm1& form, vcl::TObject* sender, Unit unit);
+  // The rows' forms are those of the pass's unit; micrometre boxes are
+  // compared in millimetres (their Input's scale is 1000).
+  Checker(TForm1& form, vcl::TObject* sender, LengthUnit unit);
 
-  Unit GetUnit() const { return unit_; }
-  int UnitIndex() const { return static_cast<int>(unit_); }
+  const LengthUnit& Unit() const { return unit_; }
+  int UnitIndex() const { return static_cast<int>(unit_.System()); }
 
   // Runs `rows` on `input` in order: the text tests on the box as it stands,
   // and the box is read (when not read yet) before the first number test.
@@ -171,7 +167,7 @@ class Checker {
 
   TForm1& f_;
   vcl::TObject* sender_;
-  Unit unit_;
+  LengthUnit unit_;
   bool stopped_ = false;
 };
 

@@ -34,7 +34,7 @@ double ConvertUnits(UnitClass unitClass, bool toMetric, bool microns, double v) 
                       : RoundHalfAwayToPowerOfTen(v / in * mil, -2);
     case UnitClass::Area:
       if (toMetric) return RoundHalfAwayToPowerOfTen(microns ? v / sq * 1000000 : v / sq, -4);
-      return RoundHalfAwayToPowerOfTen(microns ? v * 1.55e-09 : v * sq, -2);
+      return RoundHalfAwayToPowerOfTen(microns ? v * kSquareInchesPerSquareMicrometre : v * sq, -2);
   }
   return v;
 }

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "calc/length_units.h"
+
 namespace vcl {
 class TEdit;
 }  // namespace vcl
@@ -11,21 +13,6 @@ class TEdit;
 namespace trellis {
 
 class TForm1;
-
-// The conversion constants, each in the form the results depend on.
-inline constexpr double kMilsPerInch = 1000;
-inline constexpr double kMillimetresPerInch = 25.4;
-inline constexpr double kMillimetresPerMil = 0.0254;
-inline constexpr double kMicrometresPerMillimetre = 1000;
-// Square mils in a square millimetre, (1000 / 25.4)^2, and the round figure
-// some results are computed with.
-inline constexpr double kSquareMilsPerSquareMillimetre = 1550.0031000062;
-inline constexpr double kSquareMilsPerSquareMillimetreRound = 1550;
-// Square inches in a square millimetre, as the units switch converts areas.
-inline constexpr double kSquareInchesPerSquareMillimetre = 0.00155;
-
-// The length unit of the typed boxes.
-enum class LengthSystem { Mils, Millimetres, Micrometres };
 
 // The units the window shows, read once per pass: the metric/imperial group
 // (RadioGroup6) and "Use Microns". Micrometre boxes are computed in
@@ -55,11 +42,11 @@ class LengthUnit {
   // A typed length in mils.
   constexpr double TypedToMils(double typed) const {
     if (system_ == LengthSystem::Mils) return typed;
-    return Microns() ? typed / kMillimetresPerInch : typed / kMillimetresPerInch * kMilsPerInch;
+    return Microns() ? typed / kMicrometresPerMil : MillimetresToMils(typed);
   }
   // A length in the pass's unit (mils or millimetres) in mils.
   constexpr double PassToMils(double length) const {
-    return system_ == LengthSystem::Mils ? length : length / kMillimetresPerInch * kMilsPerInch;
+    return system_ == LengthSystem::Mils ? length : MillimetresToMils(length);
   }
   // The unit as the unit boxes name it: "mils", "mm" or "um".
   constexpr const char* Name() const {

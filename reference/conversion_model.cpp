@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "calc/length_units.h"
 #include "vcl/sysutils.h"
 
 namespace trellis::reference {
@@ -11,11 +12,13 @@ double FahrenheitToCelsius(double fahrenheit) { return (fahrenheit - 32) * 0.555
 double CelsiusToFahrenheit(double celsius) { return 1.8 * celsius + 32; }
 
 FromMils ConvertMils(double mils) {
-  return {mils * 0.001 * 25.4, mils / 1000, mils * 0.001 * 25.4 * 1000};
+  return {mils * 0.001 * kMillimetresPerInch, mils / kMilsPerInch,
+          mils * 0.001 * kMillimetresPerInch * kMicrometresPerMillimetre};
 }
 
 FromMillimetres ConvertMillimetres(double millimetres) {
-  return {millimetres / 25.4 * 1000, millimetres * 1000, millimetres / 25.4};
+  return {MillimetresToMils(millimetres), millimetres * kMicrometresPerMillimetre,
+          MillimetresToInches(millimetres)};
 }
 
 double VoltageGain(double gainDb) { return vcl::Pow(10, gainDb / 20); }

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "calc/length_units.h"
+
 namespace trellis::reference {
 
 namespace {
@@ -76,12 +78,12 @@ WireGauge WireGaugeRow(WireUnits units, int item) {
   const AwgRow& r = kAwg.at(static_cast<std::size_t>(item));
   if (units == WireUnits::Imperial)
     return {r.name, r.inches, r.imperialOhms, r.imperialText, r.chassis};
-  const double mm = r.millimetres != 0 ? r.millimetres : r.inches * 25.4;
+  const double mm = r.millimetres != 0 ? r.millimetres : InchesToMillimetres(r.inches);
   return {r.name, mm, r.metricOhms, r.metricText, r.metricChassis ? r.metricChassis : r.chassis};
 }
 
 double DiameterMils(WireUnits units, double diameter) {
-  return units == WireUnits::Imperial ? diameter * 1000 : diameter / 25.4 * 1000;
+  return units == WireUnits::Imperial ? diameter * kMilsPerInch : MillimetresToMils(diameter);
 }
 
 double PowerTxAmps(double diameterMils) { return diameterMils * diameterMils / 700; }

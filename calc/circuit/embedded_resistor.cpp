@@ -32,7 +32,8 @@ void TForm1::SolveEmbeddedResistor(vcl::TObject*) {
     // To inches: mils, millimetres or micrometres as typed.
     auto inches = [&](double typed) {
       if (!metric) return typed * 0.001;
-      return microns ? typed / 1000 / 25.4 : typed / 25.4;
+      return microns ? MillimetresToInches(typed / kMicrometresPerMillimetre)
+                     : MillimetresToInches(typed);
     };
     v.ResistorLength = inches(StrToFloat(Edit157->Text()));
     v.ResistorWidth = inches(StrToFloat(Edit158->Text()));

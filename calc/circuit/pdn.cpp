@@ -39,7 +39,7 @@ void TForm1::SolvePdn(vcl::TObject* Sender) {
   const LengthUnit unit = UnitsShown(*this);
   const bool metric = unit.Metric();
   const bool microns = unit.Microns();
-  range::Checker checks(*this, Sender, range::UnitOf(*this));
+  range::Checker checks(*this, Sender, unit);
 
   v.RailVoltage = StrToFloat(Edit105->Text());
   v.SupplyCurrent = StrToFloat(Edit108->Text());
@@ -59,7 +59,8 @@ void TForm1::SolvePdn(vcl::TObject* Sender) {
     v.PlaneDistance = distance / 1000;
   } else {
     v.PlaneArea = (microns ? area / 1e6 : area) * kSquareInchesPerSquareMillimetre;
-    v.PlaneDistance = (microns ? distance / 1000 : distance) / 25.4;
+    v.PlaneDistance =
+        MillimetresToInches(microns ? distance / kMicrometresPerMillimetre : distance);
   }
   v.PlaneCapacitance = circuit::PlaneCapacitancePf(SubstrateEr, v.PlaneArea, v.PlaneDistance);
   Edit230->SetText(Shown(Format("%.2f pF", v.PlaneCapacitance)));

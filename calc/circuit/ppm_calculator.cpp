@@ -32,7 +32,7 @@ const Row kC2Row = NotPositive("C2 value cannot be less than or equal to zero.")
 }  // namespace
 
 void TForm1::SolvePpmCalculator(vcl::TObject* Sender) {
-  range::Checker checks(*this, Sender, range::Unit::Mils);
+  range::Checker checks(*this, Sender, LengthUnit(LengthSystem::Mils));
   auto read = [&checks](vcl::TEdit* box, const Row& row) {
     range::Input input(box);
     return checks.Check(input, row);

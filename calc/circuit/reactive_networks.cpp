@@ -17,151 +17,135 @@ namespace {
 
 constexpr int kRows = 4;
 
-struct NetworkRow {
-  vcl::TLabel* caption;
-  vcl::TEdit* input;
-  vcl::TEdit* unit;
-};
-
-// One network tab: its groups, its four rows and its total.
-struct NetworkPanel {
+// A network tab's controls, as members of the main window: one constant
+// table, read straight through its member pointers on each pass.
+struct NetworkControls {
   Reactive part;
   Connection connection;
-  vcl::TRadioGroup* count;
-  vcl::TRadioGroup* units;
-  std::array<NetworkRow, kRows> rows;
-  vcl::TEdit* total;
+  vcl::TRadioGroup* TForm1::*count;
+  vcl::TRadioGroup* TForm1::*units;
+  struct Row {
+    vcl::TLabel* TForm1::*caption;
+    vcl::TEdit* TForm1::*input;
+    vcl::TEdit* TForm1::*unit;
+  };
+  std::array<Row, kRows> rows;
+  vcl::TEdit* TForm1::*total;
 };
 
-NetworkPanel CapacitorSeries(TForm1& f) {
-  return {Reactive::Capacitor,
-          Connection::Series,
-          f.RadioGroup25,
-          f.RadioGroup26,
-          {{{f.Label278, f.Edit346, f.Edit353},
-            {f.Label282, f.Edit347, f.Edit352},
-            {f.Label286, f.Edit348, f.Edit351},
-            {f.Label297, f.Edit349, f.Edit350}}},
-          f.Edit354};
-}
+enum Network { kCapacitorSeries, kCapacitorParallel, kInductorSeries, kInductorParallel };
 
-NetworkPanel CapacitorParallel(TForm1& f) {
-  return {Reactive::Capacitor,
-          Connection::Parallel,
-          f.RadioGroup27,
-          f.RadioGroup28,
-          {{{f.Label364, f.Edit356, f.Edit363},
-            {f.Label365, f.Edit357, f.Edit362},
-            {f.Label366, f.Edit358, f.Edit361},
-            {f.Label367, f.Edit359, f.Edit360}}},
-          f.Edit364};
-}
-
-NetworkPanel InductorSeries(TForm1& f) {
-  return {Reactive::Inductor,
-          Connection::Series,
-          f.RadioGroup29,
-          f.RadioGroup30,
-          {{{f.Label369, f.Edit366, f.Edit373},
-            {f.Label370, f.Edit367, f.Edit372},
-            {f.Label371, f.Edit368, f.Edit371},
-            {f.Label372, f.Edit369, f.Edit370}}},
-          f.Edit374};
-}
-
-NetworkPanel InductorParallel(TForm1& f) {
-  return {Reactive::Inductor,
-          Connection::Parallel,
-          f.RadioGroup31,
-          f.RadioGroup32,
-          {{{f.Label374, f.Edit376, f.Edit383},
-            {f.Label375, f.Edit377, f.Edit382},
-            {f.Label376, f.Edit378, f.Edit381},
-            {f.Label377, f.Edit379, f.Edit380}}},
-          f.Edit384};
-}
+// clang-format off
+constexpr NetworkControls kNetworks[] = {
+    {Reactive::Capacitor, Connection::Series, &TForm1::RadioGroup25, &TForm1::RadioGroup26,
+     {{{&TForm1::Label278, &TForm1::Edit346, &TForm1::Edit353},
+       {&TForm1::Label282, &TForm1::Edit347, &TForm1::Edit352},
+       {&TForm1::Label286, &TForm1::Edit348, &TForm1::Edit351},
+       {&TForm1::Label297, &TForm1::Edit349, &TForm1::Edit350}}},
+     &TForm1::Edit354},
+    {Reactive::Capacitor, Connection::Parallel, &TForm1::RadioGroup27, &TForm1::RadioGroup28,
+     {{{&TForm1::Label364, &TForm1::Edit356, &TForm1::Edit363},
+       {&TForm1::Label365, &TForm1::Edit357, &TForm1::Edit362},
+       {&TForm1::Label366, &TForm1::Edit358, &TForm1::Edit361},
+       {&TForm1::Label367, &TForm1::Edit359, &TForm1::Edit360}}},
+     &TForm1::Edit364},
+    {Reactive::Inductor, Connection::Series, &TForm1::RadioGroup29, &TForm1::RadioGroup30,
+     {{{&TForm1::Label369, &TForm1::Edit366, &TForm1::Edit373},
+       {&TForm1::Label370, &TForm1::Edit367, &TForm1::Edit372},
+       {&TForm1::Label371, &TForm1::Edit368, &TForm1::Edit371},
+       {&TForm1::Label372, &TForm1::Edit369, &TForm1::Edit370}}},
+     &TForm1::Edit374},
+    {Reactive::Inductor, Connection::Parallel, &TForm1::RadioGroup31, &TForm1::RadioGroup32,
+     {{{&TForm1::Label374, &TForm1::Edit376, &TForm1::Edit383},
+       {&TForm1::Label375, &TForm1::Edit377, &TForm1::Edit382},
+       {&TForm1::Label376, &TForm1::Edit378, &TForm1::Edit381},
+       {&TForm1::Label377, &TForm1::Edit379, &TForm1::Edit380}}},
+     &TForm1::Edit384},
+};
+// clang-format on
 
 // The selected unit's text; no item keeps the text the last pass left.
-void TakeUnitText(TForm1& f, const NetworkPanel& p) {
-  const int item = p.units->ItemIndex();
-  if (item >= 0 && item < p.units->Items().Count())
-    f.Values<ReactiveNetworkValues>().ReactiveUnitText = p.units->Items()[item];
+void TakeUnitText(TForm1& f, const vcl::TRadioGroup& units) {
+  const int item = units.ItemIndex();
+  if (item >= 0 && item < units.Items().Count())
+    f.Values<ReactiveNetworkValues>().ReactiveUnitText = units.Items()[item];
 }
 
-void SolveNetwork(TForm1& f, const NetworkPanel& p) {
+void SolveNetwork(TForm1& f, const NetworkControls& c) {
   f.Label319->SetCaption("Series Current");
-  f.Label55->SetCaption(p.part == Reactive::Capacitor ? "Total Capacitance" : "Total Inductance");
-  TakeUnitText(f, p);
+  f.Label55->SetCaption(c.part == Reactive::Capacitor ? "Total Capacitance" : "Total Inductance");
+  TakeUnitText(f, *(f.*c.units));
 
   // Hidden rows are read as well, so a non-number there stops the pass.
   std::array<double, kRows> values{};
-  for (int k = 0; k < kRows; ++k) values[k] = vcl::StrToFloat(p.rows[k].input->Text());
-  const int item = p.count->ItemIndex();
+  for (int k = 0; k < kRows; ++k) values[k] = vcl::StrToFloat((f.*c.rows[k].input)->Text());
+  const int item = (f.*c.count)->ItemIndex();
   const int n = item >= 0 && item <= 2 ? item + 2 : 2;
 
   const double total =
-      circuit::NetworkTotal(p.part, p.connection, std::span<const double>(values.data(), n));
+      circuit::NetworkTotal(c.part, c.connection, std::span<const double>(values.data(), n));
   f.Label56->SetCaption(
       vcl::Format("%.4f %s", total, f.Values<ReactiveNetworkValues>().ReactiveUnitText));
   if (f.CommaFlag()) f.Label56->SetCaption(vcl::CommaForm(f.Label56->Caption()));
-  p.total->SetText(f.Label56->Caption());
+  (f.*c.total)->SetText(f.Label56->Caption());
 }
 
 // Rows 3 and 4 appear as the count asks; hidden rows keep their texts.
-void ShowRows(TForm1& f, const NetworkPanel& p, vcl::TObject* Sender) {
-  const int item = p.count->ItemIndex();
+void ShowRows(TForm1& f, const NetworkControls& c, vcl::TObject* Sender) {
+  const int item = (f.*c.count)->ItemIndex();
   if (item >= 0 && item <= 2) {
     for (int k = 2; k < kRows; ++k) {
       const bool shown = k < item + 2;
-      p.rows[k].caption->SetVisible(shown);
-      p.rows[k].input->SetVisible(shown);
-      p.rows[k].unit->SetVisible(shown);
+      (f.*c.rows[k].caption)->SetVisible(shown);
+      (f.*c.rows[k].input)->SetVisible(shown);
+      (f.*c.rows[k].unit)->SetVisible(shown);
     }
   }
   f.Button1Click(Sender);
 }
 
 // Only the unit texts change: the typed numbers are read again in the new unit.
-void ShowUnit(TForm1& f, const NetworkPanel& p, vcl::TObject* Sender) {
-  const int item = p.units->ItemIndex();
-  if (item >= 0 && item < p.units->Items().Count()) {
-    for (const NetworkRow& row : p.rows) row.unit->SetText(p.units->Items()[item]);
+void ShowUnit(TForm1& f, const NetworkControls& c, vcl::TObject* Sender) {
+  const vcl::TRadioGroup& units = *(f.*c.units);
+  const int item = units.ItemIndex();
+  if (item >= 0 && item < units.Items().Count()) {
+    for (const NetworkControls::Row& row : c.rows) (f.*row.unit)->SetText(units.Items()[item]);
   }
-  TakeUnitText(f, p);
+  TakeUnitText(f, units);
   f.Button1Click(Sender);
 }
 
 }  // namespace
 
-void SolveCapacitorSeries(TForm1& f) { SolveNetwork(f, CapacitorSeries(f)); }
-void SolveCapacitorParallel(TForm1& f) { SolveNetwork(f, CapacitorParallel(f)); }
-void SolveInductorSeries(TForm1& f) { SolveNetwork(f, InductorSeries(f)); }
-void SolveInductorParallel(TForm1& f) { SolveNetwork(f, InductorParallel(f)); }
+void SolveCapacitorSeries(TForm1& f) { SolveNetwork(f, kNetworks[kCapacitorSeries]); }
+void SolveCapacitorParallel(TForm1& f) { SolveNetwork(f, kNetworks[kCapacitorParallel]); }
+void SolveInductorSeries(TForm1& f) { SolveNetwork(f, kNetworks[kInductorSeries]); }
+void SolveInductorParallel(TForm1& f) { SolveNetwork(f, kNetworks[kInductorParallel]); }
 
 void TForm1::RadioGroup25Click(vcl::TObject* Sender) {
-  ShowRows(*this, CapacitorSeries(*this), Sender);
+  ShowRows(*this, kNetworks[kCapacitorSeries], Sender);
 }
 void TForm1::RadioGroup27Click(vcl::TObject* Sender) {
-  ShowRows(*this, CapacitorParallel(*this), Sender);
+  ShowRows(*this, kNetworks[kCapacitorParallel], Sender);
 }
 void TForm1::RadioGroup29Click(vcl::TObject* Sender) {
-  ShowRows(*this, InductorSeries(*this), Sender);
+  ShowRows(*this, kNetworks[kInductorSeries], Sender);
 }
 void TForm1::RadioGroup31Click(vcl::TObject* Sender) {
-  ShowRows(*this, InductorParallel(*this), Sender);
+  ShowRows(*this, kNetworks[kInductorParallel], Sender);
 }
 
 void TForm1::RadioGroup26Click(vcl::TObject* Sender) {
-  ShowUnit(*this, CapacitorSeries(*this), Sender);
+  ShowUnit(*this, kNetworks[kCapacitorSeries], Sender);
 }
 void TForm1::RadioGroup28Click(vcl::TObject* Sender) {
-  ShowUnit(*this, CapacitorParallel(*this), Sender);
+  ShowUnit(*this, kNetworks[kCapacitorParallel], Sender);
 }
 void TForm1::RadioGroup30Click(vcl::TObject* Sender) {
-  ShowUnit(*this, InductorSeries(*this), Sender);
+  ShowUnit(*this, kNetworks[kInductorSeries], Sender);
 }
 void TForm1::RadioGroup32Click(vcl::TObject* Sender) {
-  ShowUnit(*this, InductorParallel(*this), Sender);
+  ShowUnit(*this, kNetworks[kInductorParallel], Sender);
 }
 
 }  // namespace trellis

@@ -38,12 +38,12 @@ const Row kLengthRows[] = {
     {.test = Test::Below,
      .forms = {{{kAnyFlag, 1, {"Minimum conductor length can't be less than 1mil"}, {"1"}},
                 {kKnownFlag,
-                 0.0254,
+                 kMillimetresPerMil,
                  {"Minimum conductor length can't be less than 0.0254mm",
                   "Minimum conductor length can't be less than 0,0254mm"},
                  {"0.0254", "0,0254"}},
                 {kKnownFlag,
-                 0.0254,
+                 kMillimetresPerMil,
                  {"Minimum conductor length can't be less than 25.4um",
                   "Minimum conductor length can't be less than 25,4um"},
                  {"25.4", "25,4"}}}}},
@@ -52,12 +52,12 @@ const Row kLengthRows[] = {
 const Row kBoardRow = {.test = Test::Below,
                        .forms = {{{kAnyFlag, 1, {"PCB Thickness can't be less than 1mil"}, {"1"}},
                                   {kKnownFlag,
-                                   0.0254,
+                                   kMillimetresPerMil,
                                    {"PCB Thickness can't be less than 0.0254mm",
                                     "PCB Thickness can't be less than 0,0254mm"},
                                    {"0.0254", "0,0254"}},
                                   {kKnownFlag,
-                                   0.0254,
+                                   kMillimetresPerMil,
                                    {"PCB Thickness can't be less than 25.4um",
                                     "PCB Thickness can't be less than 25,4um"},
                                    {"25.4", "25,4"}}}}};
@@ -70,12 +70,12 @@ const Row kParallelRow = {
 const Row kPlaneRow = {.test = Test::Below,
                        .forms = {{{kAnyFlag, 1, {"Plane distance can't be less than 1mil"}, {"1"}},
                                   {kKnownFlag,
-                                   0.0254,
+                                   kMillimetresPerMil,
                                    {"Plane distance can't be less than 0.0254mm",
                                     "Plane distance can't be less than 0,0254mm"},
                                    {"0.0254", "0,0254"}},
                                   {kKnownFlag,
-                                   0.0254,
+                                   kMillimetresPerMil,
                                    {"Plane distance can't be less than 25.4um",
                                     "Plane distance can't be less than 25,4um"},
                                    {"25.4", "25,4"}}}}};
@@ -91,7 +91,7 @@ void TForm1::SolveConductorProperties(vcl::TObject* Sender) {
     if (!unit.InBlock(metric)) continue;
     const bool microns = unit.Microns();
     const double scale = microns ? 1000.0 : 1.0;
-    range::Checker checks(*this, Sender, range::UnitOf(*this));
+    range::Checker checks(*this, Sender, unit);
 
     ReadTempRise();
     ReadAmbientTemp();

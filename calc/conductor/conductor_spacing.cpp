@@ -43,7 +43,7 @@ void TForm1::SolveConductorSpacing(vcl::TObject* Sender) {
   const bool metric = unit.Metric();
   const bool microns = unit.Microns();
 
-  range::Checker checks(*this, Sender, range::UnitOf(*this));
+  range::Checker checks(*this, Sender, unit);
   range::Input voltage(Edit79);
   values.SpacingVoltage = voltage.Read();
   // The nested pass stores the reset voltage, which this pass goes on with.

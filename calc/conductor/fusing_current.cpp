@@ -64,7 +64,7 @@ void TForm1::SolveFusingCurrent(vcl::TObject* Sender) {
   Label56->SetCaption(metric ? Shown(Format("%4.0f um", ConductorThickness * 1000))
                              : Shown(Format("%.2f mils", ConductorThickness)));
 
-  range::Checker checks(*this, Sender, range::UnitOf(*this));
+  range::Checker checks(*this, Sender, unit);
   range::Input width(Edit140, microns ? 1000 : 1);
   ConductorWidth = width.Read();
   // The nested pass stores the reset width, which this pass goes on with.

@@ -36,7 +36,7 @@ void SolveBroadside(TForm1& f, const DiffPairPass& pass, bool shielded) {
             return vcl::FloatToStr(diffpair::BroadsideResetHeight(t, s) * scale);
           },
       .resolve = "broadside height"};
-  range::Checker(f, pass.sender, range::UnitOf(f)).Check(height, heightRow);
+  range::Checker(f, pass.sender, pass.Lengths().Unit()).Check(height, heightRow);
 
   // From here on the pass works with the values a nested pass has left.
   const double offset = f.ConductorHeight;

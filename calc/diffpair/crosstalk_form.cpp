@@ -15,8 +15,6 @@
 
 namespace trellis {
 
-using diffpair::CrosstalkUnit;
-
 namespace {
 
 constexpr int kMicrostrip = 0, kStripline = 1;
@@ -39,8 +37,9 @@ void TForm12::FormShow(vcl::TObject* Sender) { Button1Click(Sender); }
 
 void TForm12::SolveCrosstalk(vcl::TObject* Sender) {
   TForm1& f = *Form1;
-  range::Checker check(f, Sender, range::UnitOf(f));
-  const CrosstalkUnit unit = check.GetUnit();
+  const LengthUnit shown = UnitsShown(f);
+  range::Checker check(f, Sender, shown);
+  const LengthSystem unit = shown.System();
 
   // The pass goes on with the Er as read; the next one reads the reset.
   range::Input erBox(Edit7);

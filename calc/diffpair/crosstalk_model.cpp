@@ -18,13 +18,13 @@ double Square(double x) {
 
 }  // namespace
 
-double CrosstalkInches(double typed, CrosstalkUnit unit) {
+double CrosstalkInches(double typed, LengthSystem unit) {
   switch (unit) {
-    case CrosstalkUnit::Mils:
+    case LengthSystem::Mils:
       return typed / kMilsPerInch;
-    case CrosstalkUnit::Millimetres:
+    case LengthSystem::Millimetres:
       return typed / kMillimetresPerInch;
-    case CrosstalkUnit::Micrometres:
+    case LengthSystem::Micrometres:
       return typed / kMicrometresPerMillimetre / kMillimetresPerInch;
   }
   return typed / kMilsPerInch;

@@ -3,15 +3,12 @@
 // time the coupled length's delay covers.
 #pragma once
 
-#include "app/units.h"
+#include "calc/length_units.h"
 
 namespace trellis::diffpair {
 
-// The unit the window's lengths are typed in.
-using CrosstalkUnit = LengthSystem;
-
-// A typed length in inches; micrometres go over millimetres.
-double CrosstalkInches(double typed, CrosstalkUnit unit);
+// A length typed in the window's unit in inches; micrometres go over millimetres.
+double CrosstalkInches(double typed, LengthSystem unit);
 
 // The delay figure over a coupled length in inches, for a substrate Er:
 // 2 x 1.017 x sqrt(0.475 Er + 0.67) x L. It is used as it stands against a

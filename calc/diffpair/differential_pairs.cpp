@@ -34,7 +34,7 @@ void ReadEntry(TForm1& f, const DiffPairPass& pass) {
   v.SignalRiseTime = StrToFloat(f.Edit400->Text());
   v.AggressorVoltage = StrToFloat(f.Edit394->Text());
 
-  range::Checker checks(f, pass.sender, range::UnitOf(f));
+  range::Checker checks(f, pass.sender, lengths.Unit());
   range::Input er(f.Edit7);
   f.SubstrateEr = checks.Check(er, kErRow);
 

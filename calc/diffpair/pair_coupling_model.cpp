@@ -2,12 +2,13 @@
 
 #include <cmath>
 
+#include "calc/length_units.h"
 #include "vcl/sysutils.h"
 
 namespace trellis::diffpair {
 
 double SaturationLength(double er, double riseNs, bool metric) {
-  return 11.8 / vcl::Sqrt(er) * (riseNs / 2) * (metric ? 25.4 : 1000.0);
+  return 11.8 / vcl::Sqrt(er) * (riseNs / 2) * (metric ? kMillimetresPerInch : kMilsPerInch);
 }
 
 double NextVoltage(double coefficient, double volts, double coupledLength,

@@ -79,7 +79,7 @@ void TForm1::SolveBandwidth(vcl::TObject* Sender) {
 
     if (RadioGroup12->ItemIndex() == 0) {
       v.Risetime = vcl::StrToFloat(Edit19->Text());
-      range::Checker checks(*this, Sender, range::UnitOf(*this));
+      range::Checker checks(*this, Sender, unit);
       range::Input er(Edit7);
       // A nested Solve has written every result for the reset Er; this pass
       // goes on with it, and writes the same.

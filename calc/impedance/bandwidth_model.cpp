@@ -1,5 +1,7 @@
 #include "calc/impedance/bandwidth_model.h"
 
+#include "calc/length_units.h"
+
 // Checked math: a domain error is reported as the program reports it.
 #include "vcl/sysutils.h"
 
@@ -10,14 +12,13 @@ namespace {
 constexpr double kLight = 299792458;  // m/s
 // c / MHz is in micrometres; this makes it centimetres.
 constexpr double kMicronsToCm = 0.0001;
-constexpr double kCmPerInch = 2.54;
 constexpr double kMetresPerMil = 0.0000254;
 
 // The wavelength in air of a frequency in MHz, with its fraction.
 FrequencyResults Wavelength(double mhz, double lambdaFraction) {
   const double cm = kLight / mhz * kMicronsToCm;
   FrequencyResults r;
-  r.wavelength = {cm / kCmPerInch, cm};
+  r.wavelength = {cm / kCentimetresPerInch, cm};
   r.lambdaLength = {r.wavelength.inches * lambdaFraction, cm * lambdaFraction};
   return r;
 }

@@ -68,7 +68,7 @@ range::Input LengthInput(vcl::TEdit* box, const ImpedancePass& pass) {
 }
 
 range::Checker ChecksOf(TForm1& f, const ImpedancePass& pass) {
-  return range::Checker(f, pass.sender, range::UnitOf(f));
+  return range::Checker(f, pass.sender, pass.Unit());
 }
 
 // Restriction captions that quote a decimal, in the flag's form.
@@ -113,7 +113,7 @@ void SolveMicrostrip(TForm1& f, const ImpedancePass& pass) {
 
   f.ConductorWidth = pass.ReadLength(f.Edit67);
   f.ConductorHeight = pass.ReadLength(f.Edit68);
-  const double toMm = pass.metric ? 1 : 25.4 / 1000;
+  const double toMm = pass.metric ? 1 : kMillimetresPerMil;
   f.ModelHeight = f.ConductorHeight * toMm;
   const double ghz = vcl::StrToFloat(f.Edit226->Text()) / 1000;
 
@@ -124,7 +124,7 @@ void SolveMicrostrip(TForm1& f, const ImpedancePass& pass) {
 
   f.SingleEndedZo = m.zo;
   f.Edit70->SetText(f.Shown(Format("%.4f Ohms", m.zo)));
-  impedance::WriteDelay(f, pass, 1000 * vcl::Sqrt(f.ErEffective) / 11.8, m.zo);
+  impedance::WriteDelay(f, pass, impedance::MicrostripDelayPerInch(f.ErEffective), m.zo);
 
   // Hidden for this structure, but kept up to date.
   f.Label85->SetCaption(ByFlag(f, "0.1 < W/H < 3.0", "0,1 < W/H < 3,0"));
@@ -144,7 +144,7 @@ void SolveMicrostripEmbed(TForm1& f, const ImpedancePass& pass) {
   impedance::WriteThickness(f, pass, f.ConductorThickness);
 
   range::Checker checks = ChecksOf(f, pass);
-  const double toInches = pass.metric ? 1 / 25.4 : 1.0 / 1000;
+  const double toInches = pass.metric ? 1 / kMillimetresPerInch : 1 / kMilsPerInch;
   range::Input width = LengthInput(f.Edit67, pass);
   f.ConductorWidth = checks.Check(width, kMetricWidthRow) * toInches;
   range::Input h1 = LengthInput(f.Edit68, pass);
@@ -169,7 +169,7 @@ void SolveMicrostripEmbed(TForm1& f, const ImpedancePass& pass) {
 
   WriteLengthRestrictions(f, pass);
 
-  const double fromInches = pass.metric ? 25.4 : 1000;
+  const double fromInches = pass.metric ? kMillimetresPerInch : kMilsPerInch;
   const LengthRange range = LengthRangeOf(pass);
   f.Label107->SetCaption("(W) = ");
   ShowLength(f, f.Label108, w * fromInches, range);
@@ -227,7 +227,7 @@ void TForm1::SolveConductorImpedance(vcl::TObject* Sender) {
   for (const bool metric : {false, true}) {
     if (!unit.InBlock(metric)) continue;
     const ImpedancePass pass{metric, unit.Microns(), Sender};
-    range::Checker checks(*this, Sender, range::UnitOf(*this));
+    range::Checker checks(*this, Sender, unit);
 
     ReadCopperWeights(metric);
 

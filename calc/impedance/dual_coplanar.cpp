@@ -33,13 +33,10 @@ const Row kGapRows[] = {
 // its sign, so the typed number serves in every unit.
 double CheckedTyped(TForm1& f, const ImpedancePass& pass, vcl::TEdit* box,
                     std::span<const Row> rows) {
-  range::Checker checks(f, pass.sender, range::UnitOf(f));
+  range::Checker checks(f, pass.sender, pass.Unit());
   range::Input input(box);
   return checks.Check(input, rows);
 }
-
-// Millimetres to mils as typed boxes are converted: / 25.4 × 1000.
-double MillimetresToMils(double mm) { return mm / 25.4 * 1000; }
 
 }  // namespace
 

@@ -39,7 +39,8 @@ void TForm1::SolveErEffective(vcl::TObject* Sender) {
     const bool microns = unit.Microns();
     // Millimetres from mils, or from micrometres under "Use Microns".
     auto toMm = [&](double typed) {
-      return metric ? (microns ? typed / 1000 : typed) : typed / 1000 * 25.4;
+      return metric ? (microns ? typed / kMicrometresPerMillimetre : typed)
+                    : MilsToMillimetres(typed);
     };
 
     ReadCopperWeights(metric);
@@ -48,9 +49,9 @@ void TForm1::SolveErEffective(vcl::TObject* Sender) {
                                      : vcl::Format("%.2f mils", ConductorThickness)));
 
     ConductorWidth = toMm(vcl::StrToFloat(Edit25->Text()));
-    const double thickness = metric ? ConductorThickness : ConductorThickness / 1000 * 25.4;
+    const double thickness = metric ? ConductorThickness : MilsToMillimetres(ConductorThickness);
 
-    range::Checker checks(*this, Sender, range::UnitOf(*this));
+    range::Checker checks(*this, Sender, unit);
     range::Input er(Edit7);
     SubstrateEr = checks.Check(er, kErRow);
     if (checks.Stopped()) return;

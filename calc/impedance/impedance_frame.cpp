@@ -29,7 +29,7 @@ namespace {
 
 void WriteDelayTexts(TForm1& f, const ImpedancePass& pass, double tpdPerInch, double zo,
                      bool errors) {
-  const double tpd = pass.metric ? tpdPerInch / 2.54 : tpdPerInch;
+  const double tpd = pass.metric ? tpdPerInch / kCentimetresPerInch : tpdPerInch;
   const double co = tpd / zo;
   const double lo = zo * zo * co / 1000;
   const char* per = pass.metric ? "cm" : "in";

@@ -74,6 +74,8 @@ Microstrip MicrostripModel(const MicrostripInputs& in) {
   return m;
 }
 
+double MicrostripDelayPerInch(double erEffective) { return 1000 * vcl::Sqrt(erEffective) / 11.8; }
+
 bool ConductorReachesSurface(const EmbeddedMicrostripInputs& in) {
   return in.thickness + in.height2 >= in.height1;
 }

@@ -40,6 +40,10 @@ struct Microstrip {
 // the checked math reports what its functions meet.
 Microstrip MicrostripModel(const MicrostripInputs& in);
 
+// The propagation delay in ps per inch for the effective dielectric constant:
+// light covers 11.8 inches a nanosecond in air, sqrt(Er_eff) times slower here.
+double MicrostripDelayPerInch(double erEffective);
+
 // An embedded microstrip: a conductor of width W and thickness T at H2 above
 // its plane, inside a dielectric of thickness H1 and permittivity Er over that
 // plane. Lengths in inches (only their ratios count). A closed form, without

@@ -33,12 +33,13 @@ std::optional<AsymFormulaSet> FormulaSetOfItem(int item) {
 
 void SolveStriplineAsym(TForm1& f, const ImpedancePass& pass) {
   // The plating stays on the outer layers.
-  f.ConductorThickness = pass.metric ? f.BaseCopperThickness / 25.4 * 1000 : f.BaseCopperThickness;
+  f.ConductorThickness =
+      pass.metric ? MillimetresToMils(f.BaseCopperThickness) : f.BaseCopperThickness;
   impedance::WriteThickness(f, pass, f.BaseCopperThickness);
 
   // The frame has checked (and reset) the width and H1; H2 is this
   // structure's own.
-  range::Checker checks(f, pass.sender, range::UnitOf(f));
+  range::Checker checks(f, pass.sender, pass.Unit());
   const double w = vcl::StrToFloat(f.Edit67->Text());
   const double h1 = vcl::StrToFloat(f.Edit68->Text());
   range::Input height2(f.Edit74);

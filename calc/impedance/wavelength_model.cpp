@@ -1,5 +1,6 @@
 #include "calc/impedance/wavelength_model.h"
 
+#include "calc/length_units.h"
 #include "vcl/sysutils.h"
 
 namespace trellis::impedance {
@@ -58,7 +59,7 @@ double WavelengthCm(double mhz, double erEffective, WaveFraction fraction) {
 }
 
 double WavelengthInches(double mhz, double erEffective, WaveFraction fraction) {
-  return FullWaveCm(mhz, erEffective) / 2.54 * FractionFactor(fraction);
+  return FullWaveCm(mhz, erEffective) / kCentimetresPerInch * FractionFactor(fraction);
 }
 
 }  // namespace trellis::impedance

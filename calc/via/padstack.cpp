@@ -21,16 +21,16 @@ using vcl::StrToFloat;
 using vcl::TEdit;
 using vcl::TObject;
 
-double ConvertLength(double value, PadstackUnit from, PadstackUnit to) {
-  auto toMm = [](double v, PadstackUnit u) {
-    return u == PadstackUnit::Mils          ? v * kMillimetresPerMil
-           : u == PadstackUnit::Micrometres ? v / kMicrometresPerMillimetre
+double ConvertLength(double value, LengthSystem from, LengthSystem to) {
+  auto toMm = [](double v, LengthSystem u) {
+    return u == LengthSystem::Mils          ? v * kMillimetresPerMil
+           : u == LengthSystem::Micrometres ? v / kMicrometresPerMillimetre
                                             : v;
   };
   if (from == to) return value;
   const double mm = toMm(value, from);
-  if (to == PadstackUnit::Mils) return mm / kMillimetresPerMil;
-  if (to == PadstackUnit::Micrometres) return mm * kMicrometresPerMillimetre;
+  if (to == LengthSystem::Mils) return mm / kMillimetresPerMil;
+  if (to == LengthSystem::Micrometres) return mm * kMicrometresPerMillimetre;
   return mm;
 }
 
@@ -39,12 +39,13 @@ namespace {
 // The unit a pass works in and how it reads and writes the boxes.
 struct PadstackPass {
   TForm1& f;
+  LengthUnit unit;
   bool imperial, microns;
 
-  explicit PadstackPass(TForm1& form)
-      : f(form), imperial(UnitsShown(form).Imperial()), microns(UnitsShown(form).Microns()) {}
+  PadstackPass(TForm1& form, LengthUnit shown)
+      : f(form), unit(shown), imperial(shown.Imperial()), microns(shown.Microns()) {}
 
-  PadstackUnit Unit() const { return imperial ? PadstackUnit::Mils : PadstackUnit::Millimetres; }
+  LengthSystem Unit() const { return imperial ? LengthSystem::Mils : LengthSystem::Millimetres; }
   double Scale() const { return microns ? kMicrometresPerMillimetre : 1; }
 
   // Micrometre boxes are read as millimetres, so the metric arithmetic is one.
@@ -103,12 +104,12 @@ std::array<Row, 2> HoleRows(bool plated) {
                            : "Hole diameter can't be less than 1mil..."},
                    {"1"}},
                   {kKnownFlag,
-                   0.0254,
+                   kMillimetresPerMil,
                    {"Hole diameter can't be less than 0.0254mm",
                     "Hole diameter can't be less than 0,0254mm"},
                    {"0.0254", "0,0254"}},
                   {kKnownFlag,
-                   0.0254,
+                   kMillimetresPerMil,
                    {"Hole diameter can't be less than 25.4um",
                     "Hole diameter can't be less than 25,4um"},
                    {"25.4", "25,4"}}}},
@@ -177,11 +178,12 @@ std::string SpokeWidth(const PadstackPass& p, double hole) {
 }  // namespace
 
 void TForm1::SolvePadstack(TObject* Sender) {
-  if (!UnitsShown(*this).Known()) return;
-  const PadstackPass p(*this);
+  const LengthUnit unit = UnitsShown(*this);
+  if (!unit.Known()) return;
+  const PadstackPass p(*this, unit);
   const int type = RadioGroup14->ItemIndex();
   PadstackValues& k = Values<PadstackValues>();
-  range::Checker checks(*this, Sender, range::UnitOf(*this));
+  range::Checker checks(*this, Sender, p.unit);
 
   if (type == 0) {
     if (Edit34->Text() != "N/A") {

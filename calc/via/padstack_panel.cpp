@@ -69,10 +69,10 @@ std::string UnitText(TForm1& f, const char* imperial, const char* mm, const char
   return f.Shown(unit.MicronsTicked() ? um : mm);
 }
 
-PadstackUnit BoxUnit(TForm1& f) {
+LengthSystem BoxUnit(TForm1& f) {
   const LengthUnit unit = UnitsShown(f);
-  if (unit.Imperial()) return PadstackUnit::Mils;
-  return unit.MicronsTicked() ? PadstackUnit::Micrometres : PadstackUnit::Millimetres;
+  if (unit.Imperial()) return LengthSystem::Mils;
+  return unit.MicronsTicked() ? LengthSystem::Micrometres : LengthSystem::Millimetres;
 }
 
 }  // namespace

@@ -3,28 +3,26 @@
 
 #include <string>
 
-#include "app/units.h"
+#include "calc/length_units.h"
 
 namespace trellis {
 
-// A box's unit: a kept number is only meaningful in the unit it was read in.
-using PadstackUnit = LengthSystem;
-
-double ConvertLength(double value, PadstackUnit from, PadstackUnit to);
+// A kept number is only meaningful in the unit it was read in.
+double ConvertLength(double value, LengthSystem from, LengthSystem to);
 
 struct PadstackValues {
   // Thru-hole pad; the ring and isolation width outlive the Non-Plated passes
   // that show "N/A", so they carry the unit system they were read in (a
   // pass works in mils or millimetres).
   double AnnularRing = 0, IsolationWidth = 0, HoleDiameter = 0;
-  PadstackUnit RingUnit = PadstackUnit::Mils, IsolationUnit = PadstackUnit::Mils;
+  LengthSystem RingUnit = LengthSystem::Mils, IsolationUnit = LengthSystem::Mils;
   // Conductor between lands, corner to corner.
   double LandPitch = 0, LandDiameter = 0, LandSpacing = 0;
   double SideA = 0, SideB = 0;
   // The pad style's texts set aside while Non-Plated, in the unit of the boxes
   // they came from.
   std::string SavedAnnularRing, SavedIsolationWidth;
-  PadstackUnit SavedUnit = PadstackUnit::Mils;
+  LengthSystem SavedUnit = LengthSystem::Mils;
 };
 
 }  // namespace trellis

@@ -46,12 +46,12 @@ const Row kHoleRows[] = {
     {.test = Test::Below,
      .forms = {{{kPlain, 1, {"Minimum via hole diameter can't be less than 1mil"}, {"1"}},
                 {kFlagged,
-                 0.0254,
+                 kMillimetresPerMil,
                  {"Minimum via hole diameter can't be less than 0.0254mm",
                   "Minimum via hole diameter can't be less than 0,0254mm"},
                  {"0.0254", "0,0254"}},
                 {kFlagged,
-                 0.0254,
+                 kMillimetresPerMil,
                  {"Minimum via hole diameter can't be less than 25.4um",
                   "Minimum via hole diameter can't be less than 25,4um"},
                  {"25.4", "25,4"}}}}},
@@ -59,23 +59,25 @@ const Row kHoleRows[] = {
 
 const Row kHeightRows[] = {
     {.test = Test::Above,
-     .forms =
-         {{{kPlain, 1000, {"Maximum via length can't be greater than 1000mils"}, {"1000"}},
-           {kFlagged,
-            25.4,
-            {"Maximum via length can't be greater than 25.4mm",
-             "Maximum via length can't be greater than 25,4mm"},
-            {"25.4", "25,4"}},
-           {kFlagged, 25.4, {"Maximum via length can't be greater than 25400um"}, {"25400"}}}}},
+     .forms = {{{kPlain, 1000, {"Maximum via length can't be greater than 1000mils"}, {"1000"}},
+                {kFlagged,
+                 kMillimetresPerInch,
+                 {"Maximum via length can't be greater than 25.4mm",
+                  "Maximum via length can't be greater than 25,4mm"},
+                 {"25.4", "25,4"}},
+                {kFlagged,
+                 kMillimetresPerInch,
+                 {"Maximum via length can't be greater than 25400um"},
+                 {"25400"}}}}},
     {.test = Test::Below,
      .forms = {{{kPlain, 1, {"Minimum via length can't be less than 1mil"}, {"1"}},
                 {kFlagged,
-                 0.0254,
+                 kMillimetresPerMil,
                  {"Minimum via length can't be less than 0.0254mm",
                   "Minimum via length can't be less than 0,0254mm"},
                  {"0.0254", "0,0254"}},
                 {kFlagged,
-                 0.0254,
+                 kMillimetresPerMil,
                  {"Minimum via length can't be less than 25,4um"},
                  {"25.4", "25,4"}}}}},
 };
@@ -124,9 +126,9 @@ const Row kCountRows[] = {
 };
 
 // The derived resets' distance beyond their source, in the box's own unit.
-constexpr double kPadOverHole[3] = {1, 0.0254, 25.4};
+constexpr double kPadOverHole[3] = {1, kMillimetresPerMil, kMicrometresPerMil};
 constexpr double kOpeningMargin[3] = {2, 0.051, 51};
-constexpr double kSpacingOverHole[3] = {1, 0.0254, 25.4};
+constexpr double kSpacingOverHole[3] = {1, kMillimetresPerMil, kMicrometresPerMil};
 constexpr double kClearanceOverHole[3] = {2, 0.0508, 50.8};
 
 constexpr const char* kPadBelowHole =
@@ -136,9 +138,9 @@ constexpr const char* kPadEqualsHole =
 
 }  // namespace
 
-ViaInputLimits::ViaInputLimits(TForm1& form)
+ViaInputLimits::ViaInputLimits(TForm1& form, LengthUnit unit)
     : f_(form),
-      checks_(form, nullptr, range::UnitOf(form)),
+      checks_(form, nullptr, unit),
       hole_(form.Edit3, LengthScale(), true),
       pad_(form.Edit4, LengthScale(), true),
       opening_(form.Edit5, LengthScale(), true),
@@ -147,11 +149,13 @@ ViaInputLimits::ViaInputLimits(TForm1& form)
       er_(form.Edit7, 1, true),
       count_(form.Edit227, 1, true) {}
 
-double ViaInputLimits::LengthScale() const { return Unit() == ViaUnit::Micrometres ? 1000 : 1; }
+double ViaInputLimits::LengthScale() const {
+  return Unit() == LengthSystem::Micrometres ? 1000 : 1;
+}
 
 double ViaInputLimits::ReadLength(const TEdit* box) const {
   const double v = StrToFloat(box->Text());
-  return Unit() == ViaUnit::Micrometres ? Decimal(v / 1000) : v;
+  return Unit() == LengthSystem::Micrometres ? Decimal(v / 1000) : v;
 }
 
 // A reset `offset` beyond its source starts from the source as read. When
@@ -221,12 +225,12 @@ void ViaInputLimits::CheckSingleVia(int layerSet) {
                      {"Maximum reference plane opening diameter can't be greater than 1000mils"},
                      {"1000"}},
                     {kFlagged,
-                     25.4,
+                     kMillimetresPerInch,
                      {"Maximum reference plane opening diameter can't be greater than 25.4mm",
                       "Maximum reference plane opening diameter can't be greater than 25,4mm"},
                      {"25.4", "25,4"}},
                     {kFlagged,
-                     25.4,
+                     kMillimetresPerInch,
                      {"Maximum reference plane opening diameter can't be greater than 25400um"},
                      {"25400"}}}}},
         {.test = Test::Below,
@@ -284,7 +288,7 @@ void ViaInputLimits::CheckViaCount() { checks_.Check(count_, kCountRows); }
 void ViaInputLimits::CheckSpacing(double hole) {
   const int u = checks_.UnitIndex();
   const double scale = LengthScale(), offset = kSpacingOverHole[u];
-  Input spacing(f_.Edit335, scale, Unit() == ViaUnit::Micrometres);
+  Input spacing(f_.Edit335, scale, Unit() == LengthSystem::Micrometres);
   const Row row = {
       .test = Test::AtMost,
       .forms = {{{kEchoed,
@@ -311,7 +315,7 @@ void ViaInputLimits::CheckSpacing(double hole) {
 
 void ViaInputLimits::CheckClearance(TEdit* box, double hole) {
   const double scale = LengthScale(), offset = kClearanceOverHole[checks_.UnitIndex()];
-  Input clearance(box, scale, Unit() == ViaUnit::Micrometres);
+  Input clearance(box, scale, Unit() == LengthSystem::Micrometres);
   const Row row = {
       .test = Test::AtMost,
       .forms = range::InEveryUnit(

@@ -13,14 +13,13 @@ namespace trellis {
 
 class TForm1;
 
-// The unit the via's length boxes are typed in.
-using ViaUnit = range::Unit;
-
 class ViaInputLimits {
  public:
-  explicit ViaInputLimits(TForm1& form);
+  // The pass's unit, as read once for the whole pass.
+  ViaInputLimits(TForm1& form, LengthUnit unit);
 
-  ViaUnit Unit() const { return checks_.GetUnit(); }
+  // The unit the via's length boxes are typed in.
+  LengthSystem Unit() const { return checks_.Unit().System(); }
   // A length box's number in mils, or in millimetres when metric (micrometres
   // are divided by 1000).
   double ReadLength(const vcl::TEdit* box) const;

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "calc/length_units.h"
+
 // Checked math only: a domain or singularity error is reported as the program
 // reports it, whoever calls the model.
 #include "vcl/sysutils.h"
@@ -12,9 +14,13 @@ namespace {
 constexpr double kPi = 3.14159;
 }  // namespace
 
-double Inches(double length, bool metric) { return metric ? length / 25.4 : length / 1000; }
+double Inches(double length, bool metric) {
+  return metric ? MillimetresToInches(length) : length / kMilsPerInch;
+}
 
-double FromInches(double inches, bool metric) { return metric ? inches * 25.4 : inches * 1000; }
+double FromInches(double inches, bool metric) {
+  return metric ? InchesToMillimetres(inches) : inches * kMilsPerInch;
+}
 
 double BarrelCrossSection(double d, double t) {
   return kPi / 4 * (2 * t + d) * (2 * t + d) - kPi / 4 * d * d;

@@ -52,15 +52,15 @@ void SolveDifferentialVia(TForm1& f, ViaInputLimits& limits) {
   f.Edit10->SetText(f.Shown(Format("%.3f", kept.ViaErEffective)));
 
   switch (limits.Unit()) {
-    case ViaUnit::Mils:
+    case LengthSystem::Mils:
       kept.ViaMaxStubLength = via::FromInches(v.maxStubInches, false);
       f.Edit49->SetText(f.Shown(Format("%.2f mils", kept.ViaMaxStubLength)));
       break;
-    case ViaUnit::Millimetres:
+    case LengthSystem::Millimetres:
       kept.ViaMaxStubLength = via::FromInches(v.maxStubInches, true);
       f.Edit49->SetText(f.Shown(Format("%.4f mm", kept.ViaMaxStubLength)));
       break;
-    case ViaUnit::Micrometres:
+    case LengthSystem::Micrometres:
       kept.ViaMaxStubLength = via::FromInches(v.maxStubInches, true);
       f.Edit49->SetText(f.Shown(Format("%.2f um", kept.ViaMaxStubLength * 1000)));
       break;
@@ -84,8 +84,8 @@ void TForm1::SolveViaProperties(TObject*) {
   const bool differential = RadioGroup5->ItemIndex() == 1;
   const int layerSet = RadioGroup3->ItemIndex();
   const std::optional<via::ViaLayerSet> layer = LayerSetOfItem(layerSet);
-  ViaInputLimits limits(*this);
-  const bool microns = limits.Unit() == ViaUnit::Micrometres;
+  ViaInputLimits limits(*this, unit);
+  const bool microns = limits.Unit() == LengthSystem::Micrometres;
   auto length = [&](const vcl::TEdit* box) { return limits.ReadLength(box); };
 
   limits.CheckHole();

@@ -543,6 +543,54 @@ TEST(QtBoxes, SimpleAndErrorBoxesCarryTheirCaptions) {
   EXPECT_EQ(answerer.seen[2].text, "sqrt: DOMAIN error");
 }
 
+// A message far larger than the screen (a 10,000-character paste in the
+// conversion error, a long run of words, many lines) opens inside the screen
+// of the window it belongs to and keeps its opening and closing words.
+TEST(QtBoxes, AHugeMessageStaysOnItsScreen) {
+  ScopedConfig config;
+  QtPlatform platform;
+  vcl::TApplication app(platform);
+  const std::string conversion = " is not a valid floating point value";
+  std::string words, lines;
+  for (int i = 0; i < 2000; ++i) words += "word ";
+  for (int i = 0; i < 500; ++i) lines += "line\n";
+  struct Case {
+    const char* name;
+    std::string text, head, tail;
+  } cases[] = {
+      {"one long word", "'" + std::string(10000, '7') + "'" + conversion, "'777",
+       "7'" + conversion},
+      {"many words", words + "end", "word word", "word end"},
+      {"many lines", lines + "last", "line\nline", "line\nlast"},
+      {"a message that fits", "'12a'" + conversion, "'12a'" + conversion, "'12a'" + conversion},
+  };
+  for (const char* name : {"Desktop", "Netbook"}) {
+    QScreen* screen = testing::ScreenNamed(QString::fromLatin1(name));
+    ASSERT_NE(screen, nullptr) << name;
+    QWidget window;
+    window.setScreen(screen);
+    window.setGeometry(QRect(screen->geometry().topLeft() + QPoint(40, 40), QSize(320, 200)));
+    window.show();
+    for (const Case& c : cases) {
+      SCOPED_TRACE(std::string(name) + ": " + c.name);
+      // Offscreen, nothing gives the window back its activation after a box.
+      QApplication::setActiveWindow(&window);
+      BoxAnswerer answerer(QMessageBox::Ok);
+      platform.ShowMessage(c.text);
+      ASSERT_EQ(answerer.seen.size(), 1u);
+      const testing::SeenBox& box = answerer.seen[0];
+      EXPECT_EQ(box.screenArea, screen->availableGeometry());
+      EXPECT_TRUE(box.screenArea.contains(box.frame))
+          << testing::Text(box.frame) << " outside " << testing::Text(box.screenArea);
+      EXPECT_TRUE(box.text.starts_with(c.head)) << box.text.substr(0, 40);
+      EXPECT_TRUE(box.text.ends_with(c.tail)) << box.text.substr(box.text.size() - 40);
+      if (c.text.size() < 100) {
+        EXPECT_EQ(box.text, c.text);
+      }
+    }
+  }
+}
+
 TEST(QtTimers, KeepTickingWhileABoxIsOpen) {
   ScopedConfig config;
   QtPlatform platform;

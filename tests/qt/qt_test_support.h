@@ -6,7 +6,10 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QGuiApplication>
 #include <QMessageBox>
+#include <QRect>
+#include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QString>
@@ -26,6 +29,17 @@ inline constexpr const char* kScreensJson = R"({"screens": [
   {"name": "Laptop", "x": 1920, "y": 0, "width": 1280, "height": 720},
   {"name": "Netbook", "x": 3200, "y": 0, "width": 800, "height": 600}
 ]})";
+
+inline QScreen* ScreenNamed(const QString& name) {
+  for (QScreen* screen : QGuiApplication::screens())
+    if (screen->name() == name) return screen;
+  return nullptr;
+}
+
+inline std::string Text(const QRect& r) {
+  return std::to_string(r.x()) + "," + std::to_string(r.y()) + " " + std::to_string(r.width()) +
+         "x" + std::to_string(r.height());
+}
 
 // Made before the QApplication: the offscreen platform with the screens above
 // unless another platform is asked for, and settings and data in a scratch
@@ -70,6 +84,8 @@ class ScopedConfig {
 struct SeenBox {
   std::string title;
   std::string text;
+  QRect frame;       // where the box stood, frame included
+  QRect screenArea;  // the free area of the screen it stood on
 };
 
 // Presses `button` on each modal message box that comes up while it lives.
@@ -85,7 +101,8 @@ class BoxAnswerer {
         shownAt_.start();
       }
       if (shownAt_.elapsed() < delayMs) return;
-      seen.push_back({box->windowTitle().toStdString(), box->text().toStdString()});
+      seen.push_back({box->windowTitle().toStdString(), box->text().toStdString(),
+                      box->frameGeometry(), box->screen()->availableGeometry()});
       current_ = nullptr;
       if (QAbstractButton* b = box->button(button))
         b->click();

@@ -21,16 +21,8 @@
 namespace trellis::desktop {
 namespace {
 
-std::string Text(const QRect& r) {
-  return std::to_string(r.x()) + "," + std::to_string(r.y()) + " " + std::to_string(r.width()) +
-         "x" + std::to_string(r.height());
-}
-
-QScreen* ScreenNamed(const QString& name) {
-  for (QScreen* screen : QGuiApplication::screens())
-    if (screen->name() == name) return screen;
-  return nullptr;
-}
+using testing::ScreenNamed;
+using testing::Text;
 
 void ForEachControl(const vcl::TControl& parent, const std::function<void(vcl::TControl&)>& f) {
   for (vcl::TControl* child : parent.Children()) {

@@ -11,6 +11,7 @@
 #include "vcl/sysutils.h"
 
 using namespace trellis::diffpair;
+using trellis::LengthSystem;
 
 namespace {
 
@@ -18,7 +19,7 @@ using trellis::testing::MathErrors;
 
 struct Case {
   const char* name;
-  CrosstalkUnit unit;
+  LengthSystem unit;
   bool stripline;
   double er, rise, volts;
   double length, s, h, h1, h2;  // typed, in `unit`
@@ -26,9 +27,9 @@ struct Case {
   std::vector<std::string> errors;
 };
 
-constexpr auto kMils = CrosstalkUnit::Mils;
-constexpr auto kMm = CrosstalkUnit::Millimetres;
-constexpr auto kUm = CrosstalkUnit::Micrometres;
+constexpr auto kMils = LengthSystem::Mils;
+constexpr auto kMm = LengthSystem::Millimetres;
+constexpr auto kUm = LengthSystem::Micrometres;
 
 // clang-format off
 const Case kCases[] = {
@@ -92,9 +93,9 @@ TEST(CrosstalkModel, DesignFigures) {
 }
 
 TEST(CrosstalkModel, LengthsInInches) {
-  EXPECT_DOUBLE_EQ(CrosstalkInches(250, CrosstalkUnit::Mils), 0.25);
-  EXPECT_DOUBLE_EQ(CrosstalkInches(25.4, CrosstalkUnit::Millimetres), 1);
-  EXPECT_DOUBLE_EQ(CrosstalkInches(25400, CrosstalkUnit::Micrometres), 1);
+  EXPECT_DOUBLE_EQ(CrosstalkInches(250, LengthSystem::Mils), 0.25);
+  EXPECT_DOUBLE_EQ(CrosstalkInches(25.4, LengthSystem::Millimetres), 1);
+  EXPECT_DOUBLE_EQ(CrosstalkInches(25400, LengthSystem::Micrometres), 1);
 }
 
 TEST(CrosstalkModel, RatioOfExactlyOneScales) {

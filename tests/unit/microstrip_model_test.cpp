@@ -88,6 +88,22 @@ TEST(MicrostripModel, NoWidthGivesNoFiniteResult) {
   EXPECT_FALSE(std::isfinite(m.zo));
 }
 
+// 1000 sqrt(Er_eff) / 11.8 ps per inch; air is the bare 11.8 inches a ns.
+TEST(MicrostripModel, DelayPerInchOfTheEffectiveConstant) {
+  struct Case {
+    double erEffective;
+    const char* tpd;
+  };
+  const Case cases[] = {
+      {1, "84.7458"},       {3.2776, "153.4249"}, {4.6, "181.7594"},
+      {9.1803, "256.7713"}, {12.25, "296.6102"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.erEffective);
+    EXPECT_EQ(Text(trellis::impedance::MicrostripDelayPerInch(c.erEffective)), c.tpd);
+  }
+}
+
 // Inches; the metric case is 0.254 x 0.035 mm at 0.2 mm in 0.3 mm.
 TEST(EmbeddedMicrostripModel, WorkedFigures) {
   struct Case {

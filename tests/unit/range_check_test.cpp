@@ -13,6 +13,7 @@
 namespace {
 
 using namespace trellis::range;
+using trellis::LengthSystem;
 using trellis::TForm1;
 using Fails = trellis::range::Test;  // Test is gtest's fixture base here
 using trellis::testing::Harness;
@@ -54,7 +55,7 @@ Row With(Row row, void (*change)(Row&)) {
 struct Case {
   const char* name;
   const char* flag;  // the caption of Label165
-  Unit unit;
+  LengthSystem unit;
   std::vector<Row> rows;
   const char* typed;
   std::vector<std::string> messages;
@@ -65,23 +66,30 @@ struct Case {
 
 TEST_F(RangeCheck, RowsShowAndResetByTheirFlagFormsAndTests) {
   const std::vector<Case> cases = {
-      {"flagged, point", "0", Unit::Mils, {kFlagged}, "0", {"At least 1.5"}, "1.5", 0},
-      {"flagged, comma", "1", Unit::Mils, {kFlagged}, "0", {"At least 1,5"}, "1,5", 0},
-      {"flagged, other flag", "Label165", Unit::Mils, {kFlagged}, "0", {}, "0", 0},
-      {"at the bound", "0", Unit::Mils, {kFlagged}, "1", {}, "1", 1},
-      {"one message, comma reset", "1", Unit::Mils, {kCommaReset}, "1", {"Above 1"}, "1,01", 1},
+      {"flagged, point", "0", LengthSystem::Mils, {kFlagged}, "0", {"At least 1.5"}, "1.5", 0},
+      {"flagged, comma", "1", LengthSystem::Mils, {kFlagged}, "0", {"At least 1,5"}, "1,5", 0},
+      {"flagged, other flag", "Label165", LengthSystem::Mils, {kFlagged}, "0", {}, "0", 0},
+      {"at the bound", "0", LengthSystem::Mils, {kFlagged}, "1", {}, "1", 1},
+      {"one message, comma reset",
+       "1",
+       LengthSystem::Mils,
+       {kCommaReset},
+       "1",
+       {"Above 1"},
+       "1,01",
+       1},
       {"one message, other flag",
        "Label165",
-       Unit::Mils,
+       LengthSystem::Mils,
        {kCommaReset},
        "1",
        {"Above 1"},
        "1.01",
        1},
-      {"echoed, point", "0", Unit::Mils, {kEchoed}, "0", {"Not below 0.5"}, "2", 0},
+      {"echoed, point", "0", LengthSystem::Mils, {kEchoed}, "0", {"Not below 0.5"}, "2", 0},
       {"echoed, comma",
        "1",
-       Unit::Mils,
+       LengthSystem::Mils,
        {kEchoed},
        "0",
        {"Not below 0.5", "Not below 0,5"},
@@ -89,7 +97,7 @@ TEST_F(RangeCheck, RowsShowAndResetByTheirFlagFormsAndTests) {
        0},
       {"the Er minimum, comma flag",
        "1",
-       Unit::Micrometres,
+       LengthSystem::Micrometres,
        {ErAtLeastOne()},
        "0.5",
        {"Minimum dielectric constant value can't be less than 1"},
@@ -97,17 +105,17 @@ TEST_F(RangeCheck, RowsShowAndResetByTheirFlagFormsAndTests) {
        0.5},
       {"the Er minimum, read again",
        "0",
-       Unit::Mils,
+       LengthSystem::Mils,
        {ErAtLeastOne({.readAgain = true})},
        "0.99",
        {"Minimum dielectric constant value can't be less than 1"},
        "1",
        1},
-      {"the Er minimum, at 1", "0", Unit::Mils, {ErAtLeastOne()}, "1", {}, "1", 1},
-      {"read once", "0", Unit::Mils, {kMax, kFlagged}, "12", {"At most 9"}, "9", 12},
+      {"the Er minimum, at 1", "0", LengthSystem::Mils, {ErAtLeastOne()}, "1", {}, "1", 1},
+      {"read once", "0", LengthSystem::Mils, {kMax, kFlagged}, "12", {"At most 9"}, "9", 12},
       {"read again",
        "0",
-       Unit::Mils,
+       LengthSystem::Mils,
        {With(kMax, [](Row& r) { r.readAgain = true; }), kFlagged},
        "12",
        {"At most 9"},
@@ -115,7 +123,7 @@ TEST_F(RangeCheck, RowsShowAndResetByTheirFlagFormsAndTests) {
        9},
       {"each row on the value read",
        "0",
-       Unit::Mils,
+       LengthSystem::Mils,
        {With(kMax, [](Row& r) { r.forms[0].reset = {"0"}; }), kFlagged},
        "12",
        {"At most 9"},
@@ -123,7 +131,7 @@ TEST_F(RangeCheck, RowsShowAndResetByTheirFlagFormsAndTests) {
        12},
       {"empty, before the read",
        "0",
-       Unit::Mils,
+       LengthSystem::Mils,
        {{.test = Fails::Empty, .forms = InEveryUnit({Under::AnyFlag, 0, {"Empty"}, {"3"}})}, kMax},
        "",
        {"Empty"},
@@ -131,7 +139,7 @@ TEST_F(RangeCheck, RowsShowAndResetByTheirFlagFormsAndTests) {
        3},
       {"not a number, before the read",
        "0",
-       Unit::Mils,
+       LengthSystem::Mils,
        {{.test = Fails::NotANumber, .forms = InEveryUnit({Under::AnyFlag, 0, {"NaN"}, {"4"}})},
         kMax},
        "x",
@@ -140,7 +148,7 @@ TEST_F(RangeCheck, RowsShowAndResetByTheirFlagFormsAndTests) {
        4},
       {"message only",
        "0",
-       Unit::Mils,
+       LengthSystem::Mils,
        {{.test = Fails::AtLeast, .forms = InEveryUnit({Under::AnyFlag, 5, {"Too high"}})}},
        "5",
        {"Too high"},
@@ -148,16 +156,16 @@ TEST_F(RangeCheck, RowsShowAndResetByTheirFlagFormsAndTests) {
        5},
       {"equal",
        "0",
-       Unit::Mils,
+       LengthSystem::Mils,
        {{.test = Fails::Equal, .forms = InEveryUnit({Under::AnyFlag, 5, {"Same"}, {"6"}})}},
        "5",
        {"Same"},
        "6",
        5},
-      {"metric row in mils", "0", Unit::Mils, {kMetric}, "0", {}, "0", 0},
+      {"metric row in mils", "0", LengthSystem::Mils, {kMetric}, "0", {}, "0", 0},
       {"metric row in micrometres",
        "0",
-       Unit::Micrometres,
+       LengthSystem::Micrometres,
        {kMetric},
        "0",
        {"At least 1000um"},
@@ -165,7 +173,7 @@ TEST_F(RangeCheck, RowsShowAndResetByTheirFlagFormsAndTests) {
        0},
       {"not applying",
        "0",
-       Unit::Mils,
+       LengthSystem::Mils,
        {With(kMax, [](Row& r) { r.applies = false; })},
        "12",
        {},
@@ -173,7 +181,7 @@ TEST_F(RangeCheck, RowsShowAndResetByTheirFlagFormsAndTests) {
        12},
       {"ends the pass",
        "0",
-       Unit::Mils,
+       LengthSystem::Mils,
        {With(kMax, [](Row& r) { r.endsPass = true; }),
         {.test = Fails::AtLeast, .forms = InEveryUnit({Under::AnyFlag, 0, {"Not run"}})}},
        "12",
@@ -214,7 +222,7 @@ TEST_F(RangeCheck, DerivedResetsPassTheirOwnRowsReadBack) {
     SCOPED_TRACE(c.opening);
     F().Edit3->SetText(c.hole);
     F().Edit4->SetText(c.opening);
-    Checker checks(F(), nullptr, Unit::Millimetres);
+    Checker checks(F(), nullptr, LengthSystem::Millimetres);
     Input hole(F().Edit3, 1, true), opening(F().Edit4, 1, true);
     checks.Check(hole, Row{.test = Fails::Above,
                            .forms = InEveryUnit({Under::AnyFlag, 0.25, {"Hole"}, {"0.25"}})});
@@ -248,7 +256,7 @@ TEST_F(RangeCheck, AResolvingRowSolvesAgainOncePerOutermostPass) {
     if (F().Edit85->Text() != "0") return;
     ++runs;
     F().Edit85->SetText("");  // so that the nested Solve runs the row again
-    Checker checks(F(), nullptr, Unit::Mils);
+    Checker checks(F(), nullptr, LengthSystem::Mils);
     Input input(F().Edit18);
     checks.Check(input, row);
   };

@@ -79,6 +79,37 @@ TEST(Units, ConversionConstantsAreTheInchAndItsSquare) {
   EXPECT_EQ(trellis::kSquareMilsPerSquareMillimetreRound, 1550);
   EXPECT_NEAR(trellis::kSquareInchesPerSquareMillimetre, 0.0015500031, 1e-8);
   EXPECT_EQ(trellis::kSquareInchesPerSquareMillimetre, 0.00155);
+  EXPECT_NEAR(trellis::kSquareInchesPerSquareMicrometre, 1.5500031e-09, 1e-14);
+  EXPECT_EQ(trellis::kSquareInchesPerSquareMicrometre, 1.55e-09);
+  EXPECT_EQ(trellis::kMicrometresPerMil, 25.4);
+  EXPECT_EQ(trellis::kCentimetresPerInch, 2.54);
+}
+
+// Results depend on the last bit of a conversion, so each keeps the operations
+// it was always computed with: the figures are those of the written order,
+// and each row's value is one where a reordered or folded factor (x * 0.0254,
+// x * (1000 / 25.4), x * (1 / 25.4), inches over mils) would give another double.
+TEST(Units, ConversionsKeepTheirWrittenOrderOfOperations) {
+  struct Case {
+    const char* name;
+    double (*convert)(double);
+    double value, expected;
+  };
+  const Case cases[] = {
+      {"mm to mils, / 25.4 x 1000", trellis::MillimetresToMils, 0.1, 3.937007874015749},
+      {"mm to mils, / 25.4 x 1000", trellis::MillimetresToMils, 1.6, 62.992125984251985},
+      {"mm to mils, / 25.4 x 1000", trellis::MillimetresToMils, 0.035, 1.377952755905512},
+      {"mils to mm, / 1000 x 25.4", trellis::MilsToMillimetres, 0.127, 0.0032257999999999996},
+      {"mils to mm, / 1000 x 25.4", trellis::MilsToMillimetres, 0.254, 0.006451599999999999},
+      {"mils to mm, / 1000 x 25.4", trellis::MilsToMillimetres, 1.27, 0.032258},
+      {"mm to inches, / 25.4", trellis::MillimetresToInches, 0.1, 0.003937007874015749},
+      {"mm to inches, / 25.4", trellis::MillimetresToInches, 2.5, 0.0984251968503937},
+      {"inches to mm, x 25.4", trellis::InchesToMillimetres, 1.5, 38.099999999999994},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.name) + " of " + vcl::FloatToStr(c.value));
+    EXPECT_EQ(c.convert(c.value), c.expected);
+  }
 }
 
 // One row per unit: the box scale, the unit's name, a box read, a typed

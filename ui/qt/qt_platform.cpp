@@ -7,6 +7,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QLabel>
 #include <QLocale>
 #include <QLockFile>
 #include <QMessageBox>
@@ -16,6 +19,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
+#include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QThread>
@@ -60,10 +64,53 @@ std::string ApplicationTitle() {
   return app ? app->Title : std::string(kApplication);
 }
 
+// The text as the box shows it: a word wider than the box (a long
+// paste quoted in a conversion error) loses its middle, and a text taller
+// than half the screen keeps its opening and closing parts, so the box stays
+// on the screen and still says what went wrong.
+QString FittedText(const QString& text, const QFontMetrics& metrics, const QSize& area) {
+  // The width the toolkit's box wraps its text at before it gives up on words.
+  const int width = std::max(200, std::min(area.width() / 2, 500));
+  const int height = std::max(metrics.lineSpacing() * 4, area.height() / 2);
+  const QString ellipsis(QChar(0x2026));
+  QString fitted;
+  fitted.reserve(text.size());
+  qsizetype start = 0;
+  while (start <= text.size()) {
+    qsizetype end = start;
+    while (end < text.size() && text[end] != u' ' && text[end] != u'\n') ++end;
+    const QString word = text.mid(start, end - start);
+    // Narrower than the wrap width, so the shortened word keeps a line of its own.
+    fitted += metrics.horizontalAdvance(word) > width * 4 / 5
+                  ? metrics.elidedText(word, Qt::ElideMiddle, width * 4 / 5)
+                  : word;
+    if (end < text.size()) fitted += text[end];
+    start = end + 1;
+  }
+  const auto tall = [&](const QString& t) {
+    return metrics.boundingRect(QRect(0, 0, width, 1 << 24), Qt::TextWordWrap, t).height() > height;
+  };
+  if (!tall(fitted)) return fitted;
+  // The most of each end that still fits.
+  qsizetype fits = 0, over = fitted.size() / 2;
+  while (over - fits > 1) {
+    const qsizetype keep = (fits + over) / 2;
+    (tall(fitted.left(keep) + ellipsis + fitted.right(keep)) ? over : fits) = keep;
+  }
+  return fitted.left(fits) + ellipsis + fitted.right(fits);
+}
+
 int RunBox(QMessageBox::Icon icon, const std::string& caption, const std::string& text,
            QMessageBox::StandardButtons buttons, QMessageBox::StandardButton escape) {
-  QMessageBox box(icon, Q(caption), Q(text), buttons, BoxParent());
+  QWidget* parent = BoxParent();
+  QMessageBox box(icon, Q(caption), QString(), buttons, parent);
   box.setTextFormat(Qt::PlainText);
+  QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+  box.ensurePolished();
+  const QWidget* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+  box.setText(screen ? FittedText(Q(text), (label ? label : &box)->fontMetrics(),
+                                  screen->availableGeometry().size())
+                     : Q(text));
   box.setEscapeButton(escape);
   box.setWindowModality(Qt::ApplicationModal);
   return box.exec();
