@@ -425,6 +425,27 @@ TEST(QtSettings, AnUnwritableFileRefusesOnlyARealChange) {
   }
 }
 
+// A run may be given the number of an ended run whose new files are still
+// there (a start leaves them while another copy writes): a write reads nothing
+// of them and takes their place.
+TEST(QtSettings, AWriteTakesNothingFromAnEndedRunOfItsNumber) {
+  ScopedConfig config;
+  PutFile(config.ConfFile(), "[General]\nUnits=1\n");
+  QtPlatform platform;
+  const QString stem =
+      config.ConfFile() + "." + QString::number(QCoreApplication::applicationPid()) + "-";
+  // The first writes of this run, whatever ran before in this process.
+  for (int n = 1; n <= 20; ++n) {
+    PutFile(stem + QString::number(n) + ".new", "[General]\nStray=1\n");
+    PutFile(stem + QString::number(n) + ".new.lock", "");
+  }
+  EXPECT_TRUE(platform.Settings().WriteString(kKey, "Trellis_Theme", "2"));
+  std::map<QString, QString> file = FileValues(config.ConfFile());
+  EXPECT_EQ(file["Units"], "1");
+  EXPECT_EQ(file["Trellis_Theme"], "2");
+  EXPECT_EQ(file.count("Stray"), 0u);
+}
+
 // A file beyond 1 MiB is no settings file: it reads as none and the next
 // write replaces it with a clean one.
 TEST(QtSettings, AnOversizedFileReadsAsNoneAndTheNextWriteReplacesIt) {

@@ -1,13 +1,18 @@
 // The program started on the desktop over a settings file a crash or a hand
-// edit left behind: it starts at once, raises nothing, and leaves a clean file.
+// edit left behind: it starts at once, raises nothing, and leaves a clean file
+// with nothing beside it.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QSettings>
+#include <QSysInfo>
 #include <memory>
 
 #include "app/program.h"
@@ -71,27 +76,158 @@ TEST(SettingsAtStartUp, ALeftoverLockOrAnUnparsableFileNeitherStallsNorRaises) {
   }
 }
 
-// A file of 2 MiB of noise is no settings file: the program starts on the
-// defaults without a box, and its first write leaves a small, clean file.
-TEST(SettingsAtStartUp, AnOversizedFileStartsOnTheDefaults) {
-  ScopedConfig config;
-  QDir().mkpath(QFileInfo(config.ConfFile()).path());
-  {
-    QByteArray noise(2 << 20, '\0');
-    unsigned state = 20261211;
-    for (char& c : noise) c = static_cast<char>((state = state * 1103515245u + 12345u) >> 24);
-    noise.replace(0, 22, "[General]\nUnits=1\nx=");
-    QFile conf(config.ConfFile());
-    ASSERT_TRUE(conf.open(QIODevice::WriteOnly));
-    conf.write(noise);
+// The highest the process's memory has been so far, in KiB.
+long PeakMemoryKiB() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return usage.ru_maxrss;
+}
+
+#if !defined(__SANITIZE_ADDRESS__)
+// While it lives the process may map no more than 2 GiB beyond what it has
+// mapped now: a start that read a hole of gigabytes would fail at once rather
+// than take the machine's memory. (The sanitizers map far more and go without.)
+class AddressSpaceCap {
+ public:
+  AddressSpaceCap() {
+    getrlimit(RLIMIT_AS, &saved_);
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly)) return;
+    for (const QByteArray& line : status.readAll().split('\n'))
+      if (line.startsWith("VmSize:")) {
+        rlimit cap = saved_;
+        cap.rlim_cur =
+            static_cast<rlim_t>(line.mid(7).trimmed().split(' ').front().toLongLong() << 10) +
+            (rlim_t{2} << 30);
+        if (saved_.rlim_cur == RLIM_INFINITY || cap.rlim_cur < saved_.rlim_cur)
+          setrlimit(RLIMIT_AS, &cap);
+      }
   }
-  StartWithoutBoxes();
-  EXPECT_LT(QFileInfo(config.ConfFile()).size(), 4096);
-  QSettings file(config.ConfFile(), QSettings::IniFormat);
-  EXPECT_EQ(file.status(), QSettings::NoError);
-  EXPECT_EQ(file.value("Trellis_Theme").toString(), "2");
-  EXPECT_FALSE(file.contains("Units"));
-  EXPECT_FALSE(file.contains("x"));
+  ~AddressSpaceCap() { setrlimit(RLIMIT_AS, &saved_); }
+  AddressSpaceCap(const AddressSpaceCap&) = delete;
+  AddressSpaceCap& operator=(const AddressSpaceCap&) = delete;
+
+ private:
+  rlimit saved_{};
+};
+#endif
+
+// A file beyond 1 MiB is no settings file: the program starts on the defaults
+// without a box, never reading it, and its first write leaves a small, clean
+// file. A hole of 4 GiB takes no disk, yet would fill the memory if read.
+TEST(SettingsAtStartUp, AnOversizedFileStartsOnTheDefaults) {
+  // Far below what reading the hole takes (twice its size), and well above
+  // what a start takes, under the sanitizers too.
+  constexpr long kStartMemoryKiB = 512 << 10;
+  struct Case {
+    const char* what;
+    const char* file;  // in the settings folder
+    qint64 size;
+    bool noise;  // else a hole after the opening lines
+  } cases[] = {
+      {"2 MiB of noise", "Orvane, Inc./Trellis.conf", 2 << 20, true},
+      {"a 4 GiB hole", "Orvane, Inc./Trellis.conf", qint64{4} << 30, false},
+      // The organisation's file was read beside the program's.
+      {"a 4 GiB hole as the organisation's file", "Orvane, Inc..conf", qint64{4} << 30, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    ScopedConfig config;
+    const QString path = config.Path() + "/" + c.file;
+    QDir().mkpath(QFileInfo(config.ConfFile()).path());
+    {
+      const QByteArray opening = "[General]\nUnits=1\nx=";
+      QFile conf(path);
+      ASSERT_TRUE(conf.open(QIODevice::WriteOnly));
+      if (c.noise) {
+        QByteArray noise(c.size, '\0');
+        unsigned state = 20261211;
+        for (char& b : noise) b = static_cast<char>((state = state * 1103515245u + 12345u) >> 24);
+        noise.replace(0, opening.size(), opening);
+        conf.write(noise);
+      } else {
+        conf.write(opening);
+        ASSERT_TRUE(conf.resize(c.size));
+      }
+    }
+    struct stat st {};
+    ASSERT_EQ(stat(QFile::encodeName(path).constData(), &st), 0);
+    ASSERT_EQ(st.st_size, c.size);
+    if (st.st_blocks * 512 > (qint64{16} << 20)) {
+      QFile::remove(path);
+      GTEST_SKIP() << "this file system stores no holes";
+    }
+    const long peakBefore = PeakMemoryKiB();
+    {
+#if !defined(__SANITIZE_ADDRESS__)
+      const AddressSpaceCap cap;
+#endif
+      StartWithoutBoxes();
+    }
+    EXPECT_LT(PeakMemoryKiB() - peakBefore, kStartMemoryKiB);
+    EXPECT_LT(QFileInfo(config.ConfFile()).size(), 4096);
+    QSettings file(config.ConfFile(), QSettings::IniFormat);
+    EXPECT_EQ(file.status(), QSettings::NoError);
+    EXPECT_EQ(file.value("Trellis_Theme").toString(), "2");
+    EXPECT_FALSE(file.contains("Units"));
+    EXPECT_FALSE(file.contains("x"));
+  }
+}
+
+// A write killed midway leaves its new file, the toolkit's lock of it and
+// perhaps the toolkit's temporary file. A start removes those of runs that
+// have ended, the settings as they were, and leaves those of a running copy.
+TEST(SettingsAtStartUp, AStartRemovesWhatKilledWritesLeft) {
+  QProcess ended;
+  ended.start(QStringLiteral("/bin/sh"), {"-c", "exit 0"});
+  ASSERT_TRUE(ended.waitForStarted(10000));
+  const qint64 endedPid = ended.processId();
+  ASSERT_TRUE(ended.waitForFinished(10000));
+  QProcess running;
+  running.start(QStringLiteral("/bin/sleep"), {"60"});
+  ASSERT_TRUE(running.waitForStarted(10000));
+  const qint64 runningPid = running.processId();
+  struct Case {
+    const char* what;
+    qint64 pid;
+    bool removed;
+  } cases[] = {
+      {"a run that has ended", endedPid, true},
+      // After a restart of the machine a run may be given an ended run's
+      // number; its first write was to read the ended one's file.
+      {"an ended run of this run's number", QCoreApplication::applicationPid(), true},
+      {"a copy still running", runningPid, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    ScopedConfig config;
+    QDir().mkpath(QFileInfo(config.ConfFile()).path());
+    const auto put = [](const QString& path, const QByteArray& bytes) {
+      QFile f(path);
+      ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+      f.write(bytes);
+    };
+    put(config.ConfFile(), "[General]\nRegistry_Status=0\nUnits=1\n");
+    const QString stem = config.ConfFile() + "." + QString::number(c.pid) + "-";
+    const QByteArray details =
+        QByteArray::number(c.pid) + "\nTrellis\n" + QSysInfo::machineHostName().toUtf8() + "\n";
+    const QStringList left = {stem + "1.new", stem + "1.new.lock", stem + "2.new.lock",
+                              stem + "3.new.qWxYzA"};
+    put(left[0], "[General]\nUnits=0\nStray=1\n");
+    put(left[1], details);
+    put(left[2], "");
+    put(left[3], "[General]\nUn");
+    StartWithoutBoxes();
+    for (const QString& name : left)
+      EXPECT_EQ(QFileInfo::exists(name), !c.removed) << name.toStdString();
+    QSettings file(config.ConfFile(), QSettings::IniFormat);
+    EXPECT_EQ(file.value("Units").toString(), "1");
+    EXPECT_EQ(file.value("Trellis_Theme").toString(), "2");
+    EXPECT_FALSE(file.contains("Stray"));
+    EXPECT_FALSE(QFileInfo::exists(config.ConfFile() + ".lock"));
+  }
+  running.kill();
+  running.waitForFinished(10000);
 }
 
 }  // namespace

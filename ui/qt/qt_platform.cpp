@@ -19,6 +19,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
@@ -27,6 +28,7 @@
 #include <QUrl>
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
@@ -35,6 +37,10 @@
 #include "vcl/exceptions.h"
 #include "vcl/forms.h"
 #include "vcl/script_importer.h"
+
+#ifdef Q_OS_UNIX
+#include <signal.h>
+#endif
 
 namespace trellis::desktop {
 
@@ -147,14 +153,70 @@ namespace {
 // A settings file this large is no file of ours; reading it would only stall.
 constexpr qint64 kMaxSettingsFile = 1 << 20;
 
-QSettings* MakeSettings() {
-  return new QSettings(QSettings::NativeFormat, QSettings::UserScope, kOrganisation, kApplication);
+// Where the toolkit keeps the program's file, learnt without reading it: a
+// settings object reads every file it stands for as it is made, so the folder
+// is asked of one for a name no program uses.
+QString ProgramSettingsFile() {
+  const QString probe = QStringLiteral("trellis-settings-folder-probe");
+  const QString probeFile =
+      QSettings(QSettings::NativeFormat, QSettings::UserScope, probe, probe).fileName();
+  const QString folder = QFileInfo(QFileInfo(probeFile).path()).path();
+  return folder + QLatin1Char('/') + QLatin1String(kOrganisation) + QLatin1Char('/') +
+         QLatin1String(kApplication) + QStringLiteral(".conf");
+}
+
+// The file a write replaces: a linked file is written where the link leads,
+// as the toolkit does.
+QString WriteTarget(const QString& file) {
+  const QFileInfo link(file);
+  return link.isSymLink() ? link.symLinkTarget() : file;
+}
+
+bool ProcessRunning(qint64 pid) {
+#ifdef Q_OS_UNIX
+  // A process of another user is there too, only not ours to signal.
+  return pid > 0 && (::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM);
+#else
+  Q_UNUSED(pid);
+  return true;
+#endif
+}
+
+// A write killed midway leaves its new file, the toolkit's lock of it and,
+// where the file system has no nameless files, the toolkit's temporary file
+// of it. Those of runs that have ended are removed; so are those bearing this
+// run's number, which before its first write can only be an ended run's.
+// Every write makes its files while it holds the settings lock, so the files
+// are looked at only while this run holds it: a copy writing on another
+// machine, whose number means nothing here, keeps its own.
+void ClearDeadWrites(const QString& file) {
+  const QFileInfo target(WriteTarget(file));
+  QDir folder = target.dir();
+  const QRegularExpression leftover(
+      QStringLiteral("^%1\\.(\\d+)-\\d+\\.new(\\.lock|\\.[A-Za-z0-9]{6})?$")
+          .arg(QRegularExpression::escape(target.fileName())));
+  const auto dead = [&] {
+    QStringList names;
+    for (const QString& name : folder.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+      const QRegularExpressionMatch m = leftover.match(name);
+      if (!m.hasMatch()) continue;
+      const qint64 pid = m.captured(1).toLongLong();
+      if (pid == QCoreApplication::applicationPid() || !ProcessRunning(pid)) names << name;
+    }
+    return names;
+  };
+  if (dead().isEmpty()) return;
+  const QString lockName = file + QStringLiteral(".lock");
+  ClearDeadSettingsLock(lockName);
+  QLockFile lock(lockName);
+  // A copy that is writing now holds the lock; its leftovers wait for the next start.
+  if (!lock.tryLock(0)) return;
+  for (const QString& name : dead()) folder.remove(name);
 }
 
 }  // namespace
 
-QtSettingsStore::QtSettingsStore()
-    : file_(std::unique_ptr<QSettings>(MakeSettings())->fileName()) {}
+QtSettingsStore::QtSettingsStore() : file_(ProgramSettingsFile()) { ClearDeadWrites(file_); }
 
 QtSettingsStore::~QtSettingsStore() = default;
 
@@ -176,7 +238,8 @@ bool QtSettingsStore::Oversized() const { return QFileInfo(file_).size() > kMaxS
 QSettings* QtSettingsStore::Reader() {
   // An oversized file reads as no file at all; the next write replaces it.
   if (Oversized()) return nullptr;
-  if (!settings_) settings_.reset(MakeSettings());
+  // The program's file alone: another it would fall back on is not measured.
+  if (!settings_) settings_ = std::make_unique<QSettings>(file_, QSettings::IniFormat);
   // Only a file another run has changed is read again.
   settings_->sync();
   return settings_.get();
@@ -237,19 +300,22 @@ bool QtSettingsStore::WriteString(const std::string& key, const std::string& nam
   ClearDeadSettingsLock(lockName);
   QLockFile lock(lockName);
   if (!lock.tryLock(10000)) return false;
-  // A linked file is written where the link leads, as the toolkit does.
-  const QFileInfo link(file_);
-  const QString target = link.isSymLink() ? link.symLinkTarget() : file_;
+  const QString target = WriteTarget(file_);
   const QFileInfo old(target);
   const bool existed = old.exists();
   const qint64 oldSize = old.size();
   const QDateTime oldTime = old.lastModified();
   const QFile::Permissions oldPermissions = old.permissions();
   // The toolkit shares what it holds of a file among its readers of that name,
-  // a refused change included; a name no write has used starts clean.
+  // a refused change included; a name no write of this run has used starts clean.
   static int written = 0;
   const QString next =
       target + QStringLiteral(".%1-%2.new").arg(QCoreApplication::applicationPid()).arg(++written);
+  // Files of that name are an ended run's whose number this run was given:
+  // the toolkit would read that run's values into this write, and wait out
+  // a lock it left empty.
+  QFile::remove(next);
+  QFile::remove(next + QStringLiteral(".lock"));
   bool stored = false;
   {
     QSettings out(next, QSettings::IniFormat);

@@ -23,8 +23,10 @@ class QtRenderer;
 // killed while storing leaves one behind), so a write never waits it out.
 void ClearDeadSettingsLock(const QString& lockFile);
 
-// The registry-like store over the program's QSettings: the program's own key
-// is the top level, any other key a group of the same path.
+// The registry-like store over the program's QSettings file, and that file
+// alone, as the user's registry key is: the program's own key is the top
+// level, any other key a group of the same path. The start removes what
+// killed writes of ended runs left beside it.
 class QtSettingsStore : public vcl::SettingsStore {
  public:
   QtSettingsStore();
