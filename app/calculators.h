@@ -1,5 +1,5 @@
-// The nineteen calculators: their identity, and in one table what the frame
-// knows of each. Adding a calculator is one enumerator and one row here.
+// The calculators: their identity, and in one table what the frame knows of
+// each. Adding a calculator is one enumerator and one row here.
 #pragma once
 
 #include <array>
@@ -15,6 +15,7 @@ class TObject;
 class TGroupBox;
 class TLabel;
 class TImage;
+class TMenuItem;
 }  // namespace vcl
 
 namespace trellis {
@@ -42,9 +43,11 @@ enum class Calculator : int {
   ViaProperties = 16,
   Wavelength = 17,
   Reactance = 18,
+  // Not a calculator: one past the last, so that the count follows the list.
+  End
 };
 
-inline constexpr int kCalculatorCount = 19;
+inline constexpr int kCalculatorCount = static_cast<int>(Calculator::End);
 
 // The calculator a fresh install starts on.
 inline constexpr Calculator kDefaultCalculator = Calculator::ViaProperties;
@@ -147,10 +150,11 @@ struct ProgramOptionsRow {
 
 struct CalculatorRow {
   Calculator id;
-  const char* layout;                     // its panel's layout resource
-  vcl::TGroupBox* TForm1::*panel;         // the panel: the layout's root group box
-  void (TForm1::*select)(vcl::TObject*);  // the selection menu item's handler
-  void (TForm1::*solve)(vcl::TObject*);   // the calculator's part of Solve
+  const char* layout;              // its panel's layout resource
+  vcl::TGroupBox* TForm1::*panel;  // the panel: the layout's root group box
+  // Its menu item, whose layout names CalculatorMenuClick.
+  vcl::TMenuItem* TForm1::*menuItem;
+  void (TForm1::*solve)(vcl::TObject*);  // the calculator's part of Solve
   SelectorRow selector = {};
   OptionsRow options = {};
   InformationRow information = {};

@@ -790,79 +790,79 @@ object Form1: TForm1
       Caption = '&Program Function'
       object SignalProperties1: TMenuItem
         Caption = '&Bandwidth && Max Conductor Length'
-        OnClick = SignalProperties1Click
+        OnClick = CalculatorMenuClick
       end
       object RFImpedances1: TMenuItem
         Caption = 'Conductor &Impedance'
-        OnClick = RFImpedances1Click
+        OnClick = CalculatorMenuClick
       end
       object ConductorProperties1: TMenuItem
         Caption = '&Conductor Properties'
-        OnClick = ConductorProperties1Click
+        OnClick = CalculatorMenuClick
       end
       object ConversionData1: TMenuItem
         Caption = 'C&onversion Calculator'
-        OnClick = ConversionData1Click
+        OnClick = CalculatorMenuClick
       end
       object DifferentialPairs1: TMenuItem
         Caption = '&Differential Pair Calculator'
-        OnClick = DifferentialPairs1Click
+        OnClick = CalculatorMenuClick
       end
       object EmbeddedRs1: TMenuItem
         Caption = 'Embedded &Resistors'
-        OnClick = EmbeddedRs1Click
+        OnClick = CalculatorMenuClick
       end
       object ErEffective1: TMenuItem
         Caption = 'Er Effecti&ve'
-        OnClick = ErEffective1Click
+        OnClick = CalculatorMenuClick
       end
       object FuseCurrent1: TMenuItem
         Caption = '&Fusing Current'
-        OnClick = FuseCurrent1Click
+        OnClick = CalculatorMenuClick
       end
       object Mechanical1: TMenuItem
         Caption = '&Mechanical Information'
-        OnClick = Mechanical1Click
+        OnClick = CalculatorMenuClick
       end
       object ConductorSpacing1: TMenuItem
         Caption = 'M&inimum Conductor &Spacing'
-        OnClick = ConductorSpacing1Click
+        OnClick = CalculatorMenuClick
       end
       object OhmsLaw1: TMenuItem
         Caption = '&Ohm''s Law'
-        OnClick = OhmsLaw1Click
+        OnClick = CalculatorMenuClick
       end
       object Padstacks1: TMenuItem
         Caption = '&Padstack Calculator'
-        OnClick = Padstacks1Click
+        OnClick = CalculatorMenuClick
       end
       object PDNImpedance1: TMenuItem
         Caption = 'P&DN Calculator'
-        OnClick = PDNImpedance1Click
+        OnClick = CalculatorMenuClick
       end
       object PlanarInductors1: TMenuItem
         Caption = 'Planar I&nductors'
-        OnClick = PlanarInductors1Click
+        OnClick = CalculatorMenuClick
       end
       object PPMCalculator1: TMenuItem
         Caption = 'PPM-XTAL C&alculator'
-        OnClick = PPMCalculator1Click
+        OnClick = CalculatorMenuClick
       end
       object ThermalManagement1: TMenuItem
         Caption = '&Thermal Management'
-        OnClick = ThermalManagement1Click
+        OnClick = CalculatorMenuClick
       end
       object ViaProperties1: TMenuItem
         Caption = '&Via Properties'
-        OnClick = ViaProperties1Click
+        OnClick = CalculatorMenuClick
       end
       object WavelengthCalculator1: TMenuItem
         Caption = 'Wavelength Calc&ulator'
-        OnClick = WavelengthCalculator1Click
+        OnClick = CalculatorMenuClick
       end
       object XlXcReactance1: TMenuItem
         Caption = '&XC XL Reactance'
-        OnClick = XlXCReactance1Click
+        OnClick = CalculatorMenuClick
       end
       object N5: TMenuItem
         Caption = '-'

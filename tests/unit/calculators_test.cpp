@@ -13,6 +13,7 @@
 #include "tests/support/harness.h"
 #include "vcl/layout.h"
 #include "vcl/resources.h"
+#include "vcl/user.h"
 
 namespace {
 
@@ -85,19 +86,19 @@ TEST(Calculators, PanelsAreTheirLayoutsRootsLoadedInOrder) {
   EXPECT_EQ(f.Layouts(), expected);
 }
 
-// The handler each menu item names selects its row's calculator, whichever
+// The menu item each row names selects its row's calculator, whichever
 // calculator was up before.
-TEST(Calculators, EachMenuHandlerSelectsItsCalculator) {
+TEST(Calculators, EachMenuItemSelectsItsCalculator) {
   Harness h;
   h.Start();
   TForm1& f = h.Main();
   std::vector<Calculator> walk;
   for (const CalculatorRow& r : CalculatorTable()) walk.push_back(r.id);
-  walk.insert(walk.end(), walk.rbegin() + 1, walk.rend());
+  for (size_t i = walk.size() - 1; i-- > 0;) walk.push_back(walk[i]);
   for (Calculator c : walk) {
     SCOPED_TRACE(Name(c));
     const CalculatorRow& r = trellis::RowOf(c);
-    (f.*r.select)(nullptr);
+    vcl::user::PickMenuItem(*(f.*r.menuItem));
     ExpectSelected(h, c);
   }
   h.platform.TakeMessages();
