@@ -15,7 +15,6 @@ class TObject;
 class TGroupBox;
 class TLabel;
 class TImage;
-class TMenuItem;
 }  // namespace vcl
 
 namespace trellis {
@@ -150,11 +149,10 @@ struct ProgramOptionsRow {
 
 struct CalculatorRow {
   Calculator id;
-  const char* layout;              // its panel's layout resource
-  vcl::TGroupBox* TForm1::*panel;  // the panel: the layout's root group box
-  // Its menu item, whose layout names CalculatorMenuClick.
-  vcl::TMenuItem* TForm1::*menuItem;
-  void (TForm1::*solve)(vcl::TObject*);  // the calculator's part of Solve
+  const char* layout;                     // its panel's layout resource
+  vcl::TGroupBox* TForm1::*panel;         // the panel: the layout's root group box
+  void (TForm1::*select)(vcl::TObject*);  // the selection menu item's handler
+  void (TForm1::*solve)(vcl::TObject*);   // the calculator's part of Solve
   SelectorRow selector = {};
   OptionsRow options = {};
   InformationRow information = {};

@@ -174,14 +174,54 @@ void TForm1::ApplyProgramOptionTexts(const CalculatorRow& row) {
   }
 }
 
-// Every calculator's menu item names this handler; the calculator's row names
-// its item.
-void TForm1::CalculatorMenuClick(TObject* Sender) {
-  for (const CalculatorRow& row : CalculatorTable()) {
-    if (Sender != this->*row.menuItem) continue;
-    SelectCalculator(row.id, Sender);
-    return;
-  }
+void TForm1::SignalProperties1Click(TObject* Sender) {
+  SelectCalculator(Calculator::Bandwidth, Sender);
+}
+void TForm1::RFImpedances1Click(TObject* Sender) {
+  SelectCalculator(Calculator::ConductorImpedance, Sender);
+}
+void TForm1::ConductorProperties1Click(TObject* Sender) {
+  SelectCalculator(Calculator::ConductorProperties, Sender);
+}
+void TForm1::ConversionData1Click(TObject* Sender) {
+  SelectCalculator(Calculator::Conversion, Sender);
+}
+void TForm1::DifferentialPairs1Click(TObject* Sender) {
+  SelectCalculator(Calculator::DifferentialPairs, Sender);
+}
+void TForm1::EmbeddedRs1Click(TObject* Sender) {
+  SelectCalculator(Calculator::EmbeddedResistors, Sender);
+}
+void TForm1::ErEffective1Click(TObject* Sender) {
+  SelectCalculator(Calculator::ErEffective, Sender);
+}
+void TForm1::FuseCurrent1Click(TObject* Sender) {
+  SelectCalculator(Calculator::FusingCurrent, Sender);
+}
+void TForm1::Mechanical1Click(TObject* Sender) { SelectCalculator(Calculator::Mechanical, Sender); }
+void TForm1::ConductorSpacing1Click(TObject* Sender) {
+  SelectCalculator(Calculator::ConductorSpacing, Sender);
+}
+void TForm1::OhmsLaw1Click(TObject* Sender) { SelectCalculator(Calculator::OhmsLaw, Sender); }
+void TForm1::Padstacks1Click(TObject* Sender) { SelectCalculator(Calculator::Padstack, Sender); }
+void TForm1::PDNImpedance1Click(TObject* Sender) { SelectCalculator(Calculator::Pdn, Sender); }
+void TForm1::PlanarInductors1Click(TObject* Sender) {
+  SelectCalculator(Calculator::PlanarInductors, Sender);
+}
+void TForm1::PPMCalculator1Click(TObject* Sender) {
+  SelectCalculator(Calculator::PpmCalculator, Sender);
+}
+void TForm1::ThermalManagement1Click(TObject* Sender) {
+  SelectCalculator(Calculator::Thermal, Sender);
+}
+void TForm1::ViaProperties1Click(TObject* Sender) {
+  SelectCalculator(Calculator::ViaProperties, Sender);
+}
+void TForm1::WavelengthCalculator1Click(TObject* Sender) {
+  SelectCalculator(Calculator::Wavelength, Sender);
+}
+void TForm1::XlXCReactance1Click(TObject* Sender) {
+  SelectCalculator(Calculator::Reactance, Sender);
 }
 
 void TForm1::TabControl1Change(TObject* Sender) {

@@ -141,7 +141,7 @@ void TForm1::Edit151Exit(vcl::TObject*) {
 }
 
 void TForm1::Button18Click(vcl::TObject* Sender) {
-  SelectCalculator(Calculator::ViaProperties, Sender);
+  ViaProperties1Click(Sender);
   RadioGroup5->SetItemIndex(1);
   Edit386->SetText(Shown(Format("%.3f", Values<DiffPairValues>().DifferentialZ)));
   Button1Click(Sender);

@@ -81,7 +81,7 @@ void TForm1::Button5Click(vcl::TObject* Sender) {
   RadioGroup21->SetItemIndex(1);
   Edit103->SetText(Edit224->Text());
   Edit150->SetText(Edit221->Text());
-  SelectCalculator(Calculator::Wavelength, Sender);
+  WavelengthCalculator1Click(Sender);
 }
 
 // The panel's reference button opens its page.

@@ -149,7 +149,7 @@ void TForm1::Button4Click(vcl::TObject* Sender) {
   const double typed = vcl::StrToFloat(Edit103->Text());
   if (const auto unit = SignalUnitOf(*this))
     Edit224->SetText(Shown(vcl::FloatToStr(impedance::FrequencyMhz(*unit, typed))));
-  SelectCalculator(Calculator::ErEffective, Sender);
+  ErEffective1Click(Sender);
 }
 
 // The panel's reference buttons open their pages.

@@ -790,79 +790,79 @@ object Form1: TForm1
       Caption = '&Program Function'
       object SignalProperties1: TMenuItem
         Caption = '&Bandwidth && Max Conductor Length'
-        OnClick = CalculatorMenuClick
+        OnClick = SignalProperties1Click
       end
       object RFImpedances1: TMenuItem
         Caption = 'Conductor &Impedance'
-        OnClick = CalculatorMenuClick
+        OnClick = RFImpedances1Click
       end
       object ConductorProperties1: TMenuItem
         Caption = '&Conductor Properties'
-        OnClick = CalculatorMenuClick
+        OnClick = ConductorProperties1Click
       end
       object ConversionData1: TMenuItem
         Caption = 'C&onversion Calculator'
-        OnClick = CalculatorMenuClick
+        OnClick = ConversionData1Click
       end
       object DifferentialPairs1: TMenuItem
         Caption = '&Differential Pair Calculator'
-        OnClick = CalculatorMenuClick
+        OnClick = DifferentialPairs1Click
       end
       object EmbeddedRs1: TMenuItem
         Caption = 'Embedded &Resistors'
-        OnClick = CalculatorMenuClick
+        OnClick = EmbeddedRs1Click
       end
       object ErEffective1: TMenuItem
         Caption = 'Er Effecti&ve'
-        OnClick = CalculatorMenuClick
+        OnClick = ErEffective1Click
       end
       object FuseCurrent1: TMenuItem
         Caption = '&Fusing Current'
-        OnClick = CalculatorMenuClick
+        OnClick = FuseCurrent1Click
       end
       object Mechanical1: TMenuItem
         Caption = '&Mechanical Information'
-        OnClick = CalculatorMenuClick
+        OnClick = Mechanical1Click
       end
       object ConductorSpacing1: TMenuItem
         Caption = 'M&inimum Conductor &Spacing'
-        OnClick = CalculatorMenuClick
+        OnClick = ConductorSpacing1Click
       end
       object OhmsLaw1: TMenuItem
         Caption = '&Ohm''s Law'
-        OnClick = CalculatorMenuClick
+        OnClick = OhmsLaw1Click
       end
       object Padstacks1: TMenuItem
         Caption = '&Padstack Calculator'
-        OnClick = CalculatorMenuClick
+        OnClick = Padstacks1Click
       end
       object PDNImpedance1: TMenuItem
         Caption = 'P&DN Calculator'
-        OnClick = CalculatorMenuClick
+        OnClick = PDNImpedance1Click
       end
       object PlanarInductors1: TMenuItem
         Caption = 'Planar I&nductors'
-        OnClick = CalculatorMenuClick
+        OnClick = PlanarInductors1Click
       end
       object PPMCalculator1: TMenuItem
         Caption = 'PPM-XTAL C&alculator'
-        OnClick = CalculatorMenuClick
+        OnClick = PPMCalculator1Click
       end
       object ThermalManagement1: TMenuItem
         Caption = '&Thermal Management'
-        OnClick = CalculatorMenuClick
+        OnClick = ThermalManagement1Click
       end
       object ViaProperties1: TMenuItem
         Caption = '&Via Properties'
-        OnClick = CalculatorMenuClick
+        OnClick = ViaProperties1Click
       end
       object WavelengthCalculator1: TMenuItem
         Caption = 'Wavelength Calc&ulator'
-        OnClick = CalculatorMenuClick
+        OnClick = WavelengthCalculator1Click
       end
       object XlXcReactance1: TMenuItem
         Caption = '&XC XL Reactance'
-        OnClick = CalculatorMenuClick
+        OnClick = XlXCReactance1Click
       end
       object N5: TMenuItem
         Caption = '-'

@@ -13,7 +13,6 @@
 #include "tests/support/harness.h"
 #include "vcl/layout.h"
 #include "vcl/resources.h"
-#include "vcl/user.h"
 
 namespace {
 
@@ -86,9 +85,9 @@ TEST(Calculators, PanelsAreTheirLayoutsRootsLoadedInOrder) {
   EXPECT_EQ(f.Layouts(), expected);
 }
 
-// The menu item each row names selects its row's calculator, whichever
+// The handler each menu item names selects its row's calculator, whichever
 // calculator was up before.
-TEST(Calculators, EachMenuItemSelectsItsCalculator) {
+TEST(Calculators, EachMenuHandlerSelectsItsCalculator) {
   Harness h;
   h.Start();
   TForm1& f = h.Main();
@@ -98,7 +97,7 @@ TEST(Calculators, EachMenuItemSelectsItsCalculator) {
   for (Calculator c : walk) {
     SCOPED_TRACE(Name(c));
     const CalculatorRow& r = trellis::RowOf(c);
-    vcl::user::PickMenuItem(*(f.*r.menuItem));
+    (f.*r.select)(nullptr);
     ExpectSelected(h, c);
   }
   h.platform.TakeMessages();
