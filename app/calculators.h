@@ -1,5 +1,5 @@
-// The nineteen calculators: their identity, and in one table what the frame
-// knows of each. Adding a calculator is one enumerator and one row here.
+// The calculators: their identity, and in one table what the frame knows of
+// each. Adding a calculator is one enumerator and one row here.
 #pragma once
 
 #include <array>
@@ -42,9 +42,11 @@ enum class Calculator : int {
   ViaProperties = 16,
   Wavelength = 17,
   Reactance = 18,
+  // Not a calculator: one past the last, so that the count follows the list.
+  End
 };
 
-inline constexpr int kCalculatorCount = 19;
+inline constexpr int kCalculatorCount = static_cast<int>(Calculator::End);
 
 // The calculator a fresh install starts on.
 inline constexpr Calculator kDefaultCalculator = Calculator::ViaProperties;

@@ -13,7 +13,7 @@ using vcl::TObject;
 TForm1::TForm1() : vcl::TForm("TForm1") {
   BindPublished();
   LoadLayout("Form1");
-  // The nineteen panels lie on one another inside Panel1.
+  // The calculators' panels lie on one another inside Panel1.
   for (Calculator c : PanelLoadOrder()) LoadLayout(RowOf(c).layout, "Panel1");
   FinishLoading();
 }
@@ -46,9 +46,5 @@ void TForm1::UpDown1Changing(TObject* Sender, bool&) { Button1Click(Sender); }
 void TForm1::UpDown1Click(TObject* Sender, vcl::TUDBtnType) { Button1Click(Sender); }
 void TForm1::UpDown2Changing(TObject* Sender, bool&) { Button1Click(Sender); }
 void TForm1::UpDown2Click(TObject* Sender, vcl::TUDBtnType) { Button1Click(Sender); }
-void TForm1::UpDown4Changing(TObject* Sender, bool&) { Button1Click(Sender); }
-void TForm1::UpDown4Click(TObject* Sender, vcl::TUDBtnType) { Button1Click(Sender); }
-void TForm1::UpDown5Changing(TObject* Sender, bool&) { Button1Click(Sender); }
-void TForm1::UpDown5Click(TObject* Sender, vcl::TUDBtnType) { Button1Click(Sender); }
 
 }  // namespace trellis

@@ -1,4 +1,4 @@
-// The main window: the calculator frame and the nineteen calculators' panels.
+// The main window: the calculator frame and every calculator's panel.
 #pragma once
 
 #include <functional>
@@ -62,7 +62,7 @@ class TForm1 : public vcl::TForm, public ProgramValues {
   void UpdateConductorTemp();
   void WireVoltageDrop();
 
-  // Calculator selection, behind the menu items and the tabs.
+  // Calculator selection, behind the menu items, the tabs and the hand-over buttons.
   void SelectCalculator(Calculator k, vcl::TObject* Sender);
   // The calculator whose tab is shown (read from the tab control).
   Calculator TabCalculator() const;
@@ -85,7 +85,7 @@ class TForm1 : public vcl::TForm, public ProgramValues {
   // Base and plating thickness from the weight groups or the manual boxes.
   void ReadCopperWeights(bool metric);
 
-  // The solve routines, by calculator number.
+  // The solve routines, named by the calculators' rows.
   void SolveBandwidth(vcl::TObject* Sender);
   void SolveConductorImpedance(vcl::TObject* Sender);
   void SolveConductorProperties(vcl::TObject* Sender);
@@ -141,7 +141,7 @@ class TForm1 : public vcl::TForm, public ProgramValues {
   void ArrangeInductorGeometry();
   void ArrangeViaPropertySelection();
 
-  // The calculators' hooks of their rows in the calculator table.
+  // The calculators' table hooks, named by their rows of the calculator table.
   void ArrangeViaInformation();
   void ArrangeConductorInformation();
   void ArrangeConversionInformation();

@@ -109,23 +109,4 @@ void TForm1::Image44Click(TObject*) { OpenLink(Link::MakerLinkedIn); }
 void TForm1::Image55Click(TObject*) { OpenLink(Link::MakerX); }
 void TForm1::Image57Click(TObject*) { OpenLink(Link::MakerYouTube); }
 
-// The panels' reference buttons.
-void TForm1::Button10Click(TObject*) { OpenLink(Link::SpeedOfLight); }
-void TForm1::Button6Click(TObject*) { OpenLink(Link::SiPrefixes); }
-void TForm1::Button12Click(TObject*) { OpenLink(Link::DbmChart); }
-void TForm1::Button13Click(TObject*) { OpenLink(Link::OhmsLaw); }
-void TForm1::Button14Click(TObject*) { OpenLink(Link::CapacitorUnits); }
-void TForm1::Button19Click(TObject*) { OpenLink(Link::ResistorCalculator); }
-void TForm1::Button16Click(TObject*) { OpenLink(Link::ErEffective); }
-void TForm1::Button17Click(TObject*) { OpenLink(Link::FusingCurrent); }
-void TForm1::Button11Click(TObject*) { OpenLink(Link::IpcStandards); }
-void TForm1::Button15Click(TObject*) { OpenLink(Link::PlanarInductances); }
-void TForm1::Button7Click(TObject*) { OpenLink(Link::Wavelength); }
-void TForm1::Button8Click(TObject*) { OpenLink(Link::ErEffective); }
-void TForm1::Button9Click(TObject*) { OpenLink(Link::SpeedOfLight); }
-void TForm1::BitBtn5Click(TObject*) { OpenLink(Link::CrystalLoadCapacitors); }
-void TForm1::BitBtn8Click(TObject*) { OpenLink(Link::CoupledLines); }
-void TForm1::BitBtn9Click(TObject*) { OpenLink(Link::ViaStubs); }
-void TForm1::BitBtn10Click(TObject*) { OpenLink(Link::ViaModelling); }
-
 }  // namespace trellis

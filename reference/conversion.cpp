@@ -2,6 +2,7 @@
 // computed and written in turn, so a box that holds no number stops the pass
 // with the converters before it already written.
 #include "app/form1.h"
+#include "app/links.h"
 #include "reference/conversion_model.h"
 #include "reference/conversion_values.h"
 
@@ -101,5 +102,12 @@ void TForm1::BitBtn4Click(TObject* Sender) {
     Edit219->SetText(Shown(vcl::FloatToStr(v.PolarAngle)));
   Button1Click(Sender);
 }
+
+// The panel's reference buttons open their pages.
+void TForm1::Button6Click(vcl::TObject*) { OpenLink(Link::SiPrefixes); }
+void TForm1::Button12Click(vcl::TObject*) { OpenLink(Link::DbmChart); }
+void TForm1::Button13Click(vcl::TObject*) { OpenLink(Link::OhmsLaw); }
+void TForm1::Button14Click(vcl::TObject*) { OpenLink(Link::CapacitorUnits); }
+void TForm1::Button19Click(vcl::TObject*) { OpenLink(Link::ResistorCalculator); }
 
 }  // namespace trellis

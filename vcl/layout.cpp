@@ -120,7 +120,17 @@ class Parser {
         continue;
       }
       ParsePropertyInto(obj.properties.emplace_back());
+      RefuseSecond(obj.properties);
     }
+  }
+
+  // A property written twice would be set twice, the last silently winning.
+  void RefuseSecond(const std::vector<LayoutProperty>& properties) const {
+    const LayoutProperty& last = properties.back();
+    for (size_t i = 0; i + 1 < properties.size(); ++i)
+      if (properties[i].name == last.name)
+        throw ELayoutError(res_ + ":" + std::to_string(last.line) + ": " + last.name +
+                           ": written twice, first at line " + std::to_string(properties[i].line));
   }
 
   // Properties and values are filled where they are kept, not moved there.
@@ -262,6 +272,7 @@ class Parser {
         while (!PeekWord("end")) {
           if (pos_ >= s_.size()) Fail("'end' was expected");
           ParsePropertyInto(item.properties.emplace_back());
+          RefuseSecond(item.properties);
         }
         pos_ += 3;
       }

@@ -83,4 +83,10 @@ void TForm1::CheckBox4Click(vcl::TObject* Sender) {
   if (!dc) Button1Click(Sender);
 }
 
+// Each spin handler only solves: one click solves before and after the step.
+void TForm1::UpDown4Changing(vcl::TObject* Sender, bool&) { Button1Click(Sender); }
+void TForm1::UpDown4Click(vcl::TObject* Sender, vcl::TUDBtnType) { Button1Click(Sender); }
+void TForm1::UpDown5Changing(vcl::TObject* Sender, bool&) { Button1Click(Sender); }
+void TForm1::UpDown5Click(vcl::TObject* Sender, vcl::TUDBtnType) { Button1Click(Sender); }
+
 }  // namespace trellis

@@ -1,6 +1,7 @@
 // The planar spiral inductor: turns, conductor width and spacing and the outer
 // diameter give the inner diameter, the fill factor and the inductance.
 #include "app/form1.h"
+#include "app/links.h"
 #include "calc/circuit/planar_inductor_model.h"
 #include "calc/circuit/planar_inductor_values.h"
 #include "vcl/sysutils.h"
@@ -47,5 +48,8 @@ void TForm1::SolvePlanarInductor(vcl::TObject*) {
   Edit93->SetText(Shown(Format("%.4f", v.FillFactor)));
   Edit90->SetText(Shown(Format("%.4f", v.Inductance)));
 }
+
+// The panel's reference button opens its page.
+void TForm1::Button15Click(vcl::TObject*) { OpenLink(Link::PlanarInductances); }
 
 }  // namespace trellis

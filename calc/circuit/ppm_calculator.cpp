@@ -2,6 +2,7 @@
 // frequencies as a tolerance, and a crystal's load capacitance from its two
 // capacitors and the stray capacitance. No units mode.
 #include "app/form1.h"
+#include "app/links.h"
 #include "app/range_check.h"
 #include "calc/circuit/ppm_model.h"
 #include "calc/circuit/ppm_values.h"
@@ -64,5 +65,8 @@ void TForm1::SolvePpmCalculator(vcl::TObject* Sender) {
   v.RuleOfThumbCapacitor = circuit::RuleOfThumbCapacitor(v.LoadCapacitance, v.StrayCapacitance);
   write(Edit340, "%0.2f pF", v.RuleOfThumbCapacitor);
 }
+
+// The panel's reference button opens its page.
+void TForm1::BitBtn5Click(vcl::TObject*) { OpenLink(Link::CrystalLoadCapacitors); }
 
 }  // namespace trellis

@@ -122,6 +122,10 @@ double ResistivityBand(double temp, bool metric) {
 
 double CorrectedResistivity(double band, double temp) { return band * (1 + 0.00393 * (temp - 20)); }
 
+// sqrt(rho / (pi mu0 f)) for copper (rho 1.72e-8 ohm m), in micrometres. f is
+// a tenth of the frequency in hertz (MHz x 1e5) and mu is ten times mu0
+// (1.256636e-5 for 1.256636e-6 H/m): the two factors of ten cancel in mu f.
+// They stay as written, since hertz and H/m may round differently in the last bit.
 double SkinDepthMicrons(double frequencyMHz) {
   const double f = frequencyMHz * 100000;
   const double mu = 1.256636e-5;

@@ -2,6 +2,7 @@
 #include <string>
 
 #include "app/form1.h"
+#include "app/links.h"
 #include "app/program.h"
 #include "app/range_check.h"
 #include "calc/conductor/conductor_values.h"
@@ -100,5 +101,8 @@ void TForm1::RadioGroup10Click(vcl::TObject* Sender) {
   Image42->SetVisible(type == 6);
   SolveConductorSpacing(Sender);
 }
+
+// The panel's reference button opens its page.
+void TForm1::Button11Click(vcl::TObject*) { OpenLink(Link::IpcStandards); }
 
 }  // namespace trellis

@@ -1,6 +1,7 @@
 #include <span>
 
 #include "app/form1.h"
+#include "app/links.h"
 #include "app/program.h"
 #include "app/range_check.h"
 #include "calc/conductor/conductor_items.h"
@@ -95,5 +96,8 @@ void TForm1::SolveFusingCurrent(vcl::TObject* Sender) {
   values.CircularMils = conductor::CircularMils(sqMils);
   Label158->SetCaption(Shown(Format("%.2f mils", values.CircularMils)));
 }
+
+// The panel's reference button opens its page.
+void TForm1::Button17Click(vcl::TObject*) { OpenLink(Link::FusingCurrent); }
 
 }  // namespace trellis

@@ -3,6 +3,7 @@
 #include <iterator>
 
 #include "app/form1.h"
+#include "app/links.h"
 #include "app/program.h"
 #include "app/range_check.h"
 #include "calc/diffpair/diffpair_frame.h"
@@ -150,5 +151,8 @@ void TForm1::BitBtn6Click(vcl::TObject*) {
   vcl::ShowMessage(
       "These values are subject to variations, please consult datasheets for specific values");
 }
+
+// The panel's reference button opens its page.
+void TForm1::BitBtn8Click(vcl::TObject*) { OpenLink(Link::CoupledLines); }
 
 }  // namespace trellis

@@ -5,6 +5,7 @@
 #include <array>
 
 #include "app/form1.h"
+#include "app/links.h"
 #include "app/range_check.h"
 #include "calc/impedance/bandwidth_model.h"
 #include "calc/impedance/bandwidth_values.h"
@@ -159,5 +160,8 @@ void TForm1::TrackBar3Change(vcl::TObject* Sender) {
   Edit47->SetText(StepAt(kLambdaSteps, TrackBar3).text);
   Button1Click(Sender);
 }
+
+// The panel's reference button opens its page.
+void TForm1::Button10Click(vcl::TObject*) { OpenLink(Link::SpeedOfLight); }
 
 }  // namespace trellis

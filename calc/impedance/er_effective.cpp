@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/form1.h"
+#include "app/links.h"
 #include "app/program.h"
 #include "app/range_check.h"
 #include "calc/impedance/microstrip_model.h"
@@ -82,5 +83,8 @@ void TForm1::Button5Click(vcl::TObject* Sender) {
   Edit150->SetText(Edit221->Text());
   WavelengthCalculator1Click(Sender);
 }
+
+// The panel's reference button opens its page.
+void TForm1::Button16Click(vcl::TObject*) { OpenLink(Link::ErEffective); }
 
 }  // namespace trellis

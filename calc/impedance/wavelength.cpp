@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "app/form1.h"
+#include "app/links.h"
 #include "calc/impedance/wavelength_model.h"
 #include "calc/impedance/wavelength_values.h"
 #include "vcl/sysutils.h"
@@ -150,5 +151,10 @@ void TForm1::Button4Click(vcl::TObject* Sender) {
     Edit224->SetText(Shown(vcl::FloatToStr(impedance::FrequencyMhz(*unit, typed))));
   ErEffective1Click(Sender);
 }
+
+// The panel's reference buttons open their pages.
+void TForm1::Button7Click(vcl::TObject*) { OpenLink(Link::Wavelength); }
+void TForm1::Button8Click(vcl::TObject*) { OpenLink(Link::ErEffective); }
+void TForm1::Button9Click(vcl::TObject*) { OpenLink(Link::SpeedOfLight); }
 
 }  // namespace trellis

@@ -2,6 +2,7 @@
 #include <initializer_list>
 
 #include "app/form1.h"
+#include "app/links.h"
 #include "app/program.h"
 #include "settings/options_form.h"
 #include "vcl/arrange.h"
@@ -130,5 +131,9 @@ void TForm1::BitBtn7Click(TObject*) {
       "Insertion loss requires a complex formula with multiple variables for a differential via "
       "structure, this is simply a rough estimate based on known impedance values.");
 }
+
+// The panel's reference buttons open their pages.
+void TForm1::BitBtn9Click(vcl::TObject*) { OpenLink(Link::ViaStubs); }
+void TForm1::BitBtn10Click(vcl::TObject*) { OpenLink(Link::ViaModelling); }
 
 }  // namespace trellis

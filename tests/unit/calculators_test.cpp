@@ -93,7 +93,7 @@ TEST(Calculators, EachMenuHandlerSelectsItsCalculator) {
   TForm1& f = h.Main();
   std::vector<Calculator> walk;
   for (const CalculatorRow& r : CalculatorTable()) walk.push_back(r.id);
-  walk.insert(walk.end(), walk.rbegin() + 1, walk.rend());
+  for (size_t i = walk.size() - 1; i-- > 0;) walk.push_back(walk[i]);
   for (Calculator c : walk) {
     SCOPED_TRACE(Name(c));
     const CalculatorRow& r = trellis::RowOf(c);

@@ -454,7 +454,7 @@ TEST_F(ReferenceLayout, ControlsLieInsideTheirParentsWithoutOverlapping) {
     ExpectInsideParent(*c);
     EXPECT_GT(c->Width(), 0);
     EXPECT_GT(c->Height(), 0);
-    // The nineteen panels lie on one another inside Panel1.
+    // The calculators' panels lie on one another inside Panel1.
     const bool panel = OnPanelStack(*c);
     for (const vcl::TControl* s : p->Children()) {
       if (panel || s == c || !s->Visible()) continue;

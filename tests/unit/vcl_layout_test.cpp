@@ -116,6 +116,17 @@ TEST_F(Loader, RejectsWhatTheCodeDoesNotKnowWithResourceAndLine) {
        "5\n"
        "      end\n      item\n        Colour = 1\n      end>\n  end\nend\n",
        "Test:8: Colour: not a property of a status panel"},
+      {"a property written twice",
+       "object F: TTestForm\n  object E: TEdit\n    Hint = 'a'\n    Left = 1\n    Hint = 'b'\n  "
+       "end\nend\n",
+       "Test:5: Hint: written twice, first at line 3"},
+      {"a form's own property written twice",
+       "object F: TTestForm\n  Caption = 'a'\n  object E: TEdit\n  end\n  Caption = 'b'\nend\n",
+       "Test:5: Caption: written twice, first at line 2"},
+      {"a collection item's property written twice",
+       "object F: TTestForm\n  object S: TStatusBar\n    Panels = <\n      item\n        Width = "
+       "5\n        Width = 6\n      end>\n  end\nend\n",
+       "Test:6: Width: written twice, first at line 5"},
       {"a form's visibility", "object F: TTestForm\n  Visible = True\nend\n",
        "Test:2: Visible: forms are shown by code"},
       {"a control in a menu",

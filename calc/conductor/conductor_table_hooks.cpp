@@ -1,4 +1,4 @@
-// What the conductor and fusing calculators give their rows of the calculator table.
+// The conductor and fusing calculators' table hooks, named by their rows of the calculator table.
 #include <initializer_list>
 
 #include "app/form1.h"

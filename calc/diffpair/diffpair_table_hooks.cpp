@@ -1,4 +1,4 @@
-// What the differential pair calculator and its crosstalk window give the frame.
+// The differential pair calculator's table hooks, and what its crosstalk window gives the frame.
 #include <initializer_list>
 
 #include "app/form1.h"

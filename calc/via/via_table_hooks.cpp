@@ -1,4 +1,4 @@
-// What the via and padstack calculators give their rows of the calculator table.
+// The via and padstack calculators' table hooks, named by their rows of the calculator table.
 #include <initializer_list>
 
 #include "app/form1.h"

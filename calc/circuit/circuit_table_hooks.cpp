@@ -1,4 +1,4 @@
-// What the circuit calculators give their rows of the calculator table.
+// The circuit calculators' table hooks, named by their rows of the calculator table.
 #include "app/form1.h"
 
 namespace trellis {

@@ -1,4 +1,5 @@
-// What the impedance and Er effective calculators give their rows of the calculator table.
+// The impedance and Er effective calculators' table hooks, named by their rows of the calculator
+// table.
 #include "app/form1.h"
 
 namespace trellis {

@@ -1,4 +1,5 @@
-// What the conversion and mechanical calculators give their rows of the calculator table.
+// The conversion and mechanical calculators' table hooks, named by their rows of the calculator
+// table.
 #include "app/form1.h"
 
 namespace trellis {
