@@ -9,12 +9,14 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QImage>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
 #include <QToolButton>
 #include <cctype>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -329,6 +331,138 @@ TEST_F(Peers, TabPicksGoThroughTheModel) {
   tabs.SetTabIndex(1);
   EXPECT_EQ(changes, 1);
   EXPECT_FALSE(strip->TabRect(1).isEmpty());
+}
+
+// Keys pick a tab as a click does, through the model. The arrows on a focused
+// strip stop at the ends; Ctrl+Tab and Ctrl+Shift+Tab go round them, from
+// anywhere in the window for the window's own strip, and a focused strip in a
+// panel takes them for itself. A refused pick, a hidden or a disabled strip
+// changes nothing.
+TEST_F(Peers, TabStripKeysPickThroughTheModel) {
+  auto& tabs = form.Add<vcl::TTabControl>("TabControl1", form, 0, 0, 400, 48);
+  tabs.Tabs().Assign({"Bandwidth", "Impedance", "Spacing"});
+  auto& edit = form.Add<vcl::TEdit>("Edit1", form, 10, 60, 80, 21);
+  auto& panel = form.Add<vcl::TPanel>("Panel1", form, 0, 100, 400, 150);
+  auto& inner = form.Add<vcl::TTabControl>("TabControl2", panel, 4, 4, 300, 100);
+  inner.Tabs().Assign({"LED Bias", "R Series", "R Parallel"});
+  bool allow = true;
+  int changes = 0, innerChanges = 0;
+  tabs.OnChanging = [&](vcl::TObject*, bool& allowChange) { allowChange = allow; };
+  tabs.OnChange = [&](vcl::TObject*) { ++changes; };
+  inner.OnChange = [&](vcl::TObject*) { ++innerChanges; };
+  Render();
+  QWidget* window = renderer->Window(form);
+  window->activateWindow();
+  if (!QTest::qWaitForWindowActive(window)) GTEST_SKIP() << "no active window here";
+  auto* strip = WidgetOf<TabStrip>(tabs);
+  auto* innerStrip = WidgetOf<TabStrip>(inner);
+  ASSERT_NE(strip, nullptr);
+  ASSERT_NE(innerStrip, nullptr);
+
+  enum Change { None, Refused, Hidden, Disabled };
+  constexpr auto kCtrl = Qt::ControlModifier;
+  constexpr auto kCtrlShift = Qt::ControlModifier | Qt::ShiftModifier;
+  struct Case {
+    vcl::TControl* focus;
+    int from, innerFrom;
+    Qt::Key key;
+    Qt::KeyboardModifiers mods;
+    Change change;
+    int to, innerTo;
+  } cases[] = {
+      {&tabs, 0, 0, Qt::Key_Right, {}, None, 1, 0},
+      {&tabs, 1, 0, Qt::Key_Down, {}, None, 2, 0},
+      {&tabs, 2, 0, Qt::Key_Right, {}, None, 2, 0},
+      {&tabs, 1, 0, Qt::Key_Left, {}, None, 0, 0},
+      {&tabs, 1, 0, Qt::Key_Up, {}, None, 0, 0},
+      {&tabs, 0, 0, Qt::Key_Left, {}, None, 0, 0},
+      {&tabs, 2, 0, Qt::Key_Tab, kCtrl, None, 0, 0},
+      {&tabs, 0, 0, Qt::Key_Tab, kCtrlShift, None, 2, 0},
+      {&edit, 1, 0, Qt::Key_Tab, kCtrl, None, 2, 0},
+      {&edit, 2, 0, Qt::Key_Tab, kCtrl, None, 0, 0},
+      {&edit, 0, 0, Qt::Key_Tab, kCtrlShift, None, 2, 0},
+      // X11 reports Shift+Tab as Backtab.
+      {&edit, 0, 0, Qt::Key_Backtab, kCtrlShift, None, 2, 0},
+      {&inner, 0, 0, Qt::Key_Tab, kCtrl, None, 0, 1},
+      {&inner, 0, 2, Qt::Key_Tab, kCtrl, None, 0, 0},
+      {&inner, 0, 0, Qt::Key_Tab, kCtrlShift, None, 0, 2},
+      {&inner, 0, 1, Qt::Key_Right, {}, None, 0, 2},
+      {&tabs, 0, 0, Qt::Key_Right, {}, Refused, 0, 0},
+      {&edit, 0, 0, Qt::Key_Tab, kCtrl, Refused, 0, 0},
+      {&edit, 0, 0, Qt::Key_Tab, kCtrl, Hidden, 0, 0},
+      {&edit, 0, 0, Qt::Key_Tab, kCtrl, Disabled, 0, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message()
+                 << c.focus->Name << " from " << c.from << "/" << c.innerFrom << ", "
+                 << QKeySequence(c.key | c.mods).toString().toStdString() << ", change "
+                 << c.change);
+    tabs.SetTabIndex(c.from);
+    inner.SetTabIndex(c.innerFrom);
+    allow = c.change != Refused;
+    tabs.SetVisible(c.change != Hidden);
+    tabs.SetEnabled(c.change != Disabled);
+    QApplication::processEvents();
+    renderer->WidgetOf(*c.focus)->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(renderer->WidgetOf(*c.focus)->hasFocus());
+    changes = innerChanges = 0;
+    QTest::keyClick(QApplication::focusWidget(), c.key, c.mods);
+    EXPECT_EQ(tabs.TabIndex(), c.to);
+    EXPECT_EQ(inner.TabIndex(), c.innerTo);
+    EXPECT_EQ(changes, c.to != c.from ? 1 : 0);
+    EXPECT_EQ(innerChanges, c.innerTo != c.innerFrom ? 1 : 0);
+    // The strips show what the model holds, and the focus stays where it was.
+    EXPECT_EQ(strip->Current(), tabs.TabIndex());
+    EXPECT_EQ(innerStrip->Current(), inner.TabIndex());
+    EXPECT_TRUE(renderer->WidgetOf(*c.focus)->hasFocus());
+  }
+}
+
+// A focused strip marks its current tab with the style's focus rectangle, and
+// no other tab, once the keyboard is in use: reached by Shift+Tab, or holding
+// the window's focus and given a key (here one that moves nothing).
+TEST_F(Peers, FocusedStripMarksItsCurrentTab) {
+  auto& tabs = form.Add<vcl::TTabControl>("TabControl1", form, 0, 0, 400, 48);
+  tabs.Tabs().Assign({"Bandwidth", "Impedance", "Spacing"});
+  tabs.SetTabIndex(2);
+  auto& edit = form.Add<vcl::TEdit>("Edit1", form, 10, 60, 80, 21);
+  Render();
+  QWidget* window = renderer->Window(form);
+  window->activateWindow();
+  if (!QTest::qWaitForWindowActive(window)) GTEST_SKIP() << "no active window here";
+  auto* strip = WidgetOf<TabStrip>(tabs);
+  auto* line = WidgetOf<QLineEdit>(edit);
+  ASSERT_NE(strip, nullptr);
+  struct Arrival {
+    const char* how;
+    std::function<void()> arrive;
+  } arrivals[] = {
+      {"Shift+Tab", [&] { QTest::keyClick(line, Qt::Key_Backtab, Qt::ShiftModifier); }},
+      {"a key",
+       [&] {
+         strip->setFocus(Qt::ActiveWindowFocusReason);
+         QTest::keyClick(strip, Qt::Key_Right);
+       }},
+  };
+  for (const Arrival& a : arrivals) {
+    SCOPED_TRACE(a.how);
+    // A window that has seen no key yet.
+    window->setAttribute(Qt::WA_KeyboardFocusChange, false);
+    line->setFocus(Qt::OtherFocusReason);
+    const QImage plain = strip->grab().toImage();
+    a.arrive();
+    ASSERT_TRUE(strip->hasFocus());
+    ASSERT_EQ(tabs.TabIndex(), 2);
+    const QImage focused = strip->grab().toImage();
+    ASSERT_EQ(plain.size(), focused.size());
+    const QRect current = strip->TabRect(2);
+    int inside = 0, outside = 0;
+    for (int y = 0; y < plain.height(); ++y)
+      for (int x = 0; x < plain.width(); ++x)
+        if (plain.pixel(x, y) != focused.pixel(x, y)) ++(current.contains(x, y) ? inside : outside);
+    EXPECT_GT(inside, 0);
+    EXPECT_EQ(outside, 0);
+  }
 }
 
 TEST_F(Peers, TabsWrapOntoRowsThatFillTheWidth) {

@@ -1,7 +1,10 @@
 // Tab moves through a panel's inputs as its layout orders them, passing the
-// unit boxes that are no tab stops; a click still focuses those.
+// unit boxes that are no tab stops; a click still focuses those. The tab
+// strips Tab reaches answer the keys, and Ctrl+Tab picks the calculator from
+// anywhere in the main window.
 #include <gtest/gtest.h>
 
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QTest>
 #include <functional>
@@ -9,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "app/calculators.h"
 #include "tests/qt/screens_fixture.h"
 
 namespace trellis::desktop {
@@ -36,6 +40,21 @@ class TabOrder : public testing::SolvedScreensFixture {
       seen.push_back(Focused());
     }
     return seen;
+  }
+  // Presses Tab from the control that has the focus until the named one has it.
+  void Reach(const std::string& name) {
+    for (int k = 0; k < 400 && Focused() != name; ++k) {
+      QWidget* focus = renderer->Window(*main)->focusWidget();
+      ASSERT_NE(focus, nullptr);
+      QTest::keyClick(focus, Qt::Key_Tab);
+    }
+    ASSERT_EQ(Focused(), name);
+  }
+  // The window takes keys as the active window does; false where none can be active.
+  bool Activate() {
+    QWidget* window = renderer->Window(*main);
+    window->activateWindow();
+    return QTest::qWaitForWindowActive(window);
   }
 
  private:
@@ -89,6 +108,89 @@ TEST_F(TabOrder, TabVisitsTheInputsInLayoutOrder) {
   renderer->WidgetOf(C("Edit67"))->setFocus(Qt::OtherFocusReason);
   QTest::mouseClick(mils, Qt::LeftButton, {}, QPoint(6, mils->height() / 2));
   EXPECT_EQ(Focused(), "Edit71");
+}
+
+TEST_F(TabOrder, TabStripsAnswerTheKeys) {
+  if (!Activate()) GTEST_SKIP() << "no active window here";
+  constexpr auto kCtrl = Qt::ControlModifier;
+  constexpr auto kCtrlShift = Qt::ControlModifier | Qt::ShiftModifier;
+  constexpr int kLast = 18;  // XL-XC Reactance
+  struct Case {
+    const char* focus;
+    int calculator, ohmsTab;
+    Qt::Key key;
+    Qt::KeyboardModifiers mods;
+    int calculatorAfter, ohmsTabAfter;
+  };
+  const Case cases[] = {
+      // The calculator strip: the arrows pick the neighbour and stop at the ends.
+      {"TabControl1", 1, 0, Qt::Key_Right, {}, 2, 0},
+      {"TabControl1", 1, 0, Qt::Key_Down, {}, 2, 0},
+      {"TabControl1", 1, 0, Qt::Key_Left, {}, 0, 0},
+      {"TabControl1", 1, 0, Qt::Key_Up, {}, 0, 0},
+      {"TabControl1", 0, 0, Qt::Key_Left, {}, 0, 0},
+      {"TabControl1", kLast, 0, Qt::Key_Right, {}, kLast, 0},
+      // Ctrl+Tab, Ctrl+Shift+Tab go round, on the strip and anywhere else.
+      {"TabControl1", kLast, 0, Qt::Key_Tab, kCtrl, 0, 0},
+      {"TabControl1", 0, 0, Qt::Key_Tab, kCtrlShift, kLast, 0},
+      {"Edit67", 1, 0, Qt::Key_Tab, kCtrl, 2, 0},
+      {"Edit67", 1, 0, Qt::Key_Tab, kCtrlShift, 0, 0},
+      {"Edit1", 2, 0, Qt::Key_Tab, kCtrl, 3, 0},
+      {"Edit245", 10, 0, Qt::Key_Tab, kCtrl, 11, 0},
+      {"Edit270", kLast, 0, Qt::Key_Tab, kCtrl, 0, 0},
+      {"Edit19", 0, 0, Qt::Key_Tab, kCtrlShift, kLast, 0},
+      // Ohm's law's own strip, with the focus, moves its own tabs.
+      {"TabControl3", 10, 0, Qt::Key_Right, {}, 10, 1},
+      {"TabControl3", 10, 3, Qt::Key_Left, {}, 10, 2},
+      {"TabControl3", 10, 8, Qt::Key_Right, {}, 10, 8},
+      {"TabControl3", 10, 8, Qt::Key_Tab, kCtrl, 10, 0},
+      {"TabControl3", 10, 0, Qt::Key_Tab, kCtrlShift, 10, 8},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message()
+                 << c.focus << " on " << c.calculator << "/" << c.ohmsTab << ", "
+                 << QKeySequence(c.key | c.mods).toString().toStdString());
+    Pick(c.calculator);
+    if (c.calculator == 10) vcl::user::PickTab(*main->TabControl3, c.ohmsTab);
+    ASSERT_EQ(main->TabControl3->TabIndex(), c.ohmsTab);
+    QApplication::processEvents();
+    const std::string focus = c.focus;
+    if (focus.rfind("TabControl", 0) == 0)
+      ASSERT_NO_FATAL_FAILURE(Reach(focus));
+    else
+      renderer->WidgetOf(C(focus))->setFocus(Qt::OtherFocusReason);
+    ASSERT_EQ(Focused(), focus);
+    QTest::keyClick(renderer->Window(*main)->focusWidget(), c.key, c.mods);
+    EXPECT_EQ(Number(main->CalculatorIndex), c.calculatorAfter);
+    EXPECT_EQ(main->TabControl1->TabIndex(), c.calculatorAfter);
+    EXPECT_EQ(main->TabControl3->TabIndex(), c.ohmsTabAfter);
+    // A strip keeps the focus after its pick.
+    if (focus.rfind("TabControl", 0) == 0) {
+      EXPECT_EQ(Focused(), focus);
+    }
+  }
+}
+
+// A key pick is the user's pick, as a click is: the calculator is shown and
+// solved and the stored "Program" is its number.
+TEST_F(TabOrder, KeyPickSwitchesSolvesAndStoresTheCalculator) {
+  if (!Activate()) GTEST_SKIP() << "no active window here";
+  main->Timer1Timer(main->Timer1);
+  Pick(Number(Calculator::ConductorProperties));
+  Type(main->Edit15, "25");
+  Type(main->Edit18, "2500");
+  Type(main->Edit69, "2");
+  Pick(Number(Calculator::ConductorImpedance));
+  main->Edit17->SetText("");
+  QApplication::processEvents();
+  ASSERT_NO_FATAL_FAILURE(Reach("TabControl1"));
+  QTest::keyClick(renderer->WidgetOf(*main->TabControl1), Qt::Key_Right);
+  EXPECT_EQ(main->CalculatorIndex, Calculator::ConductorProperties);
+  EXPECT_TRUE(main->GroupBox5->Visible());
+  EXPECT_FALSE(main->GroupBox15->Visible());
+  EXPECT_EQ(main->Edit17->Text(), "2.4596 Amps");
+  EXPECT_EQ(platform.Settings().ReadString(trellis::testing::kSettingsKey, "Program"), "2");
+  SaveClientArea("focused_TabControl1.png");
 }
 
 }  // namespace

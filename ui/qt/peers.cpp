@@ -17,6 +17,7 @@
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QStringList>
@@ -29,6 +30,7 @@
 
 #include "ui/qt/application.h"
 #include "ui/qt/widgets.h"
+#include "vcl/forms.h"
 #include "vcl/user.h"
 
 namespace trellis::desktop {
@@ -1046,6 +1048,15 @@ class TrackBarPeer : public Peer {
   QSlider* slider_ = nullptr;
 };
 
+// The window's own tab strip: the first tab control placed on the form itself.
+bool IsWindowStrip(const vcl::TTabControl& tabs) {
+  const vcl::TControl* form = tabs.Parent();
+  if (!dynamic_cast<const vcl::TForm*>(form)) return false;
+  for (const vcl::TControl* child : form->Children())
+    if (dynamic_cast<const vcl::TTabControl*>(child)) return child == &tabs;
+  return false;
+}
+
 class TabControlPeer : public Peer {
  public:
   TabControlPeer(PeerHost& host, vcl::TTabControl& tabs) : Peer(host, tabs), tabs_(tabs) {}
@@ -1059,6 +1070,21 @@ class TabControlPeer : public Peer {
       vcl::user::PickTab(tabs_, index);
       Changed(vcl::Prop::ItemIndex);
     };
+    if (IsWindowStrip(tabs_)) {
+      // Ctrl+Tab and Ctrl+Shift+Tab move the window's strip from anywhere in
+      // the window; the shortcuts rest while the strip is hidden or disabled.
+      const auto step = [this](int by, QList<QKeySequence> keys) {
+        auto* shortcut = new QShortcut(strip_);
+        shortcut->setKeys(keys);
+        shortcut->setContext(Qt::WindowShortcut);
+        QObject::connect(shortcut, &QShortcut::activated, strip_,
+                         [this, by] { strip_->PickNeighbour(by, true); });
+      };
+      step(1, {QKeySequence(Qt::CTRL | Qt::Key_Tab)});
+      step(-1, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
+                QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
+                QKeySequence(Qt::CTRL | Qt::Key_Backtab)});
+    }
     return strip_;
   }
   void Update(vcl::Prop what) override {

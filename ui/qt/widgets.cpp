@@ -3,9 +3,11 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyleOptionFocusRect>
 #include <QStyleOptionTab>
 #include <QStyleOptionTabWidgetFrame>
 #include <QSvgRenderer>
@@ -80,7 +82,19 @@ void GroupFrame::paintEvent(QPaintEvent*) {
 
 namespace {
 constexpr int kTabPadding = 4;
+
+// +1 for Ctrl+Tab, -1 for Ctrl+Shift+Tab, 0 for any other key.
+int CtrlTabStep(const QKeyEvent& key) {
+  const Qt::KeyboardModifiers mods = key.modifiers() & ~Qt::KeypadModifier;
+  if (key.key() == Qt::Key_Tab && mods == Qt::ControlModifier) return 1;
+  // X11 reports Shift+Tab as Backtab, with or without the Shift.
+  if ((key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab) &&
+      mods == (Qt::ControlModifier | Qt::ShiftModifier))
+    return -1;
+  if (key.key() == Qt::Key_Backtab && mods == Qt::ControlModifier) return -1;
+  return 0;
 }
+}  // namespace
 
 TabStrip::TabStrip(QWidget* parent) : QWidget(parent) {
   setFocusPolicy(Qt::TabFocus);
@@ -101,6 +115,17 @@ void TabStrip::SetCurrent(int index) {
 void TabStrip::SetMultiLine(bool multiLine) {
   multiLine_ = multiLine;
   Arrange();
+}
+
+void TabStrip::PickNeighbour(int step, bool wrap) {
+  const int count = static_cast<int>(tabs_.size());
+  if (count == 0 || !onPick) return;
+  int next = current_ < 0 ? (step > 0 ? step - 1 : count + step) : current_ + step;
+  if (wrap)
+    next = ((next % count) + count) % count;
+  else if (next < 0 || next >= count)
+    return;
+  onPick(next);
 }
 
 QRect TabStrip::TabRect(int index) const {
@@ -210,10 +235,47 @@ void TabStrip::paintEvent(QPaintEvent*) {
     p.setFont(tabFont_);
     style()->drawItemText(&p, opt.rect, Qt::AlignCenter | Qt::TextShowMnemonic, palette(),
                           isEnabled(), tabs_[i], QPalette::WindowText);
+    if (opt.state & QStyle::State_HasFocus) {
+      // The style's label would draw this; ours sits between the bevel and the caption.
+      QStyleOptionFocusRect focus;
+      focus.QStyleOption::operator=(opt);
+      constexpr int side = kTabPadding / 2;
+      focus.rect = opt.rect.adjusted(side, 3, -side, -2);
+      style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &p, this);
+    }
   };
   for (int i = 0; i < static_cast<int>(tabs_.size()); ++i)
     if (i != current_) drawTab(i);
   if (current_ >= 0 && current_ < static_cast<int>(tabs_.size())) drawTab(current_);
+}
+
+bool TabStrip::event(QEvent* event) {
+  // With the focus, Ctrl+Tab moves this strip rather than the window's own.
+  if (event->type() == QEvent::ShortcutOverride && CtrlTabStep(*static_cast<QKeyEvent*>(event))) {
+    event->accept();
+    return true;
+  }
+  return QWidget::event(event);
+}
+
+void TabStrip::keyPressEvent(QKeyEvent* event) {
+  const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+  if (const int step = CtrlTabStep(*event)) {
+    PickNeighbour(step, true);
+  } else if (mods == Qt::NoModifier &&
+             (event->key() == Qt::Key_Left || event->key() == Qt::Key_Up)) {
+    PickNeighbour(-1, false);
+  } else if (mods == Qt::NoModifier &&
+             (event->key() == Qt::Key_Right || event->key() == Qt::Key_Down)) {
+    PickNeighbour(1, false);
+  } else {
+    QWidget::keyPressEvent(event);
+    return;
+  }
+  // The style marks the focus once the keyboard is in use, as after a Tab.
+  window()->setAttribute(Qt::WA_KeyboardFocusChange);
+  update();
+  event->accept();
 }
 
 void TabStrip::mousePressEvent(QMouseEvent* event) {

@@ -19,7 +19,9 @@ class QToolButton;
 namespace trellis::desktop {
 
 // A tab strip that wraps its tabs onto as many rows as they need, each row
-// stretched to the full width, the current tab's row next to the body.
+// stretched to the full width, the current tab's row next to the body. With
+// the focus it marks its current tab; the arrow keys pick the neighbouring
+// tab and Ctrl+Tab, Ctrl+Shift+Tab the next and previous round the ends.
 class TabStrip : public QWidget {
  public:
   explicit TabStrip(QWidget* parent);
@@ -31,11 +33,16 @@ class TabStrip : public QWidget {
   int Current() const { return current_; }
   // The tab's rectangle as laid out now (empty when it is not shown).
   QRect TabRect(int index) const;
-  // A press on a tab; the model decides whether it becomes current.
+  // Picks the tab `step` places from the current one; past an end it goes
+  // round when `wrap`, else nothing.
+  void PickNeighbour(int step, bool wrap);
+  // A press on a tab or a key; the model decides whether it becomes current.
   std::function<void(int)> onPick;
 
  protected:
+  bool event(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void changeEvent(QEvent* event) override;
