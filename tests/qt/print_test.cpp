@@ -188,7 +188,8 @@ TEST_F(PrintedWindow, AWideResultPrintsItsLeadingDigitsAfterTheFocusPassedThroug
   ASSERT_TRUE(result->hasFocus());
   QTest::keyClick(result, Qt::Key_Tab);
   ASSERT_FALSE(result->hasFocus());
-  // Solving again with the same inputs changes no text.
+  // Solving again with the same inputs sets no new text: only the focus
+  // leaving can have brought the start back.
   vcl::user::Click(*main.Button1);
   QApplication::processEvents();
 

@@ -49,7 +49,8 @@ class FormWindow : public QObject, public PeerHost {
   void BuildChildren(const vcl::TControl& parent, QWidget* into);
   void BuildMenu();
   void AddMenuItem(vcl::TMenuItem& item, QWidget* container);
-  // The window's kind for its owner (the main window or none), which it returns.
+  // Picks the window's owner (the main window or none) and the window kind
+  // that goes with it; returns the owner.
   const FormWindow* SetOwner(const FormWindow* main);
   void Place(QScreen* screen);
   QScreen* TargetScreen() const;
