@@ -205,11 +205,14 @@ class Comparer {
     Same(who, "brush", Colour(back), Colour(shown));
   }
 
-  // A box narrower than its text shows the text's start.
-  void ShowsStart(const std::string& who, const QLineEdit& line) {
-    const int frame = line.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &line);
-    const int room = line.width() - 2 * frame - 4;
-    if (line.fontMetrics().horizontalAdvance(line.text()) <= room) return;
+  // A box narrower than its text shows the text's start, and so does a
+  // result box without the focus, whatever its width.
+  void ShowsStart(const std::string& who, const QLineEdit& line, bool result) {
+    if (!result || line.hasFocus()) {
+      const int frame = line.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &line);
+      const int room = line.width() - 2 * frame - 4;
+      if (line.fontMetrics().horizontalAdvance(line.text()) <= room) return;
+    }
     if (line.cursorPosition() != 0)
       out_.push_back(who + " shown start: the control's text " + Quoted(line.text()) +
                      " shows from its start, the widget from character " +
@@ -238,7 +241,7 @@ class Comparer {
       if (!line) return Wrong(who, "a line edit");
       Same(who, "text", Quoted(edit->Text()), Quoted(line->text()));
       Same(who, "read-only", YesNo(edit->ReadOnly()), YesNo(line->isReadOnly()));
-      ShowsStart(who, *line);
+      ShowsStart(who, *line, edit->ReadOnly());
       Background(who, control, widget, true);
       ResultStyle(who, *edit, *line);
     } else if (auto* memo = dynamic_cast<vcl::TMemo*>(&control)) {
@@ -287,7 +290,7 @@ class Comparer {
       Same(who, "item index", std::to_string(combo->ItemIndex()),
            std::to_string(box->currentIndex()));
       Same(who, "text", Quoted(combo->Text()), Quoted(box->currentText()));
-      if (QLineEdit* line = box->lineEdit()) ShowsStart(who, *line);
+      if (QLineEdit* line = box->lineEdit()) ShowsStart(who, *line, false);
       Background(who, control, widget, true);
     } else if (auto* buttons = dynamic_cast<vcl::TButtonGroup*>(&control)) {
       Items(who, ToList(buttons->Items()), buttons->ItemIndex(), peer.ItemButtons());

@@ -82,6 +82,10 @@ TEST_F(DesktopCheckTest, AWidgetChangedBehindTheModelIsADisagreementNamingTheCon
        },
        "Form1.Edit245 shown start: the control's text \"1234567890.1234567890\" shows from its "
        "start, the widget from character 21"},
+      {"caret left at the end of a result box's short text",
+       [&] { As<QLineEdit>("Edit244")->end(false); },
+       "Form1.Edit244 shown start: the control's text \"12.0000\" shows from its start, the "
+       "widget from character 7"},
       {"visibility", [&] { W("Label55")->hide(); },
        "Form1.Label55 visible: the control has yes, the widget shows no"},
       {"enabled", [&] { W("Button1")->setEnabled(false); },
@@ -96,6 +100,8 @@ TEST_F(DesktopCheckTest, AWidgetChangedBehindTheModelIsADisagreementNamingTheCon
        "Form1.Edit244 font colour: the control has #7fcbff, the widget shows #ff0000"},
       {"position", [&] { W("Edit244")->move(389, 100); },
        "Form1.Edit244 left: the control has 386, the widget shows 389"},
+      {"moved down", [&] { W("Edit244")->move(386, 104); },
+       "Form1.Edit244 top: the control has 100, the widget shows 104"},
       {"size", [&] { W("Edit244")->resize(96, 30); },
        "Form1.Edit244 height: the control has 22, the widget shows 30"},
       {"checked", [&] { As<QCheckBox>("CheckBox3")->toggle(); }, "Form1.CheckBox3 checked:"},

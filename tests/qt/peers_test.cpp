@@ -220,6 +220,71 @@ TEST_F(Peers, TextTheProgramSetsShowsItsStart) {
   EXPECT_EQ(box->cursorPosition(), 16);
 }
 
+// Tab selects a box's whole text, which leaves it showing its end; a result
+// box shows its start again once the focus moves on, while a box the user
+// types in keeps the caret where the user left it.
+TEST_F(Peers, AResultBoxShowsItsStartOnceTheFocusLeavesIt) {
+  auto& input = form.Add<vcl::TEdit>("Edit1", form, 10, 10, 60, 21);
+  auto& result = form.Add<vcl::TEdit>("Edit2", form, 10, 40, 60, 21);
+  auto& typed = form.Add<vcl::TEdit>("Edit3", form, 10, 70, 60, 21);
+  auto& start = form.Add<vcl::TEdit>("Edit4", form, 10, 100, 60, 21);
+  result.SetReadOnly(true);
+  start.SetReadOnly(true);
+  input.TabOrder = 0;
+  result.TabOrder = 1;
+  typed.TabOrder = 2;
+  start.TabStop = false;
+  Render();
+  QWidget* window = renderer->Window(form);
+  window->activateWindow();
+  if (!QTest::qWaitForWindowActive(window)) GTEST_SKIP() << "no active window here";
+  auto* line = WidgetOf<QLineEdit>(result);
+  auto* box = WidgetOf<QLineEdit>(typed);
+  result.SetText("50000000.0000");
+  typed.SetText("1234567890.12345");
+  start.SetText("500");
+  ASSERT_GT(line->fontMetrics().horizontalAdvance(line->text()), line->width());
+
+  struct Case {
+    const char* leaving;
+    Qt::FocusReason reason;
+    bool home;  // the result box shows its start afterwards
+  };
+  for (const Case& c : {Case{"by Tab", Qt::TabFocusReason, true},
+                        Case{"by a click elsewhere", Qt::MouseFocusReason, true},
+                        Case{"to the menu bar", Qt::MenuBarFocusReason, true},
+                        Case{"to another window", Qt::ActiveWindowFocusReason, true},
+                        // The selection stays for the context menu's Copy.
+                        Case{"to a context menu", Qt::PopupFocusReason, false}}) {
+    SCOPED_TRACE(c.leaving);
+    WidgetOf<QLineEdit>(input)->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(WidgetOf<QLineEdit>(input), Qt::Key_Tab);
+    ASSERT_TRUE(line->hasFocus());
+    ASSERT_EQ(line->selectedText(), line->text());
+    if (c.reason == Qt::TabFocusReason)
+      QTest::keyClick(line, Qt::Key_Tab);
+    else
+      box->setFocus(c.reason);
+    EXPECT_TRUE(box->hasFocus());
+    EXPECT_EQ(line->cursorPosition(), c.home ? 0 : line->text().size());
+    EXPECT_EQ(line->hasSelectedText(), !c.home);
+    if (c.home) {
+      // Drawn as the box of the text's first characters is, up to their end.
+      const QImage shown = line->grab().toImage();
+      const QImage first = WidgetOf<QLineEdit>(start)->grab().toImage();
+      const QRect drawn(0, 0, line->fontMetrics().horizontalAdvance("500"), line->height());
+      EXPECT_EQ(shown.copy(drawn), first.copy(drawn));
+    }
+  }
+
+  // The caret the user puts in a box of input stays where it was.
+  box->setFocus(Qt::OtherFocusReason);
+  box->setCursorPosition(12);
+  QTest::keyClick(box, Qt::Key_Tab);
+  EXPECT_FALSE(box->hasFocus());
+  EXPECT_EQ(box->cursorPosition(), 12);
+}
+
 TEST_F(Peers, RadioGroupShowsNoChoiceUntilOneIsClicked) {
   auto& group = form.Add<vcl::TRadioGroup>("RadioGroup1", form, 10, 10, 200, 62);
   group.Columns = 2;

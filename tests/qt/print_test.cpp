@@ -6,11 +6,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QLineEdit>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QtEndian>
 #include <algorithm>
 #include <map>
@@ -22,6 +24,7 @@
 #include "tests/qt/screens_fixture.h"
 #include "ui/qt/qt_platform.h"
 #include "ui/qt/renderer.h"
+#include "vcl/user.h"
 
 namespace trellis::desktop {
 namespace {
@@ -160,6 +163,63 @@ TEST_F(PrintedWindow, PageHoldsTheCaptionsOfTheLabelsTheWindowShows) {
     EXPECT_TRUE(page.contains(caption)) << label->Name << ": " << label->Caption();
   }
   EXPECT_GE(checked, 20);
+}
+
+// A result wider than its box, after the user has Tabbed through the box: the
+// page shows its leading digits, as the window does, not the tail Tab left.
+TEST_F(PrintedWindow, AWideResultPrintsItsLeadingDigitsAfterTheFocusPassedThrough) {
+  const QString reader = QStandardPaths::findExecutable("pdftotext");
+  if (reader.isEmpty()) GTEST_SKIP() << "no pdftotext (poppler-utils) to read the page back";
+  TForm1& main = program->Main();
+  QWidget* window = renderer->Window(main);
+  window->activateWindow();
+  if (!QTest::qWaitForWindowActive(window)) GTEST_SKIP() << "no active window here";
+  vcl::user::PickTab(*main.TabControl1, 10);
+  vcl::user::ChooseItem(*main.RadioGroup13, 2);
+  vcl::user::TypeText(*main.Edit245, "5000");
+  vcl::user::TypeText(*main.Edit246, "0.0001");
+  vcl::user::Click(*main.Button1);
+  ASSERT_EQ(main.Edit244->Text(), "50000000.0000");
+  auto* result = qobject_cast<QLineEdit*>(renderer->WidgetOf(*main.Edit244));
+  ASSERT_NE(result, nullptr);
+  QWidget* before = renderer->WidgetOf(*main.Edit246);
+  before->setFocus(Qt::OtherFocusReason);
+  QTest::keyClick(before, Qt::Key_Tab);
+  ASSERT_TRUE(result->hasFocus());
+  QTest::keyClick(result, Qt::Key_Tab);
+  ASSERT_FALSE(result->hasFocus());
+  // Solving again with the same inputs sets no new text: only the focus
+  // leaving can have brought the start back.
+  vcl::user::Click(*main.Button1);
+  QApplication::processEvents();
+
+  // The words the reader finds where the page shows the box: the text runs on
+  // past the box's end, clipped there, so where it starts is what the box shows.
+  const QString path = PrintToPdf(main);
+  QProcess process;
+  process.start(reader, {"-bbox", path, "-"});
+  ASSERT_TRUE(process.waitForFinished(30000));
+  const QString page = QString::fromUtf8(process.readAllStandardOutput());
+  // The window as printed: scaled to the printable area and centred in it.
+  const QRectF printable = platform.Printer().pageRect(QPrinter::Point);
+  const QSizeF drawn(main.ClientWidth(), main.ClientHeight());
+  const double scale =
+      std::min(printable.width() / drawn.width(), printable.height() / drawn.height());
+  const QPointF origin =
+      printable.topLeft() + QPointF(printable.width() - drawn.width() * scale,
+                                    printable.height() - drawn.height() * scale) /
+                                2;
+  const QRectF box(origin + QPointF(result->mapTo(renderer->ClientArea(main), QPoint())) * scale,
+                   QSizeF(result->size()) * scale);
+  static const QRegularExpression word(
+      R"re(<word xMin="([\d.]+)" yMin="([\d.]+)"[^>]*>([^<]*)</word>)re");
+  QString starting;
+  for (auto it = word.globalMatch(page); it.hasNext();) {
+    const QRegularExpressionMatch m = it.next();
+    if (box.contains(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble())))
+      starting += m.captured(3) + " ";
+  }
+  EXPECT_TRUE(starting.startsWith("50000000.")) << starting.toStdString();
 }
 
 // Drawn at a low resolution by the same reader's tools: the window fills the

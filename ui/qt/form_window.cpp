@@ -69,6 +69,16 @@ Qt::WindowFlags FlagsFor(vcl::TFormBorderStyle style) {
   return Qt::Window;
 }
 
+// The window managers keep only dialogs and tool windows above their owner:
+// a plain window that is owned becomes a dialog with the same buttons.
+Qt::WindowFlags OwnedFlags(Qt::WindowFlags flags) {
+  if ((flags & Qt::WindowType_Mask) != Qt::Window) return flags;
+  if (!(flags & Qt::CustomizeWindowHint))
+    flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+             Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint;
+  return (flags & ~Qt::WindowType_Mask) | Qt::Dialog;
+}
+
 }  // namespace
 
 // Holds the client area at its designed size and scrolls it only when the
@@ -185,7 +195,8 @@ class FormWindow::MenuPeer : public vcl::ControlPeer {
 };
 
 FormWindow::FormWindow(vcl::TForm& form) : form_(form) {
-  auto frame = std::make_unique<FrameWidget>(nullptr, FlagsFor(form.BorderStyle));
+  askedFlags_ = FlagsFor(form.BorderStyle);
+  auto frame = std::make_unique<FrameWidget>(nullptr, askedFlags_);
   frame->onClose = [this] {
     if (Live()) vcl::user::CloseForm(form_);
   };
@@ -355,7 +366,28 @@ void FormWindow::Place(QScreen* screen) {
   window_->move(area.center() - QPoint(size.width() / 2, size.height() / 2));
 }
 
-void FormWindow::Show() {
+// Dialogs and tool windows belong to the main window, and so does any window
+// the main window waits for, disabled, while it is open: the window manager
+// keeps them above it and a click on it brings them forward. A window with a
+// border of its own (and the splash, before the main window is up) stands on
+// its own, behind the main window when the user picks that.
+const FormWindow* FormWindow::SetOwner(const FormWindow* main) {
+  const FormWindow* owner = nullptr;
+  if (main && main != this && main->window_->isVisible()) {
+    const auto kind = FlagsFor(form_.BorderStyle) & Qt::WindowType_Mask;
+    if (kind == Qt::Dialog || kind == Qt::Tool || !main->form_.Enabled()) owner = main;
+  }
+  const Qt::WindowFlags flags =
+      owner ? OwnedFlags(FlagsFor(form_.BorderStyle)) : FlagsFor(form_.BorderStyle);
+  if (flags != askedFlags_) {
+    askedFlags_ = flags;
+    window_->setWindowFlags(flags);
+  }
+  return owner;
+}
+
+void FormWindow::Show(const FormWindow* main) {
+  const FormWindow* owner = SetOwner(main);
   QScreen* screen = TargetScreen();
   Fit(screen);
   if (!placed_) {
@@ -363,6 +395,10 @@ void FormWindow::Show() {
     placed_ = true;
   }
   KeepOnScreen(window_->screen());
+  // The window manager reads the owner as the window is mapped; the native
+  // window is made where the window has been placed, on its screen.
+  window_->winId();
+  window_->windowHandle()->setTransientParent(owner ? owner->window_->windowHandle() : nullptr);
   window_->show();
   window_->raise();
   window_->activateWindow();

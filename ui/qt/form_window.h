@@ -29,7 +29,8 @@ class FormWindow : public QObject, public PeerHost {
   QWidget* Window() const { return window_.get(); }
   QWidget* Client() const { return client_; }
   QAction* ActionOf(const vcl::TMenuItem& item) const;
-  void Show();
+  // Shows the window, owned by the main window where it belongs to it.
+  void Show(const FormWindow* main);
   void Hide();
 
   bool Live() const override { return !detached_; }
@@ -48,6 +49,9 @@ class FormWindow : public QObject, public PeerHost {
   void BuildChildren(const vcl::TControl& parent, QWidget* into);
   void BuildMenu();
   void AddMenuItem(vcl::TMenuItem& item, QWidget* container);
+  // Picks the window's owner (the main window or none) and the window kind
+  // that goes with it; returns the owner.
+  const FormWindow* SetOwner(const FormWindow* main);
   void Place(QScreen* screen);
   QScreen* TargetScreen() const;
   QMargins FrameMargins() const;
@@ -66,6 +70,7 @@ class FormWindow : public QObject, public PeerHost {
   std::vector<std::unique_ptr<MenuPeer>> menuPeers_;
   std::map<QObject*, Peer*> watched_;
   Peer* hintBar_ = nullptr;
+  Qt::WindowFlags askedFlags_;
   QMargins fittedFrame_;
   QRect fittedArea_;
   bool placed_ = false;

@@ -392,6 +392,12 @@ class EditPeer : public Peer {
           text[0].unicode() < 127)
         vcl::user::PressKey(edit_, text[0].unicode());
     }
+    // Tab selects the whole text, which leaves a narrow box showing its end;
+    // a result box shows its start again once the focus moves on, also to
+    // another window. Its own context menu keeps the selection for Copy.
+    if (watched == line_ && event->type() == QEvent::FocusOut && edit_.ReadOnly() &&
+        static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
+      line_->setCursorPosition(0);
     return Peer::Event(watched, event);
   }
 

@@ -62,8 +62,16 @@ bool EndsWith(const std::string& s, const std::string& tail) {
   return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
 }
 
-// Boxes belong to the window the user is working in, so they stay above it.
-QWidget* BoxParent() { return QApplication::activeWindow(); }
+// Boxes belong to the window the user is working in, so they stay above it;
+// while the user is in another program, to the main window, so a box never
+// stands on its own where the main window can cover it.
+QWidget* BoxParent() {
+  if (QWidget* active = QApplication::activeWindow()) return active;
+  vcl::TApplication* app = vcl::Application();
+  auto* platform = app ? dynamic_cast<QtPlatform*>(&app->GetPlatform()) : nullptr;
+  QWidget* main = platform && platform->Renderer() ? platform->Renderer()->MainWindow() : nullptr;
+  return main && main->isVisible() ? main : nullptr;
+}
 
 std::string ApplicationTitle() {
   vcl::TApplication* app = vcl::Application();

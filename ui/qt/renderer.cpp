@@ -47,7 +47,18 @@ QAction* QtRenderer::ActionOf(const vcl::TMenuItem& item) const {
   return it == windows_.end() ? nullptr : it->second->ActionOf(item);
 }
 
-void QtRenderer::Show(vcl::TForm& form) { WindowFor(form).Show(); }
+FormWindow* QtRenderer::MainFrame() const {
+  const vcl::TApplication* app = vcl::Application();
+  auto main = app ? windows_.find(app->MainForm) : windows_.end();
+  return main == windows_.end() ? nullptr : main->second.get();
+}
+
+void QtRenderer::Show(vcl::TForm& form) { WindowFor(form).Show(MainFrame()); }
+
+QWidget* QtRenderer::MainWindow() const {
+  FormWindow* main = MainFrame();
+  return main ? main->Window() : nullptr;
+}
 
 void QtRenderer::Hide(vcl::TForm& form) { WindowFor(form).Hide(); }
 

@@ -40,10 +40,13 @@ class QtRenderer {
   Peer* PeerOf(const vcl::TControl& control) const;
 
   void Show(vcl::TForm& form);
+  // The program's main window, nullptr before it is built.
+  QWidget* MainWindow() const;
   void Hide(vcl::TForm& form);
 
  private:
   FormWindow& WindowFor(vcl::TForm& form);
+  FormWindow* MainFrame() const;
   QtPlatform* platform_ = nullptr;
   std::map<const vcl::TForm*, std::unique_ptr<FormWindow>> windows_;
 };
