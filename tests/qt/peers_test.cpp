@@ -67,6 +67,14 @@ class Peers : public ::testing::Test {
     form.Show();
     QApplication::processEvents();
   }
+  // Renders and makes the window the active one, for keys and focus; false
+  // where the platform activates no window.
+  bool RenderActive() {
+    Render();
+    QWidget* window = renderer->Window(form);
+    window->activateWindow();
+    return QTest::qWaitForWindowActive(window);
+  }
   template <class W>
   W* WidgetOf(const vcl::TControl& control) {
     return dynamic_cast<W*>(renderer->WidgetOf(control));
@@ -167,10 +175,7 @@ TEST_F(Peers, FocusMovingToAnotherControlIsTheEditsExit) {
   auto& second = form.Add<vcl::TEdit>("Edit2", form, 10, 40, 80, 21);
   int exits = 0;
   first.OnExit = [&](vcl::TObject*) { ++exits; };
-  Render();
-  QWidget* window = renderer->Window(form);
-  window->activateWindow();
-  if (!QTest::qWaitForWindowActive(window)) GTEST_SKIP() << "no active window here";
+  if (!RenderActive()) GTEST_SKIP() << "no active window here";
   WidgetOf<QLineEdit>(first)->setFocus(Qt::OtherFocusReason);
   QTest::keyClick(WidgetOf<QLineEdit>(first), Qt::Key_Tab);
   EXPECT_TRUE(WidgetOf<QLineEdit>(second)->hasFocus());
@@ -234,10 +239,7 @@ TEST_F(Peers, AResultBoxShowsItsStartOnceTheFocusLeavesIt) {
   result.TabOrder = 1;
   typed.TabOrder = 2;
   start.TabStop = false;
-  Render();
-  QWidget* window = renderer->Window(form);
-  window->activateWindow();
-  if (!QTest::qWaitForWindowActive(window)) GTEST_SKIP() << "no active window here";
+  if (!RenderActive()) GTEST_SKIP() << "no active window here";
   auto* line = WidgetOf<QLineEdit>(result);
   auto* box = WidgetOf<QLineEdit>(typed);
   result.SetText("50000000.0000");
@@ -415,10 +417,7 @@ TEST_F(Peers, TabStripKeysPickThroughTheModel) {
   tabs.OnChanging = [&](vcl::TObject*, bool& allowChange) { allowChange = allow; };
   tabs.OnChange = [&](vcl::TObject*) { ++changes; };
   inner.OnChange = [&](vcl::TObject*) { ++innerChanges; };
-  Render();
-  QWidget* window = renderer->Window(form);
-  window->activateWindow();
-  if (!QTest::qWaitForWindowActive(window)) GTEST_SKIP() << "no active window here";
+  if (!RenderActive()) GTEST_SKIP() << "no active window here";
   auto* strip = WidgetOf<TabStrip>(tabs);
   auto* innerStrip = WidgetOf<TabStrip>(inner);
   ASSERT_NE(strip, nullptr);
@@ -491,10 +490,7 @@ TEST_F(Peers, FocusedStripMarksItsCurrentTab) {
   tabs.Tabs().Assign({"Bandwidth", "Impedance", "Spacing"});
   tabs.SetTabIndex(2);
   auto& edit = form.Add<vcl::TEdit>("Edit1", form, 10, 60, 80, 21);
-  Render();
-  QWidget* window = renderer->Window(form);
-  window->activateWindow();
-  if (!QTest::qWaitForWindowActive(window)) GTEST_SKIP() << "no active window here";
+  if (!RenderActive()) GTEST_SKIP() << "no active window here";
   auto* strip = WidgetOf<TabStrip>(tabs);
   auto* line = WidgetOf<QLineEdit>(edit);
   ASSERT_NE(strip, nullptr);
@@ -512,7 +508,7 @@ TEST_F(Peers, FocusedStripMarksItsCurrentTab) {
   for (const Arrival& a : arrivals) {
     SCOPED_TRACE(a.how);
     // A window that has seen no key yet.
-    window->setAttribute(Qt::WA_KeyboardFocusChange, false);
+    renderer->Window(form)->setAttribute(Qt::WA_KeyboardFocusChange, false);
     line->setFocus(Qt::OtherFocusReason);
     const QImage plain = strip->grab().toImage();
     a.arrive();
