@@ -36,8 +36,9 @@ class Parser {
   }
 
  private:
-  [[noreturn]] void Fail(const std::string& what) const {
-    throw ELayoutError(res_ + ":" + std::to_string(line_) + ": " + what);
+  [[noreturn]] void Fail(const std::string& what) const { FailAt(line_, what); }
+  [[noreturn]] void FailAt(int line, const std::string& what) const {
+    throw ELayoutError(res_ + ":" + std::to_string(line) + ": " + what);
   }
 
   void SkipBlank() {
@@ -129,8 +130,8 @@ class Parser {
     const LayoutProperty& last = properties.back();
     for (size_t i = 0; i + 1 < properties.size(); ++i)
       if (properties[i].name == last.name)
-        throw ELayoutError(res_ + ":" + std::to_string(last.line) + ": " + last.name +
-                           ": written twice, first at line " + std::to_string(properties[i].line));
+        FailAt(last.line,
+               last.name + ": written twice, first at line " + std::to_string(properties[i].line));
   }
 
   // Properties and values are filled where they are kept, not moved there.

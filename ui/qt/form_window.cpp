@@ -372,13 +372,13 @@ void FormWindow::Place(QScreen* screen) {
 // border of its own (and the splash, before the main window is up) stands on
 // its own, behind the main window when the user picks that.
 const FormWindow* FormWindow::SetOwner(const FormWindow* main) {
+  const Qt::WindowFlags own = FlagsFor(form_.BorderStyle);
   const FormWindow* owner = nullptr;
   if (main && main != this && main->window_->isVisible()) {
-    const auto kind = FlagsFor(form_.BorderStyle) & Qt::WindowType_Mask;
+    const auto kind = own & Qt::WindowType_Mask;
     if (kind == Qt::Dialog || kind == Qt::Tool || !main->form_.Enabled()) owner = main;
   }
-  const Qt::WindowFlags flags =
-      owner ? OwnedFlags(FlagsFor(form_.BorderStyle)) : FlagsFor(form_.BorderStyle);
+  const Qt::WindowFlags flags = owner ? OwnedFlags(own) : own;
   if (flags != askedFlags_) {
     askedFlags_ = flags;
     window_->setWindowFlags(flags);

@@ -17,7 +17,6 @@
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QShortcut>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QStringList>
@@ -1076,21 +1075,8 @@ class TabControlPeer : public Peer {
       vcl::user::PickTab(tabs_, index);
       Changed(vcl::Prop::ItemIndex);
     };
-    if (IsWindowStrip(tabs_)) {
-      // Ctrl+Tab and Ctrl+Shift+Tab move the window's strip from anywhere in
-      // the window; the shortcuts rest while the strip is hidden or disabled.
-      const auto step = [this](int by, QList<QKeySequence> keys) {
-        auto* shortcut = new QShortcut(strip_);
-        shortcut->setKeys(keys);
-        shortcut->setContext(Qt::WindowShortcut);
-        QObject::connect(shortcut, &QShortcut::activated, strip_,
-                         [this, by] { strip_->PickNeighbour(by, true); });
-      };
-      step(1, {QKeySequence(Qt::CTRL | Qt::Key_Tab)});
-      step(-1, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
-                QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
-                QKeySequence(Qt::CTRL | Qt::Key_Backtab)});
-    }
+    // Ctrl+Tab and Ctrl+Shift+Tab move the window's strip from anywhere in it.
+    if (IsWindowStrip(tabs_)) strip_->AnswerRoundKeysInWindow();
     return strip_;
   }
   void Update(vcl::Prop what) override {

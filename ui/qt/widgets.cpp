@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QShortcut>
 #include <QStyleOptionFocusRect>
 #include <QStyleOptionTab>
 #include <QStyleOptionTabWidgetFrame>
@@ -83,15 +84,22 @@ void GroupFrame::paintEvent(QPaintEvent*) {
 namespace {
 constexpr int kTabPadding = 4;
 
-// +1 for Ctrl+Tab, -1 for Ctrl+Shift+Tab, 0 for any other key.
+// The keys that pick the next (step +1) and the previous (-1) tab round the
+// ends. X11 reports Shift+Tab as Backtab, with or without the Shift.
+const QList<QKeySequence>& RoundKeys(int step) {
+  static const QList<QKeySequence> next = {QKeySequence(Qt::CTRL | Qt::Key_Tab)};
+  static const QList<QKeySequence> previous = {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
+                                               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
+                                               QKeySequence(Qt::CTRL | Qt::Key_Backtab)};
+  return step > 0 ? next : previous;
+}
+
+// +1 or -1 for a key of RoundKeys, 0 for any other.
 int CtrlTabStep(const QKeyEvent& key) {
-  const Qt::KeyboardModifiers mods = key.modifiers() & ~Qt::KeypadModifier;
-  if (key.key() == Qt::Key_Tab && mods == Qt::ControlModifier) return 1;
-  // X11 reports Shift+Tab as Backtab, with or without the Shift.
-  if ((key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab) &&
-      mods == (Qt::ControlModifier | Qt::ShiftModifier))
-    return -1;
-  if (key.key() == Qt::Key_Backtab && mods == Qt::ControlModifier) return -1;
+  const QKeySequence pressed(
+      QKeyCombination(key.modifiers() & ~Qt::KeypadModifier, static_cast<Qt::Key>(key.key())));
+  for (int step : {1, -1})
+    if (RoundKeys(step).contains(pressed)) return step;
   return 0;
 }
 }  // namespace
@@ -247,6 +255,16 @@ void TabStrip::paintEvent(QPaintEvent*) {
   for (int i = 0; i < static_cast<int>(tabs_.size()); ++i)
     if (i != current_) drawTab(i);
   if (current_ >= 0 && current_ < static_cast<int>(tabs_.size())) drawTab(current_);
+}
+
+void TabStrip::AnswerRoundKeysInWindow() {
+  // Window shortcuts, which the toolkit rests while the strip is hidden or disabled.
+  for (int step : {1, -1}) {
+    auto* shortcut = new QShortcut(this);
+    shortcut->setKeys(RoundKeys(step));
+    shortcut->setContext(Qt::WindowShortcut);
+    connect(shortcut, &QShortcut::activated, this, [this, step] { PickNeighbour(step, true); });
+  }
 }
 
 bool TabStrip::event(QEvent* event) {

@@ -36,6 +36,9 @@ class TabStrip : public QWidget {
   // Picks the tab `step` places from the current one; past an end it goes
   // round when `wrap`, else nothing.
   void PickNeighbour(int step, bool wrap);
+  // Ctrl+Tab and Ctrl+Shift+Tab pick round the ends from anywhere in the
+  // window, unless a strip with the focus takes them.
+  void AnswerRoundKeysInWindow();
   // A press on a tab or a key; the model decides whether it becomes current.
   std::function<void(int)> onPick;
 
