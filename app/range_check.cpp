@@ -34,6 +34,7 @@ std::string PassingText(double value, const std::function<bool(double)>& passes)
 double Input::Read() {
   const double v = vcl::StrToFloat(box_->Text()) / scale_;
   read_ = now_ = decimal_ ? Decimal(v) : v;
+  if (kept_) *kept_ = read_;
   isRead_ = true;
   return read_;
 }
@@ -117,10 +118,10 @@ double Checker::Check(Input& input, std::span<const Row> rows) {
     const bool fails = row.test == Test::Empty ? input.box_->Text().empty()
                        : row.test == Test::NotANumber
                            ? !vcl::TryStrToFloat(input.box_->Text(), typed)
-                           : Fails(row, form, input.read_, true);
+                           : Fails(row, form, input.kept_ ? *input.kept_ : input.read_, true);
     if (fails) Fire(input, rows, row, form);
   }
-  return input.read_;
+  return input.kept_ ? *input.kept_ : input.read_;
 }
 
 bool Checker::Passes(std::span<const Row> rows, double value) const {

@@ -115,6 +115,11 @@ class Input {
  public:
   explicit Input(vcl::TEdit* box, double scale = 1, bool decimal = false)
       : box_(box), scale_(scale), decimal_(decimal) {}
+  // An input the calculator keeps between passes: read into `kept`, and
+  // compared as `kept` stands when its rows run, so a pass resuming after a
+  // nested one judges what that pass left, not its own rejected number.
+  Input(vcl::TEdit* box, double& kept, double scale = 1)
+      : box_(box), scale_(scale), decimal_(false), kept_(&kept) {}
 
   vcl::TEdit* Box() const { return box_; }
   double Scale() const { return scale_; }
@@ -132,6 +137,7 @@ class Input {
   vcl::TEdit* box_;
   double scale_;
   bool decimal_;
+  double* kept_ = nullptr;
   bool isRead_ = false;
   double read_ = 0, now_ = 0;
 };

@@ -22,7 +22,7 @@ const std::map<std::string, ValueRule>& Rules() {
       {"Units", {"0", false, 0, 1}},
       {"Program", {ProgramText(kDefaultCalculator), false, 0, kCalculatorCount - 1}},
       {"Manual_Copper_Weight", {"0", false, -2147483647, 2147483647}},
-      {"IPC_Version", {"0", false, -2147483647, 2147483647}},
+      {"IPC_Version", {"0", false, 0, 2}},
       {"Conductor_Reduction", {"100", false, -2147483647, 2147483647}},
       {"Derating", {"1", false, 0, 2}},
       {"Via_Height_Enable", {"1", false, -2147483647, 2147483647}},

@@ -138,7 +138,9 @@ void TForm1::SolveConductorProperties(vcl::TObject* Sender) {
     if (!metric) writeThickness();
 
     const bool solveForWidth = RadioGroup8->ItemIndex() == 1;
-    range::Input width(Edit15, scale);
+    // Width and thickness compare as the decimals they stand for: 2.1 mils
+    // is not above 0.7 + 1.4.
+    range::Input width(Edit15, scale, true);
     ConductorWidth = width.Read();
     // The nested pass stores the reset width, which this pass goes on with;
     // a reset that fails again (copper typed as 0) re-solves only once.
@@ -146,7 +148,7 @@ void TForm1::SolveConductorProperties(vcl::TObject* Sender) {
         .test = Test::AtMost,
         .forms = range::InEveryUnit(
             {kAnyFlag,
-             ConductorThickness,
+             range::Decimal(ConductorThickness),
              {"Conductor width can't be less than or equal to conductor thickness"}}),
         .derived =
             [&](std::span<const Row>) {

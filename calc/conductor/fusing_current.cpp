@@ -32,13 +32,13 @@ const Row kMultiplierRow = {
     .forms = range::InEveryUnit({kAnyFlag, 1, {"Multiplier can't be less than 1"}, {"1"}}),
     .readAgain = true};
 
-// The width must exceed the copper's thickness; the reset is half as much
-// again, in the box's unit.
+// The width must exceed the copper's thickness, both as the decimals they
+// stand for; the reset is half as much again, in the box's unit.
 Row WidthRow(double thickness, bool microns) {
   return {.test = Test::AtMost,
           .forms = range::InEveryUnit(
               {kAnyFlag,
-               thickness,
+               range::Decimal(thickness),
                {"Conductor width can't be less than or equal to conductor thickness"}}),
           .derived =
               [thickness, microns](std::span<const Row>) {
@@ -66,7 +66,7 @@ void TForm1::SolveFusingCurrent(vcl::TObject* Sender) {
                              : Shown(Format("%.2f mils", ConductorThickness)));
 
   range::Checker checks(*this, Sender, unit);
-  range::Input width(Edit140, microns ? 1000 : 1);
+  range::Input width(Edit140, microns ? 1000 : 1, true);
   ConductorWidth = width.Read();
   // The nested pass stores the reset width, which this pass goes on with.
   checks.Check(width, WidthRow(ConductorThickness, microns));

@@ -275,10 +275,12 @@ void TForm1::SolvePadstack(TObject* Sender) {
     Edit36->SetFontColor(vcl::clNavy);
     Edit37->SetFontColor(vcl::clNavy);
     Memo3->SetVisible(false);
-    range::Input pitch(Edit33, p.Scale()), land(Edit34, p.Scale()), spacing(Edit35, p.Scale());
-    k.LandPitch = pitch.Read();
-    k.LandDiameter = land.Read();
-    k.LandSpacing = spacing.Read();
+    // Kept: after a check re-solves, the rest judge what the nested pass left.
+    range::Input pitch(Edit33, k.LandPitch, p.Scale()), land(Edit34, k.LandDiameter, p.Scale()),
+        spacing(Edit35, k.LandSpacing, p.Scale());
+    pitch.Read();
+    land.Read();
+    spacing.Read();
     checks.Check(pitch, PitchRow(p, "padstack land pitch",
                                  "Distance between lands cannont be less than the land diameter.",
                                  land.AsRead()));
@@ -297,9 +299,9 @@ void TForm1::SolvePadstack(TObject* Sender) {
     Edit36->SetFontColor(vcl::clNavy);
     Edit37->SetFontColor(vcl::clNavy);
     Memo3->SetVisible(false);
-    range::Input a(Edit33, p.Scale()), b(Edit34, p.Scale());
-    k.SideA = a.Read();
-    k.SideB = b.Read();
+    range::Input a(Edit33, k.SideA, p.Scale()), b(Edit34, k.SideB, p.Scale());
+    a.Read();
+    b.Read();
     checks.Check(a, kSideARow);
     checks.Check(b, kSideBRow);
     const via::CornerDrill drill = via::CornerToCorner(k.SideA, k.SideB, !p.imperial);

@@ -38,9 +38,11 @@ struct ViaCurrentInputs {
 // modifiers (no plane, no fixed factor), or else the plain fit, also for IPC-2221A.
 double ViaCurrent(const ViaCurrentInputs& in);
 
-// Height over hole, both in one unit; exceeded only strictly above the limit.
+// Height over hole, both in one unit.
 double AspectRatio(double height, double hole);
-bool AspectRatioExceeded(double ratio, double limit);
+// Whether height over hole is strictly above the limit, the three taken as the
+// decimals typed, so a ratio equal to its limit never exceeds it.
+bool AspectRatioExceeded(double height, double hole, double limit);
 
 struct ViaElectricalInputs {
   ViaLayerSet layerSet = ViaLayerSet::MultiLayer;

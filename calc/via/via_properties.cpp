@@ -140,10 +140,10 @@ void TForm1::SolveViaProperties(TObject*) {
   // Height over hole as typed: the same unit on both sides.
   kept.ViaAspectLimit =
       StrToFloat((layer == via::ViaLayerSet::Microvia ? Form6->Edit2 : Form6->Edit1)->Text());
-  const double height = StrToFloat(Edit6->Text());
-  kept.ViaAspectRatio = via::AspectRatio(height, StrToFloat(Edit3->Text()));
+  const double height = StrToFloat(Edit6->Text()), hole = StrToFloat(Edit3->Text());
+  kept.ViaAspectRatio = via::AspectRatio(height, hole);
   Label350->SetCaption(Shown(Format("%.2f:1", kept.ViaAspectRatio)));
-  const bool exceeded = via::AspectRatioExceeded(kept.ViaAspectRatio, kept.ViaAspectLimit);
+  const bool exceeded = via::AspectRatioExceeded(height, hole, kept.ViaAspectLimit);
   Label350->SetFontColor(exceeded ? vcl::clRed : vcl::clBlack);
   Label402->SetVisible(exceeded);
 

@@ -3,6 +3,7 @@
 
 #include "app/form1.h"
 #include "app/program.h"
+#include "calc/via/bga_lands.h"
 
 namespace trellis {
 
@@ -57,30 +58,22 @@ UnitBoxes TForm1::ViaUnitBoxes() {
 }
 
 UnitBoxes TForm1::PadstackUnitBoxes() {
-  // The plating boxes hold "N/A" for a non-plated hole.
-  const bool plated = RadioGroup7->ItemIndex() == 0;
+  // The plating boxes hold "N/A" for a non-plated hole, and numbers again for
+  // the other types whatever the pad style: an exact "N/A" stays as it is.
   return {{Edit33, Edit59},
-          {.value = Edit34, .unit = Edit60, .keepsNA = true, .inMicronsSwitch = plated},
-          {.value = Edit35, .unit = Edit61, .keepsNA = true, .inMicronsSwitch = plated},
+          {.value = Edit34,
+           .unit = Edit60,
+           .keepsNA = true,
+           .inMicronsSwitch = Edit34->Text() != "N/A"},
+          {.value = Edit35,
+           .unit = Edit61,
+           .keepsNA = true,
+           .inMicronsSwitch = Edit35->Text() != "N/A"},
           {Edit211, Edit212},
           {Edit213, Edit214}};
 }
 
-// The BGA land sizes in the metric unit chosen.
-void TForm1::PadstackMicronsSwitch(bool microns) {
-  if (!PointFlag() && !CommaFlag()) return;
-  const bool comma = CommaFlag();
-  static const char* const kSizes[13] = {"75", "65", "60", "55", "50", "45", "40",
-                                         "35", "30", "25", "20", "17", "15"};
-  auto size = [&](const char* hundredths) {
-    return microns ? std::string(hundredths) + "0 um"
-                   : std::string("0") + (comma ? "," : ".") + hundredths + " mm";
-  };
-  ComboBox4->Items().Clear();
-  for (const char* s : kSizes) ComboBox4->Items().Add(size(s));
-  ComboBox4->SetItemIndex(0);
-  Edit36->SetText(size("55"));
-  Edit37->SetText(size("60") + " - " + size("50"));
-}
+// The ball-size list follows the unit; the check box already names the new one.
+void TForm1::PadstackMicronsSwitch(bool) { RefillBallSizes(*this); }
 
 }  // namespace trellis

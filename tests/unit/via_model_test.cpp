@@ -92,6 +92,28 @@ TEST(ViaModel, SingleViaWorkedFigures) {
   }
 }
 
+// A ratio equal to its limit as typed does not exceed it, though its binary
+// quotient may lie a hair above (8.4 / 1.4 gives 6.000000000000001); the next
+// digit up does.
+TEST(ViaModel, AspectRatioExceededStrictlyAboveTheTypedLimit) {
+  struct Case {
+    double height, hole, limit;
+    bool exceeded;
+  };
+  const Case cases[] = {
+      {8.4, 1.4, 6, false},         {8.5, 1.4, 6, true},        {8.4, 1.4, 6.1, false},
+      {0.266, 0.0266, 10, false},   {0.267, 0.0266, 10, true},  {152.4, 25.4, 6, false},
+      {152.5, 25.4, 6, true},       {0.1524, 0.0254, 6, false}, {16.8, 2.8, 6, false},
+      {16.8, 2.8, 5.99999, true},   {100, 10, 10, false},       {101, 10, 10, true},
+      {0.5, 1, 0.5, false},         {0.50001, 1, 0.5, true},    {6, 1e-3, 6000, false},
+      {6.000001, 1e-3, 6000, true}, {1, 1, -1, true},           {0, 1, 0, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message() << c.height << " / " << c.hole << " against " << c.limit);
+    EXPECT_EQ(via::AspectRatioExceeded(c.height, c.hole, c.limit), c.exceeded);
+  }
+}
+
 TEST(ViaModel, MicroviaKeepsTheLastCapacitance) {
   // A 5 mil microvia, 5 mils high, 0.7 mil plating.
   const double area = via::BarrelCrossSection(5, 0.7);
@@ -103,8 +125,8 @@ TEST(ViaModel, MicroviaKeepsTheLastCapacitance) {
   const double current = via::ViaCurrent(in);
   EXPECT_EQ(Text("%.4f", current), "0.5608");
   EXPECT_EQ(Text("%.2f", via::AspectRatio(5, 5)), "1.00");
-  EXPECT_FALSE(via::AspectRatioExceeded(1.0, 1.0));
-  EXPECT_TRUE(via::AspectRatioExceeded(1.2, 1.0));
+  EXPECT_FALSE(via::AspectRatioExceeded(5, 5, 1));
+  EXPECT_TRUE(via::AspectRatioExceeded(6, 5, 1));
 
   via::ViaElectricalInputs e;
   e.layerSet = ViaLayerSet::Microvia;
