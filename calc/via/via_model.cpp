@@ -1,11 +1,6 @@
 #include "calc/via/via_model.h"
 
-#include <algorithm>
-#include <charconv>
 #include <cmath>
-#include <string>
-#include <string_view>
-#include <vector>
 
 #include "calc/length_units.h"
 
@@ -17,75 +12,6 @@ namespace trellis::via {
 
 namespace {
 constexpr double kPi = 3.14159;
-
-// A number as the shortest decimal that reads back as it, the decimal that was
-// typed: its value is the digits times ten to the exponent.
-struct TypedDecimal {
-  bool negative = false;
-  std::vector<int> digits;  // most significant first, no leading zero; none for zero
-  int exponent = 0;
-};
-
-TypedDecimal Typed(double v) {
-  char buf[48];
-  const auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific);
-  const std::string_view text(buf, res.ptr - buf);
-  TypedDecimal d;
-  d.negative = text.front() == '-';
-  const size_t e = text.find('e');
-  int fraction = 0;
-  bool afterPoint = false;
-  for (char c : text.substr(d.negative ? 1 : 0, e - (d.negative ? 1 : 0))) {
-    if (c == '.') {
-      afterPoint = true;
-      continue;
-    }
-    if (afterPoint) ++fraction;
-    if (!d.digits.empty() || c != '0') d.digits.push_back(c - '0');
-  }
-  int power = 0;
-  const std::string_view exp = text.substr(e + 1);
-  std::from_chars(exp.data() + (exp.front() == '+' ? 1 : 0), exp.data() + exp.size(), power);
-  d.exponent = power - fraction;
-  if (d.digits.empty()) d.negative = false;
-  return d;
-}
-
-TypedDecimal Product(const TypedDecimal& a, const TypedDecimal& b) {
-  TypedDecimal p;
-  if (a.digits.empty() || b.digits.empty()) return p;
-  std::vector<int> sum(a.digits.size() + b.digits.size(), 0);
-  for (size_t i = a.digits.size(); i-- > 0;)
-    for (size_t j = b.digits.size(); j-- > 0;) sum[i + j + 1] += a.digits[i] * b.digits[j];
-  for (size_t k = sum.size(); k-- > 1;) {
-    sum[k - 1] += sum[k] / 10;
-    sum[k] %= 10;
-  }
-  size_t first = 0;
-  while (first < sum.size() && sum[first] == 0) ++first;
-  p.digits.assign(sum.begin() + static_cast<std::ptrdiff_t>(first), sum.end());
-  p.negative = a.negative != b.negative;
-  p.exponent = a.exponent + b.exponent;
-  return p;
-}
-
-// -1, 0 or 1 as a is below, equal to or above b.
-int Compare(const TypedDecimal& a, const TypedDecimal& b) {
-  if (a.negative != b.negative) return a.negative ? -1 : 1;
-  const int sign = a.negative ? -1 : 1;
-  if (a.digits.empty() || b.digits.empty())
-    return a.digits.empty() == b.digits.empty() ? 0 : (a.digits.empty() ? -sign : sign);
-  // The place of the leading digit, then the digits from there down.
-  const long lead = static_cast<long>(a.digits.size()) + a.exponent;
-  const long leadB = static_cast<long>(b.digits.size()) + b.exponent;
-  if (lead != leadB) return lead < leadB ? -sign : sign;
-  for (size_t i = 0; i < std::max(a.digits.size(), b.digits.size()); ++i) {
-    const int x = i < a.digits.size() ? a.digits[i] : 0;
-    const int y = i < b.digits.size() ? b.digits[i] : 0;
-    if (x != y) return x < y ? -sign : sign;
-  }
-  return 0;
-}
 }  // namespace
 
 double Inches(double length, bool metric) {
@@ -115,11 +41,9 @@ double ViaCurrent(const ViaCurrentInputs& in) {
 double AspectRatio(double height, double hole) { return height / hole; }
 
 bool AspectRatioExceeded(double height, double hole, double limit) {
-  if (!std::isfinite(height) || !std::isfinite(hole) || !std::isfinite(limit) || !(hole > 0))
-    return AspectRatio(height, hole) > limit;
-  // height / hole > limit as height > limit x hole, all three as typed: 8.4 / 1.4
-  // is exactly 6, though its binary quotient is a hair above.
-  return Compare(Typed(height), Product(Typed(limit), Typed(hole))) > 0;
+  // The quotient as the typed decimals give it: 8.4 / 1.4 is 6, though its
+  // binary quotient lies a hair above.
+  return vcl::RoundToFifteenDigits(AspectRatio(height, hole)) > limit;
 }
 
 ViaElectrical ViaElectricalProperties(const ViaElectricalInputs& in) {
