@@ -150,25 +150,13 @@ void TForm1::ApplyInformationState(const CalculatorRow& row) {
 void TForm1::ApplyProgramOptionTexts(const CalculatorRow& row) {
   const ProgramOptionsRow& p = row.programOptions;
   if (p.ipcMode) {
-    const char* text = nullptr;
-    switch (Form6->RadioGroup1->ItemIndex()) {
-      case 0:
-        text = "IPC-2152 with modifiers mode";
-        break;
-      case 1:
-        text = "IPC-2152 without modifiers mode";
-        break;
-      case 2:
-        text = "IPC-2221 mode";
-        break;
-    }
-    if (text) (this->*p.ipcMode)->SetCaption(text);
+    if (const char* text = IpcModeText(Form6->RadioGroup1->ItemIndex()))
+      (this->*p.ipcMode)->SetCaption(text);
   }
   if (p.etch) {
     const int etch = Form6->RadioGroup2->ItemIndex();
-    static const char* const kTexts[3] = {"1:1", "2:1", "None"};
-    if (etch >= 0 && etch <= 2) {
-      (this->*p.etch)->SetCaption(kTexts[etch]);
+    if (const char* text = EtchText(etch)) {
+      (this->*p.etch)->SetCaption(text);
       for (int i = 0; i < 3; ++i) (this->*p.etchPictures[i])->SetVisible(i == etch);
     }
   }

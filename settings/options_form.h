@@ -15,4 +15,9 @@ class TForm6 : public vcl::TForm {
   void ShowEtchPicture(int e);
 };
 
+// The panels' names for an IPC mode (the options' RadioGroup1) and an etch
+// factor (RadioGroup2); null for an index outside their items.
+const char* IpcModeText(int mode);
+const char* EtchText(int etch);
+
 }  // namespace trellis

@@ -22,10 +22,8 @@ void TForm6::RadioGroup1Click(TObject*) {
   const CalculatorRow* tab = f.TabRow();
   if (tab && tab->programOptions.ipcModeChanged) (f.*tab->programOptions.ipcModeChanged)(m);
   f.BitBtn1->SetVisible(m == 0);
-  static const char* const kModes[3] = {"IPC-2152 with modifiers mode",
-                                        "IPC-2152 without modifiers mode", "IPC-2221 mode"};
-  f.Label243->SetCaption(kModes[m]);
-  f.Label187->SetCaption(kModes[m]);
+  f.Label243->SetCaption(IpcModeText(m));
+  f.Label187->SetCaption(IpcModeText(m));
   if (m == 0) {
     f.RadioGroup8->SetItemIndex(0);
     f.RadioGroup8->SetEnabled(false);
@@ -65,9 +63,8 @@ void TForm6::RadioGroup2Click(TObject* Sender) {
     if (e != 0) Image3->SetVisible(false);
     if (e != 1) Image4->SetVisible(false);
     if (e != 2) Image2->SetVisible(false);
-    static const char* const kTexts[3] = {"1:1", "2:1", "None"};
-    f.Label126->SetCaption(kTexts[e]);
-    f.Label380->SetCaption(kTexts[e]);
+    f.Label126->SetCaption(EtchText(e));
+    f.Label380->SetCaption(EtchText(e));
     f.Image68->SetVisible(e == 0);
     f.Image73->SetVisible(e == 1);
     f.Image69->SetVisible(e == 2);

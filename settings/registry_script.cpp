@@ -13,8 +13,6 @@ namespace {
 
 constexpr std::string_view kHeader = "Windows Registry Editor Version 5.00";
 constexpr std::string_view kHive = "HKEY_CURRENT_USER\\";
-// Longer than any line the installer writes by far; a line beyond it is junk.
-constexpr size_t kMaxLine = 1024;
 
 bool SameIgnoringCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
@@ -116,7 +114,7 @@ ParsedRegistryScript ParseRegistryScript(std::string_view text) {
     start = ended ? newline + 1 : text.size();
     if (line.ends_with('\r')) line.remove_suffix(1);
 
-    if (line.size() > kMaxLine) return refuse(number, "the line is too long");
+    if (line.size() > kRegistryScriptMaxLine) return refuse(number, "the line is too long");
     for (char c : line) {
       const auto u = static_cast<unsigned char>(c);
       if (u < 0x20 || u > 0x7E) {

@@ -12,6 +12,10 @@ namespace trellis {
 
 inline constexpr const char* kRegistryScriptName = "ORVNE_Reg.reg";
 
+// The longest line the reader accepts, its line end aside: longer than any
+// line the installer writes by far, so a longer one is junk.
+inline constexpr size_t kRegistryScriptMaxLine = 1024;
+
 // The script exactly as the installer writes it: CR LF line ends, the last
 // line ended too.
 const std::string& RegistryScriptText();

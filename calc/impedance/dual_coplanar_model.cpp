@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "calc/impedance/stripline_model.h"
 // Checked math: a domain error is reported as the program reports it.
 #include "vcl/sysutils.h"
 
@@ -15,7 +16,7 @@ DualStripline DualStriplineModel(double w, double h, double c, double t, double 
   DualStripline r;
   r.zo = (80 / vcl::Sqrt(er)) * vcl::Log(1.9 * (2 * h + t) / (0.8 * w + t)) *
          (1 - h / (4 * (h + c + t)));
-  r.tpdPerInch = vcl::Sqrt(er) * 1.017 / 12 * 1000;
+  r.tpdPerInch = StriplineDelayPerInch(er);
   return r;
 }
 

@@ -5,6 +5,7 @@
 #include "app/range_check.h"
 #include "calc/impedance/asym_stripline_model.h"
 #include "calc/impedance/impedance_frame.h"
+#include "calc/impedance/stripline_model.h"
 #include "vcl/arrange.h"
 #include "vcl/sysutils.h"
 
@@ -79,7 +80,7 @@ void SolveStriplineAsym(TForm1& f, const ImpedancePass& pass) {
   }
   f.Edit70->SetText(f.Shown(Format("%.3f Ohms", zo)));
 
-  impedance::WriteDelayOrError(f, pass, vcl::Sqrt(f.SubstrateEr) * 1.017 / 12 * 1000, zo);
+  impedance::WriteDelayOrError(f, pass, impedance::StriplineDelayPerInch(f.SubstrateEr), zo);
 }
 
 void TForm1::RadioGroup24Click(vcl::TObject* Sender) {

@@ -20,4 +20,9 @@ struct Stripline {
 
 Stripline StriplineModel(const StriplineInputs& in);
 
+// The delay, ps per inch, of a wave wholly inside a dielectric of permittivity
+// Er (1.017 ns per foot in vacuum, times √Er): every stripline's, whatever the
+// conductor's place between the planes.
+double StriplineDelayPerInch(double er);
+
 }  // namespace trellis::impedance

@@ -171,4 +171,40 @@ TEST(RegistryScript, RefusesAnythingElseNamingTheLine) {
   }
 }
 
+// The bound itself: a line of the longest length is read, one character more
+// refuses the script, a value line or a key section alike, whatever the line end.
+TEST(RegistryScript, ReadsTheLongestLineAndRefusesOneMore) {
+  constexpr size_t kMax = trellis::kRegistryScriptMaxLine;
+  const std::string header = "Windows Registry Editor Version 5.00";
+  const std::string section = "[HKEY_CURRENT_USER\\SOFTWARE\\Orvane, Inc.\\Trellis]";
+  for (const std::string end : {"\r\n", "\n"}) {
+    for (const size_t length : {kMax - 1, kMax, kMax + 1}) {
+      SCOPED_TRACE(::testing::Message() << length << (end == "\n" ? " LF" : " CR LF"));
+      const std::string value(length - std::string("\"Units\"=\"\"").size(), '7');
+      const std::string valueLine = "\"Units\"=\"" + value + "\"";
+      const std::string key(length - std::string("[HKEY_CURRENT_USER\\SOFTWARE\\]").size(), 'k');
+      const std::string sectionLine = "[HKEY_CURRENT_USER\\SOFTWARE\\" + key + "]";
+      ASSERT_EQ(valueLine.size(), length);
+      ASSERT_EQ(sectionLine.size(), length);
+
+      const auto byValue = ParseRegistryScript(header + end + section + end + valueLine + end);
+      const auto bySection =
+          ParseRegistryScript(header + end + sectionLine + end + "\"Units\"=\"0\"" + end);
+      if (length <= kMax) {
+        ASSERT_TRUE(byValue.ok()) << byValue.error;
+        ASSERT_EQ(byValue.values.size(), 1u);
+        EXPECT_EQ(byValue.values[0].value, value);
+        ASSERT_TRUE(bySection.ok()) << bySection.error;
+        ASSERT_EQ(bySection.values.size(), 1u);
+        EXPECT_EQ(bySection.values[0].key, "SOFTWARE\\" + key);
+      } else {
+        EXPECT_EQ(byValue.error, "line 3: the line is too long");
+        EXPECT_TRUE(byValue.values.empty());
+        EXPECT_EQ(bySection.error, "line 2: the line is too long");
+        EXPECT_TRUE(bySection.values.empty());
+      }
+    }
+  }
+}
+
 }  // namespace

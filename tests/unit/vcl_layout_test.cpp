@@ -120,6 +120,20 @@ TEST_F(Loader, RejectsWhatTheCodeDoesNotKnowWithResourceAndLine) {
        "object F: TTestForm\n  object E: TEdit\n    Hint = 'a'\n    Left = 1\n    Hint = 'b'\n  "
        "end\nend\n",
        "Test:5: Hint: written twice, first at line 3"},
+      // Each write is named at the line of its name, however many lines its
+      // value or the other's takes.
+      {"a property written twice after a value of two lines",
+       "object F: TTestForm\n  object E: TEdit\n    Hint = 'a' +\n      'b'\n    Hint = 'c'\n  "
+       "end\nend\n",
+       "Test:5: Hint: written twice, first at line 3"},
+      {"a property written twice with a value of two lines",
+       "object F: TTestForm\n  object E: TEdit\n    Hint = 'a'\n    Hint = 'b' +\n      'c'\n  "
+       "end\nend\n",
+       "Test:4: Hint: written twice, first at line 3"},
+      {"a list written twice, each over several lines",
+       "object F: TTestForm\n  object C: TComboBox\n    Items.Strings = (\n      'a'\n      "
+       "'b')\n    Items.Strings = (\n      'c'\n      'd')\n  end\nend\n",
+       "Test:6: Items.Strings: written twice, first at line 3"},
       {"a form's own property written twice",
        "object F: TTestForm\n  Caption = 'a'\n  object E: TEdit\n  end\n  Caption = 'b'\nend\n",
        "Test:5: Caption: written twice, first at line 2"},
