@@ -89,6 +89,7 @@ class Peer : public vcl::ControlPeer {
 
  private:
   void ApplyHint();
+  void NameBoxesBeside(const vcl::TControl& changed) const;
   std::vector<QObject*> blocked_;
 };
 
