@@ -116,7 +116,10 @@ void Peer::Create(QWidget* parent) {
   ShowCursor(*widget_, control_);
   Block(widget_);
   host_.Watch(widget_, this);
+  creating_ = true;
   for (vcl::Prop p : kAllProps) Changed(p);
+  creating_ = false;
+  NameBoxesBeside(true);
 }
 
 void Peer::Changed(vcl::Prop what) {
@@ -145,39 +148,45 @@ void Peer::Changed(vcl::Prop what) {
       break;
   }
   Update(what);
-  if (what == vcl::Prop::Caption || what == vcl::Prop::Visible || what == vcl::Prop::Geometry)
-    NameBoxesBeside(control_);
+  if (!creating_ &&
+      (what == vcl::Prop::Caption || what == vcl::Prop::Visible || what == vcl::Prop::Geometry))
+    NameBoxesBeside(false);
 }
 
-// The boxes of the changed control's group take their names again: a label's
-// caption, place or showing may be what names one.
-void Peer::NameBoxesBeside(const vcl::TControl& changed) const {
-  const vcl::TControl* parent = changed.Parent();
-  if (!parent || !(IsNamedBox(changed) || dynamic_cast<const vcl::TLabel*>(&changed) ||
-                   dynamic_cast<const vcl::TUpDown*>(&changed)))
+// The boxes of the control's group take their names again: a label's
+// caption, place or showing may be what names one. A control just made names
+// itself alone, and a label just made is the buddy of a combo box it names.
+void Peer::NameBoxesBeside(bool made) const {
+  const vcl::TControl* parent = control_.Parent();
+  const bool label = dynamic_cast<const vcl::TLabel*>(&control_) != nullptr;
+  if (!parent || !(label || IsNamedBox(control_) || dynamic_cast<const vcl::TUpDown*>(&control_)))
     return;
-  for (const vcl::TControl* c : parent->Children()) {
-    QWidget* widget = host_.WidgetOf(*c);
-    if (!widget) continue;
-    if (IsNamedBox(*c)) {
-      const QString name = BoxName(*c);
-      if (widget->accessibleName() != name) widget->setAccessibleName(name);
-      // A combo box is spoken by its choice, and by the label it is given as
-      // its buddy (one that makes no mnemonic of an ampersand).
-      if (qobject_cast<QComboBox*>(widget))
-        if (const vcl::TControl* label = NamingLabel(*c))
-          if (auto* text = qobject_cast<QLabel*>(host_.WidgetOf(*label));
-              text && !text->text().contains(QLatin1Char('&')) && text->buddy() != widget)
-            text->setBuddy(widget);
-    } else if (const auto* updown = dynamic_cast<const vcl::TUpDown*>(c)) {
-      // The arrows are "Up" and "Down" of the box they step.
-      auto* arrows = dynamic_cast<UpDownButtons*>(widget);
-      const QString box = updown->Associate ? BoxName(*updown->Associate) : QString();
-      if (!arrows || arrows->accessibleName() == box) continue;
-      arrows->setAccessibleName(box);
-      arrows->Up()->setAccessibleDescription(box);
-      arrows->Down()->setAccessibleDescription(box);
-    }
+  if (made && !label) return NameBox(control_);
+  for (const vcl::TControl* c : parent->Children())
+    if (!made || dynamic_cast<const vcl::TComboBox*>(c)) NameBox(*c);
+}
+
+void Peer::NameBox(const vcl::TControl& c) const {
+  QWidget* widget = host_.WidgetOf(c);
+  if (!widget) return;
+  if (IsNamedBox(c)) {
+    const QString name = BoxName(c);
+    if (widget->accessibleName() != name) widget->setAccessibleName(name);
+    // A combo box is spoken by its choice, and by the label it is given as
+    // its buddy (one that makes no mnemonic of an ampersand).
+    if (qobject_cast<QComboBox*>(widget))
+      if (const vcl::TControl* label = NamingLabel(c))
+        if (auto* text = qobject_cast<QLabel*>(host_.WidgetOf(*label));
+            text && !text->text().contains(QLatin1Char('&')) && text->buddy() != widget)
+          text->setBuddy(widget);
+  } else if (const auto* updown = dynamic_cast<const vcl::TUpDown*>(&c)) {
+    // The arrows are "Up" and "Down" of the box they step.
+    auto* arrows = dynamic_cast<UpDownButtons*>(widget);
+    const QString box = updown->Associate ? BoxName(*updown->Associate) : QString();
+    if (!arrows || arrows->accessibleName() == box) return;
+    arrows->setAccessibleName(box);
+    arrows->Up()->setAccessibleDescription(box);
+    arrows->Down()->setAccessibleDescription(box);
   }
 }
 
