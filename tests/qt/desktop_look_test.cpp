@@ -17,6 +17,7 @@
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QStyleFactory>
+#include <QToolTip>
 #include <algorithm>
 #include <cstdlib>
 #include <functional>
@@ -81,6 +82,7 @@ QFont LargeDesktopFont() {
 
 struct Shots {
   QImage main, options;
+  QPalette tips;
 };
 
 // The pixels that differ by more than the glyphs of a picture's text differ
@@ -137,6 +139,7 @@ class DesktopLook : public ::testing::Test {
     QApplication::processEvents();
 
     Shots shots;
+    shots.tips = QToolTip::palette();
     shots.main = Blanked(renderer.ClientArea(main));
     Form6->Show();
     QApplication::processEvents();
@@ -167,6 +170,8 @@ TEST_F(DesktopLook, EveryThemeKeepsItsColoursUnderADarkDesktop) {
 
   QApplication::setStyle(new DarkDesktopStyle);
   QApplication::setPalette(DarkDesktopPalette());
+  // The tooltips' own palette, which the desktop sets as the application starts.
+  QToolTip::setPalette(DarkDesktopPalette());
   for (int theme = 0; theme < 5; ++theme) {
     SCOPED_TRACE(theme);
     const Shots dark = Render(theme, [] { QApplication::setPalette(DarkDesktopPalette()); });
@@ -175,6 +180,9 @@ TEST_F(DesktopLook, EveryThemeKeepsItsColoursUnderADarkDesktop) {
         dark.options.save(ShotPath(QString("dark_desktop_theme_%1_options.png").arg(theme))));
     EXPECT_EQ(Differing(dark.main, plain[static_cast<size_t>(theme)].main), 0);
     EXPECT_EQ(Differing(dark.options, plain[static_cast<size_t>(theme)].options), 0);
+    for (QPalette::ColorRole role : {QPalette::ToolTipBase, QPalette::ToolTipText})
+      EXPECT_EQ(dark.tips.color(role).name().toStdString(),
+                plain[static_cast<size_t>(theme)].tips.color(role).name().toStdString());
   }
 }
 

@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QFile>
 #include <QPalette>
+#include <QToolTip>
 #include <algorithm>
 #include <array>
 #include <optional>
@@ -153,10 +154,14 @@ std::optional<QPalette>& ThemePalette() {
 }
 
 // A desktop may set the application's palette after start-up (a platform
-// theme following its settings); the theme's own palette goes back at once.
+// theme following its settings), and a change of the desktop's theme gives
+// the tooltips the desktop's palette again: the theme's own goes back at once.
 class PaletteKeeper : public QObject {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::ThemeChange && ThemePalette() &&
+        QToolTip::palette() != *ThemePalette())
+      QToolTip::setPalette(*ThemePalette());
     if (watched == qApp && event->type() == QEvent::ApplicationPaletteChange && !restoring_ &&
         ThemePalette() && QApplication::palette() != *ThemePalette()) {
       restoring_ = true;
@@ -193,6 +198,8 @@ void ApplyDesktopTheme(const std::string& name) {
   qApp->setStyleSheet(QString());
   ThemePalette() = PaletteOf(theme);
   QApplication::setPalette(*ThemePalette());
+  // The tooltips keep a palette of their own, the desktop's until set.
+  QToolTip::setPalette(*ThemePalette());
   QFile sheet(QStringLiteral(":/resources/themes/") + QString::fromStdString(name) +
               QStringLiteral(".qss"));
   if (sheet.open(QIODevice::ReadOnly | QIODevice::Text))
