@@ -1,6 +1,7 @@
 #include "ui/qt/application.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QFontDatabase>
 #include <QIcon>
 #include <QPainter>
@@ -10,6 +11,9 @@
 #include <QSvgRenderer>
 #include <algorithm>
 #include <clocale>
+
+#include "ui/qt/accessibility.h"
+#include "ui/qt/themes.h"
 
 namespace trellis::desktop {
 
@@ -35,6 +39,25 @@ QIcon ProgramIcon() {
   return icon;
 }
 
+// A desktop may set the application's font after start-up (a platform theme
+// following its settings): the program's goes back at once, as the layouts
+// and the style sheets' widgets are measured in it.
+class FontKeeper : public QObject {
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == qApp && event->type() == QEvent::ApplicationFontChange && !restoring_ &&
+        QApplication::font() != ProgramFont()) {
+      restoring_ = true;
+      QApplication::setFont(ProgramFont());
+      restoring_ = false;
+    }
+    return false;
+  }
+
+ private:
+  bool restoring_ = false;
+};
+
 }  // namespace
 
 int FontPixelSize(int layoutPointSize) {
@@ -49,6 +72,9 @@ QFont ProgramFont() {
   QFont font(family);
   font.setPixelSize(kPixelSize);
   font.setStyleHint(QFont::SansSerif);
+  // Every property is the program's, so a font the desktop sets for the
+  // application fills in none of them.
+  font.setResolveMask(QFont::AllPropertiesResolved);
   return font;
 }
 
@@ -57,12 +83,19 @@ void PrepareApplication(QApplication& app) {
   // reading and writing numbers with a point whatever the user's locale.
   std::setlocale(LC_NUMERIC, "C");
 
-  if (QStyle* style = QStyleFactory::create(QStringLiteral("Fusion"))) {
+  if (QStyle* style = QStyleFactory::create(QStringLiteral("Fusion")))
     QApplication::setStyle(style);
-    QApplication::setPalette(style->standardPalette());
-  }
+  // The default theme's own palette until the program applies the saved one.
+  ApplyDesktopTheme("Windows");
   QApplication::setFont(ProgramFont());
+  static FontKeeper* keeper = nullptr;
+  if (!keeper) {
+    keeper = new FontKeeper;
+    keeper->setParent(&app);
+    app.installEventFilter(keeper);
+  }
   QApplication::setWindowIcon(ProgramIcon());
+  InstallAccessibility();
   // The main window's hiding ends the program, not the last window closing.
   app.setQuitOnLastWindowClosed(false);
 }

@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <functional>
 
+#include "ui/qt/application.h"
 #include "vcl/user.h"
 
 namespace trellis::desktop {
@@ -205,6 +206,9 @@ FormWindow::FormWindow(vcl::TForm& form) : form_(form) {
   };
   window_ = std::move(frame);
   window_->setObjectName(Q(form.Name));
+  // The layouts are measured in the program's font: the window holds it as its
+  // own, so a font the desktop gives the application later changes none of it.
+  window_->setFont(ProgramFont());
   scroller_ = new Scroller(window_.get());
   scroller_->setObjectName(Q(form.Name + ".scroller"));
   client_ = new QWidget;
@@ -272,6 +276,8 @@ void FormWindow::AddMenuItem(vcl::TMenuItem& item, QWidget* container) {
   QAction* action = nullptr;
   if (!item.Items().empty()) {
     auto* menu = new QMenu(container);
+    // A drop-down is a window of its own; it takes the menu bar's font all the same.
+    menu->setAttribute(Qt::WA_WindowPropagation);
     action = menu->menuAction();
     container->addAction(action);
     for (vcl::TMenuItem* child : item.Items()) AddMenuItem(*child, menu);

@@ -22,11 +22,13 @@
 #include <QStringList>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QToolButton>
 #include <QValidator>
 #include <algorithm>
 #include <array>
 #include <utility>
 
+#include "ui/qt/accessibility.h"
 #include "ui/qt/application.h"
 #include "ui/qt/widgets.h"
 #include "vcl/forms.h"
@@ -114,7 +116,10 @@ void Peer::Create(QWidget* parent) {
   ShowCursor(*widget_, control_);
   Block(widget_);
   host_.Watch(widget_, this);
+  creating_ = true;
   for (vcl::Prop p : kAllProps) Changed(p);
+  creating_ = false;
+  NameBoxesBeside(true);
 }
 
 void Peer::Changed(vcl::Prop what) {
@@ -143,6 +148,46 @@ void Peer::Changed(vcl::Prop what) {
       break;
   }
   Update(what);
+  if (!creating_ &&
+      (what == vcl::Prop::Caption || what == vcl::Prop::Visible || what == vcl::Prop::Geometry))
+    NameBoxesBeside(false);
+}
+
+// The boxes of the control's group take their names again: a label's
+// caption, place or showing may be what names one. A control just made names
+// itself alone, and a label just made is the buddy of a combo box it names.
+void Peer::NameBoxesBeside(bool made) const {
+  const vcl::TControl* parent = control_.Parent();
+  const bool label = dynamic_cast<const vcl::TLabel*>(&control_) != nullptr;
+  if (!parent || !(label || IsNamedBox(control_) || dynamic_cast<const vcl::TUpDown*>(&control_)))
+    return;
+  if (made && !label) return NameBox(control_);
+  for (const vcl::TControl* c : parent->Children())
+    if (!made || dynamic_cast<const vcl::TComboBox*>(c)) NameBox(*c);
+}
+
+void Peer::NameBox(const vcl::TControl& c) const {
+  QWidget* widget = host_.WidgetOf(c);
+  if (!widget) return;
+  if (IsNamedBox(c)) {
+    const QString name = BoxName(c);
+    if (widget->accessibleName() != name) widget->setAccessibleName(name);
+    // A combo box is spoken by its choice, and by the label it is given as
+    // its buddy (one that makes no mnemonic of an ampersand).
+    if (qobject_cast<QComboBox*>(widget))
+      if (const vcl::TControl* label = NamingLabel(c))
+        if (auto* text = qobject_cast<QLabel*>(host_.WidgetOf(*label));
+            text && !text->text().contains(QLatin1Char('&')) && text->buddy() != widget)
+          text->setBuddy(widget);
+  } else if (const auto* updown = dynamic_cast<const vcl::TUpDown*>(&c)) {
+    // The arrows are "Up" and "Down" of the box they step.
+    auto* arrows = dynamic_cast<UpDownButtons*>(widget);
+    const QString box = updown->Associate ? BoxName(*updown->Associate) : QString();
+    if (!arrows || arrows->accessibleName() == box) return;
+    arrows->setAccessibleName(box);
+    arrows->Up()->setAccessibleDescription(box);
+    arrows->Down()->setAccessibleDescription(box);
+  }
 }
 
 QSize Peer::ShownSize() const { return {control_.Width(), control_.Height()}; }
@@ -323,6 +368,7 @@ class EditPeer : public Peer {
  protected:
   QWidget* Make(QWidget* parent) override {
     line_ = new QLineEdit(parent);
+    MarkBox(line_);
     line_->setAlignment(HorizontalAlignment(edit_.Alignment) | Qt::AlignVCenter);
     limit_ = new CharacterLimit(line_);
     line_->setValidator(limit_);
@@ -986,6 +1032,8 @@ class UpDownPeer : public Peer {
  protected:
   QWidget* Make(QWidget* parent) override {
     arrows_ = new UpDownButtons(parent);
+    arrows_->Up()->setAccessibleName(QStringLiteral("Up"));
+    arrows_->Down()->setAccessibleName(QStringLiteral("Down"));
     arrows_->onStep = [this](bool up) {
       if (!Live()) return;
       // The arrows hand the focus to their edit, so its exit runs first.

@@ -89,7 +89,10 @@ class Peer : public vcl::ControlPeer {
 
  private:
   void ApplyHint();
+  void NameBoxesBeside(bool made) const;
+  void NameBox(const vcl::TControl& control) const;
   std::vector<QObject*> blocked_;
+  bool creating_ = false;
 };
 
 // The control's own mouse pointer on its widget (children without one inherit it).
