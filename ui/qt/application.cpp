@@ -3,13 +3,13 @@
 #include <QApplication>
 #include <QFontDatabase>
 #include <QIcon>
-#include <QPainter>
 #include <QPixmap>
 #include <QStyle>
 #include <QStyleFactory>
-#include <QSvgRenderer>
 #include <algorithm>
 #include <clocale>
+
+#include "ui/qt/program_icon.h"
 
 namespace trellis::desktop {
 
@@ -20,22 +20,18 @@ namespace {
 constexpr int kPixelSize = 11;
 constexpr int kLayoutPointSize = 8;
 
+}  // namespace
+
 QIcon ProgramIcon() {
-  QSvgRenderer svg(QStringLiteral(":/resources/pictures/program_icon.svg"));
   QIcon icon;
-  if (!svg.isValid()) return icon;
-  for (int side : {16, 24, 32, 48, 64, 128, 256}) {
-    QPixmap pixmap(side, side);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    svg.render(&painter);
-    painter.end();
-    icon.addPixmap(pixmap);
+  for (int side : kProgramIconSides) {
+    const QImage image =
+        ProgramIconImage(QStringLiteral(":/resources/pictures/program_icon.svg"), side);
+    if (image.isNull()) return {};
+    icon.addPixmap(QPixmap::fromImage(image));
   }
   return icon;
 }
-
-}  // namespace
 
 int FontPixelSize(int layoutPointSize) {
   if (layoutPointSize <= 0) return kPixelSize;
@@ -63,7 +59,9 @@ void PrepareApplication(QApplication& app) {
   }
   QApplication::setFont(ProgramFont());
   QApplication::setWindowIcon(ProgramIcon());
-  // The main window's hiding ends the program, not the last window closing.
+  // The desktop entry the windows belong to, on Wayland as by WM_CLASS on X11.
+  QGuiApplication::setDesktopFileName(QStringLiteral("trellis"));
+  // Closing the main window ends the program, not the last window closing.
   app.setQuitOnLastWindowClosed(false);
 }
 
