@@ -2,6 +2,7 @@
 # looks for there: the program, its entry in the application menu naming it
 # and its window class, and every icon the build drew (ICON_DIR). With
 # VALIDATE (desktop-file-validate) the entry must pass it without a remark.
+cmake_minimum_required(VERSION 3.25)
 set(prefix "${BUILD_DIR}/install-check")
 file(REMOVE_RECURSE "${prefix}")
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${prefix}"
