@@ -1,18 +1,21 @@
 # make run  - install what is missing, build, start the program
 # make test - install what is missing, build, run every test
 # make soak - a million seeded random user actions under the sanitizers, on every core
+# make install - build, then install the program, its menu entry and icons under ~/.local
+#                (PREFIX=/usr/local for another place)
 BUILD ?= build
 JOBS ?= $(shell nproc)
-PACKAGES = cmake g++ make pkg-config qt6-base-dev qt6-svg-dev libgtest-dev libgmock-dev \
-           libbenchmark-dev fonts-dejavu-core poppler-utils
+PACKAGES = cmake g++ make pkg-config qt6-base-dev qt6-svg-dev qt6-wayland libgtest-dev \
+           libgmock-dev libbenchmark-dev fonts-dejavu-core poppler-utils
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 SOAK_BUILD ?= build-asan
 SOAK_CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=Debug -DTRELLIS_SANITIZE=ON -DTRELLIS_BUILD_BENCH=OFF
 SOAK_ACTIONS ?= 1000000
 SOAK_SEED ?= 1
+PREFIX ?= $(HOME)/.local
 
-.PHONY: run test soak build deps configure clean
+.PHONY: run test soak install build deps configure clean
 
 deps:
 	@installed=" $$(dpkg-query -W -f='$${Package} $${Status}\n' $(PACKAGES) 2>/dev/null | \
@@ -47,6 +50,10 @@ run: configure
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+install: configure
+	cmake --build $(BUILD) -j $(JOBS) --target trellis trellis_icons
+	cmake --install $(BUILD) --prefix "$(PREFIX)"
 
 soak: deps
 	cmake -S . -B $(SOAK_BUILD) $(SOAK_CMAKE_FLAGS)

@@ -26,7 +26,7 @@ void TForm1::Button2Click(TObject*) {
   ProgressBar3->SetVisible(true);
   for (int i = 0; i <= 100; ++i) {
     ProgressBar3->SetPosition(i);
-    vcl::CurrentPlatform().Sleep(10);
+    vcl::Application()->Sleep(10);
   }
   Label29->SetVisible(false);
   ProgressBar3->SetPosition(0);

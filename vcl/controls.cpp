@@ -402,19 +402,33 @@ void TMenuItem::Add(TMenuItem* child) {
 
 // ---- Timer ----
 
+namespace {
+std::vector<TTimer*>& LiveTimers() {
+  static std::vector<TTimer*> timers;
+  return timers;
+}
+}  // namespace
+
+const std::vector<TTimer*>& TTimer::All() { return LiveTimers(); }
+
+TTimer::TTimer() : TComponent("TTimer") { LiveTimers().push_back(this); }
+
 TTimer::~TTimer() {
+  std::erase(LiveTimers(), this);
   if (Application()) CurrentPlatform().TimerDestroyed(*this);
 }
 
 void TTimer::SetEnabled(bool v) {
   if (enabled_ == v) return;
   enabled_ = v;
+  counted_ = 0;
   if (Application()) CurrentPlatform().TimerChanged(*this);
 }
 
 void TTimer::SetInterval(int ms) {
   if (interval_ == ms) return;
   interval_ = std::max(0, ms);
+  counted_ = 0;
   if (Application()) CurrentPlatform().TimerChanged(*this);
 }
 

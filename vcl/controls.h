@@ -509,17 +509,26 @@ class TMainMenu : public TComponent {
 
 class TTimer : public TComponent {
  public:
-  TTimer() : TComponent("TTimer") {}
+  TTimer();
   ~TTimer() override;
   bool Enabled() const { return enabled_; }
   void SetEnabled(bool v);
   int Interval() const { return interval_; }
   void SetInterval(int ms);
+  bool Running() const { return enabled_ && interval_ > 0; }
   TNotifyEvent OnTimer;
 
+  // Every timer alive, in order of creation.
+  static const std::vector<TTimer*>& All();
+
  private:
+  friend class TApplication;
   bool enabled_ = true;
   int interval_ = 1000;
+  // Time the platform's own timer did not see go by (a pause that did not
+  // wait), towards the next tick; a stop, a start or a new interval begins
+  // the count afresh, as the platform's timer does.
+  long counted_ = 0;
 };
 
 // A list of full-width buttons, one under another. Each button carries its

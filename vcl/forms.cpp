@@ -1,5 +1,6 @@
 #include "vcl/forms.h"
 
+#include <algorithm>
 #include <typeinfo>
 
 #include "vcl/exceptions.h"
@@ -77,7 +78,10 @@ void TForm::Hide() {
 void TForm::Close() {
   bool canClose = true;
   if (OnCloseQuery) OnCloseQuery(this, canClose);
-  if (canClose) Hide();
+  if (!canClose) return;
+  Hide();
+  // The run ends with the main form, whatever other windows are open.
+  if (TApplication* app = Application(); app && app->MainForm == this) app->Terminate();
 }
 
 TComponent* TForm::FindComponent(const std::string& name) const {
@@ -188,9 +192,58 @@ void TApplication::Dispatch(const std::function<void()>& action) {
     ShowException(std::current_exception());
   }
   --depth_;
+  if (depth_ == 0) FireDueTicks();
 }
 
-void TApplication::ProcessMessages() { platform_.ProcessMessages(); }
+void TApplication::ProcessMessages() {
+  FireDueTicks();
+  platform_.ProcessMessages();
+}
+
+void TApplication::Sleep(int milliseconds) {
+  if (milliseconds <= 0) return;
+  if (!platform_.Sleep(milliseconds)) CountTime(milliseconds);
+}
+
+void TApplication::TimePassed(int milliseconds) {
+  if (milliseconds <= 0) return;
+  CountTime(milliseconds);
+  FireDueTicks();
+}
+
+void TApplication::CountTime(int milliseconds) {
+  for (TTimer* t : TTimer::All())
+    if (t->Running()) t->counted_ += milliseconds;
+}
+
+void TApplication::FireDueTicks() {
+  // A tick's own dispatch ends here again; the ticks it finds wait for the next time.
+  if (firingTicks_) return;
+  firingTicks_ = true;
+  struct Done {
+    bool& flag;
+    ~Done() { flag = false; }
+  } done{firingTicks_};
+  // The time went by for every timer at once: which ticks are due is settled
+  // before any runs. A tick may stop, start or destroy timers, so each is
+  // looked up again before it fires.
+  std::vector<TTimer*> due;
+  for (TTimer* t : TTimer::All()) {
+    if (!t->Running()) continue;
+    for (; t->counted_ >= t->Interval(); t->counted_ -= t->Interval()) due.push_back(t);
+  }
+  for (TTimer* t : due) {
+    const auto& all = TTimer::All();
+    if (std::find(all.begin(), all.end(), t) == all.end() || !t->Running() || !t->OnTimer) continue;
+    Dispatch([t] { t->OnTimer(t); });
+  }
+}
+
+void TApplication::Terminate() {
+  if (terminated_) return;
+  terminated_ = true;
+  platform_.Quit();
+}
 
 int TApplication::MessageBox(const std::string& text, const std::string& caption, int flags) {
   return platform_.MessageBox(text, caption, flags);

@@ -19,6 +19,8 @@ namespace vcl {
 
 enum class TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow };
 enum class TPosition { poDesigned, poScreenCenter, poMainFormCenter, poDesktopCenter };
+// The title bar's buttons; without the system menu there is none, not even a close box.
+enum TBorderIcon : unsigned { biSystemMenu = 1, biMinimize = 2, biMaximize = 4, biHelp = 8 };
 
 class TForm : public TControl {
  public:
@@ -32,12 +34,13 @@ class TForm : public TControl {
   void SetClientSize(int w, int h);
   TFormBorderStyle BorderStyle = TFormBorderStyle::bsSizeable;
   TPosition Position = TPosition::poDesigned;
+  unsigned BorderIcons = biSystemMenu | biMinimize | biMaximize;
   TMainMenu* Menu = nullptr;
 
   // Runs OnShow synchronously; an exception inside is reported and the
   // showing goes on.
   void Show();
-  // Asks OnCloseQuery, then hides.
+  // Asks OnCloseQuery, then hides; closing the main form ends the run.
   void Close();
   void Hide();
   void SetVisible(bool v) override;
@@ -150,9 +153,24 @@ class TApplication {
 
   // Shows the exception in the standard error box.
   void ShowException(std::exception_ptr e);
-  // Runs an action as the outermost dispatch: nothing escapes.
+  // Runs an action as the outermost dispatch: nothing escapes. Once the
+  // outermost one returns, the loop has the control back and the ticks a
+  // pause of the action held back fire.
   void Dispatch(const std::function<void()>& action);
+  // Fires the ticks that fell due during a pause, then lets the platform
+  // handle what is pending.
   void ProcessMessages();
+  // A pause of the program's own. Where the platform does not really wait,
+  // the time still counts for the timers: the ticks that fall due in it fire
+  // when messages are next processed, as after a real pause.
+  void Sleep(int milliseconds);
+  // Time going by while the program waits for the user (a test's clock):
+  // each running timer fires as often as its interval has passed.
+  void TimePassed(int milliseconds);
+
+  // Ends the run: the message loop stops once the running dispatch returns.
+  void Terminate();
+  bool Terminated() const { return terminated_; }
   int MessageBox(const std::string& text, const std::string& caption, int flags);
 
   // Forms created with CreateForm, in creation order.
@@ -163,9 +181,15 @@ class TApplication {
   int DispatchDepth() const { return depth_; }
 
  private:
+  // Counts the time on each running timer; the ticks wait for FireDueTicks.
+  void CountTime(int milliseconds);
+  void FireDueTicks();
+
   Platform& platform_;
   std::vector<TForm*> forms_;
   int depth_ = 0;
+  bool firingTicks_ = false;
+  bool terminated_ = false;
   TApplication* previous_ = nullptr;
 };
 

@@ -565,6 +565,22 @@ const Entries kFormEntries = {
        if (it == m.end()) Bad(ctx, p, "unknown border style");
        As<TForm>(c).BorderStyle = it->second;
      }},
+    {"BorderIcons",
+     [](Context& ctx, TComponent& c, const LayoutProperty& p) {
+       if (p.value.kind != LayoutValue::Kind::Set) Bad(ctx, p, "a set was expected");
+       static const std::map<std::string, TBorderIcon, std::less<>> m = {
+           {"biSystemMenu", biSystemMenu},
+           {"biMinimize", biMinimize},
+           {"biMaximize", biMaximize},
+           {"biHelp", biHelp}};
+       unsigned icons = 0;
+       for (const auto& n : p.value.names) {
+         auto it = m.find(n);
+         if (it == m.end()) Bad(ctx, p, "unknown border icon " + n);
+         icons |= it->second;
+       }
+       As<TForm>(c).BorderIcons = icons;
+     }},
     {"Position",
      [](Context& ctx, TComponent& c, const LayoutProperty& p) {
        static const std::map<std::string, TPosition, std::less<>> m = {

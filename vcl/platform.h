@@ -63,7 +63,9 @@ class Platform {
   // Prints the form's client area; raises EPrinter when there is no printer.
   virtual void PrintForm(TForm& form) = 0;
 
-  virtual void Sleep(int milliseconds) = 0;
+  // Pauses the program. True when it really waited: the platform's own
+  // timers saw the time go by. False when it only stood for the pause.
+  virtual bool Sleep(int milliseconds) = 0;
   virtual void ProcessMessages() = 0;
   // A timer's Enabled or Interval changed (or it was created/destroyed).
   virtual void TimerChanged(TTimer& timer) = 0;
@@ -89,6 +91,8 @@ class Platform {
   virtual void FormShown(TForm& form) = 0;
   virtual void FormHidden(TForm& form) = 0;
 
+  // Stops the message loop once the running dispatch returns: the run's end.
+  virtual void Quit() = 0;
   // Ends the process at once (the program's "Exit").
   [[noreturn]] virtual void Exit(int code) = 0;
 };

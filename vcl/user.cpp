@@ -146,6 +146,8 @@ void DragButton(TButtonGroup& group, int from, int to) {
 }
 
 void CloseForm(TForm& form) {
+  // A window without a system menu has no close box: its own buttons are the way out.
+  if (!(form.BorderIcons & biSystemMenu)) return;
   Dispatch([&] { form.Close(); });
 }
 

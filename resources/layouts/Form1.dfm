@@ -755,6 +755,7 @@ object Form1: TForm1
         Width = 650
       end
       item
+        Alignment = taRightJustify
         Width = 313
       end>
   end

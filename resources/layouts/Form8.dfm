@@ -3,6 +3,7 @@ object Form8: TForm8
   ClientWidth = 477
   ClientHeight = 293
   BorderStyle = bsDialog
+  BorderIcons = []
   Position = poScreenCenter
   object Panel1: TPanel
     Left = 0

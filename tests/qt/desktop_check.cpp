@@ -43,6 +43,14 @@ std::string Quoted(const QString& s) {
 }
 std::string Quoted(const std::string& s) { return Quoted(QString::fromStdString(s)); }
 std::string YesNo(bool b) { return b ? "yes" : "no"; }
+std::string AlignmentName(vcl::TAlignment a) {
+  return a == vcl::TAlignment::taRightJustify ? "right"
+         : a == vcl::TAlignment::taCenter     ? "center"
+                                              : "left";
+}
+std::string AlignmentName(Qt::Alignment a) {
+  return a & Qt::AlignRight ? "right" : a & Qt::AlignHCenter ? "center" : "left";
+}
 std::string Colour(const QColor& c) { return c.isValid() ? c.name().toStdString() : "none"; }
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
@@ -316,9 +324,13 @@ class Comparer {
       if (!strip) return Wrong(who, "a status strip");
       const int panels = status->SimplePanel ? 1 : std::max(1, status->PanelCount());
       Same(who, "panels", std::to_string(panels), std::to_string(strip->PanelCount()));
-      for (int i = 0; i < std::min(panels, status->PanelCount()); ++i)
-        Same(who, ("panel " + std::to_string(i) + " text").c_str(), Quoted(status->Panel(i).Text),
+      for (int i = 0; i < std::min(panels, status->PanelCount()); ++i) {
+        const std::string panel = "panel " + std::to_string(i);
+        Same(who, (panel + " text").c_str(), Quoted(status->Panel(i).Text),
              Quoted(strip->PanelText(i)));
+        Same(who, (panel + " alignment").c_str(), AlignmentName(status->Panel(i).Alignment),
+             AlignmentName(strip->PanelAlignment(i)));
+      }
     } else if (auto* shape = dynamic_cast<vcl::TShape*>(&control)) {
       auto* view = dynamic_cast<ShapeView*>(&widget);
       if (!view) return Wrong(who, "a shape");

@@ -72,7 +72,11 @@ TEST_F(OwnedWindows, WindowsOfTheMainWindowAreOwnedByIt) {
     if (c.owned) {
       EXPECT_NE(handle->type(), Qt::Window);
     }
-    vcl::user::CloseForm(form);
+    // A window without a close box is left through its own buttons, which close it.
+    if (form.BorderIcons & vcl::biSystemMenu)
+      vcl::user::CloseForm(form);
+    else
+      form.Close();
     QApplication::processEvents();
     EXPECT_TRUE(main->Enabled());
   }

@@ -650,8 +650,8 @@ TEST(QtTimers, SkippedPausesStillCountForTheTimers) {
   clock.start();
   // The splash's loop: 101 pauses of 40 ms, each followed by the event loop.
   for (int i = 0; i <= 100; ++i) {
-    platform.Sleep(40);
-    platform.ProcessMessages();
+    app.Sleep(40);
+    app.ProcessMessages();
   }
   EXPECT_LT(clock.elapsed(), 900);
   // 4040 ms went by: 4 of 1000 ms, 13 of 300 ms.
@@ -659,13 +659,13 @@ TEST(QtTimers, SkippedPausesStillCountForTheTimers) {
   EXPECT_EQ(fast, 13);
 
   // A timer stopped in between forgets the time it had gathered.
-  platform.Sleep(900);
+  app.Sleep(900);
   fastTimer.SetEnabled(false);
-  platform.ProcessMessages();
+  app.ProcessMessages();
   EXPECT_EQ(fast, 13);
   EXPECT_EQ(slow, 4);
-  platform.Sleep(100);
-  platform.ProcessMessages();
+  app.Sleep(100);
+  app.ProcessMessages();
   EXPECT_EQ(slow, 5);
 }
 
@@ -684,8 +684,8 @@ TEST(QtTimers, ATickMayDestroyAnotherTimer) {
     victim.reset();
   };
   killer.SetInterval(100);
-  platform.Sleep(250);
-  platform.ProcessMessages();
+  app.Sleep(250);
+  app.ProcessMessages();
   EXPECT_GE(killerTicks, 1);
   EXPECT_EQ(victim, nullptr);
   // The victim ticked at most until the killer's first tick took it away.

@@ -142,7 +142,7 @@ TEST_P(WindowOnScreen, EveryWindowLiesInsideTheScreenWithItsMenusAndControlsInRe
     if (form == &Main() || form->Visible()) continue;
     form->Show();
     ExpectReachable(*form);
-    vcl::user::CloseForm(*form);
+    form->Close();
     QApplication::processEvents();
   }
   if (!GetParam().roomy) {

@@ -63,8 +63,8 @@ TEST(ThemeScreens, MainWindowInEveryTheme) {
   // the warning the status bar's clock paints on its next tick.
   vcl::user::TypeText(*main.Edit69, "12");
   vcl::user::Click(*main.Button1);
-  platform.Sleep(1000);
-  platform.ProcessMessages();
+  program.Application().Sleep(1000);
+  program.Application().ProcessMessages();
   ASSERT_EQ(main.Edit17->Font().Color, vcl::clRed);
   ASSERT_EQ(main.Edit16->Font().Color, vcl::clNavy);
 

@@ -91,14 +91,16 @@ void FakePlatform::PrintForm(vcl::TForm& form) {
   printedForms.push_back(form.Name);
 }
 
-void FakePlatform::Sleep(int milliseconds) {
+bool FakePlatform::Sleep(int milliseconds) {
   sleptMilliseconds += milliseconds;
   sleeps.push_back(milliseconds);
+  AdvanceClock(milliseconds);
+  return false;
 }
 
 void FakePlatform::ProcessMessages() { ++processMessagesCalls; }
 
-void FakePlatform::TimerChanged(vcl::TTimer& timer) { timers_[&timer]; }
+void FakePlatform::TimerChanged(vcl::TTimer& timer) { timers_.insert(&timer); }
 
 void FakePlatform::TimerDestroyed(vcl::TTimer& timer) { timers_.erase(&timer); }
 
@@ -122,33 +124,25 @@ void FakePlatform::Exit(int code) {
   throw vcl::ProgramExit{code};
 }
 
-void FakePlatform::AdvanceTime(int milliseconds) {
-  // Whole seconds only move the clock's seconds; enough for the status-bar text.
-  long total = clock.second + (milliseconds / 1000);
-  clock.second = static_cast<int>(total % 60);
-  clock.minute += static_cast<int>(total / 60);
+void FakePlatform::AdvanceClock(int milliseconds) {
+  const long total = clockMilliseconds + static_cast<long>(clock.second) * 1000 + milliseconds;
+  clockMilliseconds = static_cast<int>(total % 1000);
+  clock.second = static_cast<int>(total / 1000 % 60);
+  clock.minute += static_cast<int>(total / 60000);
   if (clock.minute >= 60) {
     clock.hour = (clock.hour + clock.minute / 60) % 24;
     clock.minute %= 60;
   }
-  std::vector<vcl::TTimer*> due;
-  for (auto& [timer, state] : timers_) {
-    if (!timer->Enabled() || timer->Interval() <= 0) continue;
-    state.elapsed += milliseconds;
-    while (state.elapsed >= timer->Interval()) {
-      state.elapsed -= timer->Interval();
-      due.push_back(timer);
-    }
-  }
-  for (vcl::TTimer* t : due) {
-    if (!timers_.count(t) || !t->Enabled() || !t->OnTimer) continue;
-    vcl::Application()->Dispatch([t] { t->OnTimer(t); });
-  }
+}
+
+void FakePlatform::AdvanceTime(int milliseconds) {
+  AdvanceClock(milliseconds);
+  if (vcl::TApplication* app = vcl::Application()) app->TimePassed(milliseconds);
 }
 
 void FakePlatform::TickTimers() {
   std::vector<vcl::TTimer*> all;
-  for (auto& [timer, state] : timers_)
+  for (vcl::TTimer* timer : timers_)
     if (timer->Enabled()) all.push_back(timer);
   for (vcl::TTimer* t : all)
     if (timers_.count(t) && t->OnTimer) vcl::Application()->Dispatch([t] { t->OnTimer(t); });

@@ -67,7 +67,8 @@ class FakePlatform : public vcl::Platform {
   bool ShellOpen(const std::string& target) override;
   bool PrinterSetup() override;
   void PrintForm(vcl::TForm& form) override;
-  void Sleep(int milliseconds) override;
+  // Returns at once; the clock moves on by the pause.
+  bool Sleep(int milliseconds) override;
   void ProcessMessages() override;
   void TimerChanged(vcl::TTimer& timer) override;
   void TimerDestroyed(vcl::TTimer& timer) override;
@@ -79,6 +80,7 @@ class FakePlatform : public vcl::Platform {
   void ApplyTheme(const std::string& name) override;
   void FormShown(vcl::TForm& form) override;
   void FormHidden(vcl::TForm& form) override;
+  void Quit() override { ++quitCalls; }
   [[noreturn]] void Exit(int code) override;
 
   // Advances the manual clock and fires every enabled timer whose interval has
@@ -104,6 +106,8 @@ class FakePlatform : public vcl::Platform {
   std::vector<int> sleeps;  // every pause, in order
   long processMessagesCalls = 0;
   vcl::LocalTime clock{2026, 12, 10, 9, 30, 0};
+  int clockMilliseconds = 0;  // below the clock's second
+  int quitCalls = 0;
   std::string programFileName = "Trellis";
   std::string programFolder = "/opt/trellis";
   std::string workingDirectory = "/tmp";
@@ -117,10 +121,8 @@ class FakePlatform : public vcl::Platform {
   std::function<void(const std::string&)> onTheme;
 
  private:
-  struct TimerState {
-    long elapsed = 0;
-  };
-  std::map<vcl::TTimer*, TimerState> timers_;
+  void AdvanceClock(int milliseconds);
+  std::set<vcl::TTimer*> timers_;
   size_t taken_ = 0;
 };
 

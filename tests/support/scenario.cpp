@@ -417,8 +417,11 @@ class Run {
   void Act(const std::function<void()>& action) {
     Running();
     action();
-    if (int depth = harness_->program->Application().DispatchDepth(); depth != 0)
+    vcl::TApplication& app = harness_->program->Application();
+    if (int depth = app.DispatchDepth(); depth != 0)
       Fail("a dispatch was left open (depth " + std::to_string(depth) + ")");
+    // The loop ended, as the entry's does: the entry returns 0.
+    if (app.Terminated()) exited_ = 0;
   }
 
   std::vector<Message> TakeMessages() {

@@ -4,15 +4,14 @@
 #include <QEvent>
 #include <QFontDatabase>
 #include <QIcon>
-#include <QPainter>
 #include <QPixmap>
 #include <QStyle>
 #include <QStyleFactory>
-#include <QSvgRenderer>
 #include <algorithm>
 #include <clocale>
 
 #include "ui/qt/accessibility.h"
+#include "ui/qt/program_icon.h"
 #include "ui/qt/themes.h"
 
 namespace trellis::desktop {
@@ -24,20 +23,20 @@ namespace {
 constexpr int kPixelSize = 11;
 constexpr int kLayoutPointSize = 8;
 
+}  // namespace
+
 QIcon ProgramIcon() {
-  QSvgRenderer svg(QStringLiteral(":/resources/pictures/program_icon.svg"));
   QIcon icon;
-  if (!svg.isValid()) return icon;
-  for (int side : {16, 24, 32, 48, 64, 128, 256}) {
-    QPixmap pixmap(side, side);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    svg.render(&painter);
-    painter.end();
-    icon.addPixmap(pixmap);
+  for (int side : kProgramIconSides) {
+    const QImage image =
+        ProgramIconImage(QStringLiteral(":/resources/pictures/program_icon.svg"), side);
+    if (image.isNull()) return {};
+    icon.addPixmap(QPixmap::fromImage(image));
   }
   return icon;
 }
+
+namespace {
 
 // A desktop may set the application's font after start-up (a platform theme
 // following its settings): the program's goes back at once, as the layouts
@@ -96,7 +95,9 @@ void PrepareApplication(QApplication& app) {
   }
   QApplication::setWindowIcon(ProgramIcon());
   InstallAccessibility();
-  // The main window's hiding ends the program, not the last window closing.
+  // The desktop entry the windows belong to, on Wayland as by WM_CLASS on X11.
+  QGuiApplication::setDesktopFileName(QStringLiteral("trellis"));
+  // Closing the main window ends the program, not the last window closing.
   app.setQuitOnLastWindowClosed(false);
 }
 

@@ -53,8 +53,17 @@ QMargins& LearnedFrame() {
   return frame;
 }
 
-Qt::WindowFlags FlagsFor(vcl::TFormBorderStyle style) {
-  switch (style) {
+Qt::WindowFlags FlagsFor(const vcl::TForm& form) {
+  // Without a system menu the window manager is asked for no title-bar button
+  // at all, and so offers no way to close, minimise or maximise it.
+  if (!(form.BorderIcons & vcl::biSystemMenu) &&
+      form.BorderStyle != vcl::TFormBorderStyle::bsNone) {
+    const auto kind = form.BorderStyle == vcl::TFormBorderStyle::bsDialog       ? Qt::Dialog
+                      : form.BorderStyle == vcl::TFormBorderStyle::bsToolWindow ? Qt::Tool
+                                                                                : Qt::Window;
+    return kind | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+  }
+  switch (form.BorderStyle) {
     case vcl::TFormBorderStyle::bsNone:
       return Qt::Window | Qt::FramelessWindowHint;
     case vcl::TFormBorderStyle::bsDialog:
@@ -196,7 +205,7 @@ class FormWindow::MenuPeer : public vcl::ControlPeer {
 };
 
 FormWindow::FormWindow(vcl::TForm& form) : form_(form) {
-  askedFlags_ = FlagsFor(form.BorderStyle);
+  askedFlags_ = FlagsFor(form);
   auto frame = std::make_unique<FrameWidget>(nullptr, askedFlags_);
   frame->onClose = [this] {
     if (Live()) vcl::user::CloseForm(form_);
@@ -378,7 +387,7 @@ void FormWindow::Place(QScreen* screen) {
 // border of its own (and the splash, before the main window is up) stands on
 // its own, behind the main window when the user picks that.
 const FormWindow* FormWindow::SetOwner(const FormWindow* main) {
-  const Qt::WindowFlags own = FlagsFor(form_.BorderStyle);
+  const Qt::WindowFlags own = FlagsFor(form_);
   const FormWindow* owner = nullptr;
   if (main && main != this && main->window_->isVisible()) {
     const auto kind = own & Qt::WindowType_Mask;

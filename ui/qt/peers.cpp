@@ -1155,12 +1155,14 @@ class StatusBarPeer : public Peer {
   }
   void Update(vcl::Prop what) override {
     if (what != vcl::Prop::Panels) return;
-    std::vector<std::pair<QString, int>> panels;
-    for (int i = 0; i < bar_.PanelCount(); ++i)
-      panels.emplace_back(Q(bar_.Panel(i).Text), bar_.Panel(i).Width);
+    std::vector<StatusStrip::Panel> panels;
+    for (int i = 0; i < bar_.PanelCount(); ++i) {
+      const vcl::TStatusPanel& p = bar_.Panel(i);
+      panels.push_back({Q(p.Text), p.Width, HorizontalAlignment(p.Alignment)});
+    }
     // A hint stays over the first panel while other panels change; text the
     // program writes there itself replaces it.
-    const QString first = panels.empty() ? QString() : panels.front().first;
+    const QString first = panels.empty() ? QString() : panels.front().text;
     if (first != modelFirst_) showingHint_ = false;
     modelFirst_ = first;
     strip_->SetPanels(panels, bar_.SimplePanel);

@@ -518,35 +518,14 @@ void Fire(vcl::TTimer* t) {
 
 }  // namespace
 
-void QtPlatform::Sleep(int milliseconds) {
-  if (milliseconds <= 0) return;
-  if (!sleepsSkipped_) {
-    QThread::msleep(static_cast<unsigned long>(milliseconds));
-    return;
-  }
-  for (const auto& [timer, q] : timers_)
-    if (q->isActive()) skippedTime_[timer] += milliseconds;
+bool QtPlatform::Sleep(int milliseconds) {
+  if (milliseconds <= 0) return true;
+  if (sleepsSkipped_) return false;
+  QThread::msleep(static_cast<unsigned long>(milliseconds));
+  return true;
 }
 
-void QtPlatform::ProcessMessages() {
-  // The ticks a skipped pause held back, each timer in turn; a tick may stop,
-  // create or destroy timers, so each is looked up again before it fires.
-  std::vector<vcl::TTimer*> due;
-  for (const auto& [timer, skipped] : skippedTime_) due.push_back(timer);
-  for (vcl::TTimer* timer : due) {
-    for (;;) {
-      auto it = skippedTime_.find(timer);
-      if (it == skippedTime_.end() || it->second < timer->Interval()) break;
-      if (!timer->Enabled() || timer->Interval() <= 0) {
-        skippedTime_.erase(it);
-        break;
-      }
-      it->second -= timer->Interval();
-      Fire(timer);
-    }
-  }
-  QCoreApplication::processEvents();
-}
+void QtPlatform::ProcessMessages() { QCoreApplication::processEvents(); }
 
 void QtPlatform::TimerChanged(vcl::TTimer& timer) {
   std::unique_ptr<QTimer>& q = timers_[&timer];
@@ -555,17 +534,12 @@ void QtPlatform::TimerChanged(vcl::TTimer& timer) {
     vcl::TTimer* t = &timer;
     QObject::connect(q.get(), &QTimer::timeout, [t] { Fire(t); });
   }
-  const bool run = timer.Enabled() && timer.Interval() > 0;
-  if (!run) {
+  if (!timer.Running()) {
     q->stop();
-    skippedTime_.erase(&timer);
     return;
   }
   // Only a new interval or a fresh start restarts the count, as the toolkit does.
-  if (!q->isActive() || q->interval() != timer.Interval()) {
-    q->start(timer.Interval());
-    skippedTime_.erase(&timer);
-  }
+  if (!q->isActive() || q->interval() != timer.Interval()) q->start(timer.Interval());
 }
 
 void QtPlatform::TimerDestroyed(vcl::TTimer& timer) {
@@ -575,7 +549,6 @@ void QtPlatform::TimerDestroyed(vcl::TTimer& timer) {
   it->second->stop();
   it->second.release()->deleteLater();
   timers_.erase(it);
-  skippedTime_.erase(&timer);
 }
 
 vcl::LocalTime QtPlatform::Now() {
@@ -599,9 +572,11 @@ void QtPlatform::FormShown(vcl::TForm& form) {
 
 void QtPlatform::FormHidden(vcl::TForm& form) {
   if (renderer_) renderer_->Hide(form);
-  vcl::TApplication* app = vcl::Application();
-  if (app && app->MainForm == &form) QCoreApplication::quit();
 }
+
+// The loop ends as it is: a quit request would first ask every window to
+// close, and one that may not (the installer) would keep the program running.
+void QtPlatform::Quit() { QCoreApplication::exit(0); }
 
 void QtPlatform::Exit(int code) {
   settings_.Sync();

@@ -70,7 +70,7 @@ class QtPlatform : public vcl::Platform {
   bool PrinterSetup() override;
   void PrintForm(vcl::TForm& form) override;
 
-  void Sleep(int milliseconds) override;
+  bool Sleep(int milliseconds) override;
   void ProcessMessages() override;
   void TimerChanged(vcl::TTimer& timer) override;
   void TimerDestroyed(vcl::TTimer& timer) override;
@@ -85,14 +85,14 @@ class QtPlatform : public vcl::Platform {
 
   void FormShown(vcl::TForm& form) override;
   void FormHidden(vcl::TForm& form) override;
+  void Quit() override;
   [[noreturn]] void Exit(int code) override;
 
   // The folder counted as the run's working folder (the start's current folder
   // unless set); windows created afterwards see the new one.
   void SetWorkingDirectory(const std::string& folder) { workingDirectory_ = folder; }
-  // Tests run the start-up without its pauses. The time a skipped pause stands
-  // for still counts for the timers: the next ProcessMessages fires each timer
-  // as often as its interval went by, as it would have fired during the pause.
+  // Tests run the start-up without its pauses; the program still counts the
+  // time a skipped pause stands for towards its timers.
   void SetSleepsSkipped(bool skipped) { sleepsSkipped_ = skipped; }
   // The printer that set-up and printing share (created on first use).
   QPrinter& Printer();
@@ -106,8 +106,6 @@ class QtPlatform : public vcl::Platform {
   std::string workingDirectory_;
   std::unique_ptr<QPrinter> printer_;
   std::map<vcl::TTimer*, std::unique_ptr<QTimer>> timers_;
-  // Skipped milliseconds not yet counted off each running timer's interval.
-  std::map<vcl::TTimer*, int> skippedTime_;
   QtRenderer* renderer_ = nullptr;
   bool sleepsSkipped_ = false;
 };

@@ -423,7 +423,7 @@ void PanelFrame::paintEvent(QPaintEvent* event) {
 
 StatusStrip::StatusStrip(QWidget* parent) : QWidget(parent) {}
 
-void StatusStrip::SetPanels(const std::vector<std::pair<QString, int>>& panels, bool simple) {
+void StatusStrip::SetPanels(const std::vector<Panel>& panels, bool simple) {
   const size_t wanted = simple ? 1 : std::max<size_t>(1, panels.size());
   while (labels_.size() > wanted) {
     delete labels_.back();
@@ -440,8 +440,9 @@ void StatusStrip::SetPanels(const std::vector<std::pair<QString, int>>& panels, 
   widths_.clear();
   for (size_t i = 0; i < wanted; ++i) {
     const bool have = i < panels.size();
-    labels_[i]->setText(have ? panels[i].first : QString());
-    widths_.push_back(have && !simple ? panels[i].second : width());
+    labels_[i]->setText(have ? panels[i].text : QString());
+    labels_[i]->setAlignment((have ? panels[i].alignment : Qt::AlignLeft) | Qt::AlignVCenter);
+    widths_.push_back(have && !simple ? panels[i].width : width());
   }
   Arrange();
 }
@@ -453,6 +454,11 @@ void StatusStrip::ShowInFirst(const QString& text) {
 QString StatusStrip::PanelText(int index) const {
   if (index < 0 || index >= PanelCount()) return {};
   return labels_[static_cast<size_t>(index)]->text();
+}
+
+Qt::Alignment StatusStrip::PanelAlignment(int index) const {
+  if (index < 0 || index >= PanelCount()) return {};
+  return labels_[static_cast<size_t>(index)]->alignment() & Qt::AlignHorizontal_Mask;
 }
 
 void StatusStrip::resizeEvent(QResizeEvent*) { Arrange(); }

@@ -128,11 +128,17 @@ class PanelFrame : public QFrame {
 // Sunken panels side by side; the last one takes what is left of the width.
 class StatusStrip : public QWidget {
  public:
+  struct Panel {
+    QString text;
+    int width = 0;
+    Qt::Alignment alignment = Qt::AlignLeft;
+  };
   explicit StatusStrip(QWidget* parent);
-  void SetPanels(const std::vector<std::pair<QString, int>>& panels, bool simple);
+  void SetPanels(const std::vector<Panel>& panels, bool simple);
   // Text shown in the first panel until the panels are set again.
   void ShowInFirst(const QString& text);
   QString PanelText(int index) const;
+  Qt::Alignment PanelAlignment(int index) const;
   int PanelCount() const { return static_cast<int>(labels_.size()); }
 
  protected:
