@@ -11,8 +11,8 @@
 
 namespace vcl::user {
 
-// Replaces the edit's (or editable combo's) text as typing would; cut to MaxLength
-// characters.
+// Replaces the edit's (or editable combo's) text as typing would: up to the
+// first line break, cut to MaxLength characters. A memo keeps every line.
 void TypeText(TControl& control, const std::string& text);
 // A click on a button, check box, label, image or group box.
 void Click(TControl& control);
