@@ -123,6 +123,15 @@ void StepUpDown(TUpDown& updown, bool up) {
   });
 }
 
+void PressArrowKey(TControl& control, bool up) {
+  if (!Accepts(control) || !control.OwnerForm) return;
+  for (TComponent* c : control.OwnerForm->Components())
+    if (auto* updown = dynamic_cast<TUpDown*>(c); updown && updown->Associate == &control) {
+      StepUpDown(*updown, up);
+      return;
+    }
+}
+
 void PickTab(TTabControl& tabs, int index) {
   if (!Accepts(tabs)) return;
   if (index < 0 || index >= tabs.Tabs().Count() || index == tabs.TabIndex()) return;

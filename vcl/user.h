@@ -25,6 +25,9 @@ void PressKey(TControl& control, uint16_t key, TShiftState shift = 0);
 void Leave(TControl& control);
 // One click on an up-down arrow: OnChanging, the step, then OnClick.
 void StepUpDown(TUpDown& updown, bool up);
+// The Up or Down key in an edit that a spin button is paired with (its
+// Associate): one click on that arrow. Nothing in any other control.
+void PressArrowKey(TControl& control, bool up);
 // Picks a tab: OnChanging, then the new index, then OnChange.
 void PickTab(TTabControl& tabs, int index);
 void PickMenuItem(TMenuItem& item);

@@ -13,6 +13,7 @@
 #include <vector>
 
 class QLabel;
+class QStyleOptionTab;
 class QSvgRenderer;
 class QToolButton;
 
@@ -51,6 +52,9 @@ class TabStrip : public QWidget {
   void changeEvent(QEvent* event) override;
 
  private:
+  // The colour the style fills the tab with, and the mark of the focus on it.
+  QColor TabFill(const QStyleOptionTab& tab) const;
+  QColor FocusMarkColour(const QColor& fill) const;
   // Lays the tabs out in the font; false when the rows overflow the height.
   bool ArrangeIn(const QFont& font);
   void Arrange();
