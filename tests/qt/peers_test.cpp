@@ -851,10 +851,13 @@ TEST_F(Peers, StatusBarShowsTheHintUnderTheMouse) {
 }
 
 // A window disabled while it waits for another loses the focus without an
-// exit from the control that had it, and gives it back when it is enabled.
+// exit from the control that had it, and gives it back when it is enabled,
+// marked: also a button the mouse had focused, which showed no mark then.
 TEST_F(Peers, AWaitingWindowGivesTheFocusBackWithoutAnExit) {
   auto& first = form.Add<vcl::TEdit>("Edit1", form, 10, 10, 80, 21);
   auto& second = form.Add<vcl::TEdit>("Edit2", form, 10, 40, 80, 21);
+  auto& button = form.Add<vcl::TButton>("Button1", form, 10, 70, 75, 25);
+  button.SetCaption("Rules");
   int exits = 0;
   second.OnExit = [&](vcl::TObject*) { ++exits; };
   if (!RenderActive()) GTEST_SKIP() << "no active window here";
@@ -870,6 +873,16 @@ TEST_F(Peers, AWaitingWindowGivesTheFocusBackWithoutAnExit) {
   QTest::keyClick(line, Qt::Key_Backtab, Qt::ShiftModifier);
   EXPECT_TRUE(WidgetOf<QLineEdit>(first)->hasFocus());
   EXPECT_EQ(exits, 1);
+
+  renderer->Window(form)->setAttribute(Qt::WA_KeyboardFocusChange, false);
+  auto* push = WidgetOf<QPushButton>(button);
+  const QImage unfocused = push->grab().toImage();
+  push->setFocus(Qt::MouseFocusReason);
+  ASSERT_EQ(push->grab().toImage(), unfocused);
+  form.SetEnabled(false);
+  form.SetEnabled(true);
+  EXPECT_TRUE(push->hasFocus());
+  EXPECT_NE(push->grab().toImage(), unfocused);
 }
 
 TEST_F(Peers, CloseBoxAsksTheForm) {

@@ -153,13 +153,17 @@ class FormWindow::FormPeer : public vcl::ControlPeer {
 
  private:
   // A window waits, disabled, while another is open; the control that had the
-  // focus has it again once the window takes input again.
+  // focus has it again once the window takes input again, and shows it, also
+  // a button that a click had given it.
   void SetEnabled(bool enabled) {
     QWidget* window = window_.window_.get();
     if (!enabled && window->isEnabled()) focus_ = window->focusWidget();
     window->setEnabled(enabled);
     if (!enabled || !focus_) return;
-    if (focus_->isVisible() && focus_->isEnabled()) focus_->setFocus(Qt::ActiveWindowFocusReason);
+    if (focus_->isVisible() && focus_->isEnabled()) {
+      window->setAttribute(Qt::WA_KeyboardFocusChange);
+      focus_->setFocus(Qt::ActiveWindowFocusReason);
+    }
     focus_ = nullptr;
   }
 
