@@ -123,13 +123,14 @@ void StepUpDown(TUpDown& updown, bool up) {
   });
 }
 
-void PressArrowKey(TControl& control, bool up) {
-  if (!Accepts(control) || !control.OwnerForm) return;
+bool PressArrowKey(TControl& control, bool up) {
+  if (!control.OwnerForm) return false;
   for (TComponent* c : control.OwnerForm->Components())
     if (auto* updown = dynamic_cast<TUpDown*>(c); updown && updown->Associate == &control) {
-      StepUpDown(*updown, up);
-      return;
+      if (Accepts(control)) StepUpDown(*updown, up);
+      return true;
     }
+  return false;
 }
 
 void PickTab(TTabControl& tabs, int index) {

@@ -26,8 +26,9 @@ void Leave(TControl& control);
 // One click on an up-down arrow: OnChanging, the step, then OnClick.
 void StepUpDown(TUpDown& updown, bool up);
 // The Up or Down key in an edit that a spin button is paired with (its
-// Associate): one click on that arrow. Nothing in any other control.
-void PressArrowKey(TControl& control, bool up);
+// Associate): one click on that arrow. Nothing in any other control; false
+// when the control has no spin button, so the key is not the spin button's.
+bool PressArrowKey(TControl& control, bool up);
 // Picks a tab: OnChanging, then the new index, then OnChange.
 void PickTab(TTabControl& tabs, int index);
 void PickMenuItem(TMenuItem& item);

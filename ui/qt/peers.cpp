@@ -404,10 +404,9 @@ class EditPeer : public Peer {
         return true;
       }
       // The arrows step a spin button paired with the box, as its own arrows do.
-      if (plain && (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down)) {
-        vcl::user::PressArrowKey(edit_, key->key() == Qt::Key_Up);
+      if (plain && (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down) &&
+          vcl::user::PressArrowKey(edit_, key->key() == Qt::Key_Up))
         return true;
-      }
       // Other characters reach the handlers, then the edit as typing.
       const QString text = key->text();
       if ((edit_.OnKeyDown || edit_.OnKeyPress) && text.size() == 1 && text[0].unicode() >= 32 &&
