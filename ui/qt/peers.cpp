@@ -1109,7 +1109,7 @@ class TabControlPeer : public Peer {
       vcl::user::PickTab(tabs_, index);
       Changed(vcl::Prop::ItemIndex);
     };
-    // Ctrl+Tab and Ctrl+Shift+Tab move the window's strip from anywhere in it.
+    // Ctrl+Tab, Ctrl+Shift+Tab and the like move the window's strip from anywhere in it.
     if (IsWindowStrip(tabs_)) strip_->AnswerRoundKeysInWindow();
     return strip_;
   }
