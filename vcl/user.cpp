@@ -23,6 +23,12 @@ std::string FirstCharacters(const std::string& text, int count) {
   return text;
 }
 
+// A one-line box keeps what comes before the first line break, as a line
+// pasted with its end from a terminal or a spreadsheet cell.
+std::string FirstLine(const std::string& text) {
+  return text.substr(0, text.find_first_of("\r\n"));
+}
+
 }  // namespace
 
 bool Accepts(const TControl& control) {
@@ -36,10 +42,11 @@ void TypeText(TControl& control, const std::string& text) {
   Dispatch([&] {
     if (auto* e = dynamic_cast<TEdit*>(&control)) {
       if (e->ReadOnly()) return;
-      e->SetText(e->MaxLength() > 0 ? FirstCharacters(text, e->MaxLength()) : text);
+      const std::string line = FirstLine(text);
+      e->SetText(e->MaxLength() > 0 ? FirstCharacters(line, e->MaxLength()) : line);
     } else if (auto* c = dynamic_cast<TComboBox*>(&control)) {
       if (c->Style == TComboBoxStyle::csDropDownList) return;
-      c->SetText(text);
+      c->SetText(FirstLine(text));
     } else if (auto* m = dynamic_cast<TMemo*>(&control)) {
       if (m->ReadOnly) return;
       m->SetText(text);
@@ -114,6 +121,16 @@ void StepUpDown(TUpDown& updown, bool up) {
     updown.SetPosition(next);
     if (updown.OnClick) updown.OnClick(&updown, up ? TUDBtnType::btNext : TUDBtnType::btPrev);
   });
+}
+
+bool PressArrowKey(TControl& control, bool up) {
+  if (!control.OwnerForm) return false;
+  for (TComponent* c : control.OwnerForm->Components())
+    if (auto* updown = dynamic_cast<TUpDown*>(c); updown && updown->Associate == &control) {
+      if (Accepts(control)) StepUpDown(*updown, up);
+      return true;
+    }
+  return false;
 }
 
 void PickTab(TTabControl& tabs, int index) {

@@ -11,8 +11,8 @@
 
 namespace vcl::user {
 
-// Replaces the edit's (or editable combo's) text as typing would; cut to MaxLength
-// characters.
+// Replaces the edit's (or editable combo's) text as typing would: up to the
+// first line break, cut to MaxLength characters. A memo keeps every line.
 void TypeText(TControl& control, const std::string& text);
 // A click on a button, check box, label, image or group box.
 void Click(TControl& control);
@@ -25,6 +25,10 @@ void PressKey(TControl& control, uint16_t key, TShiftState shift = 0);
 void Leave(TControl& control);
 // One click on an up-down arrow: OnChanging, the step, then OnClick.
 void StepUpDown(TUpDown& updown, bool up);
+// The Up or Down key in an edit that a spin button is paired with (its
+// Associate): one click on that arrow. Nothing in any other control; false
+// when the control has no spin button, so the key is not the spin button's.
+bool PressArrowKey(TControl& control, bool up);
 // Picks a tab: OnChanging, then the new index, then OnChange.
 void PickTab(TTabControl& tabs, int index);
 void PickMenuItem(TMenuItem& item);

@@ -134,5 +134,44 @@ TEST_F(OwnedWindows, AMessageBoxIsOwnedByTheActiveWindowOrElseTheMainWindow) {
   }
 }
 
+// The control that had the focus before a window opened has it again once
+// the window closes, whether the main window waited for it, disabled, or
+// worked on beside it.
+TEST_F(OwnedWindows, TheFocusComesBackWhenTheWindowCloses) {
+  struct Case {
+    const char* window;
+    std::function<void()> open, close;
+  };
+  const std::vector<Case> cases = {
+      {"Form2", [&] { vcl::user::PickMenuItem(*main->About1); },
+       [&] { vcl::user::Click(*Form("Form2").Find<vcl::TControl>("Button1")); }},
+      {"Form5", [&] { vcl::user::PickMenuItem(*main->References1); },
+       [&] { vcl::user::CloseForm(Form("Form5")); }},
+      {"Form11", [&] { vcl::user::Click(*main->Button23); },
+       [&] { vcl::user::Click(*Form("Form11").Find<vcl::TControl>("Button1")); }},
+      {"Form6", [&] { vcl::user::PickMenuItem(*main->CopperWeight1); },
+       [&] { vcl::user::CloseForm(Form("Form6")); }},
+  };
+  vcl::user::PickMenuItem(*main->ConversionData1);
+  QWidget* window = renderer->Window(*main);
+  for (vcl::TControl* control :
+       {static_cast<vcl::TControl*>(main->Edit80), static_cast<vcl::TControl*>(main->Button2)}) {
+    QWidget* widget = renderer->WidgetOf(*control);
+    for (const Case& c : cases) {
+      SCOPED_TRACE(::testing::Message() << control->Name << ", " << c.window);
+      widget->setFocus(Qt::TabFocusReason);
+      ASSERT_EQ(window->focusWidget(), widget);
+      c.open();
+      QApplication::processEvents();
+      ASSERT_TRUE(Form(c.window).Visible());
+      c.close();
+      QApplication::processEvents();
+      ASSERT_FALSE(Form(c.window).Visible());
+      ASSERT_TRUE(main->Enabled());
+      EXPECT_EQ(window->focusWidget(), widget);
+    }
+  }
+}
+
 }  // namespace
 }  // namespace trellis::desktop

@@ -6,16 +6,19 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QImage>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 #include <QToolButton>
 #include <cctype>
+#include <cmath>
 #include <functional>
 #include <memory>
 #include <string>
@@ -23,6 +26,7 @@
 #include "tests/qt/qt_test_support.h"
 #include "ui/qt/qt_platform.h"
 #include "ui/qt/renderer.h"
+#include "ui/qt/themes.h"
 #include "ui/qt/widgets.h"
 #include "vcl/forms.h"
 
@@ -170,6 +174,80 @@ TEST_F(Peers, EnterInAnEditIsAReturnKeyPress) {
   EXPECT_EQ(edit.Text(), "5");
 }
 
+// A line pasted into a box with its end, or several lines: the box and the
+// model keep the first line alone.
+TEST_F(Peers, APastedLineKeepsItsFirstLine) {
+  auto& edit = form.Add<vcl::TEdit>("Edit1", form, 10, 10, 80, 21);
+  edit.SetText("20");
+  Render();
+  auto* line = WidgetOf<QLineEdit>(edit);
+  ASSERT_NE(line, nullptr);
+  const std::pair<const char*, const char*> cases[] = {
+      {"25\n", "25"}, {"25\r\n", "25"}, {"25\r", "25"}, {"25\n30\n", "25"}, {"\n25", ""}};
+  for (const auto& [pasted, kept] : cases) {
+    SCOPED_TRACE(::testing::PrintToString(std::string(pasted)));
+    QGuiApplication::clipboard()->setText(QString::fromLatin1(pasted));
+    line->selectAll();
+    QTest::keyClick(line, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(edit.Text(), kept);
+    EXPECT_EQ(line->text().toStdString(), kept);
+  }
+}
+
+// Enter and the keypad's Enter press a focused button as Space does; with
+// Ctrl or Alt, or held down, they press nothing.
+TEST_F(Peers, EnterPressesAFocusedButton) {
+  auto& button = form.Add<vcl::TButton>("Button1", form, 10, 10, 75, 25);
+  auto& bit = form.Add<vcl::TBitBtn>("BitBtn1", form, 100, 10, 75, 25);
+  auto& group = form.Add<vcl::TButtonGroup>("ButtonGroup1", form, 10, 50, 120, 100);
+  group.Items().Assign({"Gerber", "Drill", "Netlist"});
+  int clicks = 0, bitClicks = 0, groupClicks = 0;
+  button.OnClick = [&](vcl::TObject*) { ++clicks; };
+  bit.OnClick = [&](vcl::TObject*) { ++bitClicks; };
+  group.OnButtonClicked = [&](vcl::TObject*) { ++groupClicks; };
+  Render();
+  auto* push = WidgetOf<QPushButton>(button);
+  auto* bitPush = WidgetOf<QPushButton>(bit);
+  ASSERT_NE(push, nullptr);
+  ASSERT_NE(bitPush, nullptr);
+  struct Case {
+    Qt::Key key;
+    Qt::KeyboardModifiers mods;
+    bool repeat;
+    int presses;
+  } cases[] = {
+      {Qt::Key_Return, {}, false, 1},
+      {Qt::Key_Enter, Qt::KeypadModifier, false, 1},
+      {Qt::Key_Space, {}, false, 1},
+      {Qt::Key_Return, Qt::ControlModifier, false, 0},
+      {Qt::Key_Enter, Qt::AltModifier | Qt::KeypadModifier, false, 0},
+      {Qt::Key_Return, {}, true, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message() << QKeySequence(c.key | c.mods).toString().toStdString()
+                                      << (c.repeat ? ", held" : ""));
+    clicks = bitClicks = 0;
+    if (c.repeat) {
+      QKeyEvent held(QEvent::KeyPress, c.key, c.mods, QString(), true);
+      QApplication::sendEvent(push, &held);
+      QApplication::sendEvent(bitPush, &held);
+    } else {
+      QTest::keyClick(push, c.key, c.mods);
+      QTest::keyClick(bitPush, c.key, c.mods);
+    }
+    EXPECT_EQ(clicks, c.presses);
+    EXPECT_EQ(bitClicks, c.presses);
+  }
+  // A button of a button group picks its item.
+  std::vector<QPushButton*> items;
+  for (QPushButton* b : renderer->WidgetOf(group)->findChildren<QPushButton*>())
+    if (b->text() == "Drill") items.push_back(b);
+  ASSERT_EQ(items.size(), 1u);
+  QTest::keyClick(items.front(), Qt::Key_Return);
+  EXPECT_EQ(group.ItemIndex(), 1);
+  EXPECT_EQ(groupClicks, 1);
+}
+
 TEST_F(Peers, FocusMovingToAnotherControlIsTheEditsExit) {
   auto& first = form.Add<vcl::TEdit>("Edit1", form, 10, 10, 80, 21);
   auto& second = form.Add<vcl::TEdit>("Edit2", form, 10, 40, 80, 21);
@@ -180,6 +258,32 @@ TEST_F(Peers, FocusMovingToAnotherControlIsTheEditsExit) {
   QTest::keyClick(WidgetOf<QLineEdit>(first), Qt::Key_Tab);
   EXPECT_TRUE(WidgetOf<QLineEdit>(second)->hasFocus());
   EXPECT_EQ(exits, 1);
+}
+
+// Shift+Tab, and the Backtab X11 gives for it, go back one control; with Ctrl
+// the key is the calculators', never a move between controls.
+TEST_F(Peers, CtrlBacktabMovesNoFocus) {
+  auto& first = form.Add<vcl::TEdit>("Edit1", form, 10, 10, 80, 21);
+  auto& second = form.Add<vcl::TEdit>("Edit2", form, 10, 40, 80, 21);
+  if (!RenderActive()) GTEST_SKIP() << "no active window here";
+  struct Case {
+    Qt::Key key;
+    Qt::KeyboardModifiers mods;
+    bool back;
+  } cases[] = {
+      {Qt::Key_Tab, Qt::ShiftModifier, true},
+      {Qt::Key_Backtab, Qt::ShiftModifier, true},
+      {Qt::Key_Backtab, {}, true},
+      {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, false},
+      {Qt::Key_Backtab, Qt::ControlModifier, false},
+      {Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(QKeySequence(c.key | c.mods).toString().toStdString());
+    WidgetOf<QLineEdit>(second)->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(WidgetOf<QLineEdit>(second), c.key, c.mods);
+    EXPECT_TRUE(WidgetOf<QLineEdit>(c.back ? first : second)->hasFocus());
+  }
 }
 
 // A box narrower than its text: the program's text shows from its start, as
@@ -526,6 +630,52 @@ TEST_F(Peers, FocusedStripMarksItsCurrentTab) {
   }
 }
 
+// The mark of a focused strip stands out from its tab in every theme: a frame
+// round the caption at a contrast of 3 : 1 at least.
+TEST_F(Peers, FocusedStripsMarkIsPlainInEveryTheme) {
+  auto& tabs = form.Add<vcl::TTabControl>("TabControl1", form, 0, 0, 400, 48);
+  tabs.Tabs().Assign({"Bandwidth", "Impedance", "Spacing"});
+  tabs.SetTabIndex(1);
+  if (!RenderActive()) GTEST_SKIP() << "no active window here";
+  auto* strip = WidgetOf<TabStrip>(tabs);
+  ASSERT_NE(strip, nullptr);
+  // Relative luminance and contrast as the accessibility guidelines define them.
+  auto luminance = [](QRgb rgb) {
+    auto channel = [](int c) {
+      const double v = c / 255.0;
+      return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(qRed(rgb)) + 0.7152 * channel(qGreen(rgb)) +
+           0.0722 * channel(qBlue(rgb));
+  };
+  auto contrast = [&](QRgb a, QRgb b) {
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+  };
+  const std::string before = CurrentDesktopTheme();
+  for (const char* theme :
+       {"Windows", "Charcoal Dark Slate", "Charcoal HiRes", "Slate", "Windows10"}) {
+    SCOPED_TRACE(theme);
+    ApplyDesktopTheme(theme);
+    strip->clearFocus();
+    QApplication::processEvents();
+    const QImage plain = strip->grab().toImage();
+    strip->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(strip->hasFocus());
+    const QImage focused = strip->grab().toImage();
+    ASSERT_EQ(plain.size(), focused.size());
+    // Each pixel of the mark against what it covers.
+    const QRect tab = strip->TabRect(1);
+    int clear = 0;
+    for (int y = tab.top(); y <= tab.bottom(); ++y)
+      for (int x = tab.left(); x <= tab.right(); ++x)
+        if (contrast(plain.pixel(x, y), focused.pixel(x, y)) >= 3.0) ++clear;
+    // At least a line round the caption, inside the tab's bevel.
+    EXPECT_GE(clear, 2 * (tab.width() - 8) + 2 * (tab.height() - 8));
+  }
+  ApplyDesktopTheme(before);
+}
+
 TEST_F(Peers, TabsWrapOntoRowsThatFillTheWidth) {
   auto& tabs = form.Add<vcl::TTabControl>("TabControl1", form, 0, 0, 400, 48);
   tabs.MultiLine = true;
@@ -587,6 +737,51 @@ TEST_F(Peers, UpDownArrowsStepTheirEdit) {
   QTest::mouseClick(arrows->Down(), Qt::LeftButton);
   EXPECT_EQ(edit.Text(), "19");
   EXPECT_EQ(WidgetOf<QLineEdit>(edit)->text(), "19");
+}
+
+// Up and Down in the box a spin button is paired with step it exactly as a
+// click on that arrow does; in another box, or with Shift, they step nothing.
+TEST_F(Peers, ArrowKeysStepThePairedSpinButtonAsItsArrowsDo) {
+  auto& edit = form.Add<vcl::TEdit>("Edit1", form, 10, 10, 48, 21);
+  auto& updown = form.Add<vcl::TUpDown>("UpDown1", form, 58, 10, 17, 21);
+  auto& other = form.Add<vcl::TEdit>("Edit2", form, 10, 40, 48, 21);
+  updown.SetRange(0, 300);
+  updown.Associate = &edit;
+  other.SetText("5");
+  std::vector<std::string> events;
+  updown.OnChanging = [&](vcl::TObject*, bool&) { events.push_back("changing " + edit.Text()); };
+  updown.OnClick = [&](vcl::TObject*, vcl::TUDBtnType button) {
+    events.push_back((button == vcl::TUDBtnType::btNext ? "next " : "prev ") + edit.Text());
+  };
+  edit.OnChange = [&](vcl::TObject*) { events.push_back("change " + edit.Text()); };
+  Render();
+  auto* arrows = WidgetOf<UpDownButtons>(updown);
+  auto* line = WidgetOf<QLineEdit>(edit);
+  ASSERT_NE(arrows, nullptr);
+  // What each arrow does when clicked, from "20".
+  std::vector<std::string> clicked[2];
+  for (bool up : {true, false}) {
+    edit.SetText("20");
+    events.clear();
+    QTest::mouseClick(up ? arrows->Up() : arrows->Down(), Qt::LeftButton);
+    clicked[up] = events;
+  }
+  ASSERT_EQ(clicked[true], (std::vector<std::string>{"changing 20", "change 21", "next 21"}));
+  for (bool up : {true, false}) {
+    SCOPED_TRACE(up ? "Up" : "Down");
+    edit.SetText("20");
+    events.clear();
+    QTest::keyClick(line, up ? Qt::Key_Up : Qt::Key_Down);
+    EXPECT_EQ(events, clicked[up]);
+    EXPECT_EQ(line->text(), up ? "21" : "19");
+  }
+  events.clear();
+  QTest::keyClick(line, Qt::Key_Up, Qt::ShiftModifier);
+  QTest::keyClick(WidgetOf<QLineEdit>(other), Qt::Key_Up);
+  QTest::keyClick(WidgetOf<QLineEdit>(other), Qt::Key_Down);
+  EXPECT_TRUE(events.empty());
+  EXPECT_EQ(edit.Text(), "19");
+  EXPECT_EQ(other.Text(), "5");
 }
 
 TEST_F(Peers, LabelsShowAmpersandsAndTheModelsFont) {
@@ -653,6 +848,41 @@ TEST_F(Peers, StatusBarShowsTheHintUnderTheMouse) {
   EXPECT_EQ(strip->PanelText(1), "09:31");
   bar.SetPanelText(0, "solved");
   EXPECT_EQ(strip->PanelText(0), "solved");
+}
+
+// A window disabled while it waits for another loses the focus without an
+// exit from the control that had it, and gives it back when it is enabled,
+// marked: also a button the mouse had focused, which showed no mark then.
+TEST_F(Peers, AWaitingWindowGivesTheFocusBackWithoutAnExit) {
+  auto& first = form.Add<vcl::TEdit>("Edit1", form, 10, 10, 80, 21);
+  auto& second = form.Add<vcl::TEdit>("Edit2", form, 10, 40, 80, 21);
+  auto& button = form.Add<vcl::TButton>("Button1", form, 10, 70, 75, 25);
+  button.SetCaption("Rules");
+  int exits = 0;
+  second.OnExit = [&](vcl::TObject*) { ++exits; };
+  if (!RenderActive()) GTEST_SKIP() << "no active window here";
+  auto* line = WidgetOf<QLineEdit>(second);
+  line->setFocus(Qt::TabFocusReason);
+  ASSERT_TRUE(line->hasFocus());
+  form.SetEnabled(false);
+  EXPECT_FALSE(line->hasFocus());
+  form.SetEnabled(true);
+  EXPECT_TRUE(line->hasFocus());
+  EXPECT_EQ(exits, 0);
+  // Moving on is an exit as ever.
+  QTest::keyClick(line, Qt::Key_Backtab, Qt::ShiftModifier);
+  EXPECT_TRUE(WidgetOf<QLineEdit>(first)->hasFocus());
+  EXPECT_EQ(exits, 1);
+
+  renderer->Window(form)->setAttribute(Qt::WA_KeyboardFocusChange, false);
+  auto* push = WidgetOf<QPushButton>(button);
+  const QImage unfocused = push->grab().toImage();
+  push->setFocus(Qt::MouseFocusReason);
+  ASSERT_EQ(push->grab().toImage(), unfocused);
+  form.SetEnabled(false);
+  form.SetEnabled(true);
+  EXPECT_TRUE(push->hasFocus());
+  EXPECT_NE(push->grab().toImage(), unfocused);
 }
 
 TEST_F(Peers, CloseBoxAsksTheForm) {

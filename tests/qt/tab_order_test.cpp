@@ -1,7 +1,7 @@
 // Tab moves through a panel's inputs as its layout orders them, passing the
 // unit boxes that are no tab stops; a click still focuses those. The tab
 // strips Tab reaches answer the keys, and Ctrl+Tab picks the calculator from
-// anywhere in the main window.
+// anywhere in the main window, and from no other window.
 #include <gtest/gtest.h>
 
 #include <QKeySequence>
@@ -114,7 +114,7 @@ TEST_F(TabOrder, TabStripsAnswerTheKeys) {
   if (!Activate()) GTEST_SKIP() << "no active window here";
   constexpr auto kCtrl = Qt::ControlModifier;
   constexpr auto kCtrlShift = Qt::ControlModifier | Qt::ShiftModifier;
-  constexpr int kLast = 18;  // XL-XC Reactance
+  constexpr int kLast = kCalculatorCount - 1;
   struct Case {
     const char* focus;
     int calculator, ohmsTab;
@@ -139,12 +139,28 @@ TEST_F(TabOrder, TabStripsAnswerTheKeys) {
       {"Edit245", 10, 0, Qt::Key_Tab, kCtrl, 11, 0},
       {"Edit270", kLast, 0, Qt::Key_Tab, kCtrl, 0, 0},
       {"Edit19", 0, 0, Qt::Key_Tab, kCtrlShift, kLast, 0},
+      // X11 gives Ctrl+Shift+Tab as Backtab, with the Shift or without it.
+      {"TabControl1", 0, 0, Qt::Key_Backtab, kCtrlShift, kLast, 0},
+      {"TabControl1", 0, 0, Qt::Key_Backtab, kCtrl, kLast, 0},
+      {"Edit67", 1, 0, Qt::Key_Backtab, kCtrlShift, 0, 0},
+      {"Edit67", 1, 0, Qt::Key_Backtab, kCtrl, 0, 0},
+      {"Edit245", 10, 0, Qt::Key_Backtab, kCtrl, 9, 0},
+      // Ctrl+Page Down and Ctrl+Page Up do the same.
+      {"TabControl1", kLast, 0, Qt::Key_PageDown, kCtrl, 0, 0},
+      {"TabControl1", 0, 0, Qt::Key_PageUp, kCtrl, kLast, 0},
+      {"Edit67", 1, 0, Qt::Key_PageDown, kCtrl, 2, 0},
+      {"Edit67", 1, 0, Qt::Key_PageUp, kCtrl, 0, 0},
+      {"Edit245", 10, 0, Qt::Key_PageUp, kCtrl, 9, 0},
       // Ohm's law's own strip, with the focus, moves its own tabs.
       {"TabControl3", 10, 0, Qt::Key_Right, {}, 10, 1},
       {"TabControl3", 10, 3, Qt::Key_Left, {}, 10, 2},
       {"TabControl3", 10, 8, Qt::Key_Right, {}, 10, 8},
       {"TabControl3", 10, 8, Qt::Key_Tab, kCtrl, 10, 0},
       {"TabControl3", 10, 0, Qt::Key_Tab, kCtrlShift, 10, 8},
+      {"TabControl3", 10, 0, Qt::Key_Backtab, kCtrlShift, 10, 8},
+      {"TabControl3", 10, 0, Qt::Key_Backtab, kCtrl, 10, 8},
+      {"TabControl3", 10, 8, Qt::Key_PageDown, kCtrl, 10, 0},
+      {"TabControl3", 10, 3, Qt::Key_PageUp, kCtrl, 10, 2},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(::testing::Message()
@@ -168,6 +184,50 @@ TEST_F(TabOrder, TabStripsAnswerTheKeys) {
     if (focus.rfind("TabControl", 0) == 0) {
       EXPECT_EQ(Focused(), focus);
     }
+  }
+}
+
+// The main window's keys for the calculators belong to it alone: in another
+// window they pick nothing.
+TEST_F(TabOrder, CalculatorKeysStayInTheMainWindow) {
+  const int start = Number(Calculator::ConductorImpedance);
+  struct Opening {
+    const char* form;
+    vcl::TMenuItem* item;
+  } openings[] = {{"Form6", main->CopperWeight1}, {"Form12", main->Crosstalk1}};
+  const std::pair<Qt::Key, Qt::KeyboardModifiers> keys[] = {
+      {Qt::Key_Tab, Qt::ControlModifier},
+      {Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier},
+      {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier},
+      {Qt::Key_Backtab, Qt::ControlModifier},
+      {Qt::Key_PageDown, Qt::ControlModifier},
+      {Qt::Key_PageUp, Qt::ControlModifier},
+  };
+  Pick(start);
+  for (const Opening& o : openings) {
+    SCOPED_TRACE(o.form);
+    vcl::user::PickMenuItem(*o.item);
+    vcl::TForm* form = nullptr;
+    for (vcl::TForm* f : program->Windows())
+      if (f->Name == o.form) form = f;
+    ASSERT_NE(form, nullptr);
+    ASSERT_TRUE(form->Visible());
+    QWidget* window = renderer->Window(*form);
+    window->activateWindow();
+    if (!QTest::qWaitForWindowActive(window)) GTEST_SKIP() << "no active window here";
+    QWidget* focus = nullptr;
+    for (QWidget* w : window->findChildren<QWidget*>())
+      if (!focus && (w->focusPolicy() & Qt::TabFocus) && w->isVisible() && w->isEnabled())
+        focus = w;
+    ASSERT_NE(focus, nullptr);
+    focus->setFocus(Qt::TabFocusReason);
+    for (const auto& [key, mods] : keys) {
+      SCOPED_TRACE(QKeySequence(key | mods).toString().toStdString());
+      QTest::keyClick(focus, key, mods);
+      EXPECT_EQ(Number(main->CalculatorIndex), start);
+      EXPECT_EQ(main->TabControl1->TabIndex(), start);
+    }
+    vcl::user::CloseForm(*form);
   }
 }
 

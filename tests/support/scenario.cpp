@@ -525,9 +525,14 @@ class Run {
       Act([&] { vcl::user::TypeText(c, text); });
     } else if (cmd == "press") {
       auto& c = As<vcl::TControl>(Component(a.Word("a control")), "a control");
-      uint16_t key = Key(a.Next("a key"));
+      const Token name = a.Next("a key");
       a.End();
-      Act([&] { vcl::user::PressKey(c, key); });
+      if (name.Is("Up") || name.Is("Down")) {
+        Act([&] { vcl::user::PressArrowKey(c, name.Is("Up")); });
+      } else {
+        const uint16_t key = Key(name);
+        Act([&] { vcl::user::PressKey(c, key); });
+      }
     } else if (cmd == "click") {
       auto& comp = Component(a.Word("a control"));
       if (dynamic_cast<vcl::TMenuItem*>(&comp))

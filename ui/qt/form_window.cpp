@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -143,7 +144,7 @@ class FormWindow::FormPeer : public vcl::ControlPeer {
         window_.scroller_->updateGeometry();
         break;
       case vcl::Prop::Enabled:
-        window_.window_->setEnabled(form.Enabled());
+        SetEnabled(form.Enabled());
         break;
       case vcl::Prop::Color: {
         const QColor back = ShownColour(form.Color(), true);
@@ -161,7 +162,23 @@ class FormWindow::FormPeer : public vcl::ControlPeer {
   }
 
  private:
+  // A window waits, disabled, while another is open; the control that had the
+  // focus has it again once the window takes input again, and shows it, also
+  // a button that a click had given it.
+  void SetEnabled(bool enabled) {
+    QWidget* window = window_.window_.get();
+    if (!enabled && window->isEnabled()) focus_ = window->focusWidget();
+    window->setEnabled(enabled);
+    if (!enabled || !focus_) return;
+    if (focus_->isVisible() && focus_->isEnabled()) {
+      window->setAttribute(Qt::WA_KeyboardFocusChange);
+      focus_->setFocus(Qt::ActiveWindowFocusReason);
+    }
+    focus_ = nullptr;
+  }
+
   FormWindow& window_;
+  QPointer<QWidget> focus_;
 };
 
 // A menu item as an action (a submenu's action when it has items of its own).

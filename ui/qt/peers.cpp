@@ -242,6 +242,19 @@ void Peer::ApplyLook() {
   widget_->setAutoFillBackground(fill);
 }
 
+namespace {
+
+// Enter or the keypad's Enter, unmodified and not repeated: the key that
+// presses a focused button.
+bool IsEnterPress(const QEvent* event) {
+  if (event->type() != QEvent::KeyPress) return false;
+  const auto* key = static_cast<const QKeyEvent*>(event);
+  return (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && !key->isAutoRepeat() &&
+         (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+
+}  // namespace
+
 QWidget* Peer::TabTarget() const {
   return control_.TabStop && (widget_->focusPolicy() & Qt::TabFocus) ? widget_ : nullptr;
 }
@@ -293,12 +306,14 @@ bool Peer::Event(QObject*, QEvent* event) {
       break;
     case QEvent::KeyPress: {
       // Tab follows the layout's tab order rather than the order the widgets
-      // were made in.
+      // were made in. X11 reports Shift+Tab as Backtab, with or without the
+      // Shift; with Ctrl it is no move between controls.
       const auto* key = static_cast<QKeyEvent*>(event);
       const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;
       const bool tab = key->key() == Qt::Key_Tab && mods == Qt::NoModifier;
-      const bool backtab =
-          key->key() == Qt::Key_Backtab || (key->key() == Qt::Key_Tab && mods == Qt::ShiftModifier);
+      const bool backtab = (key->key() == Qt::Key_Backtab &&
+                            (mods == Qt::NoModifier || mods == Qt::ShiftModifier)) ||
+                           (key->key() == Qt::Key_Tab && mods == Qt::ShiftModifier);
       if ((tab || backtab) && Live() && FocusNextTabStop(control_, tab)) return true;
       break;
     }
@@ -311,6 +326,9 @@ bool Peer::Event(QObject*, QEvent* event) {
         break;
       QWidget* next = QApplication::focusWidget();
       if (next && (next == widget_ || widget_->isAncestorOf(next))) break;
+      // Nor is the window being disabled while another one is open: the
+      // control has the focus again when the window comes back.
+      if (!widget_->window()->isEnabled()) break;
       if (Live()) vcl::user::Leave(control_);
       break;
     }
@@ -431,6 +449,10 @@ class EditPeer : public Peer {
         vcl::user::PressKey(edit_, vcl::VK_ESCAPE);
         return true;
       }
+      // The arrows step a spin button paired with the box, as its own arrows do.
+      if (plain && (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down) &&
+          vcl::user::PressArrowKey(edit_, key->key() == Qt::Key_Up))
+        return true;
       // Other characters reach the handlers, then the edit as typing.
       const QString text = key->text();
       if ((edit_.OnKeyDown || edit_.OnKeyPress) && text.size() == 1 && text[0].unicode() >= 32 &&
@@ -869,6 +891,10 @@ class ButtonGroupPeer : public Peer {
   bool Event(QObject* watched, QEvent* event) override {
     if (auto* push = qobject_cast<QPushButton*>(watched); push && DragEvent(push, event))
       return true;
+    if (auto* push = qobject_cast<QPushButton*>(watched); push && IsEnterPress(event)) {
+      push->click();
+      return true;
+    }
     if (event->type() == QEvent::Enter) {
       // The button under the mouse speaks for the group.
       const int index = IndexOf(qobject_cast<QPushButton*>(watched));
@@ -1020,6 +1046,14 @@ class ButtonPeer : public Peer {
   void Update(vcl::Prop what) override {
     if (what == vcl::Prop::Caption) button_->setText(Q(control_.Caption()));
   }
+  bool Event(QObject* watched, QEvent* event) override {
+    // Enter presses a focused button, as Space does.
+    if (watched == button_ && IsEnterPress(event)) {
+      button_->click();
+      return true;
+    }
+    return Peer::Event(watched, event);
+  }
 
  private:
   QPushButton* button_ = nullptr;
@@ -1123,7 +1157,7 @@ class TabControlPeer : public Peer {
       vcl::user::PickTab(tabs_, index);
       Changed(vcl::Prop::ItemIndex);
     };
-    // Ctrl+Tab and Ctrl+Shift+Tab move the window's strip from anywhere in it.
+    // Ctrl+Tab, Ctrl+Shift+Tab and the like move the window's strip from anywhere in it.
     if (IsWindowStrip(tabs_)) strip_->AnswerRoundKeysInWindow();
     return strip_;
   }

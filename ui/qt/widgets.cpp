@@ -8,13 +8,13 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QShortcut>
-#include <QStyleOptionFocusRect>
 #include <QStyleOptionTab>
 #include <QStyleOptionTabWidgetFrame>
 #include <QSvgRenderer>
 #include <QTabBar>
 #include <QToolButton>
 #include <algorithm>
+#include <cmath>
 
 namespace trellis::desktop {
 
@@ -61,6 +61,26 @@ QFont FittingFont(const QFont& font, const QString& text, int width) {
   return condensed;
 }
 
+namespace {
+
+double RelativeLuminance(const QColor& colour) {
+  auto channel = [](double c) {
+    return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+  };
+  const QColor rgb = colour.toRgb();
+  return 0.2126 * channel(rgb.redF()) + 0.7152 * channel(rgb.greenF()) +
+         0.0722 * channel(rgb.blueF());
+}
+
+// From 1 (the same colour) to 21 (black on white), as the accessibility
+// guidelines reckon it.
+double ContrastRatio(const QColor& a, const QColor& b) {
+  const double la = RelativeLuminance(a), lb = RelativeLuminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+}  // namespace
+
 // ---- GroupFrame ----
 
 void GroupFrame::paintEvent(QPaintEvent*) {
@@ -87,10 +107,12 @@ constexpr int kTabPadding = 4;
 // The keys that pick the next (step +1) and the previous (-1) tab round the
 // ends. X11 reports Shift+Tab as Backtab, with or without the Shift.
 const QList<QKeySequence>& RoundKeys(int step) {
-  static const QList<QKeySequence> next = {QKeySequence(Qt::CTRL | Qt::Key_Tab)};
+  static const QList<QKeySequence> next = {QKeySequence(Qt::CTRL | Qt::Key_Tab),
+                                           QKeySequence(Qt::CTRL | Qt::Key_PageDown)};
   static const QList<QKeySequence> previous = {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
                                                QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
-                                               QKeySequence(Qt::CTRL | Qt::Key_Backtab)};
+                                               QKeySequence(Qt::CTRL | Qt::Key_Backtab),
+                                               QKeySequence(Qt::CTRL | Qt::Key_PageUp)};
   return step > 0 ? next : previous;
 }
 
@@ -244,17 +266,44 @@ void TabStrip::paintEvent(QPaintEvent*) {
     style()->drawItemText(&p, opt.rect, Qt::AlignCenter | Qt::TextShowMnemonic, palette(),
                           isEnabled(), tabs_[i], QPalette::WindowText);
     if (opt.state & QStyle::State_HasFocus) {
-      // The style's label would draw this; ours sits between the bevel and the caption.
-      QStyleOptionFocusRect focus;
-      focus.QStyleOption::operator=(opt);
+      // The style's own mark is a faint dotted line in some themes; ours is a
+      // solid frame between the bevel and the caption that stands out from the tab.
       constexpr int side = kTabPadding / 2;
-      focus.rect = opt.rect.adjusted(side, 3, -side, -2);
-      style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &p, this);
+      constexpr int line = 2;
+      const QRect mark = opt.rect.adjusted(side, 3, -side, -2);
+      const QColor colour = FocusMarkColour(TabFill(opt));
+      p.fillRect(mark.left(), mark.top(), mark.width(), line, colour);
+      p.fillRect(mark.left(), mark.bottom() - line + 1, mark.width(), line, colour);
+      p.fillRect(mark.left(), mark.top(), line, mark.height(), colour);
+      p.fillRect(mark.right() - line + 1, mark.top(), line, mark.height(), colour);
     }
   };
   for (int i = 0; i < static_cast<int>(tabs_.size()); ++i)
     if (i != current_) drawTab(i);
   if (current_ >= 0 && current_ < static_cast<int>(tabs_.size())) drawTab(current_);
+}
+
+QColor TabStrip::TabFill(const QStyleOptionTab& tab) const {
+  // The style may shade or theme the tab: the colour is read from the tab drawn alone.
+  const qreal ratio = devicePixelRatioF();
+  QImage image(tab.rect.size() * ratio, QImage::Format_ARGB32_Premultiplied);
+  image.setDevicePixelRatio(ratio);
+  image.fill(palette().color(QPalette::Window));
+  QStyleOptionTab alone = tab;
+  alone.rect = QRect(QPoint(0, 0), tab.rect.size());
+  QPainter p(&image);
+  style()->drawControl(QStyle::CE_TabBarTabShape, &alone, &p, this);
+  p.end();
+  return image.pixelColor(image.width() / 2, image.height() / 2);
+}
+
+QColor TabStrip::FocusMarkColour(const QColor& fill) const {
+  const QColor candidates[] = {palette().color(QPalette::Highlight),
+                               palette().color(QPalette::WindowText)};
+  for (const QColor& c : candidates)
+    if (ContrastRatio(c, fill) >= 3.0) return c;
+  const QColor black(Qt::black), white(Qt::white);
+  return ContrastRatio(black, fill) >= ContrastRatio(white, fill) ? black : white;
 }
 
 void TabStrip::AnswerRoundKeysInWindow() {
@@ -264,6 +313,10 @@ void TabStrip::AnswerRoundKeysInWindow() {
     shortcut->setKeys(RoundKeys(step));
     shortcut->setContext(Qt::WindowShortcut);
     connect(shortcut, &QShortcut::activated, this, [this, step] { PickNeighbour(step, true); });
+    // X11 offers one press of Ctrl+Shift+Tab as several of these keys at once,
+    // which the toolkit reports as ambiguous: every one of them is ours.
+    connect(shortcut, &QShortcut::activatedAmbiguously, this,
+            [this, step] { PickNeighbour(step, true); });
   }
 }
 

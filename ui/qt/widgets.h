@@ -13,6 +13,7 @@
 #include <vector>
 
 class QLabel;
+class QStyleOptionTab;
 class QSvgRenderer;
 class QToolButton;
 
@@ -21,7 +22,8 @@ namespace trellis::desktop {
 // A tab strip that wraps its tabs onto as many rows as they need, each row
 // stretched to the full width, the current tab's row next to the body. With
 // the focus it marks its current tab; the arrow keys pick the neighbouring
-// tab and Ctrl+Tab, Ctrl+Shift+Tab the next and previous round the ends.
+// tab and Ctrl+Tab, Ctrl+Shift+Tab (or Ctrl+Page Down, Ctrl+Page Up) the next
+// and previous round the ends.
 class TabStrip : public QWidget {
  public:
   explicit TabStrip(QWidget* parent);
@@ -36,8 +38,8 @@ class TabStrip : public QWidget {
   // Picks the tab `step` places from the current one; past an end it goes
   // round when `wrap`, else nothing.
   void PickNeighbour(int step, bool wrap);
-  // Ctrl+Tab and Ctrl+Shift+Tab pick round the ends from anywhere in the
-  // window, unless a strip with the focus takes them.
+  // The Ctrl keys pick round the ends from anywhere in the window, unless a
+  // strip with the focus takes them.
   void AnswerRoundKeysInWindow();
   // A press on a tab or a key; the model decides whether it becomes current.
   std::function<void(int)> onPick;
@@ -51,6 +53,9 @@ class TabStrip : public QWidget {
   void changeEvent(QEvent* event) override;
 
  private:
+  // The colour the style fills the tab with, and the mark of the focus on it.
+  QColor TabFill(const QStyleOptionTab& tab) const;
+  QColor FocusMarkColour(const QColor& fill) const;
   // Lays the tabs out in the font; false when the rows overflow the height.
   bool ArrangeIn(const QFont& font);
   void Arrange();
