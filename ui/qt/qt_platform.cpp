@@ -410,32 +410,32 @@ SettingsText SettingsText::Parse(const QByteArray& bytes) {
       continue;
     }
     const qsizetype equals = line.indexOf('=');
-    if (equals <= 0) continue;
-    const QByteArray name = line.left(equals).trimmed();
-    const QString key = section->group + UnescapedKey(name);
+    const QByteArray name = line.left(std::max<qsizetype>(equals, 0)).trimmed();
     if (name.isEmpty()) continue;
+    const QString key = section->group + UnescapedKey(name);
     const QByteArray raw = line.mid(equals + 1).trimmed();
     // A key written twice holds its last value, in its first place.
-    if (Entry* known = text.Find(key))
+    if (Entry* known = text.Find(key)) {
       known->raw = raw;
-    else
+    } else {
+      text.entryAt_.insert(key, {&*section - text.sections_.data(), section->entries.size()});
       section->entries.push_back({key, name, raw});
+    }
   }
   return text;
 }
 
 SettingsText::Section& SettingsText::SectionOf(const QString& group, const QByteArray& header) {
-  for (Section& s : sections_)
-    if (s.group == group) return s;
+  const auto it = sectionAt_.constFind(group);
+  if (it != sectionAt_.cend()) return sections_[*it];
+  sectionAt_.insert(group, sections_.size());
   sections_.push_back({group, header, {}});
   return sections_.back();
 }
 
 const SettingsText::Entry* SettingsText::Find(const QString& key) const {
-  for (const Section& s : sections_)
-    for (const Entry& e : s.entries)
-      if (e.key == key) return &e;
-  return nullptr;
+  const auto it = entryAt_.constFind(key);
+  return it == entryAt_.cend() ? nullptr : &sections_[it->first].entries[it->second];
 }
 
 SettingsText::Entry* SettingsText::Find(const QString& key) {
@@ -468,7 +468,9 @@ void SettingsText::Set(const QString& key, const QString& value) {
     header = key.left(slash).compare(QStringLiteral("general"), Qt::CaseInsensitive) == 0
                  ? "%" + EscapedKey(key.left(slash))
                  : EscapedKey(key.left(slash));
-  SectionOf(group, header).entries.push_back({key, EscapedKey(inSection), EscapedValue(value)});
+  Section& section = SectionOf(group, header);
+  entryAt_.insert(key, {&section - sections_.data(), section.entries.size()});
+  section.entries.push_back({key, EscapedKey(inSection), EscapedValue(value)});
 }
 
 QByteArray SettingsText::Text() const {
@@ -592,6 +594,13 @@ QString QtSettingsStore::FullKey(const std::string& key, const std::string& name
   return group.isEmpty() ? Q(name) : group + u'/' + Q(name);
 }
 
+QtSettingsStore::Stamp QtSettingsStore::StampOf(const struct stat& st) {
+  return {static_cast<qint64>(st.st_dev), static_cast<qint64>(st.st_ino),
+          static_cast<qint64>(st.st_size),
+          static_cast<qint64>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec,
+          static_cast<qint64>(st.st_ctim.tv_sec) * 1000000000 + st.st_ctim.tv_nsec};
+}
+
 const SettingsText& QtSettingsStore::Current() {
   struct stat st {};
   const Kind kind = KindOf(file_, &st);
@@ -601,10 +610,7 @@ const SettingsText& QtSettingsStore::Current() {
     stamp_ = Stamp();
     return text_;
   }
-  const Stamp now{static_cast<qint64>(st.st_dev), static_cast<qint64>(st.st_ino),
-                  static_cast<qint64>(st.st_size),
-                  static_cast<qint64>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec,
-                  static_cast<qint64>(st.st_ctim.tv_sec) * 1000000000 + st.st_ctim.tv_nsec};
+  const Stamp now = StampOf(st);
   // Only a file another run has changed is read again.
   if (now == stamp_) return text_;
   const std::optional<QByteArray> bytes = ReadRegularFile(file_, kMaxSettingsFile);
@@ -696,6 +702,12 @@ bool QtSettingsStore::WriteString(const std::string& key, const std::string& nam
     const qint64 later = ms(old.st_mtim) + 1;
     const timespec times[2] = {{0, UTIME_OMIT}, {later / 1000, (later % 1000) * 1000000}};
     ::utimensat(AT_FDCWD, Encoded(target).constData(), times, 0);
+  }
+  // The store holds what it wrote, without reading it again.
+  struct stat st {};
+  if (KindOf(file_, &st) == Kind::Regular) {
+    stamp_ = StampOf(st);
+    text_ = std::move(text);
   }
   Sync();
   return true;

@@ -3,17 +3,20 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <QString>
 #include <map>
 #include <memory>
 #include <optional>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ui/qt/themes.h"
 #include "vcl/platform.h"
 
+struct stat;
 class QPrinter;
 class QTimer;
 
@@ -60,6 +63,9 @@ class SettingsText {
   const Entry* Find(const QString& key) const;
   Section& SectionOf(const QString& group, const QByteArray& header);
   std::vector<Section> sections_;
+  // Where each group's section and each key's entry stand in the lists above.
+  QHash<QString, size_t> sectionAt_;
+  QHash<QString, std::pair<size_t, size_t>> entryAt_;
 };
 
 // The registry-like store over the program's settings file, and that file
@@ -94,6 +100,7 @@ class QtSettingsStore : public vcl::SettingsStore {
     qint64 device = -1, inode = -1, size = -1, modified = -1, changed = -1;
     bool operator==(const Stamp&) const = default;
   } stamp_;
+  static Stamp StampOf(const struct stat& st);
   int written_ = 0;
   // Keys opened with create: they exist for this run even before a value is written.
   std::set<std::string> created_;
