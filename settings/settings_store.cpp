@@ -72,6 +72,9 @@ std::string ReadSetting(const std::string& name) {
 
 void WriteSetting(const std::string& name, const std::string& text) {
   vcl::TRegistry reg;
+  // An unchanged value needs no write, so it cannot fail, whatever the store.
+  if (reg.OpenKeyReadOnly(kSettingsKey) && reg.ValueExists(name) && reg.ReadString(name) == text)
+    return;
   reg.OpenKey(kSettingsKey, true);
   reg.WriteString(name, text);
 }

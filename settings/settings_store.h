@@ -13,8 +13,8 @@ inline constexpr const char* kSettingsKey = "Software\\Orvane, Inc.\\Trellis";
 std::string ReadSetting(const std::string& name);
 // The default text of a value.
 std::string SettingDefault(const std::string& name);
-// Opens (creating) the key and writes one value; a refusal raises the
-// registry error "Failed to set data for '%s'".
+// Opens (creating) the key and writes one value unless it is stored already;
+// a refusal raises the registry error "Failed to set data for '%s'".
 void WriteSetting(const std::string& name, const std::string& text);
 
 }  // namespace trellis

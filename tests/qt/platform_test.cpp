@@ -21,6 +21,7 @@
 #include <memory>
 #include <optional>
 
+#include "settings/settings_store.h"
 #include "tests/qt/qt_test_support.h"
 #include "ui/qt/qt_platform.h"
 #include "ui/qt/renderer.h"
@@ -214,45 +215,39 @@ TEST(QtSettings, AFileThatCannotBeParsedStillReportsAWriteThatFailed) {
   EXPECT_FALSE(platform.Settings().WriteString(kKey, "Trellis_Theme", "2"));
 }
 
-// Storing the value the store already holds writes nothing, yet is still checked.
+// Storing the value the file already holds writes nothing, yet is still checked.
 TEST(QtSettings, StoringTheValueAlreadyHeldWritesNothing) {
   ScopedConfig config;
   QtPlatform platform;
-  vcl::SettingsStore& store = platform.Settings();
-  ASSERT_TRUE(store.WriteString(kKey, "Units", "1"));
-  ASSERT_TRUE(store.WriteString(kKey + std::string("\\Recent"), "File", "a.txt"));
-  // The toolkit writes a new file and renames it over the old one.
+  vcl::TApplication app(platform);
+  WriteSetting("Units", "1");
+  // A write puts a new file in the old one's place.
   auto inode = [&] {
     struct stat st {};
     return stat(config.ConfFile().toLocal8Bit().constData(), &st) == 0 ? st.st_ino : ino_t{0};
   };
   ASSERT_NE(inode(), ino_t{0});
   struct Case {
-    std::string key, name, value;
+    std::string name, value;
     bool rewritten;
   } cases[] = {
-      {kKey, "Units", "1", false},
-      {kKey + std::string("\\Recent"), "File", "a.txt", false},
-      {kKey, "Units", "0", true},
-      {kKey, "Units", "0", false},
-      {kKey, "Units", "", true},
-      {kKey, "Units", "", false},
-      {kKey + std::string("\\Recent"), "Units", "", true},
+      {"Units", "1", false}, {"Units", "0", true},  {"Units", "0", false},  {"Units", "", true},
+      {"Units", "", false},  {"Program", "", true}, {"Program", "", false}, {"Program", "16", true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name + "=" + c.value);
     const ino_t before = inode();
-    EXPECT_TRUE(store.WriteString(c.key, c.name, c.value));
+    EXPECT_NO_THROW(WriteSetting(c.name, c.value));
     EXPECT_EQ(inode() != before, c.rewritten);
-    EXPECT_EQ(store.ReadString(c.key, c.name), c.value);
+    EXPECT_EQ(platform.Settings().ReadString(kKey, c.name), c.value);
   }
   // A value another run stored meanwhile is no longer the one held: it is written.
   PutFile(config.ConfFile(), "[General]\nUnits=7\n");
-  EXPECT_TRUE(store.WriteString(kKey, "Units", ""));
+  WriteSetting("Units", "");
   EXPECT_EQ(QSettings(config.ConfFile(), QSettings::IniFormat).value("Units").toString(), "");
   // With the folder gone the value is no longer held: a change, and refused.
   BlockTheFolder(config);
-  EXPECT_FALSE(store.WriteString(kKey, "Units", "0"));
+  EXPECT_THROW(WriteSetting("Units", "0"), vcl::ERegistryException);
 }
 
 // The values of the settings file's top level as its lines read, parsed
@@ -402,9 +397,7 @@ TEST(QtSettings, AnUnwritableFileRefusesOnlyARealChange) {
     std::vector<std::string> errors;
     auto write = [&](const char* name, const char* value) {
       try {
-        vcl::TRegistry each;
-        each.OpenKey(kKey, true);
-        each.WriteString(name, value);
+        WriteSetting(name, value);
       } catch (const vcl::ERegistryException& e) {
         errors.push_back(e.Message());
       }

@@ -57,14 +57,13 @@ class ScratchDesktop {
     }
     setenv("XDG_CONFIG_HOME", dir_.filePath("config").toLocal8Bit().constData(), 1);
     setenv("XDG_DATA_HOME", dir_.filePath("data").toLocal8Bit().constData(), 1);
-    QStandardPaths::setTestModeEnabled(true);
   }
 
  private:
   QTemporaryDir dir_;
 };
 
-// Points the program's QSettings at a fresh folder for the test's lifetime.
+// Points the program's settings folder at a fresh folder for the test's lifetime.
 class ScopedConfig {
  public:
   ScopedConfig() { Use(dir_.path()); }
@@ -72,12 +71,17 @@ class ScopedConfig {
   QString Path() const { return dir_.path(); }
   QString ConfFile() const { return dir_.path() + "/Orvane, Inc./Trellis.conf"; }
   static void Use(const QString& path) {
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, path);
+    Default();
+    qputenv("XDG_CONFIG_HOME", path.toLocal8Bit());
   }
   // The test executable's own scratch folder (never the user's settings).
-  static void UseDefault() { Use(QString::fromLocal8Bit(qgetenv("XDG_CONFIG_HOME"))); }
+  static void UseDefault() { qputenv("XDG_CONFIG_HOME", Default()); }
 
  private:
+  static QByteArray Default() {
+    static const QByteArray scratch = qgetenv("XDG_CONFIG_HOME");
+    return scratch;
+  }
   QTemporaryDir dir_;
 };
 

@@ -10,12 +10,16 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QProcess>
 #include <QSettings>
 #include <QSysInfo>
+#include <cerrno>
+#include <functional>
 #include <memory>
 
 #include "app/program.h"
+#include "settings/settings_store.h"
 #include "tests/qt/qt_test_support.h"
 #include "ui/qt/qt_platform.h"
 #include "ui/qt/renderer.h"
@@ -228,6 +232,108 @@ TEST(SettingsAtStartUp, AStartRemovesWhatKilledWritesLeft) {
   }
   running.kill();
   running.waitForFinished(10000);
+}
+
+// Numbers of runs the process check answers for while a ProcessesAnswer lives.
+constexpr qint64 kOtherUsersRun = 4000001;  // alive, another user's: not ours to signal
+constexpr qint64 kEndedRun = 4000002;
+
+class ProcessesAnswer {
+ public:
+  ProcessesAnswer() : saved_(ProbeProcess) {
+    ProbeProcess = [](qint64 pid) { return pid == kOtherUsersRun ? EPERM : ESRCH; };
+  }
+  ~ProcessesAnswer() { ProbeProcess = saved_; }
+  ProcessesAnswer(const ProcessesAnswer&) = delete;
+  ProcessesAnswer& operator=(const ProcessesAnswer&) = delete;
+
+ private:
+  int (*saved_)(qint64);
+};
+
+void Put(const QString& path, const QByteArray& bytes) {
+  QDir().mkpath(QFileInfo(path).path());
+  QFile f(path);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write(bytes);
+}
+
+// What a killed write of a run leaves beside a file.
+QStringList LeftBy(const QString& file, qint64 pid) {
+  const QString stem = file + "." + QString::number(pid) + "-";
+  return {stem + "1.new", stem + "1.new.lock", stem + "2.new.qWxYzA"};
+}
+
+// The start's clean-up removes what ended runs left, and only that, and only
+// while no other copy is writing.
+TEST(SettingsAtStartUp, TheCleanUpRemovesOnlyWhatEndedRunsLeft) {
+  const ProcessesAnswer answer;
+  struct Case {
+    const char* what;
+    // Plants files; names those the start must remove and those it must keep.
+    std::function<void(const ScopedConfig&, QStringList& removed, QStringList& kept,
+                       std::unique_ptr<QLockFile>& held)>
+        plant;
+  };
+  const Case cases[] = {
+      {"a run of another user",
+       [](const ScopedConfig& config, QStringList& removed, QStringList& kept, auto&) {
+         kept = LeftBy(config.ConfFile(), kOtherUsersRun);
+         removed = LeftBy(config.ConfFile(), kEndedRun);
+       }},
+      {"the nameless settings lock of an ended run",
+       [](const ScopedConfig& config, QStringList& removed, QStringList&, auto&) {
+         removed = LeftBy(config.ConfFile(), kEndedRun);
+         Put(config.ConfFile() + ".lock", "");
+         removed << config.ConfFile() + ".lock";
+       }},
+      {"another copy writing",
+       [](const ScopedConfig& config, QStringList&, QStringList& kept, auto& held) {
+         kept = LeftBy(config.ConfFile(), kEndedRun);
+         held = std::make_unique<QLockFile>(config.ConfFile() + ".lock");
+         ASSERT_TRUE(held->tryLock(0));
+       }},
+      {"a link to a file elsewhere",
+       [](const ScopedConfig& config, QStringList& removed, QStringList& kept, auto&) {
+         const QString real = config.Path() + "/boards/real.conf";
+         Put(real, "[General]\nUnits=1\n");
+         QFile::remove(config.ConfFile());
+         ASSERT_TRUE(QFile::link(real, config.ConfFile()));
+         removed = LeftBy(real, kEndedRun);
+         // Beside the link nothing is the file's.
+         kept = LeftBy(QFileInfo(config.ConfFile()).path() + "/real.conf", kEndedRun);
+       }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    ScopedConfig config;
+    Put(config.ConfFile(), "[General]\nUnits=1\n");
+    QStringList removed, kept;
+    std::unique_ptr<QLockFile> held;
+    c.plant(config, removed, kept, held);
+    for (const QString& name : removed + kept)
+      if (!QFileInfo::exists(name)) Put(name, "");
+    { QtPlatform platform; }
+    for (const QString& name : removed) EXPECT_FALSE(QFileInfo::exists(name)) << name.toStdString();
+    for (const QString& name : kept) EXPECT_TRUE(QFileInfo::exists(name)) << name.toStdString();
+  }
+}
+
+// Files of this run's own number are an ended run's; a start that left them
+// (another copy was writing) has its first write remove them.
+TEST(SettingsAtStartUp, AWriteRemovesAnEndedRunsFilesOfItsNumber) {
+  ScopedConfig config;
+  Put(config.ConfFile(), "[General]\nUnits=1\n");
+  const QStringList left = LeftBy(config.ConfFile(), QCoreApplication::applicationPid()).mid(0, 2);
+  for (const QString& name : left) Put(name, "");
+  auto held = std::make_unique<QLockFile>(config.ConfFile() + ".lock");
+  ASSERT_TRUE(held->tryLock(0));
+  QtPlatform platform;
+  for (const QString& name : left) ASSERT_TRUE(QFileInfo::exists(name)) << name.toStdString();
+  held.reset();
+  EXPECT_TRUE(platform.Settings().WriteString(kSettingsKey, "Units", "0"));
+  for (const QString& name : left) EXPECT_FALSE(QFileInfo::exists(name)) << name.toStdString();
+  EXPECT_EQ(QSettings(config.ConfFile(), QSettings::IniFormat).value("Units").toString(), "0");
 }
 
 }  // namespace

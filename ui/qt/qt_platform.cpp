@@ -1,10 +1,16 @@
 #include "ui/qt/qt_platform.h"
 
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QFontMetrics>
@@ -21,7 +27,6 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScreen>
-#include <QSettings>
 #include <QStandardPaths>
 #include <QThread>
 #include <QTimer>
@@ -31,16 +36,13 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 #include <vector>
 
 #include "ui/qt/renderer.h"
 #include "vcl/exceptions.h"
 #include "vcl/forms.h"
 #include "vcl/script_importer.h"
-
-#ifdef Q_OS_UNIX
-#include <signal.h>
-#endif
 
 namespace trellis::desktop {
 
@@ -141,8 +143,349 @@ bool StartFirstOf(std::initializer_list<const char*> programs) {
 
 }  // namespace
 
+// ---- The settings file ----
+
+namespace {
+
+// A settings file this large is no file of ours; reading it would only stall.
+constexpr qint64 kMaxSettingsFile = 1 << 20;
+// The longest a write waits for another copy's lock.
+constexpr qint64 kLockWaitMs = 10000;
+
+QByteArray Encoded(const QString& path) { return QFile::encodeName(path); }
+
+enum class Kind { Missing, Regular, Other };
+
+// What is at a path, a link followed: a regular file, nothing, or anything
+// else (a folder, a pipe, a device), which is never opened.
+Kind KindOf(const QString& path, struct stat* st = nullptr) {
+  struct stat own {};
+  if (!st) st = &own;
+  if (::stat(Encoded(path).constData(), st) != 0)
+    return errno == ENOENT || errno == ENOTDIR ? Kind::Missing : Kind::Other;
+  return S_ISREG(st->st_mode) ? Kind::Regular : Kind::Other;
+}
+
+// The whole of a regular file no larger than `limit`, else nothing. The file
+// is opened without waiting and checked again once open, in case something
+// else took its place meanwhile.
+std::optional<QByteArray> ReadRegularFile(const QString& path, qint64 limit) {
+  if (KindOf(path) != Kind::Regular) return std::nullopt;
+  const int fd = ::open(Encoded(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) return std::nullopt;
+  struct stat st {};
+  std::optional<QByteArray> bytes;
+  if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size <= limit) {
+    QByteArray all;
+    char buffer[16384];
+    for (;;) {
+      const ssize_t n = ::read(fd, buffer, sizeof buffer);
+      if (n < 0 && errno == EINTR) continue;
+      if (n < 0) break;
+      if (n == 0) {
+        bytes = all;
+        break;
+      }
+      if (all.size() + n > limit) break;  // grew past the limit while read
+      all.append(buffer, n);
+    }
+  }
+  ::close(fd);
+  return bytes;
+}
+
+// Writes a new file whole and flushes it to the disk.
+bool WriteNewFile(const QString& path, const QByteArray& bytes) {
+  const int fd = ::open(Encoded(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+  if (fd < 0) return false;
+  qint64 done = 0;
+  while (done < bytes.size()) {
+    const ssize_t n =
+        ::write(fd, bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) break;
+    done += n;
+  }
+  const bool whole = done == bytes.size() && ::fsync(fd) == 0;
+  return ::close(fd) == 0 && whole;
+}
+
+int KillProbe(qint64 pid) { return ::kill(static_cast<pid_t>(pid), 0) == 0 ? 0 : errno; }
+
+bool IsHex(char c) {
+  return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+}
+
+// The value of a line as the toolkit writes a string: quotes, backslash
+// escapes and commas outside quotes joining the parts, "@@" for a leading
+// "@". Nothing else is interpreted: "@Variant(...)" is the text it shows.
+QString UnescapedValue(const QByteArray& raw) {
+  QStringList parts;
+  QString part;
+  bool quoted = false, partQuoted = false;
+  qsizetype keep = 0;  // the part's length that trailing blanks may not cut into
+  const auto skipBlanks = [&](qsizetype i) {
+    while (i < raw.size() && (raw[i] == ' ' || raw[i] == '\t')) ++i;
+    return i;
+  };
+  const auto chop = [&] {
+    if (partQuoted) return;
+    while (part.size() > keep && (part.back() == u' ' || part.back() == u'\t')) part.chop(1);
+  };
+  qsizetype i = skipBlanks(0);
+  while (i < raw.size()) {
+    const char c = raw[i];
+    if (c == '\\') {
+      if (++i >= raw.size()) break;
+      const char e = raw[i++];
+      static const char codes[][2] = {{'a', '\a'}, {'b', '\b'},  {'f', '\f'}, {'n', '\n'},
+                                      {'r', '\r'}, {'t', '\t'},  {'v', '\v'}, {'"', '"'},
+                                      {'?', '?'},  {'\'', '\''}, {'\\', '\\'}};
+      bool known = false;
+      for (const auto& code : codes)
+        if (e == code[0]) {
+          part += QLatin1Char(code[1]);
+          known = true;
+        }
+      if (!known && (e == 'x' || (e >= '0' && e <= '7'))) {
+        char16_t code = e == 'x' ? 0 : static_cast<char16_t>(e - '0');
+        const bool hex = e == 'x';
+        if (!hex || (i < raw.size() && IsHex(raw[i]))) {
+          while (i < raw.size() && (hex ? IsHex(raw[i]) : (raw[i] >= '0' && raw[i] <= '7'))) {
+            const char d = raw[i++];
+            code = static_cast<char16_t>(hex ? (code << 4) +
+                                                   (d <= '9' ? d - '0' : (d | 0x20) - 'a' + 10)
+                                             : (code << 3) + (d - '0'));
+          }
+          part += QChar(code);
+        }
+      }
+      keep = part.size();
+    } else if (c == '"') {
+      ++i;
+      partQuoted = true;
+      quoted = !quoted;
+      if (!quoted) i = skipBlanks(i);
+    } else if (c == ',' && !quoted) {
+      chop();
+      parts << part;
+      part.clear();
+      partQuoted = false;
+      keep = 0;
+      i = skipBlanks(i + 1);
+    } else {
+      qsizetype j = i + 1;
+      while (j < raw.size() && raw[j] != '\\' && raw[j] != '"' && raw[j] != ',') ++j;
+      part += QString::fromUtf8(raw.mid(i, j - i));
+      i = j;
+    }
+  }
+  chop();
+  parts << part;
+  for (QString& p : parts)
+    if (p.startsWith(QStringLiteral("@@"))) p.remove(0, 1);
+  return parts.join(u',');
+}
+
+// A string as the toolkit writes it, so any copy reads it back as it was.
+QByteArray EscapedValue(const QString& value) {
+  const QString text = value.startsWith(u'@') ? QStringLiteral("@") + value : value;
+  QByteArray out;
+  bool quotes = false, escapeHexDigit = false;
+  for (const char32_t c : text.toUcs4()) {
+    if (c == ';' || c == ',' || c == '=') quotes = true;
+    if (escapeHexDigit && c < 0x80 && IsHex(static_cast<char>(c))) {
+      out += "\\x" + QByteArray::number(static_cast<uint>(c), 16);
+      continue;
+    }
+    escapeHexDigit = false;
+    switch (c) {
+      case '\0':
+        out += "\\0";
+        escapeHexDigit = true;
+        break;
+      case '\a':
+        out += "\\a";
+        break;
+      case '\b':
+        out += "\\b";
+        break;
+      case '\f':
+        out += "\\f";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
+      case '\r':
+        out += "\\r";
+        break;
+      case '\t':
+        out += "\\t";
+        break;
+      case '\v':
+        out += "\\v";
+        break;
+      case '"':
+      case '\\':
+        out += '\\';
+        out += static_cast<char>(c);
+        break;
+      default:
+        if (c <= 0x1F) {
+          out += "\\x" + QByteArray::number(static_cast<uint>(c), 16);
+          escapeHexDigit = true;
+        } else {
+          out += QString::fromUcs4(&c, 1).toUtf8();
+        }
+    }
+  }
+  if (quotes || out.startsWith(' ') || out.endsWith(' ')) out = '"' + out + '"';
+  return out;
+}
+
+// A key or section name as the file writes it: '\' for '/', '%' escapes.
+QString UnescapedKey(const QByteArray& raw) {
+  QString key;
+  qsizetype i = 0;
+  while (i < raw.size()) {
+    if (raw[i] == '\\') {
+      key += u'/';
+      ++i;
+    } else if (raw[i] == '%' && i + 5 < raw.size() + 0 && raw[i + 1] == 'U' && IsHex(raw[i + 2]) &&
+               IsHex(raw[i + 3]) && IsHex(raw[i + 4]) && IsHex(raw[i + 5])) {
+      key += QChar(static_cast<char16_t>(raw.mid(i + 2, 4).toUInt(nullptr, 16)));
+      i += 6;
+    } else if (raw[i] == '%' && i + 2 < raw.size() + 0 && IsHex(raw[i + 1]) && IsHex(raw[i + 2])) {
+      key += QChar(static_cast<char16_t>(raw.mid(i + 1, 2).toUInt(nullptr, 16)));
+      i += 3;
+    } else {
+      qsizetype j = i + 1;
+      while (j < raw.size() && raw[j] != '\\' && raw[j] != '%') ++j;
+      key += QString::fromUtf8(raw.mid(i, j - i));
+      i = j;
+    }
+  }
+  return key;
+}
+
+QByteArray EscapedKey(const QString& key) {
+  QByteArray out;
+  for (const QChar ch : key) {
+    const char16_t c = ch.unicode();
+    if (c == u'/')
+      out += '\\';
+    else if ((c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9') ||
+             c == u'_' || c == u'-' || c == u'.')
+      out += static_cast<char>(c);
+    else if (c <= 0xFF)
+      out += '%' + QByteArray::number(c, 16).rightJustified(2, '0').toUpper();
+    else
+      out += "%U" + QByteArray::number(c, 16).rightJustified(4, '0').toUpper();
+  }
+  return out;
+}
+
+// The group a section header stands for: "" for the top level, else "name/".
+QString GroupOfHeader(const QByteArray& header) {
+  if (header.compare("general", Qt::CaseInsensitive) == 0) return {};
+  if (header.compare("%general", Qt::CaseInsensitive) == 0) return QStringLiteral("General/");
+  return UnescapedKey(header) + u'/';
+}
+
+}  // namespace
+
+int (*ProbeProcess)(qint64 pid) = KillProbe;
+
+SettingsText SettingsText::Parse(const QByteArray& bytes) {
+  SettingsText text;
+  Section* section = &text.SectionOf(QString(), "General");
+  const qsizetype start = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+  for (QByteArray line : bytes.mid(start).split('\n')) {
+    line = line.trimmed();
+    if (line.isEmpty() || line.startsWith(';')) continue;
+    if (line.startsWith('[')) {
+      const qsizetype close = line.indexOf(']');
+      const QByteArray header = line.mid(1, close < 0 ? -1 : close - 1);
+      section = &text.SectionOf(GroupOfHeader(header), header);
+      continue;
+    }
+    const qsizetype equals = line.indexOf('=');
+    const QByteArray name = line.left(std::max<qsizetype>(equals, 0)).trimmed();
+    if (name.isEmpty()) continue;
+    const QString key = section->group + UnescapedKey(name);
+    const QByteArray raw = line.mid(equals + 1).trimmed();
+    // A key written twice holds its last value, in its first place.
+    if (Entry* known = text.Find(key)) {
+      known->raw = raw;
+    } else {
+      text.entryAt_.insert(key, {&*section - text.sections_.data(), section->entries.size()});
+      section->entries.push_back({key, name, raw});
+    }
+  }
+  return text;
+}
+
+SettingsText::Section& SettingsText::SectionOf(const QString& group, const QByteArray& header) {
+  const auto it = sectionAt_.constFind(group);
+  if (it != sectionAt_.cend()) return sections_[*it];
+  sectionAt_.insert(group, sections_.size());
+  sections_.push_back({group, header, {}});
+  return sections_.back();
+}
+
+const SettingsText::Entry* SettingsText::Find(const QString& key) const {
+  const auto it = entryAt_.constFind(key);
+  return it == entryAt_.cend() ? nullptr : &sections_[it->first].entries[it->second];
+}
+
+SettingsText::Entry* SettingsText::Find(const QString& key) {
+  return const_cast<Entry*>(std::as_const(*this).Find(key));
+}
+
+std::optional<QString> SettingsText::Value(const QString& key) const {
+  if (const Entry* e = Find(key)) return UnescapedValue(e->raw);
+  return std::nullopt;
+}
+
+bool SettingsText::HoldsGroup(const QString& group) const {
+  for (const Section& s : sections_)
+    for (const Entry& e : s.entries)
+      if (group.isEmpty() || e.key.startsWith(group + u'/')) return true;
+  return false;
+}
+
+void SettingsText::Set(const QString& key, const QString& value) {
+  if (Entry* e = Find(key)) {
+    e->raw = EscapedValue(value);
+    return;
+  }
+  // The first part of a longer key is its section, as the toolkit writes it.
+  const qsizetype slash = key.indexOf(u'/');
+  const QString group = slash < 0 ? QString() : key.left(slash + 1);
+  const QString inSection = slash < 0 ? key : key.mid(slash + 1);
+  QByteArray header = "General";
+  if (slash >= 0)
+    header = key.left(slash).compare(QStringLiteral("general"), Qt::CaseInsensitive) == 0
+                 ? "%" + EscapedKey(key.left(slash))
+                 : EscapedKey(key.left(slash));
+  Section& section = SectionOf(group, header);
+  entryAt_.insert(key, {&section - sections_.data(), section.entries.size()});
+  section.entries.push_back({key, EscapedKey(inSection), EscapedValue(value)});
+}
+
+QByteArray SettingsText::Text() const {
+  QByteArray out;
+  for (const Section& s : sections_) {
+    if (s.entries.empty()) continue;
+    if (!out.isEmpty()) out += '\n';
+    out += '[' + s.header + "]\n";
+    for (const Entry& e : s.entries) out += e.name + '=' + e.raw + '\n';
+  }
+  return out;
+}
+
 void ClearDeadSettingsLock(const QString& lockFile) {
-  if (!QFileInfo::exists(lockFile)) return;
+  if (KindOf(lockFile) != Kind::Regular) return;
   QLockFile lock(lockFile);
   qint64 pid = 0;
   QString host, application;
@@ -158,18 +501,10 @@ void ClearDeadSettingsLock(const QString& lockFile) {
 
 namespace {
 
-// A settings file this large is no file of ours; reading it would only stall.
-constexpr qint64 kMaxSettingsFile = 1 << 20;
-
-// Where the toolkit keeps the program's file, learnt without reading it: a
-// settings object reads every file it stands for as it is made, so the folder
-// is asked of one for a name no program uses.
+// Where the program's file is, learnt without reading any file.
 QString ProgramSettingsFile() {
-  const QString probe = QStringLiteral("trellis-settings-folder-probe");
-  const QString probeFile =
-      QSettings(QSettings::NativeFormat, QSettings::UserScope, probe, probe).fileName();
-  const QString folder = QFileInfo(QFileInfo(probeFile).path()).path();
-  return folder + QLatin1Char('/') + QLatin1String(kOrganisation) + QLatin1Char('/') +
+  return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+         QLatin1Char('/') + QLatin1String(kOrganisation) + QLatin1Char('/') +
          QLatin1String(kApplication) + QStringLiteral(".conf");
 }
 
@@ -181,13 +516,24 @@ QString WriteTarget(const QString& file) {
 }
 
 bool ProcessRunning(qint64 pid) {
-#ifdef Q_OS_UNIX
+  if (pid <= 0) return false;
   // A process of another user is there too, only not ours to signal.
-  return pid > 0 && (::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM);
-#else
-  Q_UNUSED(pid);
-  return true;
-#endif
+  const int answer = ProbeProcess(pid);
+  return answer == 0 || answer == EPERM;
+}
+
+// Takes the settings lock, looking again every few milliseconds: another
+// copy holds it for milliseconds, so a long back-off would only add waiting.
+// Anything but a regular file where the lock belongs fails at once.
+bool TakeSettingsLock(QLockFile& lock, const QString& lockName) {
+  QElapsedTimer waited;
+  waited.start();
+  for (;;) {
+    if (KindOf(lockName) == Kind::Other) return false;
+    if (lock.tryLock(0)) return true;
+    if (lock.error() != QLockFile::LockFailedError || waited.hasExpired(kLockWaitMs)) return false;
+    QThread::msleep(2);
+  }
 }
 
 // A write killed midway leaves its new file, the toolkit's lock of it and,
@@ -198,7 +544,10 @@ bool ProcessRunning(qint64 pid) {
 // are looked at only while this run holds it: a copy writing on another
 // machine, whose number means nothing here, keeps its own.
 void ClearDeadWrites(const QString& file) {
-  const QFileInfo target(WriteTarget(file));
+  const QString lockName = file + QStringLiteral(".lock");
+  const QString targetPath = WriteTarget(file);
+  if (KindOf(targetPath) == Kind::Other || KindOf(lockName) == Kind::Other) return;
+  const QFileInfo target(targetPath);
   QDir folder = target.dir();
   const QRegularExpression leftover(
       QStringLiteral("^%1\\.(\\d+)-\\d+\\.new(\\.lock|\\.[A-Za-z0-9]{6})?$")
@@ -214,7 +563,6 @@ void ClearDeadWrites(const QString& file) {
     return names;
   };
   if (dead().isEmpty()) return;
-  const QString lockName = file + QStringLiteral(".lock");
   ClearDeadSettingsLock(lockName);
   QLockFile lock(lockName);
   // A copy that is writing now holds the lock; its leftovers wait for the next start.
@@ -241,26 +589,39 @@ QString QtSettingsStore::GroupOf(const std::string& key) {
   return Q(path);
 }
 
-bool QtSettingsStore::Oversized() const { return QFileInfo(file_).size() > kMaxSettingsFile; }
+QString QtSettingsStore::FullKey(const std::string& key, const std::string& name) {
+  const QString group = GroupOf(key);
+  return group.isEmpty() ? Q(name) : group + u'/' + Q(name);
+}
 
-QSettings* QtSettingsStore::Reader() {
+QtSettingsStore::Stamp QtSettingsStore::StampOf(const struct stat& st) {
+  return {static_cast<qint64>(st.st_dev), static_cast<qint64>(st.st_ino),
+          static_cast<qint64>(st.st_size),
+          static_cast<qint64>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec,
+          static_cast<qint64>(st.st_ctim.tv_sec) * 1000000000 + st.st_ctim.tv_nsec};
+}
+
+const SettingsText& QtSettingsStore::Current() {
+  struct stat st {};
+  const Kind kind = KindOf(file_, &st);
   // An oversized file reads as no file at all; the next write replaces it.
-  if (Oversized()) return nullptr;
-  // The program's file alone: another it would fall back on is not measured.
-  if (!settings_) settings_ = std::make_unique<QSettings>(file_, QSettings::IniFormat);
+  if (kind != Kind::Regular || st.st_size > kMaxSettingsFile) {
+    text_ = SettingsText();
+    stamp_ = Stamp();
+    return text_;
+  }
+  const Stamp now = StampOf(st);
   // Only a file another run has changed is read again.
-  settings_->sync();
-  return settings_.get();
+  if (now == stamp_) return text_;
+  const std::optional<QByteArray> bytes = ReadRegularFile(file_, kMaxSettingsFile);
+  text_ = bytes ? SettingsText::Parse(*bytes) : SettingsText();
+  stamp_ = bytes ? now : Stamp();
+  return text_;
 }
 
 bool QtSettingsStore::KeyExists(const std::string& key) {
   if (created_.count(Lower(key))) return true;
-  QSettings* settings = Reader();
-  if (!settings) return false;
-  settings->beginGroup(GroupOf(key));
-  const bool exists = !settings->allKeys().isEmpty();
-  settings->endGroup();
-  return exists;
+  return Current().HoldsGroup(GroupOf(key));
 }
 
 bool QtSettingsStore::OpenKey(const std::string& key, bool canCreate) {
@@ -272,91 +633,87 @@ bool QtSettingsStore::OpenKey(const std::string& key, bool canCreate) {
 
 std::optional<std::string> QtSettingsStore::ReadString(const std::string& key,
                                                        const std::string& name) {
-  QSettings* settings = Reader();
-  if (!settings) return std::nullopt;
-  settings->beginGroup(GroupOf(key));
-  std::optional<std::string> out;
-  if (settings->contains(Q(name))) {
-    const QVariant v = settings->value(Q(name));
-    // A hand-edited file may hold an unquoted comma, which reads as a list.
-    if (v.typeId() == QMetaType::QStringList)
-      out = v.toStringList().join(',').toStdString();
-    else
-      out = v.toString().toStdString();
-  }
-  settings->endGroup();
-  return out;
+  const std::optional<QString> value = Current().Value(FullKey(key, name));
+  if (!value) return std::nullopt;
+  return value->toStdString();
 }
 
 bool QtSettingsStore::Writable() const {
-  const QFileInfo info(file_);
-  if (info.exists()) return QFile(file_).open(QIODevice::ReadWrite);
-  return QDir().mkpath(info.absolutePath()) && QFileInfo(info.absolutePath()).isWritable();
+  const QString target = WriteTarget(file_);
+  switch (KindOf(target)) {
+    case Kind::Regular:
+      return ::access(Encoded(target).constData(), W_OK) == 0;
+    case Kind::Missing: {
+      const QString folder = QFileInfo(target).absolutePath();
+      return QDir().mkpath(folder) && QFileInfo(folder).isWritable();
+    }
+    case Kind::Other:
+      break;
+  }
+  return false;
 }
 
 bool QtSettingsStore::WriteString(const std::string& key, const std::string& name,
                                   const std::string& value) {
-  // An unchanged value needs no write, so it cannot fail.
-  if (ReadString(key, name) == value) return true;
   if (!Writable()) return false;
 
-  // The toolkit keeps a value it failed to store as a change still to make and
-  // stores it with the next write that succeeds. So the new file is written
-  // beside the old one and put in its place only whole: a refused write leaves
-  // the file, and what this store holds, as they were.
+  // The new file is written beside the old one and put in its place only
+  // whole: a refused write leaves the file, and what this store holds, as
+  // they were.
   const QString lockName = file_ + QStringLiteral(".lock");
+  if (KindOf(lockName) == Kind::Other) return false;
   ClearDeadSettingsLock(lockName);
   QLockFile lock(lockName);
-  if (!lock.tryLock(10000)) return false;
+  if (!TakeSettingsLock(lock, lockName)) return false;
   const QString target = WriteTarget(file_);
-  const QFileInfo old(target);
-  const bool existed = old.exists();
-  const qint64 oldSize = old.size();
-  const QDateTime oldTime = old.lastModified();
-  const QFile::Permissions oldPermissions = old.permissions();
-  // The toolkit shares what it holds of a file among its readers of that name,
-  // a refused change included; a name no write of this run has used starts clean.
-  static int written = 0;
+  struct stat old {};
+  const Kind kind = KindOf(target, &old);
+  if (kind == Kind::Other) return false;
+  const bool existed = kind == Kind::Regular;
+  // What another copy stored meanwhile stays; a file that cannot be read now
+  // is not replaced by one that lacks its values.
+  SettingsText text;
+  if (existed && old.st_size <= kMaxSettingsFile) {
+    const std::optional<QByteArray> bytes = ReadRegularFile(target, kMaxSettingsFile);
+    if (!bytes) return false;
+    text = SettingsText::Parse(*bytes);
+  }
+  text.Set(FullKey(key, name), Q(value));
   const QString next =
-      target + QStringLiteral(".%1-%2.new").arg(QCoreApplication::applicationPid()).arg(++written);
-  // Files of that name are an ended run's whose number this run was given:
-  // the toolkit would read that run's values into this write, and wait out
-  // a lock it left empty.
+      target + QStringLiteral(".%1-%2.new").arg(QCoreApplication::applicationPid()).arg(++written_);
+  // Files of that name are an ended run's whose number this run was given.
   QFile::remove(next);
   QFile::remove(next + QStringLiteral(".lock"));
-  bool stored = false;
-  {
-    QSettings out(next, QSettings::IniFormat);
-    if (QSettings* settings = Reader())
-      for (const QString& k : settings->allKeys()) out.setValue(k, settings->value(k));
-    out.beginGroup(GroupOf(key));
-    out.setValue(Q(name), Q(value));
-    out.endGroup();
-    out.sync();
-    stored = out.status() == QSettings::NoError && QFileInfo::exists(next);
-  }
+  bool stored = WriteNewFile(next, text.Text());
   if (stored) {
-    if (existed) QFile::setPermissions(next, oldPermissions);
-    stored = std::rename(QFile::encodeName(next).constData(),
-                         QFile::encodeName(target).constData()) == 0;
+    if (existed) ::chmod(Encoded(next).constData(), old.st_mode & 07777);
+    stored = std::rename(Encoded(next).constData(), Encoded(target).constData()) == 0;
   }
   if (!stored) {
     QFile::remove(next);
     return false;
   }
-  // The toolkit rereads a file whose size or time has changed; a rewrite of the
-  // same size within its clock's step would go unseen.
-  const QFileInfo now(target);
-  if (existed && now.size() == oldSize && now.lastModified() == oldTime) {
-    QFile touched(target);
-    if (touched.open(QIODevice::ReadWrite))
-      touched.setFileTime(oldTime.addMSecs(1), QFileDevice::FileModificationTime);
+  // Copies that reread a file only when its size or time (in milliseconds)
+  // has changed would miss a rewrite of the same size within that step.
+  const auto ms = [](const timespec& t) { return qint64{t.tv_sec} * 1000 + t.tv_nsec / 1000000; };
+  struct stat now {};
+  if (existed && ::stat(Encoded(target).constData(), &now) == 0 && now.st_size == old.st_size &&
+      ms(now.st_mtim) == ms(old.st_mtim)) {
+    const qint64 later = ms(old.st_mtim) + 1;
+    const timespec times[2] = {{0, UTIME_OMIT}, {later / 1000, (later % 1000) * 1000000}};
+    ::utimensat(AT_FDCWD, Encoded(target).constData(), times, 0);
+  }
+  // The store holds what it wrote, without reading it again.
+  struct stat st {};
+  if (KindOf(file_, &st) == Kind::Regular) {
+    stamp_ = StampOf(st);
+    text_ = std::move(text);
   }
   Sync();
   return true;
 }
 
-void QtSettingsStore::Sync() { Reader(); }
+void QtSettingsStore::Sync() { Current(); }
 
 // ---- QtPlatform ----
 
@@ -404,16 +761,26 @@ bool ImportRegistryScript(vcl::SettingsStore& store, const std::string& path) {
   constexpr qint64 kMaxScript = 1 << 20;
   const vcl::ScriptImporter* importer = vcl::CurrentScriptImporter();
   if (!importer) return false;  // a program that reads no scripts has nothing to open them
-  QFile file(Q(path));
-  if (!file.open(QIODevice::ReadOnly)) return false;
   auto refuse = [&](const std::string& why) {
     RunBox(QMessageBox::Critical, ApplicationTitle(),
            "The registry script " + path + " was not imported: " + why + ".", QMessageBox::Ok,
            QMessageBox::Ok);
     return false;
   };
-  if (file.size() > kMaxScript) return refuse("the file is too large");
-  const QByteArray bytes = file.readAll();
+  struct stat st {};
+  switch (KindOf(Q(path), &st)) {
+    case Kind::Missing:
+      return false;
+    case Kind::Other:
+      // A pipe would never end and a device may never stop giving.
+      return refuse("it is not a regular file");
+    case Kind::Regular:
+      break;
+  }
+  if (st.st_size > kMaxScript) return refuse("the file is too large");
+  const std::optional<QByteArray> read = ReadRegularFile(Q(path), kMaxScript);
+  if (!read) return false;
+  const QByteArray& bytes = *read;
   const vcl::ScriptContents script =
       importer->Read(std::string_view(bytes.constData(), bytes.size()));
   if (!script.ok()) return refuse(script.error);

@@ -1,18 +1,23 @@
-// The desktop platform: Qt message boxes, QSettings, the desktop's shell,
+// The desktop platform: Qt message boxes, the settings file, the desktop's shell,
 // QPrinter, QTimer and the windows the renderer builds.
 #pragma once
 
+#include <QByteArray>
+#include <QHash>
 #include <QString>
 #include <map>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "ui/qt/themes.h"
 #include "vcl/platform.h"
 
+struct stat;
 class QPrinter;
-class QSettings;
 class QTimer;
 
 namespace trellis::desktop {
@@ -21,11 +26,52 @@ class QtRenderer;
 
 // Removes the settings file's lock when no living process holds it (a run
 // killed while storing leaves one behind), so a write never waits it out.
+// Anything there but a regular file is left alone.
 void ClearDeadSettingsLock(const QString& lockFile);
 
-// The registry-like store over the program's QSettings file, and that file
+// Whether a process of this number is there: 0 when it is, else the error
+// kill(pid, 0) gives. Tests stand in for it, to play another user's process.
+extern int (*ProbeProcess)(qint64 pid);
+
+// The settings file as the program reads it: the plain values of its lines,
+// each kept with its key and value as they are written there.
+class SettingsText {
+ public:
+  // Parses the text of a file; lines that say nothing are dropped.
+  static SettingsText Parse(const QByteArray& bytes);
+  // The value of a key ("Units", "Recent/File"), undoing the file's escapes.
+  std::optional<QString> Value(const QString& key) const;
+  // Whether any key lies in the group ("" for the whole file).
+  bool HoldsGroup(const QString& group) const;
+  // Stores the value, written as the toolkit writes a string.
+  void Set(const QString& key, const QString& value);
+  // The file's text: every other value as it was written.
+  QByteArray Text() const;
+
+ private:
+  struct Entry {
+    QString key;      // full key, groups separated by '/'
+    QByteArray name;  // the key's text in its section
+    QByteArray raw;   // the value's text as written
+  };
+  struct Section {
+    QString group;      // "" for the top level, else "name/"
+    QByteArray header;  // the text between the brackets
+    std::vector<Entry> entries;
+  };
+  Entry* Find(const QString& key);
+  const Entry* Find(const QString& key) const;
+  Section& SectionOf(const QString& group, const QByteArray& header);
+  std::vector<Section> sections_;
+  // Where each group's section and each key's entry stand in the lists above.
+  QHash<QString, size_t> sectionAt_;
+  QHash<QString, std::pair<size_t, size_t>> entryAt_;
+};
+
+// The registry-like store over the program's settings file, and that file
 // alone, as the user's registry key is: the program's own key is the top
-// level, any other key a group of the same path. The start removes what
+// level, any other key a group of the same path. Every value is read as the
+// text it is; only a regular file is read or replaced. The start removes what
 // killed writes of ended runs left beside it.
 class QtSettingsStore : public vcl::SettingsStore {
  public:
@@ -43,12 +89,19 @@ class QtSettingsStore : public vcl::SettingsStore {
 
  private:
   static QString GroupOf(const std::string& key);
-  bool Oversized() const;
+  static QString FullKey(const std::string& key, const std::string& name);
   bool Writable() const;
-  // The file as read, or none while it is oversized.
-  QSettings* Reader();
+  // The file as read: nothing while it is missing, oversized or no regular file.
+  const SettingsText& Current();
   QString file_;
-  std::unique_ptr<QSettings> settings_;
+  SettingsText text_;
+  // What the file was when it was read, so an unchanged file is not read again.
+  struct Stamp {
+    qint64 device = -1, inode = -1, size = -1, modified = -1, changed = -1;
+    bool operator==(const Stamp&) const = default;
+  } stamp_;
+  static Stamp StampOf(const struct stat& st);
+  int written_ = 0;
   // Keys opened with create: they exist for this run even before a value is written.
   std::set<std::string> created_;
 };

@@ -5,9 +5,15 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QPrinter>
 #include <QTemporaryDir>
+#include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <memory>
+#include <string>
+#include <thread>
 
 #include "app/form1.h"
 #include "app/program.h"
@@ -77,6 +83,41 @@ void BM_DesktopPrintToPdf(benchmark::State& state) {
   if (QFileInfo(pdf).size() <= 0) state.SkipWithError("no PDF was written");
 }
 BENCHMARK(BM_DesktopPrintToPdf)->Unit(benchmark::kMillisecond);
+
+// One change of a stored value while another copy keeps changing its own:
+// the other copy takes the settings lock for a millisecond or two at a time,
+// so a write should wait about as long, never the toolkit's growing back-off.
+void BM_DesktopWriteBesideAnotherCopy(benchmark::State& state) {
+  trellis::desktop::testing::ScopedConfig config;
+  QtPlatform platform;
+  platform.Settings().WriteString(trellis::testing::kSettingsKey, "Units", "0");
+  std::atomic<bool> done = false;
+  std::thread other([&] {
+    QLockFile lock(config.ConfFile() + ".lock");
+    while (!done) {
+      if (lock.tryLock(0)) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        lock.unlock();
+      }
+      std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+  });
+  int n = 0;
+  double slowest = 0;
+  for (auto _ : state) {
+    const auto start = std::chrono::steady_clock::now();
+    if (!platform.Settings().WriteString(trellis::testing::kSettingsKey, "Units",
+                                         std::to_string(++n)))
+      state.SkipWithError("a write was refused");
+    slowest = std::max(
+        slowest, std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                     .count());
+  }
+  done = true;
+  other.join();
+  state.counters["slowest_ms"] = slowest;
+}
+BENCHMARK(BM_DesktopWriteBesideAnotherCopy)->Unit(benchmark::kMillisecond)->Iterations(300);
 
 }  // namespace
 
