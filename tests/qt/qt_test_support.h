@@ -16,8 +16,13 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdlib>
+#include <memory>
 #include <string>
 #include <vector>
+
+#include "app/program.h"
+#include "ui/qt/qt_platform.h"
+#include "ui/qt/renderer.h"
 
 namespace trellis::desktop::testing {
 
@@ -122,5 +127,23 @@ class BoxAnswerer {
   QMessageBox* current_ = nullptr;
   QElapsedTimer shownAt_;
 };
+
+// Starts the program on the desktop as the entry does, pressing OK on every
+// box; returns the boxes it showed.
+inline std::vector<SeenBox> StartProgramOnDesktop() {
+  QtPlatform platform;
+  platform.SetSleepsSkipped(true);
+  BoxAnswerer answerer(QMessageBox::Ok);
+  {
+    auto program = std::make_unique<Program>(platform);
+    auto renderer = std::make_unique<QtRenderer>(platform);
+    renderer->Build(program->Windows());
+    program->ShowMainWindow();
+    QApplication::processEvents();
+    // The windows go before the program that owns their controls.
+    renderer.reset();
+  }
+  return answerer.seen;
+}
 
 }  // namespace trellis::desktop::testing

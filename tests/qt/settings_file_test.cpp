@@ -71,20 +71,10 @@ long PeakMemoryKiB() {
   return usage.ru_maxrss;
 }
 
-// Starts the program on the desktop as the entry does; returns the boxes shown.
+// The texts of the boxes a start on the desktop shows.
 std::vector<std::string> StartProgram() {
-  QtPlatform platform;
-  platform.SetSleepsSkipped(true);
-  BoxAnswerer answerer(QMessageBox::Ok);
-  {
-    auto program = std::make_unique<Program>(platform);
-    auto renderer = std::make_unique<QtRenderer>(platform);
-    renderer->Build(program->Windows());
-    program->ShowMainWindow();
-    QApplication::processEvents();
-  }
   std::vector<std::string> boxes;
-  for (const auto& box : answerer.seen) boxes.push_back(box.text);
+  for (const auto& box : testing::StartProgramOnDesktop()) boxes.push_back(box.text);
   return boxes;
 }
 

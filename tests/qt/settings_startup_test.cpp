@@ -32,17 +32,8 @@ using testing::ScopedConfig;
 
 // Starts the program on the desktop as the entry does, with every box a failure.
 void StartWithoutBoxes() {
-  QtPlatform platform;
-  platform.SetSleepsSkipped(true);
-  BoxAnswerer answerer(QMessageBox::Ok);
-  auto program = std::make_unique<Program>(platform);
-  auto renderer = std::make_unique<QtRenderer>(platform);
-  renderer->Build(program->Windows());
-  program->ShowMainWindow();
-  QApplication::processEvents();
-  for (const auto& box : answerer.seen) ADD_FAILURE() << box.title << ": " << box.text;
-  renderer.reset();
-  program.reset();
+  for (const auto& box : testing::StartProgramOnDesktop())
+    ADD_FAILURE() << box.title << ": " << box.text;
 }
 
 TEST(SettingsAtStartUp, ALeftoverLockOrAnUnparsableFileNeitherStallsNorRaises) {
