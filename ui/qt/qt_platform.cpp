@@ -351,11 +351,11 @@ QString UnescapedKey(const QByteArray& raw) {
     if (raw[i] == '\\') {
       key += u'/';
       ++i;
-    } else if (raw[i] == '%' && i + 5 < raw.size() + 0 && raw[i + 1] == 'U' && IsHex(raw[i + 2]) &&
+    } else if (raw[i] == '%' && i + 5 < raw.size() && raw[i + 1] == 'U' && IsHex(raw[i + 2]) &&
                IsHex(raw[i + 3]) && IsHex(raw[i + 4]) && IsHex(raw[i + 5])) {
       key += QChar(static_cast<char16_t>(raw.mid(i + 2, 4).toUInt(nullptr, 16)));
       i += 6;
-    } else if (raw[i] == '%' && i + 2 < raw.size() + 0 && IsHex(raw[i + 1]) && IsHex(raw[i + 2])) {
+    } else if (raw[i] == '%' && i + 2 < raw.size() && IsHex(raw[i + 1]) && IsHex(raw[i + 2])) {
       key += QChar(static_cast<char16_t>(raw.mid(i + 1, 2).toUInt(nullptr, 16)));
       i += 3;
     } else {
