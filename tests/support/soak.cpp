@@ -388,6 +388,14 @@ void Soak::ActOn(const Target& t, std::string& what) {
   }
   auto& control = *static_cast<vcl::TControl*>(t.component);
   auto key = [&] {
+    // Up and Down in a box, which step a spin button paired with it.
+    if (t.kind == Kind::Edit && Chance(0.1)) {
+      const bool up = Chance(0.5);
+      what += up ? " arrow up" : " arrow down";
+      result_.kinds["arrow"]++;
+      PressArrowKey(control, up);
+      return;
+    }
     const uint16_t k =
         Chance(0.5) ? vcl::VK_RETURN : kKeys[Between(0, static_cast<int>(std::size(kKeys)) - 1)];
     const vcl::TShiftState shift = Chance(0.1) ? Between(1, 4) : 0;
