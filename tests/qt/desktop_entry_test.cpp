@@ -9,6 +9,7 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QImage>
+#include <QLibraryInfo>
 #include <QSet>
 #include <QSettings>
 #include <QSize>
@@ -63,6 +64,15 @@ TEST(DesktopEntry, TheIconsAreTheWindowsAtEachOfItsSizes) {
   while (it.hasNext())
     installed.insert(QDir(QStringLiteral(TRELLIS_ICON_DIR)).relativeFilePath(it.next()));
   EXPECT_EQ(installed, offered);
+}
+
+// The program runs natively in a Wayland session as in an X11 one: the
+// toolkit finds a platform for each where it looks for them.
+TEST(DesktopEntry, BothKindsOfDesktopSessionHaveTheirPlatform) {
+  const QDir platforms(QLibraryInfo::path(QLibraryInfo::PluginsPath) + "/platforms");
+  for (const char* plugin : {"libqwayland-generic.so", "libqxcb.so"})
+    EXPECT_TRUE(platforms.exists(QLatin1String(plugin)))
+        << plugin << " in " << platforms.path().toStdString();
 }
 
 }  // namespace
