@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QLockFile>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -560,6 +561,24 @@ TEST(QtBoxes, SimpleAndErrorBoxesCarryTheirCaptions) {
 // A message far larger than the screen (a 10,000-character paste in the
 // conversion error, a long run of words, many lines) opens inside the screen
 // of the window it belongs to and keeps its opening and closing words.
+// A short message must not cut its caption: the title bar shows it whole
+// beside the window manager's buttons.
+TEST(QtBoxes, ABoxIsWideEnoughForItsCaption) {
+  ScopedConfig config;
+  QtPlatform platform;
+  vcl::TApplication app(platform);
+  for (const char* caption : {"Print...", "A caption far longer than the question it asks"}) {
+    SCOPED_TRACE(caption);
+    BoxAnswerer answerer(QMessageBox::No);
+    platform.MessageBox("Print form data?", caption, vcl::MB_YESNO);
+    ASSERT_EQ(answerer.seen.size(), 1u);
+    QFont bold = QApplication::font("QMessageBox");
+    bold.setBold(true);
+    EXPECT_GE(answerer.seen[0].frame.width(),
+              QFontMetrics(bold).horizontalAdvance(QString::fromLatin1(caption)) + 100);
+  }
+}
+
 TEST(QtBoxes, AHugeMessageStaysOnItsScreen) {
   ScopedConfig config;
   QtPlatform platform;

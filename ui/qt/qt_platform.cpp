@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFontMetrics>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLocale>
@@ -27,6 +28,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QSpacerItem>
 #include <QStandardPaths>
 #include <QThread>
 #include <QTimer>
@@ -116,6 +118,9 @@ QString FittedText(const QString& text, const QFontMetrics& metrics, const QSize
   return fitted.left(fits) + ellipsis + fitted.right(fits);
 }
 
+// What a title bar takes beside its caption: the window's icon and its buttons.
+constexpr int kTitleBarButtons = 128;
+
 int RunBox(QMessageBox::Icon icon, const std::string& caption, const std::string& text,
            QMessageBox::StandardButtons buttons, QMessageBox::StandardButton escape) {
   QWidget* parent = BoxParent();
@@ -127,6 +132,16 @@ int RunBox(QMessageBox::Icon icon, const std::string& caption, const std::string
   box.setText(screen ? FittedText(Q(text), (label ? label : &box)->fontMetrics(),
                                   screen->availableGeometry().size())
                      : Q(text));
+  // The window manager writes the caption beside its own buttons: a box only
+  // as wide as a short text would show its caption cut to the first letter.
+  if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+    QFont titleFont = box.font();
+    titleFont.setBold(true);
+    const int title = QFontMetrics(titleFont).horizontalAdvance(Q(caption)) + kTitleBarButtons;
+    const int most = screen ? screen->availableGeometry().width() / 2 : title;
+    grid->addItem(new QSpacerItem(std::min(title, most), 0), grid->rowCount(), 0, 1,
+                  grid->columnCount());
+  }
   box.setEscapeButton(escape);
   box.setWindowModality(Qt::ApplicationModal);
   return box.exec();
