@@ -402,19 +402,13 @@ void TMenuItem::Add(TMenuItem* child) {
 
 // ---- Timer ----
 
-namespace {
-std::vector<TTimer*>& LiveTimers() {
-  static std::vector<TTimer*> timers;
-  return timers;
+// A timer belongs to the run it was made in, which counts time for it.
+TTimer::TTimer() : TComponent("TTimer"), app_(Application()) {
+  if (app_) app_->timers_.push_back(this);
 }
-}  // namespace
-
-const std::vector<TTimer*>& TTimer::All() { return LiveTimers(); }
-
-TTimer::TTimer() : TComponent("TTimer") { LiveTimers().push_back(this); }
 
 TTimer::~TTimer() {
-  std::erase(LiveTimers(), this);
+  if (app_) std::erase(app_->timers_, this);
   if (Application()) CurrentPlatform().TimerDestroyed(*this);
 }
 

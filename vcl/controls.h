@@ -21,6 +21,7 @@ class TObject {
 class TComponent;
 class TControl;
 class TForm;
+class TApplication;
 class TStrings;
 
 using TNotifyEvent = std::function<void(TObject* sender)>;
@@ -518,11 +519,9 @@ class TTimer : public TComponent {
   bool Running() const { return enabled_ && interval_ > 0; }
   TNotifyEvent OnTimer;
 
-  // Every timer alive, in order of creation.
-  static const std::vector<TTimer*>& All();
-
  private:
   friend class TApplication;
+  TApplication* app_;
   bool enabled_ = true;
   int interval_ = 1000;
   // Time the platform's own timer did not see go by (a pause that did not

@@ -164,6 +164,7 @@ TApplication::TApplication(Platform& platform) : platform_(platform), previous_(
 }
 
 TApplication::~TApplication() {
+  for (TTimer* t : timers_) t->app_ = nullptr;
   if (gApplication != this) return;
   gApplication = previous_;
   SetMathErrorHandler(nullptr);
@@ -212,7 +213,7 @@ void TApplication::TimePassed(int milliseconds) {
 }
 
 void TApplication::CountTime(int milliseconds) {
-  for (TTimer* t : TTimer::All())
+  for (TTimer* t : timers_)
     if (t->Running()) t->counted_ += milliseconds;
 }
 
@@ -228,13 +229,14 @@ void TApplication::FireDueTicks() {
   // before any runs. A tick may stop, start or destroy timers, so each is
   // looked up again before it fires.
   std::vector<TTimer*> due;
-  for (TTimer* t : TTimer::All()) {
+  for (TTimer* t : timers_) {
     if (!t->Running()) continue;
     for (; t->counted_ >= t->Interval(); t->counted_ -= t->Interval()) due.push_back(t);
   }
   for (TTimer* t : due) {
-    const auto& all = TTimer::All();
-    if (std::find(all.begin(), all.end(), t) == all.end() || !t->Running() || !t->OnTimer) continue;
+    if (std::find(timers_.begin(), timers_.end(), t) == timers_.end() || !t->Running() ||
+        !t->OnTimer)
+      continue;
     Dispatch([t] { t->OnTimer(t); });
   }
 }

@@ -188,6 +188,9 @@ class TApplication {
   Platform& platform_;
   std::vector<TForm*> forms_;
   int depth_ = 0;
+  friend class TTimer;
+  // The timers made in this run, in order of creation.
+  std::vector<TTimer*> timers_;
   bool firingTicks_ = false;
   bool terminated_ = false;
   TApplication* previous_ = nullptr;
